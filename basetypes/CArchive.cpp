@@ -1,0 +1,134 @@
+#include "basetypes/CArchive.h"
+
+#include <algorithm>
+#include <fstream>
+#include <sstream>
+#include <system_error>
+
+CArchiveException::CArchiveException(const std::string& message, std::uint64_t offset,
+                                     std::string record)
+    : std::runtime_error(message), m_offset(offset), m_record(std::move(record)) {}
+
+CArchive::CArchive() : m_mode(store) {}
+
+CArchive::CArchive(std::span<const std::byte> bytes)
+    : m_mode(load),
+      m_begin(bytes.data()),
+      m_cursor(bytes.data()),
+      m_end(bytes.data() + bytes.size()) {}
+
+CArchive::CArchive(std::vector<std::byte> bytes) : m_mode(load), m_owned(std::move(bytes)) {
+    m_begin = m_cursor = m_owned.data();
+    m_end = m_begin + m_owned.size();
+}
+
+CArchive::CArchive(const std::filesystem::path& file, Mode mode) : m_mode(mode), m_file(file) {
+    if (mode == store) return;
+    std::ifstream in(file, std::ios::binary);
+    if (!in) throw CArchiveException("cannot open '" + file.string() + "' for loading", 0, "");
+    in.seekg(0, std::ios::end);
+    const auto size = static_cast<std::size_t>(in.tellg());
+    in.seekg(0, std::ios::beg);
+    m_owned.resize(size);
+    if (size != 0 && !in.read(reinterpret_cast<char*>(m_owned.data()),
+                              static_cast<std::streamsize>(size))) {
+        throw CArchiveException("cannot read '" + file.string() + "'", 0, "");
+    }
+    m_begin = m_cursor = m_owned.data();
+    m_end = m_begin + m_owned.size();
+}
+
+CArchive::~CArchive() = default;
+
+std::size_t CArchive::Read(void* data, std::size_t size) {
+    const auto n = std::min(size, static_cast<std::size_t>(m_end - m_cursor));
+    if (n != 0) std::memcpy(data, m_cursor, n);
+    m_cursor += n;
+    return n;
+}
+
+void CArchive::skip(std::uint64_t bytes, const char* what) {
+    if (remaining() < bytes) failShort(static_cast<std::size_t>(bytes), what);
+    m_cursor += bytes;
+}
+
+void CArchive::Abort() { fail("archive aborted"); }
+
+void CArchive::Close() {
+    if (m_mode != store || m_file.empty() || m_closed) return;
+    auto temp = m_file;
+    temp += ".saving";
+    {
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        if (out) out.write(reinterpret_cast<const char*>(m_buffer.get()),
+                           static_cast<std::streamsize>(m_size));
+        out.flush();
+        if (!out) {
+            std::error_code ignored;
+            std::filesystem::remove(temp, ignored);
+            throw CArchiveException("cannot write '" + temp.string() + "'", m_size, "");
+        }
+    }
+    std::error_code ec;
+    std::filesystem::rename(temp, m_file, ec);
+    if (ec) {
+        std::filesystem::remove(temp, ec);
+        throw CArchiveException("cannot replace '" + m_file.string() + "'", m_size, "");
+    }
+    m_closed = true;
+}
+
+std::vector<std::byte> CArchive::takeStoredBytes() {
+    std::vector<std::byte> out(m_buffer.get(), m_buffer.get() + m_size);
+    m_buffer.reset();
+    m_size = m_capacity = 0;
+    return out;
+}
+
+void CArchive::patch(std::uint64_t offset, const void* data, std::size_t size) {
+    if (offset + size > m_size) failAt(offset, "a patch inside the written data");
+    std::memcpy(m_buffer.get() + offset, data, size);
+}
+
+void CArchive::grow(std::size_t more) {
+    const std::size_t wanted = m_size + more;
+    std::size_t capacity = std::max<std::size_t>(m_capacity * 2, 4096);
+    while (capacity < wanted) capacity *= 2;
+    auto bigger = std::make_unique_for_overwrite<std::byte[]>(capacity);
+    if (m_size != 0) std::memcpy(bigger.get(), m_buffer.get(), m_size);
+    m_buffer = std::move(bigger);
+    m_capacity = capacity;
+}
+
+std::string CArchive::recordPath() const {
+    std::string path;
+    for (const auto& frame : m_records) {
+        if (!path.empty()) path += '/';
+        path += frame.name;
+        if (frame.index >= 0) path += '[' + std::to_string(frame.index) + ']';
+        if (frame.field) {
+            path += '.';
+            path += frame.field;
+        }
+    }
+    return path;
+}
+
+void CArchive::fail(std::string_view expected) const { failAt(position(), expected); }
+
+void CArchive::failAt(std::uint64_t offset, std::string_view expected) const {
+    m_valid = false;
+    const std::string record = recordPath();
+    std::ostringstream message;
+    message << expected;
+    if (!record.empty()) message << " in " << record;
+    message << " at byte " << offset;
+    throw CArchiveException(message.str(), offset, record);
+}
+
+void CArchive::failShort(std::size_t wanted, const char* what) const {
+    std::ostringstream message;
+    message << "expected " << wanted << " byte" << (wanted == 1 ? "" : "s") << " for " << what
+            << ", " << remaining() << " remain";
+    fail(message.str());
+}

@@ -1,0 +1,150 @@
+// CArchive: the byte stream that every record is written to and read from.
+//
+// An archive either stores (appends bytes to a growing buffer) or loads (consumes bytes from a
+// buffer). The buffer lives in memory in both directions: a file archive reads the whole file when
+// it opens for loading, and writes its buffer to a temporary file beside the target on Close(),
+// renaming it over the target only once every byte is on disk, so a failed save never damages the
+// file that was there before.
+//
+// Every failure while loading (end of data, a wrong marker, an impossible count, malformed text)
+// throws CArchiveException; its message names what was expected, the record being read and the
+// byte offset. The archive keeps a small stack of the records it is inside for that purpose.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The one exception type of a failed load or save.
+class CArchiveException : public std::runtime_error {
+public:
+    CArchiveException(const std::string& message, std::uint64_t offset, std::string record);
+
+    std::uint64_t offset() const { return m_offset; }
+    const std::string& record() const { return m_record; }
+
+private:
+    std::uint64_t m_offset;
+    std::string m_record;
+};
+
+class CArchive {
+public:
+    enum Mode : unsigned { store = 0, load = 1 };
+
+    // A storing archive over an in-memory buffer.
+    CArchive();
+    // A loading archive over bytes that the caller keeps alive while the archive is used.
+    explicit CArchive(std::span<const std::byte> bytes);
+    // A loading archive that owns its bytes.
+    explicit CArchive(std::vector<std::byte> bytes);
+    // A disk-file archive; loading reads the file at once (throws CArchiveException if it cannot).
+    CArchive(const std::filesystem::path& file, Mode mode);
+
+    CArchive(const CArchive&) = delete;
+    CArchive& operator=(const CArchive&) = delete;
+    virtual ~CArchive();
+
+    bool IsLoading() const { return m_mode == load; }
+    bool IsStoring() const { return m_mode == store; }
+
+    void Write(const void* data, std::size_t size) {
+        if (m_capacity - m_size < size) grow(size);
+        std::memcpy(m_buffer.get() + m_size, data, size);
+        m_size += size;
+    }
+    // Reads up to size bytes and returns how many were read (fewer only at the end of the data).
+    std::size_t Read(void* data, std::size_t size);
+    // Reads exactly size bytes or throws, naming what was being read.
+    void readExact(void* data, std::size_t size, const char* what) {
+        if (static_cast<std::size_t>(m_end - m_cursor) < size) failShort(size, what);
+        std::memcpy(data, m_cursor, size);
+        m_cursor += size;
+    }
+    // Gives up on the archive: throws CArchiveException("archive aborted").
+    [[noreturn]] void Abort();
+    // Finishes a file archive that stores: the buffer replaces the target file. Does nothing for
+    // other archives. Throws CArchiveException when the file cannot be written.
+    void Close();
+
+    // Byte offset of the next read or write.
+    std::uint64_t position() const {
+        return IsLoading() ? static_cast<std::uint64_t>(m_cursor - m_begin) : m_size;
+    }
+    // Bytes left to read (0 while storing).
+    std::uint64_t remaining() const {
+        return IsLoading() ? static_cast<std::uint64_t>(m_end - m_cursor) : 0;
+    }
+    // Skips bytes while loading (throws past the end).
+    void skip(std::uint64_t bytes, const char* what);
+    // The bytes written so far by a storing archive.
+    std::span<const std::byte> storedBytes() const { return {m_buffer.get(), m_size}; }
+    std::vector<std::byte> takeStoredBytes();
+    // Overwrites bytes already written (used to patch sizes of sections).
+    void patch(std::uint64_t offset, const void* data, std::size_t size);
+
+    // Where an error is reported from: a stack of the records being read or written.
+    struct RecordFrame {
+        const char* name;
+        int index;
+        const char* field;
+    };
+    void pushRecord(const char* name) { m_records.push_back({name, -1, nullptr}); }
+    void popRecord() {
+        if (!m_records.empty()) m_records.pop_back();
+    }
+    void setRecordIndex(int index) {
+        if (!m_records.empty()) m_records.back().index = index;
+    }
+    void setField(const char* field) {
+        if (!m_records.empty()) m_records.back().field = field;
+    }
+    std::string recordPath() const;
+
+    // Throws CArchiveException saying what was expected at the current offset.
+    [[noreturn]] void fail(std::string_view expected) const;
+    [[noreturn]] void failAt(std::uint64_t offset, std::string_view expected) const;
+
+    // False once a load failed; reading from a failed archive throws until forceValid().
+    bool isValid() const { return m_valid; }
+    void setValid(bool valid) { m_valid = valid; }
+
+private:
+    void grow(std::size_t more);
+    [[noreturn]] void failShort(std::size_t wanted, const char* what) const;
+
+    Mode m_mode;
+    // Storing.
+    std::unique_ptr<std::byte[]> m_buffer;
+    std::size_t m_size = 0;
+    std::size_t m_capacity = 0;
+    // Loading.
+    std::vector<std::byte> m_owned;
+    const std::byte* m_begin = nullptr;
+    const std::byte* m_cursor = nullptr;
+    const std::byte* m_end = nullptr;
+    // File target of a storing file archive.
+    std::filesystem::path m_file;
+    bool m_closed = false;
+    std::vector<RecordFrame> m_records;
+    mutable bool m_valid = true;
+};
+
+// Pushes a record frame for the lifetime of a scope.
+class RecordScope {
+public:
+    RecordScope(CArchive& ar, const char* name) : m_ar(ar) { m_ar.pushRecord(name); }
+    ~RecordScope() { m_ar.popRecord(); }
+    RecordScope(const RecordScope&) = delete;
+    RecordScope& operator=(const RecordScope&) = delete;
+
+private:
+    CArchive& m_ar;
+};

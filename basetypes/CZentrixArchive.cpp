@@ -1,0 +1,203 @@
+#include "basetypes/CZentrixArchive.h"
+
+#include <cstring>
+#include <string>
+
+namespace {
+constexpr char kMagic[4] = {'Z', 'X', 'S', 'T'};
+}
+
+CZentrixArchive::CZentrixArchive(int fileVersion) : m_fileVersion(fileVersion) { writeHeader(); }
+
+CZentrixArchive::CZentrixArchive(std::span<const std::byte> bytes) : CArchive(bytes) {
+    readHeader();
+}
+
+CZentrixArchive::CZentrixArchive(std::vector<std::byte> bytes) : CArchive(std::move(bytes)) {
+    readHeader();
+}
+
+CZentrixArchive::CZentrixArchive(const std::filesystem::path& file, Mode mode, int fileVersion)
+    : CArchive(file, mode), m_fileVersion(fileVersion) {
+    if (IsLoading())
+        readHeader();
+    else
+        writeHeader();
+}
+
+CZentrixArchive::~CZentrixArchive() = default;
+
+void CZentrixArchive::writeHeader() {
+    Write(kMagic, sizeof kMagic);
+    *this << m_fileVersion;
+}
+
+void CZentrixArchive::readHeader() {
+    pushRecord("archive header");
+    char magic[4];
+    readExact(magic, sizeof magic, "the archive signature");
+    if (std::memcmp(magic, kMagic, sizeof magic) != 0) failAt(0, "expected the signature \"ZXST\"");
+    *this >> m_fileVersion;
+    if (m_fileVersion < s_oldestFileVersion || m_fileVersion > s_currentFileVersion) {
+        failAt(4, "expected a file version from " + std::to_string(s_oldestFileVersion) + " to " +
+                      std::to_string(s_currentFileVersion) + ", found " +
+                      std::to_string(m_fileVersion));
+    }
+    popRecord();
+}
+
+CZentrixArchive& CZentrixArchive::operator>>(bool& value) {
+    checkValid();
+    std::uint8_t byte = 0;
+    readExact(&byte, 1, "bool");
+    if (byte > 1) failAt(position() - 1, "expected a bool (0 or 1), found " + std::to_string(byte));
+    value = byte == 1;
+    return *this;
+}
+
+CZentrixArchive& CZentrixArchive::operator<<(const CString& text) {
+    const std::wstring& units = text.str();
+    // Count UTF-16 units first so the length prefix is exact.
+    std::uint32_t count = 0;
+    for (const wchar_t c : units) count += static_cast<std::uint32_t>(c) > 0xFFFF ? 2 : 1;
+    *this << count;
+    std::u16string utf16;
+    utf16.reserve(count);
+    for (const wchar_t c : units) {
+        const auto cp = static_cast<std::uint32_t>(c);
+        if (cp > 0xFFFF) {
+            const std::uint32_t v = cp - 0x10000;
+            utf16.push_back(static_cast<char16_t>(0xD800 + (v >> 10)));
+            utf16.push_back(static_cast<char16_t>(0xDC00 + (v & 0x3FF)));
+        } else {
+            utf16.push_back(static_cast<char16_t>(cp));
+        }
+    }
+    Write(utf16.data(), utf16.size() * sizeof(char16_t));
+    return *this;
+}
+
+CZentrixArchive& CZentrixArchive::operator>>(CString& text) {
+    checkValid();
+    std::uint32_t count = 0;
+    readExact(&count, sizeof count, "string length");
+    if (remaining() / 2 < count) {
+        fail("expected a string of " + std::to_string(count) + " UTF-16 units, " +
+             std::to_string(remaining()) + " bytes remain");
+    }
+    std::u16string utf16(count, u'\0');
+    readExact(utf16.data(), count * sizeof(char16_t), "string");
+    std::wstring& out = text.str();
+    out.clear();
+    out.reserve(count);
+    for (std::size_t i = 0; i < utf16.size(); ++i) {
+        const char16_t unit = utf16[i];
+        if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < utf16.size() && utf16[i + 1] >= 0xDC00 &&
+            utf16[i + 1] <= 0xDFFF) {
+            const std::uint32_t cp = 0x10000 + ((static_cast<std::uint32_t>(unit) - 0xD800) << 10) +
+                                     (static_cast<std::uint32_t>(utf16[i + 1]) - 0xDC00);
+            out.push_back(static_cast<wchar_t>(cp));
+            ++i;
+        } else {
+            out.push_back(static_cast<wchar_t>(unit));
+        }
+    }
+    return *this;
+}
+
+int CZentrixArchive::readCount(std::size_t minBytesPerItem, const char* what) {
+    checkValid();
+    std::int32_t count = 0;
+    readExact(&count, sizeof count, what);
+    if (count > 0 && minBytesPerItem != 0 &&
+        remaining() / minBytesPerItem < static_cast<std::uint64_t>(count)) {
+        failAt(position() - sizeof count,
+               "expected a count of " + std::string(what) + " that fits the " +
+                   std::to_string(remaining()) + " remaining bytes, found " +
+                   std::to_string(count));
+    }
+    return count;
+}
+
+void CZentrixArchive::checkMarker(const char* name, bool start) {
+    const std::uint32_t tag = start ? archiveTag(name) : ~archiveTag(name);
+    if (IsStoring()) {
+        *this << tag;
+        return;
+    }
+    checkValid();
+    std::uint32_t found = 0;
+    const std::string what = std::string(start ? "start" : "end") + " marker \"" + name + '"';
+    readExact(&found, sizeof found, what.c_str());
+    if (found != tag) failAt(position() - sizeof found, "expected the " + what);
+}
+
+void CZentrixArchive::checkMarkerStart(const char* name) {
+    checkMarker(name, true);
+    pushRecord(name);
+}
+
+void CZentrixArchive::checkMarkerEnd(const char* name) {
+    popRecord();
+    checkMarker(name, false);
+}
+
+bool CZentrixArchive::startSection(const char* name, bool isStart) {
+    if (isStart) {
+        checkMarker(name, true);
+        std::uint64_t size = 0;
+        const std::uint64_t sizeOffset = position();
+        if (IsStoring()) {
+            *this << size;
+        } else {
+            *this >> size;
+            if (size > remaining()) failAt(sizeOffset, std::string("expected a size of section \"") +
+                                                           name + "\" within the remaining bytes");
+        }
+        m_openSections.push_back({name, position(), size});
+        pushRecord(name);
+        return true;
+    }
+    if (m_openSections.empty() || std::strcmp(m_openSections.back().name, name) != 0) {
+        fail(std::string("expected section \"") + name + "\" to be open");
+    }
+    popRecord();
+    const OpenSection section = m_openSections.back();
+    m_openSections.pop_back();
+    if (IsStoring()) {
+        const std::uint64_t size = position() - section.bodyOffset;
+        patch(section.bodyOffset - sizeof size, &size, sizeof size);
+        m_sections[name] = {section.bodyOffset, size};
+        return true;
+    }
+    const std::uint64_t end = section.bodyOffset + section.size;
+    if (position() > end) fail(std::string("expected section \"") + name + "\" to end at byte " +
+                               std::to_string(end));
+    skip(end - position(), "the rest of a section");
+    m_sections[name] = {section.bodyOffset, section.size};
+    return true;
+}
+
+std::uint64_t CZentrixArchive::getOffsetOfSection(const char* name) const {
+    const auto it = m_sections.find(name);
+    return it == m_sections.end() ? 0 : it->second.first;
+}
+
+std::uint64_t CZentrixArchive::getSizeOfSection(const char* name) const {
+    const auto it = m_sections.find(name);
+    return it == m_sections.end() ? 0 : it->second.second;
+}
+
+void CZentrixArchive::createLegendPropertiesSchemaChangeDataIfNecessary() {
+    if (!m_legendData) m_legendData = std::make_unique<LegendPropertiesSchemaChangeData>();
+}
+
+bool CZentrixArchive::hasLegendPropertiesSchemaChangeData() const {
+    return m_legendData != nullptr;
+}
+
+LegendPropertiesSchemaChangeData* CZentrixArchive::getLegendPropertiesSchemaChangeData() {
+    return m_legendData.get();
+}
+
+void CZentrixArchive::forceValid() { setValid(true); }

@@ -1,0 +1,38 @@
+#include "basetypes/DumpText.h"
+
+#include <cmath>
+#include <cstdio>
+
+std::string jsonQuote(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size() + 2);
+    out.push_back('"');
+    for (const char c : utf8) {
+        switch (c) {
+            case '"': out += "\\\""; break;
+            case '\\': out += "\\\\"; break;
+            case '\n': out += "\\n"; break;
+            case '\r': out += "\\r"; break;
+            case '\t': out += "\\t"; break;
+            default:
+                if (static_cast<unsigned char>(c) < 0x20) {
+                    char escaped[8];
+                    std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
+                    out += escaped;
+                } else {
+                    out.push_back(c);
+                }
+        }
+    }
+    out.push_back('"');
+    return out;
+}
+
+std::string toDumpText(const CString& text) { return jsonQuote(text.toUtf8()); }
+
+std::string toDumpText(double value) {
+    if (!std::isfinite(value)) return jsonQuote(std::isnan(value) ? "nan" : (value > 0 ? "inf" : "-inf"));
+    char text[32];
+    std::snprintf(text, sizeof text, "%.17g", value);
+    return text;
+}

@@ -1,0 +1,24 @@
+// Text forms of values for the readable dump of stored objects.
+//
+// Each value type offers toDumpText(value) returning a JSON value in UTF-8; the generic dump of a
+// kind strings them together into one JSON object per object. These texts are for people and
+// tests, never read back.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <type_traits>
+
+#include "basetypes/CString.h"
+
+std::string jsonQuote(std::string_view utf8);
+std::string toDumpText(const CString& text);
+std::string toDumpText(double value);
+inline std::string toDumpText(bool value) { return value ? "true" : "false"; }
+
+template <class T>
+    requires(std::is_integral_v<T> && !std::is_same_v<T, bool>)
+std::string toDumpText(T value) {
+    return std::to_string(value);
+}
