@@ -1,0 +1,114 @@
+// IDescribed<I>: the behaviour every stored kind's interface shares, driven by its description.
+//
+// An interface I derives from IDescribed<I> and supplies s_kindName, its value struct I::Fields
+// and a static describeFields(v) (see FieldVisitors.h). From those it gets its archive record
+// (Serialize), deep copy (copyFrom), comparison (== and !=), initial values (initialize), ID
+// renewal (generateIDs) and a JSON-like text dump. A kind with rules of its own overrides the
+// virtual ones and calls these for the rest.
+//
+// The concrete class C derives from CStored<C, I>, which holds the Fields and supplies handle()
+// and writableHandle(): new heap handles on the object, owned by the caller; getHandle() and
+// getWritableHandle() wrap them. The host's state word (CObjectState) is not part of an object's
+// value: copies and comparisons leave it out.
+#pragma once
+
+#include <string>
+
+#include "basetypes/CObjectState.h"
+#include "basetypes/FieldVisitors.h"
+#include "store/Handles.h"
+
+template <class I>
+class IDescribed : public CObjectState {
+public:
+    ~IDescribed() override = default;
+
+    const GUID& getObjectStateGUID() const override { return self().getID().getGUID(); }
+
+    // Writes or reads the object's archive record.
+    virtual void Serialize(CZentrixArchive& ar) {
+        RecordScope scope(ar, I::s_kindName);
+        fields::Serializer<I> visitor(self(), self().fields(), ar);
+        I::describeFields(visitor);
+    }
+    // Makes this object a deep copy of other.
+    virtual void copyFrom(const I& other) {
+        if (&other == &self()) return;
+        self().fields() = other.fields();
+        fields::CollectionCopier<I> visitor(self(), other);
+        I::describeFields(visitor);
+    }
+    bool operator==(const I& other) const {
+        fields::Comparer<I> visitor(self(), other, self().fields(), other.fields());
+        I::describeFields(visitor);
+        return visitor.equal;
+    }
+    bool operator!=(const I& other) const { return !(*this == other); }
+    // A fresh ID for the object and for every object it owns.
+    virtual void generateIDs() {
+        fields::IDGenerator<I> visitor(self(), self().fields());
+        I::describeFields(visitor);
+    }
+    // One JSON object: the kind, then every field in record order.
+    std::string dump() const {
+        std::string out = "{\"kind\":";
+        out += jsonQuote(I::s_kindName);
+        fields::Dumper<I> visitor(self(), self().fields(), out);
+        I::describeFields(visitor);
+        out += '}';
+        return out;
+    }
+
+    CWrapperHandle<I> getHandle() const { return CWrapperHandle<I>(handle()); }
+    CWritableWrapperHandle<I> getWritableHandle() {
+        return CWritableWrapperHandle<I>(writableHandle());
+    }
+    // New heap handles on this object, owned by the caller.
+    virtual IHandle<I>* handle() const = 0;
+    virtual IWritableHandle<I>* writableHandle() = 0;
+
+protected:
+    IDescribed() = default;
+    IDescribed(const IDescribed&) : CObjectState() {}
+    IDescribed& operator=(const IDescribed&) { return *this; }
+
+    // Gives every field its initial value and empties every child collection; constructors
+    // end with it.
+    virtual void initialize() {
+        self().fields() = typename I::Fields{};
+        fields::CollectionClearer<I> visitor(self());
+        I::describeFields(visitor);
+    }
+
+private:
+    I& self() { return static_cast<I&>(*this); }
+    const I& self() const { return static_cast<const I&>(*this); }
+};
+
+// The concrete side of a kind: the storage of its values and handles on itself.
+template <class C, class I>
+class CStored : public I {
+public:
+    IHandle<I>* handle() const override {
+        return new CBasicHandle<I, C>(static_cast<const C*>(this));
+    }
+    IWritableHandle<I>* writableHandle() override {
+        return new CWritableBasicHandle<I, C>(static_cast<C*>(this));
+    }
+
+protected:
+    using Fields = typename I::Fields;
+
+    CStored() = default;
+    CStored(const CStored& other) : I(), m_fields(other.m_fields) {}
+    CStored& operator=(const CStored& other) {
+        m_fields = other.m_fields;
+        return *this;
+    }
+
+    Fields& fields() override { return m_fields; }
+    const Fields& fields() const override { return m_fields; }
+
+private:
+    Fields m_fields;
+};

@@ -1,0 +1,29 @@
+// CCode: a stored activity code and the code values it owns.
+#pragma once
+
+#include "basetypes/ICode.h"
+#include "schedule/CCodeValue.h"
+
+class CCode : public CStored<CCode, ICode> {
+public:
+    CCode() { initialize(); }
+
+    ICodeValueArrayHandle getCodeValues() const override;
+    int addCodeValue(const ICodeValue& value) override { return m_codeValues.Add(value); }
+    bool insertCodeValue(int index, const ICodeValue& value) override {
+        return m_codeValues.InsertAt(index, value);
+    }
+    bool removeCodeValue(int index) override { return m_codeValues.RemoveAt(index); }
+    bool removeCodeValue(const CCodeValueID& id) { return m_codeValues.Remove(id); }
+    bool attachCodeValue(ICodeValueWritableHandle value, int index) override;
+    ICodeValueWritableHandle detachCodeValue(const CCodeValueID& id) override;
+    void removeAllCodeValues() override { m_codeValues.RemoveAll(); }
+
+private:
+    CCodeValueArray m_codeValues;
+};
+
+using CCodeArray = CUniqueObjectPointerArray<ICode, CCode, CCodeID>;
+using CCodeHandle = CBasicHandle<ICode, CCode>;
+using CCodeWritableHandle = CWritableBasicHandle<ICode, CCode>;
+using CCodeArrayHandle = CBasicArrayHandle<ICode, CCode, CCodeID, 0>;

@@ -1,0 +1,46 @@
+#include "schedule/CCodeValue.h"
+
+#include "store/CollectionOps.h"
+
+CCodeValue::CCodeValue() : m_subCodeValues(std::make_unique<CCodeValueArray>()) { initialize(); }
+
+CCodeValue::CCodeValue(const CCodeValue& other) : CCodeValue() { copyFrom(other); }
+
+CCodeValue& CCodeValue::operator=(const CCodeValue& other) {
+    copyFrom(other);
+    return *this;
+}
+
+CCodeValue::~CCodeValue() = default;
+
+ICodeValueArrayHandle CCodeValue::getSubCodeValues() const {
+    if (!m_subCodeValues) return {};
+    return ICodeValueArrayHandle(new CCodeValueArrayHandle(m_subCodeValues.get()));
+}
+
+int CCodeValue::addSubCodeValue(const ICodeValue& value) { return m_subCodeValues->Add(value); }
+
+bool CCodeValue::insertSubCodeValue(const ICodeValue& value, int index) {
+    return m_subCodeValues->InsertAt(index, value);
+}
+
+bool CCodeValue::removeSubCodeValue(int index) {
+    if (index < 0 || index > m_subCodeValues->GetUpperBound()) return false;
+    return m_subCodeValues->RemoveAt(index);
+}
+
+bool CCodeValue::removeSubCodeValue(const CCodeValueID& id) {
+    if (!m_subCodeValues->Remove(id)) return false;
+    if (m_subCodeValues->GetSize() == 0) removeAllSubCodeValues();
+    return true;
+}
+
+void CCodeValue::removeAllSubCodeValues() { m_subCodeValues = std::make_unique<CCodeValueArray>(); }
+
+bool CCodeValue::attachSubCodeValue(ICodeValueWritableHandle value, int index) {
+    return attachFromHandle(*m_subCodeValues, value, index);
+}
+
+ICodeValueWritableHandle CCodeValue::detachSubCodeValue(const CCodeValueID& id) {
+    return detachToHandle(*m_subCodeValues, id);
+}

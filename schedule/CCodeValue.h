@@ -1,0 +1,36 @@
+// CCodeValue: a stored code value. It owns its sub-values; the sub-value collection exists for
+// the value's whole life (an emptied collection is replaced by a new empty one).
+#pragma once
+
+#include <memory>
+
+#include "basetypes/ICodeValue.h"
+#include "store/ArrayHandles.h"
+#include "store/CUniqueObjectPointerArray.h"
+
+class CCodeValue;
+using CCodeValueArray = CUniqueObjectPointerArray<ICodeValue, CCodeValue, CCodeValueID>;
+using CCodeValueHandle = CBasicHandle<ICodeValue, CCodeValue>;
+using CCodeValueWritableHandle = CWritableBasicHandle<ICodeValue, CCodeValue>;
+using CCodeValueArrayHandle = CBasicArrayHandle<ICodeValue, CCodeValue, CCodeValueID, 0>;
+
+class CCodeValue : public CStored<CCodeValue, ICodeValue> {
+public:
+    CCodeValue();
+    CCodeValue(const CCodeValue& other);
+    CCodeValue& operator=(const CCodeValue& other);
+    ~CCodeValue() override;
+
+
+    ICodeValueArrayHandle getSubCodeValues() const override;
+    int addSubCodeValue(const ICodeValue& value) override;
+    bool insertSubCodeValue(const ICodeValue& value, int index) override;
+    bool removeSubCodeValue(int index) override;
+    bool removeSubCodeValue(const CCodeValueID& id);
+    void removeAllSubCodeValues();
+    bool attachSubCodeValue(ICodeValueWritableHandle value, int index) override;
+    ICodeValueWritableHandle detachSubCodeValue(const CCodeValueID& id) override;
+
+private:
+    std::unique_ptr<CCodeValueArray> m_subCodeValues;
+};

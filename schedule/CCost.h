@@ -1,0 +1,15 @@
+// CCost: a stored cost; everything it is comes from ICost.
+#pragma once
+
+#include "basetypes/ICost.h"
+#include "store/CUniqueObjectPointerArray.h"
+
+class CCost : public CStored<CCost, ICost> {
+public:
+    CCost() { initialize(); }
+};
+
+using CCostArray = CUniqueObjectPointerArray<ICost, CCost, CCostID>;
+using CCostHandle = CBasicHandle<ICost, CCost>;
+using CCostWritableHandle = CWritableBasicHandle<ICost, CCost>;
+using CCostArrayHandle = CBasicArrayHandle<ICost, CCost, CCostID, 0>;

@@ -1,0 +1,17 @@
+// CTaskCategory: a stored task category; it can be built from its name.
+#pragma once
+
+#include "basetypes/ITaskCategory.h"
+#include "store/CUniqueObjectPointerArray.h"
+
+class CTaskCategory : public CStored<CTaskCategory, ITaskCategory> {
+public:
+    CTaskCategory() { initialize(); }
+    explicit CTaskCategory(const CProjectString& name) : CTaskCategory() { setName(name); }
+};
+
+using CTaskCategoryArray = CUniqueObjectPointerArray<ITaskCategory, CTaskCategory, CTaskCategoryID>;
+using CTaskCategoryHandle = CBasicHandle<ITaskCategory, CTaskCategory>;
+using CTaskCategoryWritableHandle = CWritableBasicHandle<ITaskCategory, CTaskCategory>;
+using CTaskCategoryArrayHandle =
+    CBasicArrayHandle<ITaskCategory, CTaskCategory, CTaskCategoryID, 0>;

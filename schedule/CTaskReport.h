@@ -1,0 +1,27 @@
+// CTaskReport: a stored task report and the costs it owns.
+#pragma once
+
+#include "basetypes/ITaskReport.h"
+#include "schedule/CCost.h"
+#include "store/CollectionOps.h"
+
+class CTaskReport : public CStored<CTaskReport, ITaskReport> {
+public:
+    CTaskReport() { initialize(); }
+
+    ICostArrayHandle getCosts() const override {
+        return ICostArrayHandle(new CCostArrayHandle(&m_costs));
+    }
+    void addCost(const ICost& cost) override { (void)m_costs.Add(cost); }
+    bool changeCost(const ICost& cost) override { return m_costs.changeElement(cost); }
+    void removeCost(const CCostID& id) override { removeByIDKeepingSort(m_costs, id); }
+    void removeAllCosts() override { m_costs.RemoveAll(); }
+
+private:
+    CCostArray m_costs;
+};
+
+using CTaskReportArray = CUniqueObjectPointerArray<ITaskReport, CTaskReport, CTaskReportID>;
+using CTaskReportHandle = CBasicHandle<ITaskReport, CTaskReport>;
+using CTaskReportWritableHandle = CWritableBasicHandle<ITaskReport, CTaskReport>;
+using CTaskReportArrayHandle = CBasicArrayHandle<ITaskReport, CTaskReport, CTaskReportID, 0>;

@@ -1,0 +1,15 @@
+// CTaskState: a stored task state; everything it is comes from ITaskState.
+#pragma once
+
+#include "basetypes/ITaskState.h"
+#include "store/CUniqueObjectPointerArray.h"
+
+class CTaskState : public CStored<CTaskState, ITaskState> {
+public:
+    CTaskState() { initialize(); }
+};
+
+using CTaskStateArray = CUniqueObjectPointerArray<ITaskState, CTaskState, CTaskStateID>;
+using CTaskStateHandle = CBasicHandle<ITaskState, CTaskState>;
+using CTaskStateWritableHandle = CWritableBasicHandle<ITaskState, CTaskState>;
+using CTaskStateArrayHandle = CBasicArrayHandle<ITaskState, CTaskState, CTaskStateID, 0>;

@@ -1,0 +1,15 @@
+// CUserField: a stored user field definition; everything it is comes from IUserField.
+#pragma once
+
+#include "basetypes/IUserField.h"
+#include "store/CUniqueObjectPointerArray.h"
+
+class CUserField : public CStored<CUserField, IUserField> {
+public:
+    CUserField() { initialize(); }
+};
+
+using CUserFieldArray = CUniqueObjectPointerArray<IUserField, CUserField, CUserFieldID>;
+using CUserFieldHandle = CBasicHandle<IUserField, CUserField>;
+using CUserFieldWritableHandle = CWritableBasicHandle<IUserField, CUserField>;
+using CUserFieldArrayHandle = CBasicArrayHandle<IUserField, CUserField, CUserFieldID, 0>;

@@ -1,0 +1,527 @@
+// CUniqueObjectPointerArray<I, C, ID>: the keyed container every stored object lives in.
+//
+// It owns its objects (deleting them on removal, clearing and destruction) and keeps them in a
+// storage order its owner chooses. Lookups by ID go through an ordered index: entry k is the
+// storage position of the object with the k-th smallest ID. Beside the index the container keeps
+// each indexed ID in compare-ready form, so a lookup is a binary search over a flat array of IDs
+// that touches no object. Those copies are taken when an object enters the index; an object whose
+// ID is changed in place is found under its new ID only after resort() (as with any index keyed
+// on a field that changed under it).
+//
+// Plain mutators keep the index current and refuse a second object with an ID already present.
+// NoSort mutators only change the storage and leave the container unsorted (empty index) until
+// sort() or a plain mutator runs; while unsorted, lookups by ID find nothing.
+//
+// Archive record ("CUniquePointerArray" framing):
+//   start marker, int32 count, then per object in storage order: the object's own record and its
+//   ordered-index entry (int32), then the end marker.
+// Loading takes the stored index after an O(n) check (a permutation in ascending ID order) and
+// rebuilds it by sorting only when the check fails. A load that fails part-way leaves the
+// container empty with every object it built freed.
+//
+// Not safe for concurrent use; sort() and lookups are const but rewrite the index.
+#pragma once
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+#include <map>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "basetypes/CIDBase.h"
+#include "basetypes/CZentrixArchive.h"
+
+// An ID as two big-endian words: unsigned word order is the ID order.
+struct IDKey {
+    std::uint64_t hi;
+    std::uint64_t lo;
+
+    static IDKey of(const CIDBase& id) {
+        const auto [h, l] = id.words();
+        return {h, l};
+    }
+    friend bool operator<(const IDKey& a, const IDKey& b) {
+        return a.hi != b.hi ? a.hi < b.hi : a.lo < b.lo;
+    }
+    friend bool operator==(const IDKey&, const IDKey&) = default;
+};
+
+// Objects keyed by ID in ascending order; a source for the container's Copy and Append.
+template <class I, class C, class ID>
+class CUniqueObjectPointerSet {
+public:
+    struct Less {
+        bool operator()(const ID& a, const ID& b) const { return a < b; }
+    };
+    using Map = std::map<ID, std::unique_ptr<C>, Less>;
+
+    int GetSize() const { return static_cast<int>(m_objects.size()); }
+    // Stores a copy; false when the ID is present.
+    bool insert(const I& object) {
+        auto copy = std::make_unique<C>();
+        copy->copyFrom(object);
+        return attach(std::move(copy));
+    }
+    bool attach(std::unique_ptr<C> object) {
+        const ID id = object->getID();
+        return m_objects.try_emplace(id, std::move(object)).second;
+    }
+    const C* find(const ID& id) const {
+        const auto it = m_objects.find(id);
+        return it == m_objects.end() ? nullptr : it->second.get();
+    }
+    void RemoveAll() { m_objects.clear(); }
+    auto begin() const { return m_objects.begin(); }
+    auto end() const { return m_objects.end(); }
+    Map& map() { return m_objects; }
+
+private:
+    Map m_objects;
+};
+
+template <class I, class C, class ID>
+class CUniqueObjectPointerArray {
+public:
+    using Set = CUniqueObjectPointerSet<I, C, ID>;
+
+    CUniqueObjectPointerArray() = default;
+    CUniqueObjectPointerArray(const CUniqueObjectPointerArray& other) { Copy(other); }
+    CUniqueObjectPointerArray(CUniqueObjectPointerArray&& other) noexcept
+        : m_index(std::move(other.m_index)),
+          m_keys(std::move(other.m_keys)),
+          m_sorted(other.m_sorted),
+          m_items(std::move(other.m_items)) {
+        other.resetEmpty();
+    }
+    CUniqueObjectPointerArray& operator=(const CUniqueObjectPointerArray& other) {
+        if (this != &other) Copy(other);
+        return *this;
+    }
+    CUniqueObjectPointerArray& operator=(CUniqueObjectPointerArray&& other) noexcept {
+        if (this != &other) Copy(std::move(other));
+        return *this;
+    }
+    ~CUniqueObjectPointerArray() = default;
+
+    int GetSize() const { return static_cast<int>(m_items.size()); }
+    int GetUpperBound() const { return GetSize() - 1; }
+    bool isSorted() const { return m_sorted; }
+
+    // Rebuilds the ordered index if the container is unsorted.
+    void sort() const {
+        if (m_sorted) return;
+        const int n = GetSize();
+        std::vector<std::pair<IDKey, int>> entries(static_cast<std::size_t>(n));
+        for (int i = 0; i < n; ++i) entries[i] = {IDKey::of(m_items[i]->getID()), i};
+        std::sort(entries.begin(), entries.end(),
+                  [](const auto& a, const auto& b) { return a.first < b.first; });
+        m_index.resize(entries.size());
+        m_keys.resize(entries.size());
+        for (std::size_t k = 0; k < entries.size(); ++k) {
+            m_keys[k] = entries[k].first;
+            m_index[k] = entries[k].second;
+        }
+        m_sorted = true;
+    }
+    void discardSorting() {
+        m_sorted = false;
+        m_index.clear();
+        m_keys.clear();
+    }
+
+    int getOrderedIndex(int k) const {
+        return k >= 0 && k < static_cast<int>(m_index.size()) ? m_index[k] : -1;
+    }
+    // Position in the ordered index of the object with this ID, or -1.
+    int findOrderedIndex(const CIDBase& id) const {
+        if (m_index.size() != m_items.size() || m_keys.empty()) return -1;
+        const int k = lowerBound(IDKey::of(id));
+        return k < static_cast<int>(m_keys.size()) && m_keys[k] == IDKey::of(id) ? k : -1;
+    }
+    // Storage position of the object with this ID, or -1.
+    int findByID(const CIDBase& id) const {
+        const int k = findOrderedIndex(id);
+        return k < 0 ? -1 : m_index[k];
+    }
+
+    const C& getConstReference(int i) const {
+        static const C defaultItem;
+        return inRange(i) ? *m_items[i] : defaultItem;
+    }
+    C& getWritableReference(int i) const {
+        static C defaultItem;
+        return inRange(i) ? *m_items[i] : defaultItem;
+    }
+    const CIDBase& getID(int i) const {
+        static const C defaultItem;
+        return inRange(i) ? m_items[i]->getID() : defaultItem.getID();
+    }
+
+    [[nodiscard]] int Add(const I& object) {
+        sort();
+        const int k = findSortInsertPosition(object);
+        if (k < 0) return -1;
+        const int n = GetSize();
+        m_items.push_back(copyOf(object));
+        insertOrderedIndex(k, n, object.getID());
+        return n;
+    }
+    int AddNoSort(const I& object) {
+        m_items.push_back(copyOf(object));
+        discardSorting();
+        return GetUpperBound();
+    }
+    [[nodiscard]] bool InsertAt(int i, const I& object) {
+        if (i < 0 || i > GetSize()) return false;
+        sort();
+        const int k = findSortInsertPosition(object);
+        if (k < 0) return false;
+        m_items.insert(m_items.begin() + i, copyOf(object));
+        insertOrderedIndex(k, i, object.getID());
+        return true;
+    }
+    bool InsertAtNoSort(int i, const I& object) {
+        if (i < 0 || i > GetSize()) return false;
+        m_items.insert(m_items.begin() + i, copyOf(object));
+        discardSorting();
+        return true;
+    }
+    bool InsertAt(int i, const CUniqueObjectPointerArray& source) {
+        for (int j = 0; j < source.GetSize(); ++j) {
+            const I& object = source.getConstReference(j);
+            const bool inserted =
+                m_sorted ? InsertAt(i + j, object) : InsertAtNoSort(i + j, object);
+            if (!inserted) return false;
+        }
+        return true;
+    }
+    // Adds (i == -1) or inserts at i, sorted or not as the container is; i receives the
+    // position. Returns the stored copy or null.
+    I* Put(int& i, const I& object) {
+        if (i == -1) {
+            i = m_sorted ? Add(object) : AddNoSort(object);
+            return i < 0 ? nullptr : m_items[i].get();
+        }
+        const bool inserted = m_sorted ? InsertAt(i, object) : InsertAtNoSort(i, object);
+        return inserted ? m_items[i].get() : nullptr;
+    }
+
+    // Takes ownership of p when it is stored; on refusal p stays the caller's.
+    bool Attach(int i, C* p) {
+        if (!p || i < 0 || i > GetSize()) return false;
+        sort();
+        const int k = findSortInsertPosition(*p);
+        if (k < 0) return false;
+        m_items.insert(m_items.begin() + i, std::unique_ptr<C>(p));
+        insertOrderedIndex(k, i, p->getID());
+        return true;
+    }
+    bool AttachNoSort(int i, C* p) {
+        if (!p || i < 0 || i > GetSize()) return false;
+        m_items.insert(m_items.begin() + i, std::unique_ptr<C>(p));
+        discardSorting();
+        return true;
+    }
+    // Takes the object out; ownership passes to the caller. Null when out of range.
+    [[nodiscard]] C* Detach(int i) {
+        if (!inRange(i)) return nullptr;
+        C* p = m_items[i].release();
+        m_items.erase(m_items.begin() + i);
+        removeOrderedIndex(i);
+        shrinkIfSparse();
+        return p;
+    }
+    [[nodiscard]] C* DetachNoSort(int i) {
+        if (!inRange(i)) return nullptr;
+        C* p = m_items[i].release();
+        m_items.erase(m_items.begin() + i);
+        discardSorting();
+        shrinkIfSparse();
+        return p;
+    }
+    [[nodiscard]] I* Detach(const ID& id) {
+        const int i = findByID(id);
+        return m_sorted ? Detach(i) : DetachNoSort(i);
+    }
+
+    bool RemoveAt(int i) {
+        if (!inRange(i)) return false;
+        sort();
+        std::unique_ptr<C> doomed(Detach(i));
+        return true;
+    }
+    bool RemoveAtNoSort(int i) {
+        std::unique_ptr<C> doomed(DetachNoSort(i));
+        return doomed != nullptr;
+    }
+    bool Remove(const ID& id) {
+        const int i = findByID(id);
+        if (i < 0) return false;
+        return m_sorted ? RemoveAt(i) : RemoveAtNoSort(i);
+    }
+    int removeByID(const ID& id) {
+        const int i = findByID(id);
+        RemoveAt(i);
+        return i;
+    }
+    void RemoveAll() {
+        m_items.clear();
+        m_index.clear();
+        m_keys.clear();
+        m_sorted = true;
+    }
+
+    // Overwrites the stored object with object's ID; false if absent.
+    bool changeElement(const I& object) {
+        const int i = findByID(object.getID());
+        if (i < 0) return false;
+        m_items[i]->copyFrom(object);
+        return true;
+    }
+    bool changePosition(int newPosition, int oldPosition) {
+        if (!inRange(newPosition) || !inRange(oldPosition)) return false;
+        if (newPosition == oldPosition) return true;
+        if (m_sorted) {
+            C* p = Detach(oldPosition);
+            Attach(newPosition, p);
+        } else {
+            C* p = DetachNoSort(oldPosition);
+            AttachNoSort(newPosition, p);
+        }
+        return true;
+    }
+
+    // Adds a copy of each source object (duplicates skipped); returns the count before.
+    int Append(const CUniqueObjectPointerArray& source) {
+        const int before = GetSize();
+        for (int j = 0; j < source.GetSize(); ++j) addSorted(source.getConstReference(j));
+        return before;
+    }
+    int Append(const Set& source) {
+        const int before = GetSize();
+        for (const auto& entry : source) addSorted(*entry.second);
+        return before;
+    }
+
+    void Copy(const CUniqueObjectPointerArray& source) {
+        if (this == &source) return;
+        RemoveAll();
+        m_items.reserve(source.m_items.size());
+        for (int i = 0; i < source.GetSize(); ++i)
+            m_items.push_back(std::make_unique<C>(source.getConstReference(i)));
+        m_sorted = source.m_sorted;
+        if (m_sorted) {
+            m_index = source.m_index;
+            m_keys = source.m_keys;
+        }
+    }
+    void Copy(const CUniqueObjectPointerArray& source, int start, int count) {
+        RemoveAll();
+        for (int j = start; j < start + count; ++j) addSorted(source.getConstReference(j));
+    }
+    void Copy(const Set& source) {
+        RemoveAll();
+        for (const auto& entry : source) m_items.push_back(std::make_unique<C>(*entry.second));
+        indexInStorageOrder();
+    }
+    void Copy(Set&& source) {
+        RemoveAll();
+        for (auto& entry : source.map()) m_items.push_back(std::move(entry.second));
+        source.RemoveAll();
+        indexInStorageOrder();
+    }
+    void Copy(CUniqueObjectPointerArray&& source) {
+        if (this == &source) return;
+        RemoveAll();
+        m_items = std::move(source.m_items);
+        m_index = std::move(source.m_index);
+        m_keys = std::move(source.m_keys);
+        m_sorted = source.m_sorted;
+        source.resetEmpty();
+    }
+
+    bool operator==(const CUniqueObjectPointerArray& other) const {
+        if (GetSize() != other.GetSize()) return false;
+        for (int i = 0; i < GetSize(); ++i) {
+            const I& a = getConstReference(i);
+            if (a != other.getConstReference(i)) return false;
+        }
+        return true;
+    }
+    bool operator==(const Set& other) const {
+        if (GetSize() != other.GetSize()) return false;
+        sort();
+        int k = 0;
+        for (const auto& entry : other) {
+            const I& a = getConstReference(m_index[k++]);
+            if (a != *entry.second) return false;
+        }
+        return true;
+    }
+
+    void Reserve(int n) {
+        if (n < 0 || static_cast<std::size_t>(n) > m_items.max_size())
+            throw std::length_error("vector too long");
+        m_items.reserve(static_cast<std::size_t>(n));
+        m_index.reserve(static_cast<std::size_t>(n));
+        m_keys.reserve(static_cast<std::size_t>(n));
+    }
+
+    void Serialize(CZentrixArchive& ar) {
+        ar.checkMarkerStart(kMarker);
+        if (ar.IsStoring())
+            store(ar);
+        else
+            load(ar);
+        ar.checkMarkerEnd(kMarker);
+    }
+
+private:
+    static constexpr const char* kMarker = "CUniquePointerArray";
+
+    bool inRange(int i) const { return i >= 0 && i < GetSize(); }
+    static std::unique_ptr<C> copyOf(const I& object) {
+        auto copy = std::make_unique<C>();
+        copy->copyFrom(object);
+        return copy;
+    }
+    void addSorted(const I& object) {
+        if (m_sorted)
+            (void)Add(object);
+        else
+            AddNoSort(object);
+    }
+    void resetEmpty() {
+        m_items.clear();
+        m_index.clear();
+        m_keys.clear();
+        m_sorted = true;
+    }
+    // The ordered index of objects already stored in ascending ID order.
+    void indexInStorageOrder() {
+        m_index.resize(m_items.size());
+        m_keys.resize(m_items.size());
+        for (std::size_t i = 0; i < m_items.size(); ++i) {
+            m_index[i] = static_cast<int>(i);
+            m_keys[i] = IDKey::of(m_items[i]->getID());
+        }
+        m_sorted = true;
+    }
+
+    // First ordered position whose ID is not less than key (branch-free halving search).
+    int lowerBound(const IDKey& key) const {
+        const IDKey* base = m_keys.data();
+        std::size_t n = m_keys.size();
+        while (n > 1) {
+            const std::size_t half = n / 2;
+            base = (base[half - 1] < key) ? base + half : base;
+            n -= half;
+        }
+        return static_cast<int>(base - m_keys.data()) + (n == 1 && *base < key ? 1 : 0);
+    }
+
+    // Ordered position where object's ID belongs, or -1 when the ID is present.
+    int findSortInsertPosition(const I& object) const {
+        if (m_index.empty()) return 0;
+        const IDKey key = IDKey::of(object.getID());
+        const int k = lowerBound(key);
+        if (k < static_cast<int>(m_keys.size()) && m_keys[k] == key) return -1;
+        return k;
+    }
+    void insertOrderedIndex(int k, int i, const CIDBase& id) {
+        if (k < 0 || k > static_cast<int>(m_index.size())) return;
+        for (int& entry : m_index)
+            if (entry >= i) ++entry;
+        m_index.insert(m_index.begin() + k, i);
+        m_keys.insert(m_keys.begin() + k, IDKey::of(id));
+    }
+    // Drops the entry of storage position i and renumbers the later positions in one pass.
+    void removeOrderedIndex(int i) {
+        if (i < 0 || i >= static_cast<int>(m_index.size())) return;
+        std::size_t removed = m_index.size();
+        for (std::size_t k = 0; k < m_index.size(); ++k) {
+            if (m_index[k] == i)
+                removed = k;
+            else if (m_index[k] > i)
+                --m_index[k];
+        }
+        if (removed == m_index.size()) return;
+        m_index.erase(m_index.begin() + static_cast<std::ptrdiff_t>(removed));
+        m_keys.erase(m_keys.begin() + static_cast<std::ptrdiff_t>(removed));
+    }
+    void shrinkIfSparse() {
+        const std::size_t capacity = m_items.capacity();
+        if (capacity > 18000 && 4 * m_items.size() < capacity) {
+            m_items.shrink_to_fit();
+            m_index.shrink_to_fit();
+            m_keys.shrink_to_fit();
+        }
+    }
+
+    void store(CZentrixArchive& ar) const {
+        sort();
+        ar << static_cast<std::int32_t>(GetSize());
+        for (int i = 0; i < GetSize(); ++i) {
+            ar.setRecordIndex(i);
+            m_items[i]->Serialize(ar);
+            ar << static_cast<std::int32_t>(m_index[i]);
+        }
+    }
+    void load(CZentrixArchive& ar) {
+        RemoveAll();
+        // Every entry takes at least its 4-byte ordered-index entry.
+        const int n = ar.readCount(sizeof(std::int32_t), "objects");
+        if (n < 0) {
+            ar.failAt(ar.position() - sizeof(std::int32_t),
+                      "vector too long: expected a count of objects, found " + std::to_string(n));
+        }
+        try {
+            m_items.reserve(static_cast<std::size_t>(n));
+            m_index.resize(static_cast<std::size_t>(n));
+            for (int i = 0; i < n; ++i) {
+                ar.setRecordIndex(i);
+                auto object = std::make_unique<C>();
+                object->Serialize(ar);
+                m_items.push_back(std::move(object));
+                ar >> m_index[i];
+            }
+        } catch (...) {
+            RemoveAll();
+            throw;
+        }
+        adoptLoadedIndex();
+    }
+    // Takes the stored ordered index when it is a permutation in ascending ID order; otherwise
+    // rebuilds it.
+    void adoptLoadedIndex() {
+        const std::size_t n = m_items.size();
+        std::vector<bool> seen(n, false);
+        m_keys.resize(n);
+        bool valid = true;
+        for (std::size_t k = 0; k < n && valid; ++k) {
+            const int i = m_index[k];
+            if (i < 0 || static_cast<std::size_t>(i) >= n || seen[i]) {
+                valid = false;
+                break;
+            }
+            seen[i] = true;
+            m_keys[k] = IDKey::of(m_items[i]->getID());
+            if (k > 0 && m_keys[k] < m_keys[k - 1]) valid = false;
+        }
+        m_sorted = valid;
+        if (!valid) {
+            m_index.clear();
+            m_keys.clear();
+            sort();
+        }
+    }
+
+    // Ordered index: storage positions in ascending ID order; m_keys holds the IDs beside it.
+    mutable std::vector<int> m_index;
+    mutable std::vector<IDKey> m_keys;
+    mutable bool m_sorted = true;
+    std::vector<std::unique_ptr<C>> m_items;
+};

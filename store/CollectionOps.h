@@ -1,0 +1,35 @@
+// Collection operations shared by the objects that own keyed child collections.
+//
+// attachFromHandle and detachToHandle move a child between collections without copying it: the
+// detached object is owned by nobody but the writable handle's holder until it is attached again.
+// A refused attach leaves the object with the caller, exactly as the container's Attach does.
+#pragma once
+
+#include "store/CUniqueObjectPointerArray.h"
+#include "store/Handles.h"
+
+// Attaches the object the handle views at index (negative: at the end). False when the index is
+// above the count, the handle is null or the ID is already present.
+template <class I, class C, class ID>
+bool attachFromHandle(CUniqueObjectPointerArray<I, C, ID>& array,
+                      const CWritableWrapperHandle<I>& handle, int index) {
+    if (index > array.GetSize() || handle.isNull()) return false;
+    if (index < 0) index = array.GetSize();
+    return array.Attach(index, static_cast<C*>(handle.get()));
+}
+
+// Takes the object with this ID out of the collection without deleting it; an empty handle when
+// it is absent.
+template <class I, class C, class ID>
+CWritableWrapperHandle<I> detachToHandle(CUniqueObjectPointerArray<I, C, ID>& array, const ID& id) {
+    I* detached = array.Detach(id);
+    return detached ? detached->getWritableHandle() : CWritableWrapperHandle<I>();
+}
+
+// Removes the object with this ID, keeping the container's sorting state; false when absent.
+template <class I, class C, class ID>
+bool removeByIDKeepingSort(CUniqueObjectPointerArray<I, C, ID>& array, const ID& id) {
+    const int i = array.findByID(id);
+    if (i < 0) return false;
+    return array.isSorted() ? array.RemoveAt(i) : array.RemoveAtNoSort(i);
+}
