@@ -82,8 +82,10 @@ CZentrixArchive& CZentrixArchive::operator>>(CString& text) {
     std::uint32_t count = 0;
     readExact(&count, sizeof count, "string length");
     if (remaining() / 2 < count) {
-        fail("expected a string of " + std::to_string(count) + " UTF-16 units, " +
-             std::to_string(remaining()) + " bytes remain");
+        // Reported at the length, like a count that the input cannot hold.
+        failAt(position() - sizeof count, "expected a string of " + std::to_string(count) +
+                                              " UTF-16 units, " + std::to_string(remaining()) +
+                                              " bytes remain");
     }
     std::u16string utf16(count, u'\0');
     readExact(utf16.data(), count * sizeof(char16_t), "string");
@@ -126,10 +128,14 @@ void CZentrixArchive::checkMarker(const char* name, bool start) {
         return;
     }
     checkValid();
+    // Every collection reads two markers, so the description is built only for an error.
+    const auto what = [&] {
+        return std::string(start ? "start" : "end") + " marker \"" + name + '"';
+    };
     std::uint32_t found = 0;
-    const std::string what = std::string(start ? "start" : "end") + " marker \"" + name + '"';
-    readExact(&found, sizeof found, what.c_str());
-    if (found != tag) failAt(position() - sizeof found, "expected the " + what);
+    if (remaining() < sizeof found) readExact(&found, sizeof found, what().c_str());
+    readExact(&found, sizeof found, "marker");
+    if (found != tag) failAt(position() - sizeof found, "expected the " + what());
 }
 
 void CZentrixArchive::checkMarkerStart(const char* name) {

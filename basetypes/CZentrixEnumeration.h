@@ -27,7 +27,7 @@ public:
 
     constexpr E getValue() const { return m_value; }
     constexpr int toInt() const { return static_cast<int>(m_value); }
-    constexpr operator E() const { return m_value; }
+    constexpr explicit operator E() const { return m_value; }
     static constexpr bool isValidValue(int value) { return value >= 0 && value < s_count; }
     const char* name() const { return isValidValue(toInt()) ? Traits::names[toInt()] : "?"; }
 

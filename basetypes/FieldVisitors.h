@@ -176,6 +176,27 @@ struct Dumper : FieldsOnly<Dumper<I>> {
     }
 };
 
+// Hands each value and child collection of one object to a visitor with value() and children().
+template <class Object, class Values, class Visitor>
+struct ValueAdapter {
+    Object& object;
+    Values& values;
+    Visitor& visitor;
+
+    template <class T, class F>
+    void id(const char* name, T F::*member) {
+        visitor.value(name, values.*member);
+    }
+    template <class T, class F>
+    void field(const char* name, T F::*member, FieldOptions = {}) {
+        visitor.value(name, values.*member);
+    }
+    template <class H, class J>
+    void collection(const char* name, CollectionGetter<H, J> get) {
+        visitor.children(name, (object.*get)());
+    }
+};
+
 // The names of the fields and collections in record order.
 struct NameLister : FieldsOnly<NameLister> {
     std::vector<std::string> names;

@@ -59,6 +59,21 @@ public:
         return out;
     }
 
+    // Walks the values and child collections in record order: visitor.value(name, value&) for
+    // each field (the ID first where it comes first) and visitor.children(name, arrayHandle) for
+    // each collection. For tools and tests that treat every kind alike.
+    template <class Visitor>
+    void visitValues(Visitor& visitor) {
+        fields::ValueAdapter<I, typename I::Fields, Visitor> adapter{self(), self().fields(), visitor};
+        I::describeFields(adapter);
+    }
+    template <class Visitor>
+    void visitValues(Visitor& visitor) const {
+        fields::ValueAdapter<const I, const typename I::Fields, Visitor> adapter{
+            self(), self().fields(), visitor};
+        I::describeFields(adapter);
+    }
+
     CWrapperHandle<I> getHandle() const { return CWrapperHandle<I>(handle()); }
     CWritableWrapperHandle<I> getWritableHandle() {
         return CWritableWrapperHandle<I>(writableHandle());

@@ -35,8 +35,20 @@ public:
         id.Serialize(ar);
         if (ar.IsLoading()) setID(id);
         ar.setField(nullptr);
-        get().Serialize(ar);
-        ar.checkMarkerEnd(s_markerName.c_str());
+        if (ar.IsStoring()) {
+            get().Serialize(ar);
+            ar.checkMarkerEnd(s_markerName.c_str());
+            return;
+        }
+        try {
+            get().Serialize(ar);
+            ar.checkMarkerEnd(s_markerName.c_str());
+        } catch (...) {
+            // The collection empties itself when its own record fails; this covers a bad end
+            // marker of the root after a collection that loaded.
+            set(ArrayHandle());
+            throw;
+        }
     }
     // A fresh ID for the root itself.
     virtual void generateIDs() { setID(ID(CIDBase::generate())); }

@@ -278,6 +278,8 @@ template <class I, class C, class ID, int flag>
 class CBasicArrayHandleCommon : public IArrayHandle<I, ID, flag> {
 public:
     using Array = CUniqueObjectPointerArray<I, C, ID>;
+    // Keeps the flag-specific find overloads visible beside the one defined here.
+    using IArrayHandle<I, ID, flag>::find;
 
     CBasicArrayHandleCommon() = default;
     explicit CBasicArrayHandleCommon(Array* array) : m_array(array) {}

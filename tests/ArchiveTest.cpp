@@ -1,18 +1,29 @@
-// The archive: scalar and text records, markers, sections, counts and the errors of bad input.
+// The archive: scalar and text records, markers, sections, counts, files, and the errors of bad
+// input.
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
 
 #include "zentrix.h"
 
 namespace {
 
-CZentrixArchive reopen(CZentrixArchive& stored) {
-    return CZentrixArchive(stored.takeStoredBytes());
+CZentrixArchive reopen(CZentrixArchive& stored) { return CZentrixArchive(stored.takeStoredBytes()); }
+
+std::string messageOf(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const CArchiveException& error) {
+        return error.what();
+    }
+    return "(no exception)";
 }
 
 TEST(Archive, ScalarsAndTextRoundTrip) {
     CZentrixArchive out;
     out << 42 << 7u << 1.5f << -2.25 << std::uint64_t{1} << true << false;
-    out << CString(L"Größe \U0001F3D7 site");
+    out << CString(L"Gr\u00f6\u00dfe \U0001F3D7 site") << CString();
     CZentrixArchive in = reopen(out);
     EXPECT_TRUE(in.IsLoading());
     EXPECT_EQ(in.fileVersion(), CZentrixArchive::s_currentFileVersion);
@@ -22,8 +33,8 @@ TEST(Archive, ScalarsAndTextRoundTrip) {
     double d = 0;
     std::uint64_t q = 0;
     bool t = false, n = true;
-    CString s;
-    in >> i >> u >> f >> d >> q >> t >> n >> s;
+    CString s, empty(L"x");
+    in >> i >> u >> f >> d >> q >> t >> n >> s >> empty;
     EXPECT_EQ(i, 42);
     EXPECT_EQ(u, 7u);
     EXPECT_EQ(f, 1.5f);
@@ -31,18 +42,124 @@ TEST(Archive, ScalarsAndTextRoundTrip) {
     EXPECT_EQ(q, 1u);
     EXPECT_TRUE(t);
     EXPECT_FALSE(n);
-    EXPECT_EQ(s, CString(L"Größe \U0001F3D7 site"));
+    EXPECT_EQ(s, CString(L"Gr\u00f6\u00dfe \U0001F3D7 site"));
+    EXPECT_TRUE(empty.IsEmpty());
     EXPECT_EQ(in.remaining(), 0u);
 }
 
-TEST(Archive, TruncatedScalarNamesOffsetAndRecord) {
+TEST(Archive, ErrorsNameWhatWhereAndInWhichRecord) {
     CZentrixArchive out;
-    out << 1;
+    out.checkMarkerStart("Outer");
+    out << 5;
     auto bytes = out.takeStoredBytes();
-    bytes.resize(bytes.size() - 1);
+    bytes.pop_back();
+
     CZentrixArchive in(std::move(bytes));
-    in.checkMarkerStart("Outer");  // fails: only three bytes remain
-    FAIL() << "expected an exception";
+    in.checkMarkerStart("Outer");
+    in.setField("Count");
+    int value = 0;
+    const std::string message = messageOf([&] { in >> value; });
+    EXPECT_EQ(message, "expected 4 bytes for 32-bit integer, 3 remain in Outer.Count at byte 12");
+    EXPECT_FALSE(in.isValid());
+    // A failed archive refuses further reads until a caller forces it valid.
+    EXPECT_NE(messageOf([&] { in >> value; }).find("valid archive"), std::string::npos);
+    in.forceValid();
+    std::uint8_t byte = 0;
+    EXPECT_NO_THROW(in >> byte);
+}
+
+TEST(Archive, RefusesWrongMarkersBoolsSignatureAndVersions) {
+    CZentrixArchive out;
+    out.checkMarkerStart("A");
+    out << std::uint8_t{2};
+    auto bytes = out.takeStoredBytes();
+    {
+        CZentrixArchive in(bytes);
+        EXPECT_NE(messageOf([&] { in.checkMarkerStart("B"); }).find("expected the start marker \"B\" at byte 8"),
+                  std::string::npos);
+    }
+    {
+        CZentrixArchive in(bytes);
+        in.checkMarkerStart("A");
+        bool flag = false;
+        EXPECT_NE(messageOf([&] { in >> flag; }).find("expected a bool"), std::string::npos);
+    }
+    auto badSignature = bytes;
+    badSignature[0] = std::byte{'Y'};
+    EXPECT_NE(messageOf([&] { CZentrixArchive in(badSignature); }).find("signature"), std::string::npos);
+    auto newer = bytes;
+    const int future = CZentrixArchive::s_currentFileVersion + 1;
+    std::memcpy(newer.data() + 4, &future, 4);
+    EXPECT_NE(messageOf([&] { CZentrixArchive in(newer); }).find("file version"), std::string::npos);
+    EXPECT_NE(messageOf([] { CZentrixArchive in(std::vector<std::byte>{}); }).find("signature"),
+              std::string::npos);
+}
+
+TEST(Archive, HostileLengthsAreRefusedBeforeAllocating) {
+    CZentrixArchive out;
+    out << 0xFFFFFFFFu;  // a string claiming four billion units
+    out << 1000;         // a count claiming a thousand objects of at least 16 bytes
+    auto bytes = out.takeStoredBytes();
+    CZentrixArchive in(bytes);
+    CString text;
+    EXPECT_NE(messageOf([&] { in >> text; }).find("expected a string of 4294967295"), std::string::npos);
+
+    CZentrixArchive counts(bytes);
+    std::uint32_t skipped = 0;
+    counts >> skipped;
+    EXPECT_NE(messageOf([&] { counts.readCount(16, "objects"); }).find("fits the 0 remaining bytes, found 1000"),
+              std::string::npos);
+}
+
+TEST(Archive, SectionsRecordTheirExtentAndSkipWhatANewerWriterAdded) {
+    CZentrixArchive out;
+    out.startSection("Settings", true);
+    out << 1 << 2 << 3;  // a reader that knows only the first value skips the others
+    out.startSection("Settings", false);
+    out << 99;
+    CZentrixArchive in = reopen(out);
+    EXPECT_TRUE(in.startSection("Settings", true));
+    int first = 0, after = 0;
+    in >> first;
+    EXPECT_TRUE(in.startSection("Settings", false));
+    in >> after;
+    EXPECT_EQ(first, 1);
+    EXPECT_EQ(after, 99);
+    EXPECT_EQ(in.getSizeOfSection("Settings"), 12u);
+    EXPECT_EQ(in.getOffsetOfSection("Settings"), 20u);
+    EXPECT_EQ(in.getSizeOfSection("Other"), 0u);
+}
+
+TEST(Archive, FileSaveReplacesTheTargetOnlyWhenComplete) {
+    const auto dir = std::filesystem::temp_directory_path() / "zx-archive-test";
+    std::filesystem::create_directories(dir);
+    const auto path = dir / "project.zxs";
+    {
+        CZentrixArchive out(path, CArchive::store);
+        out << 1;
+        out.Close();
+    }
+    {
+        // A save abandoned before Close leaves the earlier file untouched.
+        CZentrixArchive out(path, CArchive::store);
+        out << 2;
+    }
+    CZentrixArchive in(path, CArchive::load);
+    int value = 0;
+    in >> value;
+    EXPECT_EQ(value, 1);
+    std::filesystem::remove_all(dir);
+    EXPECT_THROW(CZentrixArchive(dir / "missing.zxs", CArchive::load), CArchiveException);
+}
+
+TEST(Archive, LegendSchemaDataIsCreatedOnce) {
+    CZentrixArchive ar;
+    EXPECT_FALSE(ar.hasLegendPropertiesSchemaChangeData());
+    EXPECT_EQ(ar.getLegendPropertiesSchemaChangeData(), nullptr);
+    ar.createLegendPropertiesSchemaChangeDataIfNecessary();
+    auto* data = ar.getLegendPropertiesSchemaChangeData();
+    ar.createLegendPropertiesSchemaChangeDataIfNecessary();
+    EXPECT_EQ(ar.getLegendPropertiesSchemaChangeData(), data);
 }
 
 }  // namespace

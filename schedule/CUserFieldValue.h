@@ -1,0 +1,66 @@
+// CUserFieldValue: the value a task, resource or group holds for one user field, keyed by the
+// field's ID in a CUserFieldValueArray (at most one value per field).
+//
+// Archive record: the variant value, the user field ID, the imported flag (from describeFields).
+#pragma once
+
+#include <string>
+
+#include "basetypes/CProjectScalar.h"
+#include "basetypes/CProjectVariant.h"
+#include "basetypes/FieldVisitors.h"
+#include "basetypes/TypedIDs.h"
+#include "store/CUniqueValueArray.h"
+
+class CUserFieldValue {
+public:
+    using Fields = CUserFieldValue;
+
+    CUserFieldValue() = default;
+    CUserFieldValue(const CUserFieldID& userFieldID, const CProjectVariant& value)
+        : m_value(value), m_userFieldID(userFieldID) {}
+
+    template <class V>
+    static void describeFields(V& v) {
+        v.field("Value", &CUserFieldValue::m_value);
+        v.field("UserFieldID", &CUserFieldValue::m_userFieldID);
+        v.field("Imported", &CUserFieldValue::m_imported);
+    }
+
+    // The key of the value in its array.
+    const CUserFieldID& getID() const { return m_userFieldID; }
+    const CUserFieldID& getUserFieldID() const { return m_userFieldID; }
+    void setUserFieldID(const CUserFieldID& id) { m_userFieldID = id; }
+    const CProjectVariant& getValue() const { return m_value; }
+    void setValue(const CProjectVariant& value) { m_value = value; }
+    const CProjectBool& getImported() const { return m_imported; }
+    void setImported(bool imported) { m_imported = imported; }
+
+    bool operator==(const CUserFieldValue& other) const {
+        fields::Comparer<CUserFieldValue> visitor(*this, other, *this, other);
+        describeFields(visitor);
+        return visitor.equal;
+    }
+    void Serialize(CZentrixArchive& ar) {
+        RecordScope scope(ar, "UserFieldValue");
+        fields::Serializer<CUserFieldValue> visitor(*this, *this, ar);
+        describeFields(visitor);
+    }
+    friend std::string toDumpText(const CUserFieldValue& value) {
+        std::string out = "{\"kind\":\"UserFieldValue\"";
+        fields::Dumper<CUserFieldValue> visitor(value, value, out);
+        describeFields(visitor);
+        return out + '}';
+    }
+
+private:
+    CProjectVariant m_value;
+    CUserFieldID m_userFieldID;
+    CProjectBool m_imported;
+};
+
+struct CUserFieldValueIDGetter {
+    const CUserFieldID& operator()(const CUserFieldValue& value) const { return value.getID(); }
+};
+
+using CUserFieldValueArray = CUniqueValueArray<CUserFieldValue, CUserFieldID, CUserFieldValueIDGetter>;
