@@ -45,12 +45,6 @@ struct FieldsOnly {
     }
 };
 
-// Visitors that leave child collections alone.
-struct NoCollections {
-    template <class H, class J>
-    void collection(const char*, CollectionGetter<H, J>) {}
-};
-
 template <class I>
 struct Serializer : FieldsOnly<Serializer<I>> {
     I& object;
@@ -197,18 +191,5 @@ struct ValueAdapter {
     }
 };
 
-// The names of the fields and collections in record order.
-struct NameLister : FieldsOnly<NameLister> {
-    std::vector<std::string> names;
-
-    template <class T, class F>
-    void field(const char* name, T F::*, FieldOptions = {}) {
-        names.emplace_back(name);
-    }
-    template <class H, class J>
-    void collection(const char* name, CollectionGetter<H, J>) {
-        names.emplace_back(name);
-    }
-};
 
 }  // namespace fields
