@@ -44,3 +44,4 @@
 #include "store/CNonUniqueValueArray.h"
 #include "store/CUniqueValueArray.h"
 #include "store/StdVector.h"
+#include "basetypes/CProjectStringArray.h"

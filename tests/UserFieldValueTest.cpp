@@ -52,3 +52,22 @@ TEST(UserFieldValue, VariantKeepsEveryType) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ProjectStringArray, RoundTripsAndRefusesImpossibleCounts) {
+    CProjectStringArray texts;
+    texts.Add(CProjectString(L"Level 1"));
+    texts.Add(CProjectString(L""));
+    CZentrixArchive out;
+    texts.Serialize(out);
+    out << 1000;  // a second list claiming more texts than the bytes left
+    CZentrixArchive in(out.takeStoredBytes());
+    CProjectStringArray loaded;
+    loaded.Serialize(in);
+    EXPECT_TRUE(loaded == texts);
+    EXPECT_THROW(loaded.Serialize(in), CArchiveException);
+    EXPECT_TRUE(loaded == texts);  // a failed load keeps what was there
+}
+
+}  // namespace

@@ -1,0 +1,62 @@
+// CProjectStringArray: a list of stored texts (names a filter matches, columns of a layout, ...).
+//
+// Archive record: int32 count, then each text's CString record.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "basetypes/CProjectString.h"
+#include "basetypes/CZentrixArchive.h"
+
+class CProjectStringArray {
+public:
+    CProjectStringArray() = default;
+    CProjectStringArray(const CProjectStringArray&) = default;
+    CProjectStringArray(CProjectStringArray&&) noexcept = default;
+    CProjectStringArray& operator=(const CProjectStringArray&) = default;
+    CProjectStringArray& operator=(CProjectStringArray&&) noexcept = default;
+    virtual ~CProjectStringArray() = default;
+
+    virtual int GetSize() const { return static_cast<int>(m_strings.size()); }
+    virtual int GetUpperBound() const { return GetSize() - 1; }
+    virtual void RemoveAll() { m_strings.clear(); }
+    // Negative sizes empty the array.
+    virtual void SetSize(int size) { m_strings.resize(size < 0 ? 0 : static_cast<std::size_t>(size)); }
+    // No range check: the caller keeps 0 <= i < GetSize().
+    virtual const CProjectString& GetAt(int i) const { return m_strings[static_cast<std::size_t>(i)]; }
+    virtual CProjectString& operator[](int i) { return m_strings[static_cast<std::size_t>(i)]; }
+    virtual const CProjectString& operator[](int i) const { return GetAt(i); }
+    int Add(const CProjectString& text) {
+        m_strings.push_back(text);
+        return GetUpperBound();
+    }
+
+    bool operator==(const CProjectStringArray& other) const { return m_strings == other.m_strings; }
+
+    void Serialize(CZentrixArchive& ar) {
+        if (ar.IsStoring()) {
+            ar << static_cast<std::int32_t>(m_strings.size());
+            for (auto& text : m_strings) text.Serialize(ar);
+            return;
+        }
+        // Every text takes at least its 4-byte length.
+        const int count = ar.readCount(4, "texts");
+        if (count < 0) ar.fail("expected a count of texts, found " + std::to_string(count));
+        std::vector<CProjectString> loaded(static_cast<std::size_t>(count));
+        for (auto& text : loaded) text.Serialize(ar);
+        m_strings = std::move(loaded);
+    }
+
+private:
+    std::vector<CProjectString> m_strings;
+};
+
+inline std::string toDumpText(const CProjectStringArray& texts) {
+    std::string out = "[";
+    for (int i = 0; i < texts.GetSize(); ++i) {
+        if (i) out += ',';
+        out += toDumpText(texts.GetAt(i));
+    }
+    return out + ']';
+}
