@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <new>
 #include <sstream>
 #include <system_error>
 
@@ -94,15 +95,27 @@ void CArchive::grow(std::size_t more) {
     const std::size_t wanted = m_size + more;
     std::size_t capacity = std::max<std::size_t>(m_capacity * 2, 4096);
     while (capacity < wanted) capacity *= 2;
-    auto bigger = std::make_unique_for_overwrite<std::byte[]>(capacity);
-    if (m_size != 0) std::memcpy(bigger.get(), m_buffer.get(), m_size);
-    m_buffer = std::move(bigger);
+    auto* bigger = static_cast<std::byte*>(std::realloc(m_buffer.get(), capacity));
+    if (!bigger) throw std::bad_alloc();
+    (void)m_buffer.release();  // realloc took the old block
+    m_buffer.reset(bigger);
     m_capacity = capacity;
 }
 
 std::string CArchive::recordPath() const {
+    // A deep path keeps its outermost and innermost records only: those say where the failure
+    // is, and the message stays one readable line.
+    constexpr std::size_t kOuter = 3, kInner = 5;
+    const bool cut = m_records.size() > kOuter + kInner + 1;
     std::string path;
-    for (const auto& frame : m_records) {
+    for (std::size_t i = 0; i < m_records.size(); ++i) {
+        if (cut && i == kOuter) {
+            const std::size_t skipped = m_records.size() - kOuter - kInner;
+            path += "/(" + std::to_string(skipped) + " records)";
+            i += skipped - 1;
+            continue;
+        }
+        const RecordFrame& frame = m_records[i];
         if (!path.empty()) path += '/';
         path += frame.name;
         if (frame.index >= 0) path += '[' + std::to_string(frame.index) + ']';
@@ -124,6 +137,11 @@ void CArchive::failAt(std::uint64_t offset, std::string_view expected) const {
     if (!record.empty()) message << " in " << record;
     message << " at byte " << offset;
     throw CArchiveException(message.str(), offset, record);
+}
+
+void CArchive::failTooDeep(const char* name) const {
+    fail("expected records nested at most " + std::to_string(s_maxRecordDepth) + " deep, found \"" +
+         name + "\" below them");
 }
 
 void CArchive::failShort(std::size_t wanted, const char* what) const {

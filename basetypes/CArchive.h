@@ -13,6 +13,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <memory>
@@ -96,7 +97,14 @@ public:
         int index;
         const char* field;
     };
-    void pushRecord(const char* name) { m_records.push_back({name, -1, nullptr}); }
+    // Records nest by recursion, so a cap on their depth caps the stack an archive can take: a
+    // deeper record throws CArchiveException, when saving as when loading, so that whatever saves
+    // also loads. Hierarchies of real projects stay far below it.
+    static constexpr std::size_t s_maxRecordDepth = 512;
+    void pushRecord(const char* name) {
+        if (m_records.size() >= s_maxRecordDepth) failTooDeep(name);
+        m_records.push_back({name, -1, nullptr});
+    }
     void popRecord() {
         if (!m_records.empty()) m_records.pop_back();
     }
@@ -119,10 +127,15 @@ public:
 private:
     void grow(std::size_t more);
     [[noreturn]] void failShort(std::size_t wanted, const char* what) const;
+    [[noreturn]] void failTooDeep(const char* name) const;
 
     Mode m_mode;
-    // Storing.
-    std::unique_ptr<std::byte[]> m_buffer;
+    // Storing. The buffer comes from malloc so that growing it is a realloc: a large buffer then
+    // grows in place or by remapping its pages, not by copying everything written so far.
+    struct FreeBuffer {
+        void operator()(std::byte* p) const { std::free(p); }
+    };
+    std::unique_ptr<std::byte, FreeBuffer> m_buffer;
     std::size_t m_size = 0;
     std::size_t m_capacity = 0;
     // Loading.
