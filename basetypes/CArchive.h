@@ -69,6 +69,14 @@ public:
         std::memcpy(data, m_cursor, size);
         m_cursor += size;
     }
+    // Consumes size bytes while loading and returns where they start in the archive's buffer
+    // (valid while the archive lives), or throws, naming what was being read.
+    const std::byte* consume(std::size_t size, const char* what) {
+        if (static_cast<std::size_t>(m_end - m_cursor) < size) failShort(size, what);
+        const std::byte* start = m_cursor;
+        m_cursor += size;
+        return start;
+    }
     // Gives up on the archive: throws CArchiveException("archive aborted").
     [[noreturn]] void Abort();
     // Finishes a file archive that stores: the buffer replaces the target file. Does nothing for
@@ -115,6 +123,8 @@ public:
         if (!m_records.empty()) m_records.back().field = field;
     }
     std::string recordPath() const;
+    // How many records the current position is nested in.
+    std::size_t recordDepth() const { return m_records.size(); }
 
     // Throws CArchiveException saying what was expected at the current offset.
     [[noreturn]] void fail(std::string_view expected) const;

@@ -6,7 +6,6 @@
 #include <stdexcept>
 #include <system_error>
 
-#include "basetypes/CZentrixArchive.h"
 
 namespace {
 constexpr GUID filled(std::uint8_t byte) {
@@ -96,13 +95,6 @@ CString CIDBase::toString() const {
         text.push_back(kDigits[m_guid[i] & 0xF]);
     }
     return CString(std::move(text));
-}
-
-void CIDBase::Serialize(CZentrixArchive& ar) {
-    if (ar.IsStoring())
-        ar.Write(m_guid.data(), m_guid.size());
-    else
-        ar.readExact(m_guid.data(), m_guid.size(), "ID");
 }
 
 std::string toDumpText(const CIDBase& id) {

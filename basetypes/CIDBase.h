@@ -15,9 +15,8 @@
 #include <functional>
 #include <string>
 
+#include "basetypes/CArchive.h"
 #include "basetypes/CString.h"
-
-class CZentrixArchive;
 
 using GUID = std::array<std::uint8_t, 16>;
 
@@ -64,7 +63,13 @@ public:
         return std::memcmp(m_guid.data(), other.m_guid.data(), 16) == 0;
     }
 
-    void Serialize(CZentrixArchive& ar);
+    // Inline: IDs are the most frequent field of every record.
+    void Serialize(CArchive& ar) {
+        if (ar.IsStoring())
+            ar.Write(m_guid.data(), m_guid.size());
+        else
+            ar.readExact(m_guid.data(), m_guid.size(), "ID");
+    }
 
     // The GUID as two 64-bit words whose unsigned order is the byte order.
     std::pair<std::uint64_t, std::uint64_t> words() const {

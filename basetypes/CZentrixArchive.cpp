@@ -1,6 +1,7 @@
 #include "basetypes/CZentrixArchive.h"
 
 #include <cstring>
+#include <iterator>
 #include <string>
 
 namespace {
@@ -61,19 +62,24 @@ CZentrixArchive& CZentrixArchive::operator<<(const CString& text) {
     std::uint32_t count = 0;
     for (const wchar_t c : units) count += static_cast<std::uint32_t>(c) > 0xFFFF ? 2 : 1;
     *this << count;
-    std::u16string utf16;
-    utf16.reserve(count);
+    // Encoded through a small buffer: no allocation per string.
+    char16_t buffer[256];
+    std::size_t used = 0;
     for (const wchar_t c : units) {
+        if (used + 2 > std::size(buffer)) {
+            Write(buffer, used * sizeof(char16_t));
+            used = 0;
+        }
         const auto cp = static_cast<std::uint32_t>(c);
         if (cp > 0xFFFF) {
             const std::uint32_t v = cp - 0x10000;
-            utf16.push_back(static_cast<char16_t>(0xD800 + (v >> 10)));
-            utf16.push_back(static_cast<char16_t>(0xDC00 + (v & 0x3FF)));
+            buffer[used++] = static_cast<char16_t>(0xD800 + (v >> 10));
+            buffer[used++] = static_cast<char16_t>(0xDC00 + (v & 0x3FF));
         } else {
-            utf16.push_back(static_cast<char16_t>(cp));
+            buffer[used++] = static_cast<char16_t>(cp);
         }
     }
-    Write(utf16.data(), utf16.size() * sizeof(char16_t));
+    Write(buffer, used * sizeof(char16_t));
     return *this;
 }
 
@@ -87,22 +93,28 @@ CZentrixArchive& CZentrixArchive::operator>>(CString& text) {
                                               " UTF-16 units, " + std::to_string(remaining()) +
                                               " bytes remain");
     }
-    std::u16string utf16(count, u'\0');
-    readExact(utf16.data(), count * sizeof(char16_t), "string");
+    const std::byte* bytes = consume(count * sizeof(char16_t), "string");
+    const auto unitAt = [bytes](std::size_t i) {
+        char16_t unit;
+        std::memcpy(&unit, bytes + i * sizeof unit, sizeof unit);
+        return unit;
+    };
     std::wstring& out = text.str();
     out.clear();
     out.reserve(count);
-    for (std::size_t i = 0; i < utf16.size(); ++i) {
-        const char16_t unit = utf16[i];
-        if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < utf16.size() && utf16[i + 1] >= 0xDC00 &&
-            utf16[i + 1] <= 0xDFFF) {
-            const std::uint32_t cp = 0x10000 + ((static_cast<std::uint32_t>(unit) - 0xD800) << 10) +
-                                     (static_cast<std::uint32_t>(utf16[i + 1]) - 0xDC00);
-            out.push_back(static_cast<wchar_t>(cp));
-            ++i;
-        } else {
-            out.push_back(static_cast<wchar_t>(unit));
+    for (std::size_t i = 0; i < count; ++i) {
+        const char16_t unit = unitAt(i);
+        if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < count) {
+            const char16_t low = unitAt(i + 1);
+            if (low >= 0xDC00 && low <= 0xDFFF) {
+                out.push_back(static_cast<wchar_t>(
+                    0x10000 + ((static_cast<std::uint32_t>(unit) - 0xD800) << 10) +
+                    (static_cast<std::uint32_t>(low) - 0xDC00)));
+                ++i;
+                continue;
+            }
         }
+        out.push_back(static_cast<wchar_t>(unit));
     }
     return *this;
 }

@@ -50,12 +50,15 @@ struct Serializer : FieldsOnly<Serializer<I>> {
     I& object;
     typename I::Fields& values;
     CZentrixArchive& ar;
+    // Read once: the version is asked of every field.
+    const int version;
 
-    Serializer(I& o, typename I::Fields& f, CZentrixArchive& a) : object(o), values(f), ar(a) {}
+    Serializer(I& o, typename I::Fields& f, CZentrixArchive& a)
+        : object(o), values(f), ar(a), version(a.fileVersion()) {}
 
     template <class T, class F>
     void field(const char* name, T F::*member, FieldOptions options = {}) {
-        if (ar.fileVersion() < options.since) return;
+        if (version < options.since) return;
         ar.setField(name);
         serializeValue(ar, values.*member);
     }

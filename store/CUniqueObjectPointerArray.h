@@ -393,6 +393,8 @@ private:
     static constexpr const char* kMarker = "CUniquePointerArray";
     // Objects a load reserves room for before reading them.
     static constexpr int kLoadReserveLimit = 256;
+    // Records around a top-level collection: a root's marker and the collection's own.
+    static constexpr std::size_t kTopLevelDepth = 2;
 
     bool inRange(int i) const { return i >= 0 && i < GetSize(); }
     static std::unique_ptr<C> copyOf(const I& object) {
@@ -487,10 +489,13 @@ private:
         // index later reads these instead of visiting the objects in ID order, one cache miss
         // each.
         std::vector<IDKey> keysByPosition;
-        // The count is only a claim until the objects arrive. Reserving all of it would let
-        // nested collections that each claim the rest of the input reserve memory quadratic in
-        // its size; beyond an ordinary size the vectors grow with the objects actually read.
-        const auto expected = static_cast<std::size_t>(std::min(n, kLoadReserveLimit));
+        // The count is only a claim until the objects arrive. A collection at the top of the
+        // archive (inside at most a root) reserves all of it: the count already fits the input,
+        // and there are few such collections. Nested collections that each claimed the rest of
+        // the input could otherwise reserve memory quadratic in its size, so beyond an ordinary
+        // size their vectors grow with the objects actually read.
+        const bool topLevel = ar.recordDepth() <= kTopLevelDepth;
+        const auto expected = static_cast<std::size_t>(topLevel ? n : std::min(n, kLoadReserveLimit));
         m_items.reserve(expected);
         m_index.reserve(expected);
         keysByPosition.reserve(expected);
