@@ -31,8 +31,8 @@ CArchive::CArchive(const std::filesystem::path& file, Mode mode) : m_mode(mode),
     const auto size = static_cast<std::size_t>(in.tellg());
     in.seekg(0, std::ios::beg);
     m_owned.resize(size);
-    if (size != 0 && !in.read(reinterpret_cast<char*>(m_owned.data()),
-                              static_cast<std::streamsize>(size))) {
+    if (size != 0 &&
+        !in.read(reinterpret_cast<char*>(m_owned.data()), static_cast<std::streamsize>(size))) {
         throw CArchiveException("cannot read '" + file.string() + "'", 0, "");
     }
     m_begin = m_cursor = m_owned.data();
@@ -61,8 +61,9 @@ void CArchive::Close() {
     temp += ".saving";
     {
         std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (out) out.write(reinterpret_cast<const char*>(m_buffer.get()),
-                           static_cast<std::streamsize>(m_size));
+        if (out)
+            out.write(reinterpret_cast<const char*>(m_buffer.get()),
+                      static_cast<std::streamsize>(m_size));
         out.flush();
         if (!out) {
             std::error_code ignored;

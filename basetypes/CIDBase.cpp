@@ -6,7 +6,6 @@
 #include <stdexcept>
 #include <system_error>
 
-
 namespace {
 constexpr GUID filled(std::uint8_t byte) {
     GUID guid{};

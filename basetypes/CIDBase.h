@@ -86,7 +86,7 @@ private:
 std::string toDumpText(const CIDBase& id);
 
 template <class ID>
-    requires std::derived_from<ID, CIDBase>
+requires std::derived_from<ID, CIDBase>
 struct std::hash<ID> {
     std::size_t operator()(const ID& id) const noexcept {
         const auto [hi, lo] = id.words();

@@ -12,7 +12,8 @@ public:
     constexpr CProjectColorRGB() = default;
     constexpr CProjectColorRGB(std::uint32_t packed) : m_packed(packed) {}
     static constexpr CProjectColorRGB fromRGB(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
-        return CProjectColorRGB(static_cast<std::uint32_t>(r) | (static_cast<std::uint32_t>(g) << 8) |
+        return CProjectColorRGB(static_cast<std::uint32_t>(r) |
+                                (static_cast<std::uint32_t>(g) << 8) |
                                 (static_cast<std::uint32_t>(b) << 16));
     }
     static constexpr CProjectColorRGB white() { return CProjectColorRGB(0xFFFFFF); }

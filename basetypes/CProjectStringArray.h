@@ -22,9 +22,13 @@ public:
     virtual int GetUpperBound() const { return GetSize() - 1; }
     virtual void RemoveAll() { m_strings.clear(); }
     // Negative sizes empty the array.
-    virtual void SetSize(int size) { m_strings.resize(size < 0 ? 0 : static_cast<std::size_t>(size)); }
+    virtual void SetSize(int size) {
+        m_strings.resize(size < 0 ? 0 : static_cast<std::size_t>(size));
+    }
     // No range check: the caller keeps 0 <= i < GetSize().
-    virtual const CProjectString& GetAt(int i) const { return m_strings[static_cast<std::size_t>(i)]; }
+    virtual const CProjectString& GetAt(int i) const {
+        return m_strings[static_cast<std::size_t>(i)];
+    }
     virtual CProjectString& operator[](int i) { return m_strings[static_cast<std::size_t>(i)]; }
     virtual const CProjectString& operator[](int i) const { return GetAt(i); }
     int Add(const CProjectString& text) {

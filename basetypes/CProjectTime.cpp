@@ -8,7 +8,9 @@
 namespace {
 constexpr std::int64_t kMillisecondsPerDay = 86'400'000;
 
-std::int64_t floorDiv(std::int64_t a, std::int64_t b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
+std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
+    return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
+}
 }  // namespace
 
 CProjectDate CProjectDate::fromYMD(int year, unsigned month, unsigned day) {

@@ -107,12 +107,24 @@ void CProjectVariant::Serialize(CZentrixArchive& ar) {
     ar.io(tag);
     if (ar.IsLoading()) {
         switch (static_cast<Type>(tag)) {
-            case Type::Empty: m_value = std::monostate{}; break;
-            case Type::String: m_value = CString(); break;
-            case Type::Integer: m_value = std::int64_t{}; break;
-            case Type::Double: m_value = 0.0; break;
-            case Type::Boolean: m_value = false; break;
-            case Type::DateTime: m_value = CProjectTime(); break;
+            case Type::Empty:
+                m_value = std::monostate{};
+                break;
+            case Type::String:
+                m_value = CString();
+                break;
+            case Type::Integer:
+                m_value = std::int64_t{};
+                break;
+            case Type::Double:
+                m_value = 0.0;
+                break;
+            case Type::Boolean:
+                m_value = false;
+                break;
+            case Type::DateTime:
+                m_value = CProjectTime();
+                break;
             default:
                 ar.failAt(ar.position() - 1,
                           "expected a variant type from 0 to 5, found " + std::to_string(tag));
@@ -128,12 +140,18 @@ void CProjectVariant::Serialize(CZentrixArchive& ar) {
 
 std::string toDumpText(const CProjectVariant& value) {
     switch (value.getType()) {
-        case CProjectVariant::Type::Empty: return "null";
-        case CProjectVariant::Type::String: return toDumpText(value.getString());
-        case CProjectVariant::Type::Integer: return std::to_string(value.getInteger());
-        case CProjectVariant::Type::Double: return toDumpText(value.getDouble());
-        case CProjectVariant::Type::Boolean: return value.getBoolean() ? "true" : "false";
-        case CProjectVariant::Type::DateTime: return toDumpText(value.getDateTime());
+        case CProjectVariant::Type::Empty:
+            return "null";
+        case CProjectVariant::Type::String:
+            return toDumpText(value.getString());
+        case CProjectVariant::Type::Integer:
+            return std::to_string(value.getInteger());
+        case CProjectVariant::Type::Double:
+            return toDumpText(value.getDouble());
+        case CProjectVariant::Type::Boolean:
+            return value.getBoolean() ? "true" : "false";
+        case CProjectVariant::Type::DateTime:
+            return toDumpText(value.getDateTime());
     }
     return "null";
 }

@@ -125,10 +125,9 @@ int CZentrixArchive::readCount(std::size_t minBytesPerItem, const char* what) {
     readExact(&count, sizeof count, what);
     if (count > 0 && minBytesPerItem != 0 &&
         remaining() / minBytesPerItem < static_cast<std::uint64_t>(count)) {
-        failAt(position() - sizeof count,
-               "expected a count of " + std::string(what) + " that fits the " +
-                   std::to_string(remaining()) + " remaining bytes, found " +
-                   std::to_string(count));
+        failAt(position() - sizeof count, "expected a count of " + std::string(what) +
+                                              " that fits the " + std::to_string(remaining()) +
+                                              " remaining bytes, found " + std::to_string(count));
     }
     return count;
 }
@@ -169,8 +168,9 @@ bool CZentrixArchive::startSection(const char* name, bool isStart) {
             *this << size;
         } else {
             *this >> size;
-            if (size > remaining()) failAt(sizeOffset, std::string("expected a size of section \"") +
-                                                           name + "\" within the remaining bytes");
+            if (size > remaining())
+                failAt(sizeOffset, std::string("expected a size of section \"") + name +
+                                       "\" within the remaining bytes");
         }
         m_openSections.push_back({name, position(), size});
         pushRecord(name);
@@ -189,8 +189,9 @@ bool CZentrixArchive::startSection(const char* name, bool isStart) {
         return true;
     }
     const std::uint64_t end = section.bodyOffset + section.size;
-    if (position() > end) fail(std::string("expected section \"") + name + "\" to end at byte " +
-                               std::to_string(end));
+    if (position() > end)
+        fail(std::string("expected section \"") + name + "\" to end at byte " +
+             std::to_string(end));
     skip(end - position(), "the rest of a section");
     m_sections[name] = {section.bodyOffset, section.size};
     return true;

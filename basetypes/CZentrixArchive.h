@@ -33,9 +33,9 @@ struct LegendPropertiesSchemaChangeData {
 };
 
 template <class T>
-concept ArchiveScalar = std::is_arithmetic_v<T> && !std::is_same_v<T, bool> &&
-                        !std::is_same_v<T, char> && !std::is_same_v<T, wchar_t> &&
-                        !std::is_same_v<T, long double>;
+concept ArchiveScalar =
+    std::is_arithmetic_v<T> && !std::is_same_v<T, bool> && !std::is_same_v<T, char> &&
+    !std::is_same_v<T, wchar_t> && !std::is_same_v<T, long double>;
 
 class CZentrixArchive : public CArchive {
 public:

@@ -31,8 +31,8 @@ public:
     static constexpr bool isValidValue(int value) { return value >= 0 && value < s_count; }
     const char* name() const { return isValidValue(toInt()) ? Traits::names[toInt()] : "?"; }
 
-    friend constexpr bool operator==(const CZentrixEnumeration&, const CZentrixEnumeration&) =
-        default;
+    friend constexpr bool operator==(const CZentrixEnumeration&,
+                                     const CZentrixEnumeration&) = default;
 
     void Serialize(CZentrixArchive& ar) {
         std::int32_t value = toInt();
@@ -75,7 +75,13 @@ struct EnumerationTraits<CodeType> {
 };
 using CCodeType = CZentrixEnumeration<CodeType>;
 
-enum class CodeCategory : std::int32_t { General, CostAccount, WorkBreakdown, Location, Discipline };
+enum class CodeCategory : std::int32_t {
+    General,
+    CostAccount,
+    WorkBreakdown,
+    Location,
+    Discipline
+};
 template <>
 struct EnumerationTraits<CodeCategory> {
     static constexpr const char* typeName = "CCodeCategory";
@@ -113,8 +119,8 @@ enum class UserFieldDisciplineType : std::int32_t {
 template <>
 struct EnumerationTraits<UserFieldDisciplineType> {
     static constexpr const char* typeName = "CUserFieldDisciplineType";
-    static constexpr const char* names[] = {"None",       "Architectural", "Structural", "Mechanical",
-                                            "Electrical", "Plumbing",      "Civil"};
+    static constexpr const char* names[] = {
+        "None", "Architectural", "Structural", "Mechanical", "Electrical", "Plumbing", "Civil"};
 };
 using CUserFieldDisciplineType = CZentrixEnumeration<UserFieldDisciplineType>;
 

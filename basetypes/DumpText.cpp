@@ -9,11 +9,21 @@ std::string jsonQuote(std::string_view utf8) {
     out.push_back('"');
     for (const char c : utf8) {
         switch (c) {
-            case '"': out += "\\\""; break;
-            case '\\': out += "\\\\"; break;
-            case '\n': out += "\\n"; break;
-            case '\r': out += "\\r"; break;
-            case '\t': out += "\\t"; break;
+            case '"':
+                out += "\\\"";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
             default:
                 if (static_cast<unsigned char>(c) < 0x20) {
                     char escaped[8];
@@ -31,7 +41,8 @@ std::string jsonQuote(std::string_view utf8) {
 std::string toDumpText(const CString& text) { return jsonQuote(text.toUtf8()); }
 
 std::string toDumpText(double value) {
-    if (!std::isfinite(value)) return jsonQuote(std::isnan(value) ? "nan" : (value > 0 ? "inf" : "-inf"));
+    if (!std::isfinite(value))
+        return jsonQuote(std::isnan(value) ? "nan" : (value > 0 ? "inf" : "-inf"));
     char text[32];
     std::snprintf(text, sizeof text, "%.17g", value);
     return text;

@@ -18,7 +18,6 @@ std::string toDumpText(double value);
 inline std::string toDumpText(bool value) { return value ? "true" : "false"; }
 
 template <class T>
-    requires(std::is_integral_v<T> && !std::is_same_v<T, bool>)
-std::string toDumpText(T value) {
+requires(std::is_integral_v<T> && !std::is_same_v<T, bool>) std::string toDumpText(T value) {
     return std::to_string(value);
 }

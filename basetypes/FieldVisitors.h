@@ -137,7 +137,8 @@ struct IDGenerator {
     template <class H, class J>
     void collection(const char*, CollectionGetter<H, J> get) {
         const H children = (object.*get)();
-        for (int i = 0; i < children.GetSize(); ++i) children.getWritableReference(i)->generateIDs();
+        for (int i = 0; i < children.GetSize(); ++i)
+            children.getWritableReference(i)->generateIDs();
         children.resort();
     }
 };
@@ -148,7 +149,8 @@ struct Dumper : FieldsOnly<Dumper<I>> {
     const typename I::Fields& values;
     std::string& out;
 
-    Dumper(const I& o, const typename I::Fields& f, std::string& s) : object(o), values(f), out(s) {}
+    Dumper(const I& o, const typename I::Fields& f, std::string& s)
+        : object(o), values(f), out(s) {}
 
     template <class T, class F>
     void field(const char* name, T F::*member, FieldOptions = {}) {
@@ -193,6 +195,5 @@ struct ValueAdapter {
         visitor.children(name, (object.*get)());
     }
 };
-
 
 }  // namespace fields

@@ -64,7 +64,8 @@ public:
     // each collection. For tools and tests that treat every kind alike.
     template <class Visitor>
     void visitValues(Visitor& visitor) {
-        fields::ValueAdapter<I, typename I::Fields, Visitor> adapter{self(), self().fields(), visitor};
+        fields::ValueAdapter<I, typename I::Fields, Visitor> adapter{self(), self().fields(),
+                                                                     visitor};
         I::describeFields(adapter);
     }
     template <class Visitor>

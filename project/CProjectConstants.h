@@ -17,7 +17,7 @@
 #include "store/ArrayCapacity.h"
 
 class CProjectConstants {
-  public:
+public:
     CProjectConstants() = delete;
 
     // Role names.

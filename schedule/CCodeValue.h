@@ -21,7 +21,6 @@ public:
     CCodeValue& operator=(const CCodeValue& other);
     ~CCodeValue() override;
 
-
     ICodeValueArrayHandle getSubCodeValues() const override;
     int addSubCodeValue(const ICodeValue& value) override;
     bool insertSubCodeValue(const ICodeValue& value, int index) override;

@@ -63,4 +63,5 @@ struct CUserFieldValueIDGetter {
     const CUserFieldID& operator()(const CUserFieldValue& value) const { return value.getID(); }
 };
 
-using CUserFieldValueArray = CUniqueValueArray<CUserFieldValue, CUserFieldID, CUserFieldValueIDGetter>;
+using CUserFieldValueArray =
+    CUniqueValueArray<CUserFieldValue, CUserFieldID, CUserFieldValueIDGetter>;

@@ -8,7 +8,7 @@ scripts/deps.sh
 jobs=$(nproc)
 
 echo "== build and test (RelWithDebInfo)"
-cmake -S . -B build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZX_BUILD_BENCH=OFF >/dev/null
+cmake -S . -B build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build/test -j"$jobs"
 ctest --test-dir build/test --output-on-failure -j"$jobs"
 
@@ -22,6 +22,11 @@ if [ -x scripts/fuzz.sh ]; then
   echo "== fuzzing (short run)"
   scripts/fuzz.sh "${ZX_FUZZ_SECONDS:-30}"
 fi
+
+echo "== benchmarks (quick size; each prints its comparison with its target)"
+for bench in build/test/bench/zxbench_*; do
+  "$bench" --zx_table_only
+done
 
 echo "== demo"
 cmake --build build/test -j"$jobs" --target zxstore

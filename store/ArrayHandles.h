@@ -56,7 +56,8 @@ public:
         : m_iterator(other.m_iterator ? other.m_iterator->clone() : nullptr) {}
     CIteratorWrapperBase(CIteratorWrapperBase&&) noexcept = default;
     CIteratorWrapperBase& operator=(const CIteratorWrapperBase& other) {
-        if (this != &other) m_iterator.reset(other.m_iterator ? other.m_iterator->clone() : nullptr);
+        if (this != &other)
+            m_iterator.reset(other.m_iterator ? other.m_iterator->clone() : nullptr);
         return *this;
     }
     CIteratorWrapperBase& operator=(CIteratorWrapperBase&&) noexcept = default;
@@ -139,7 +140,9 @@ public:
     CWrapperArrayHandle& operator=(CWrapperArrayHandle&&) noexcept = default;
 
     int GetSize() const { return m_handle ? m_handle->GetSize() : 0; }
-    CWrapperHandle<I> operator[](int i) const { return m_handle ? (*m_handle)[i] : CWrapperHandle<I>(); }
+    CWrapperHandle<I> operator[](int i) const {
+        return m_handle ? (*m_handle)[i] : CWrapperHandle<I>();
+    }
     CWrapperHandle<I> getConstReference(int i) const {
         return m_handle ? m_handle->getConstReference(i) : CWrapperHandle<I>();
     }
@@ -150,40 +153,26 @@ public:
     CWrapperHandle<I> find(const ID& id) const {
         return m_handle ? m_handle->find(id) : CWrapperHandle<I>();
     }
-    CWrapperHandle<I> find(const ID& id, int& i) const
-        requires(flag == 0)
-    {
+    CWrapperHandle<I> find(const ID& id, int& i) const requires(flag == 0) {
         i = -1;
         return m_handle ? m_handle->find(id, i) : CWrapperHandle<I>();
     }
-    CIteratorWrapper<I> getIterator() const
-        requires(flag == 1)
-    {
+    CIteratorWrapper<I> getIterator() const requires(flag == 1) {
         return m_handle ? m_handle->getIterator() : CIteratorWrapper<I>();
     }
-    CIteratorWrapper<I> getIterator(const ID& id) const
-        requires(flag == 1)
-    {
+    CIteratorWrapper<I> getIterator(const ID& id) const requires(flag == 1) {
         return m_handle ? m_handle->getIterator(id) : CIteratorWrapper<I>();
     }
-    CIteratorWrapper<I> getReverseIterator() const
-        requires(flag == 1)
-    {
+    CIteratorWrapper<I> getReverseIterator() const requires(flag == 1) {
         return m_handle ? m_handle->getReverseIterator() : CIteratorWrapper<I>();
     }
-    CConstIteratorWrapper<I> getConstIterator() const
-        requires(flag == 1)
-    {
+    CConstIteratorWrapper<I> getConstIterator() const requires(flag == 1) {
         return m_handle ? m_handle->getConstIterator() : CConstIteratorWrapper<I>();
     }
-    CConstIteratorWrapper<I> getConstIterator(const ID& id) const
-        requires(flag == 1)
-    {
+    CConstIteratorWrapper<I> getConstIterator(const ID& id) const requires(flag == 1) {
         return m_handle ? m_handle->getConstIterator(id) : CConstIteratorWrapper<I>();
     }
-    CConstIteratorWrapper<I> getConstReverseIterator() const
-        requires(flag == 1)
-    {
+    CConstIteratorWrapper<I> getConstReverseIterator() const requires(flag == 1) {
         return m_handle ? m_handle->getConstReverseIterator() : CConstIteratorWrapper<I>();
     }
 
@@ -249,7 +238,9 @@ public:
         --m_position;
         return true;
     }
-    CArrayIteratorImpl* clone() const override { return new CArrayIteratorImpl(m_array, m_position); }
+    CArrayIteratorImpl* clone() const override {
+        return new CArrayIteratorImpl(m_array, m_position);
+    }
 
 private:
     int count() const { return m_array->GetSize(); }

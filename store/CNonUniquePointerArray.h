@@ -35,7 +35,7 @@
 
 template <class T>
 class CNonUniquePointerArray {
-  public:
+public:
     static constexpr const char* s_defaultMarker = "CNonUniquePointerArray";
 
     CNonUniquePointerArray() = default;
@@ -187,7 +187,7 @@ class CNonUniquePointerArray {
         if (ar.IsLoading()) m_items = std::move(loaded);
     }
 
-  private:
+private:
     bool isPosition(int i) const { return i >= 0 && i < GetSize(); }
     bool isInsertPosition(int i) const { return i >= 0 && i <= GetSize(); }
     auto at(int i) { return m_items.begin() + i; }

@@ -29,7 +29,7 @@
 
 template <class T>
 class CNonUniqueValueArray {
-  public:
+public:
     CNonUniqueValueArray() = default;
     CNonUniqueValueArray(const CNonUniqueValueArray&) = default;
     CNonUniqueValueArray& operator=(const CNonUniqueValueArray&) = default;
@@ -177,7 +177,7 @@ class CNonUniqueValueArray {
         m_values = std::move(loaded);
     }
 
-  private:
+private:
     bool isPosition(int i) const { return i >= 0 && i < GetSize(); }
     bool isInsertPosition(int i) const { return i >= 0 && i <= GetSize(); }
     auto at(int i) { return m_values.begin() + i; }

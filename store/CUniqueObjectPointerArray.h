@@ -495,7 +495,8 @@ private:
         // the input could otherwise reserve memory quadratic in its size, so beyond an ordinary
         // size their vectors grow with the objects actually read.
         const bool topLevel = ar.recordDepth() <= kTopLevelDepth;
-        const auto expected = static_cast<std::size_t>(topLevel ? n : std::min(n, kLoadReserveLimit));
+        const auto expected =
+            static_cast<std::size_t>(topLevel ? n : std::min(n, kLoadReserveLimit));
         m_items.reserve(expected);
         m_index.reserve(expected);
         keysByPosition.reserve(expected);

@@ -41,7 +41,7 @@ concept KeyGetterOf = std::default_initializable<Getter> && requires(const Gette
 template <class T, class Key, class Getter>
 requires KeyGetterOf<Getter, T, Key>
 class CUniqueValueArray {
-  public:
+public:
     static inline const Getter s_getter{};
 
     CUniqueValueArray() = default;
@@ -178,7 +178,7 @@ class CUniqueValueArray {
         Copy(std::move(loaded));
     }
 
-  protected:
+protected:
     // Builds the index from scratch when unsorted; equal keys (possible only through keys changed
     // in place) keep no particular order.
     void sort() const {
@@ -221,7 +221,7 @@ class CUniqueValueArray {
         m_orderedIndex.resize(kept);
     }
 
-  private:
+private:
     const Key& keyAt(int i) const { return s_getter(m_values[static_cast<std::size_t>(i)]); }
     std::vector<int>::const_iterator lowerBound(const Key& key) const {
         return std::lower_bound(m_orderedIndex.cbegin(), m_orderedIndex.cend(), key,

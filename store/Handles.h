@@ -112,7 +112,9 @@ public:
     bool operator!() const { return isNull(); }
     explicit operator bool() const { return !isNull(); }
     // The viewed object, or null.
-    auto get() const { return m_handle ? static_cast<decltype(m_handle->operator->())>(*m_handle) : nullptr; }
+    auto get() const {
+        return m_handle ? static_cast<decltype(m_handle->operator->())>(*m_handle) : nullptr;
+    }
     const H* handle() const { return m_handle.get(); }
 
     // Value comparison of the viewed objects; two null wrappers are equal.

@@ -9,7 +9,9 @@
 
 namespace {
 
-CZentrixArchive reopen(CZentrixArchive& stored) { return CZentrixArchive(stored.takeStoredBytes()); }
+CZentrixArchive reopen(CZentrixArchive& stored) {
+    return CZentrixArchive(stored.takeStoredBytes());
+}
 
 std::string messageOf(const std::function<void()>& action) {
     try {
@@ -75,7 +77,9 @@ TEST(Archive, RefusesWrongMarkersBoolsSignatureAndVersions) {
     auto bytes = out.takeStoredBytes();
     {
         CZentrixArchive in(bytes);
-        EXPECT_NE(messageOf([&] { in.checkMarkerStart("B"); }).find("expected the start marker \"B\" at byte 8"),
+        EXPECT_NE(messageOf([&] {
+                      in.checkMarkerStart("B");
+                  }).find("expected the start marker \"B\" at byte 8"),
                   std::string::npos);
     }
     {
@@ -86,11 +90,13 @@ TEST(Archive, RefusesWrongMarkersBoolsSignatureAndVersions) {
     }
     auto badSignature = bytes;
     badSignature[0] = std::byte{'Y'};
-    EXPECT_NE(messageOf([&] { CZentrixArchive in(badSignature); }).find("signature"), std::string::npos);
+    EXPECT_NE(messageOf([&] { CZentrixArchive in(badSignature); }).find("signature"),
+              std::string::npos);
     auto newer = bytes;
     const int future = CZentrixArchive::s_currentFileVersion + 1;
     std::memcpy(newer.data() + 4, &future, 4);
-    EXPECT_NE(messageOf([&] { CZentrixArchive in(newer); }).find("file version"), std::string::npos);
+    EXPECT_NE(messageOf([&] { CZentrixArchive in(newer); }).find("file version"),
+              std::string::npos);
     EXPECT_NE(messageOf([] { CZentrixArchive in(std::vector<std::byte>{}); }).find("signature"),
               std::string::npos);
 }
@@ -102,12 +108,15 @@ TEST(Archive, HostileLengthsAreRefusedBeforeAllocating) {
     auto bytes = out.takeStoredBytes();
     CZentrixArchive in(bytes);
     CString text;
-    EXPECT_NE(messageOf([&] { in >> text; }).find("expected a string of 4294967295"), std::string::npos);
+    EXPECT_NE(messageOf([&] { in >> text; }).find("expected a string of 4294967295"),
+              std::string::npos);
 
     CZentrixArchive counts(bytes);
     std::uint32_t skipped = 0;
     counts >> skipped;
-    EXPECT_NE(messageOf([&] { counts.readCount(16, "objects"); }).find("fits the 0 remaining bytes, found 1000"),
+    EXPECT_NE(messageOf([&] {
+                  counts.readCount(16, "objects");
+              }).find("fits the 0 remaining bytes, found 1000"),
               std::string::npos);
 }
 

@@ -93,9 +93,11 @@ TEST(ArrayHandle, EqualityTreatsEmptyAndForeignHandlesAsSpecified) {
         (void)a.Add(linkWithID(id));
         (void)b.Add(linkWithID(id));
     }
-    EXPECT_TRUE(ILinkArrayHandle(new CLinkArrayHandle(&a)) == ILinkArrayHandle(new CLinkArrayHandle(&b)));
+    EXPECT_TRUE(ILinkArrayHandle(new CLinkArrayHandle(&a)) ==
+                ILinkArrayHandle(new CLinkArrayHandle(&b)));
     ASSERT_TRUE(b.changePosition(0, 2));
-    EXPECT_FALSE(ILinkArrayHandle(new CLinkArrayHandle(&a)) == ILinkArrayHandle(new CLinkArrayHandle(&b)));
+    EXPECT_FALSE(ILinkArrayHandle(new CLinkArrayHandle(&a)) ==
+                 ILinkArrayHandle(new CLinkArrayHandle(&b)));
 }
 
 TEST(ArrayHandle, LookupsCopiesAndResort) {

@@ -57,7 +57,8 @@ public:
         id.setGUID(guid);
     }
     void value(const char*, CProjectString& text) {
-        text = CString(L"Pour slab \u00e9tage " + std::to_wstring(m_random() % 1000) + L" \U0001F3D7");
+        text =
+            CString(L"Pour slab \u00e9tage " + std::to_wstring(m_random() % 1000) + L" \U0001F3D7");
     }
     template <class T>
     void value(const char*, CProjectScalar<T>& scalar) {
@@ -76,7 +77,8 @@ public:
         duration = CProjectDuration(static_cast<std::int64_t>(1 + m_random() % 1'000'000));
     }
     void value(const char*, CProjectColorRGB& color) {
-        color = CProjectColorRGB(color.getPacked() ^ (1 + static_cast<std::uint32_t>(m_random() % 0xFFFFFE)));
+        color = CProjectColorRGB(color.getPacked() ^
+                                 (1 + static_cast<std::uint32_t>(m_random() % 0xFFFFFE)));
     }
     template <class E>
     void value(const char*, CZentrixEnumeration<E>& e) {
@@ -249,7 +251,8 @@ TYPED_TEST(KindConformance, RecordLayoutMatchesGoldenFile) {
     if (std::getenv("ZX_UPDATE_GOLDEN")) {
         std::filesystem::create_directories(path.parent_path());
         std::ofstream(path, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+            .write(reinterpret_cast<const char*>(bytes.data()),
+                   static_cast<std::streamsize>(bytes.size()));
     }
     std::ifstream in(path, std::ios::binary);
     ASSERT_TRUE(in) << "missing " << path << " (run with ZX_UPDATE_GOLDEN=1 to create it)";

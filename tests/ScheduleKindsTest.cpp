@@ -26,7 +26,8 @@ TEST(Code, AttachAcceptsTheEndAndRefusesBeyondIt) {
     const ICodeValue* address = other.getCodeValues()[0].get();
     EXPECT_TRUE(code.attachCodeValue(other.detachCodeValue(first), -1));
     EXPECT_EQ(code.getCodeValues()[1].get(), address);  // moved, not copied
-    EXPECT_TRUE(code.attachCodeValue(other.detachCodeValue(second), code.getCodeValues().GetSize()));
+    EXPECT_TRUE(
+        code.attachCodeValue(other.detachCodeValue(second), code.getCodeValues().GetSize()));
     EXPECT_EQ(code.getCodeValues().GetSize(), 3);
 
     ICodeValueWritableHandle outside = other.detachCodeValue(third);
@@ -57,7 +58,8 @@ TEST(CodeValue, SubValueCollectionLivesAsLongAsTheValue) {
     CCodeValue otherParent = valueNamed(L"Level 2");
     EXPECT_TRUE(otherParent.attachSubCodeValue(parent.detachSubCodeValue(middle.getID()), -1));
     EXPECT_EQ(parent.getSubCodeValues().GetSize(), 0);
-    EXPECT_EQ(otherParent.getSubCodeValues()[0]->getSubCodeValues()[0]->getID(), grandchild.getID());
+    EXPECT_EQ(otherParent.getSubCodeValues()[0]->getSubCodeValues()[0]->getID(),
+              grandchild.getID());
 }
 
 TEST(ScheduleKinds, ConstructionForms) {

@@ -354,7 +354,7 @@ TrackedArray tracked(std::initializer_list<int> values) {
 }
 
 class PointerArray : public ::testing::Test {
-  protected:
+protected:
     void TearDown() override { EXPECT_EQ(Tracked::s_live, 0) << "objects leaked or freed twice"; }
 };
 

@@ -30,7 +30,8 @@ CCodeValue makeCodeValue(Maker& make, int number, int depth) {
     value.setDescription(make.text(L"Area of zone", number));
     value.setBarColor(CProjectColorRGB(static_cast<std::uint32_t>(make.below(0xFFFFFF))));
     if (depth > 0) {
-        for (int i = 0; i < 2; ++i) (void)value.addSubCodeValue(makeCodeValue(make, number * 10 + i, depth - 1));
+        for (int i = 0; i < 2; ++i)
+            (void)value.addSubCodeValue(makeCodeValue(make, number * 10 + i, depth - 1));
     }
     return value;
 }
@@ -88,7 +89,8 @@ SampleProject SampleProject::build(int scale, std::uint64_t seed) {
 
         CTaskReport report;
         report.setID(make.id<CTaskReportID>());
-        report.setDate(CProjectDate::fromYMD(2026, 1 + static_cast<unsigned>(i % 12), 1 + static_cast<unsigned>(i % 28)));
+        report.setDate(CProjectDate::fromYMD(2026, 1 + static_cast<unsigned>(i % 12),
+                                             1 + static_cast<unsigned>(i % 28)));
         report.setDuration(CProjectDuration(86'400'000LL * (1 + i % 5)));
         report.setType(static_cast<TaskReportType>(i % CTaskReportType::s_count));
         report.setComments(make.text(L"Formwork delivered, crew on site", i));

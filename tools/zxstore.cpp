@@ -52,7 +52,8 @@ int demo(const char* file) {
 
     const bool equal = loaded == original;
     std::printf("zxstore demo: sample project %s\n", file ? file : "(in memory)");
-    for (const auto& [kind, count] : loaded.counts()) std::printf("  %-16s %8d\n", kind.c_str(), count);
+    for (const auto& [kind, count] : loaded.counts())
+        std::printf("  %-16s %8d\n", kind.c_str(), count);
     std::printf("  file size        %8llu bytes\n", static_cast<unsigned long long>(bytes));
     std::printf("  save             %8.3f ms\n", saveMs);
     std::printf("  load             %8.3f ms\n", loadMs);
@@ -70,7 +71,8 @@ int usage() {
 int main(int argc, char** argv) {
     if (argc < 2) return usage();
     try {
-        if (std::strcmp(argv[1], "demo") == 0 && argc <= 3) return demo(argc == 3 ? argv[2] : nullptr);
+        if (std::strcmp(argv[1], "demo") == 0 && argc <= 3)
+            return demo(argc == 3 ? argv[2] : nullptr);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "zxstore: %s\n", error.what());
         return 1;
