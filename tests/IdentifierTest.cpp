@@ -1,0 +1,80 @@
+// Identifiers: the three states, order, text forms and fresh IDs.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <set>
+#include <string>
+
+#include "zentrix.h"
+
+namespace {
+
+std::string lower(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+TEST(Identifier, UnsetNullAndReal) {
+    CTaskID id;
+    EXPECT_FALSE(id.isValid());
+    EXPECT_FALSE(id.isNULL());
+    EXPECT_EQ(id.getGUID(), CIDBase::s_invalidData);
+    id.clear();
+    EXPECT_TRUE(id.isValid());
+    EXPECT_TRUE(id.isNULL());
+    EXPECT_FALSE(id.isValidNotNull());
+    id.generateInPlace();
+    EXPECT_TRUE(id.isValidNotNull());
+    id.unset();
+    EXPECT_FALSE(id.isValid());
+}
+
+TEST(Identifier, TextFormsRoundTrip) {
+    for (const char* text :
+         {"8232b9a0-19dc-9549-9ae8-58bff525a438", "1e6717b6-e37a-4046-a86e-d5dc457a2de6",
+          "57D73345-586A-41AF-81CE-69043A4454AD"}) {
+        CIDBase id;
+        ASSERT_TRUE(id.setGUID(CString::fromUtf8(text))) << text;
+        EXPECT_EQ(id.toString().toUtf8(), lower(text));
+        EXPECT_TRUE(CIDBase(id.toString()) == id);
+    }
+    CIDBase braced(CString(L"{8232B9A0-19DC-9549-9AE8-58BFF525A438}"));
+    EXPECT_EQ(braced.toString(), CString(L"8232b9a0-19dc-9549-9ae8-58bff525a438"));
+    EXPECT_EQ(braced.getGUID()[0], 0x82);
+
+    CIDBase untouched = CIDBase::generate();
+    const CIDBase before = untouched;
+    for (const wchar_t* bad :
+         {L"", L"8232b9a0-19dc-9549-9ae8-58bff525a43", L"8232b9a0x19dc-9549-9ae8-58bff525a438",
+          L"8232b9a0-19dc-9549-9ae8-58bff525a43g"}) {
+        EXPECT_FALSE(untouched.setGUID(CString(bad)));
+        EXPECT_TRUE(untouched == before);
+    }
+    EXPECT_FALSE(CIDBase(CString(L"not an id")).isValid());
+}
+
+TEST(Identifier, OrderIsByteOrderAndCompareAgrees) {
+    GUID low{}, high{};
+    low[15] = 0xFF;  // the last byte counts only when all others are equal
+    high[0] = 0x01;
+    const CIDBase a(low), b(high);
+    EXPECT_TRUE(a < b);
+    EXPECT_FALSE(b < a);
+    EXPECT_EQ(a.compare(&b), -1);
+    EXPECT_EQ(b.compare(&a), 1);
+    EXPECT_EQ(a.compare(&a), 0);
+}
+
+TEST(Identifier, GeneratedIDsAreDistinctRandomGUIDs) {
+    std::set<std::string> seen;
+    for (int i = 0; i < 2000; ++i) {
+        const CIDBase id = CIDBase::generate();
+        EXPECT_EQ(id.getGUID()[6] >> 4, 4);  // version 4
+        EXPECT_EQ(id.getGUID()[8] >> 6, 2);  // variant 1
+        EXPECT_TRUE(seen.insert(id.toString().toUtf8()).second);
+    }
+}
+
+}  // namespace
