@@ -38,12 +38,9 @@ public:
         fields::CollectionCopier<I> visitor(self(), other);
         I::describeFields(visitor);
     }
-    bool operator==(const I& other) const {
-        fields::Comparer<I> visitor(self(), other, self().fields(), other.fields());
-        I::describeFields(visitor);
-        return visitor.equal;
-    }
-    bool operator!=(const I& other) const { return !(*this == other); }
+    // Symmetric, so that comparing two different concrete classes of one kind is unambiguous;
+    // != is the rewritten negation.
+    friend bool operator==(const I& a, const I& b) { return a.equals(b); }
     // A fresh ID for the object and for every object it owns.
     virtual void generateIDs() {
         fields::IDGenerator<I> visitor(self(), self().fields());
@@ -97,6 +94,11 @@ protected:
     }
 
 private:
+    bool equals(const I& other) const {
+        fields::Comparer<I> visitor(self(), other, self().fields(), other.fields());
+        I::describeFields(visitor);
+        return visitor.equal;
+    }
     I& self() { return static_cast<I&>(*this); }
     const I& self() const { return static_cast<const I&>(*this); }
 };

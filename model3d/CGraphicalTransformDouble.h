@@ -115,9 +115,8 @@ std::string toDumpText(const CTGraphicalTransform<T>& transform) {
     return geometry::componentsDumpText(transform.getMatrix(), transform.getSize());
 }
 
-// Members not defined above are compiled once, for float and double, in the source file.
-extern template class CTGraphicalTransform<float>;
-extern template class CTGraphicalTransform<double>;
+// Members not defined above are compiled once, for float and double, in the source file (an
+// explicit instantiation there); the inline ones are instantiated where they are used.
 
 using CGraphicalTransform = CTGraphicalTransform<float>;
 using CGraphicalTransformDouble = CTGraphicalTransform<double>;

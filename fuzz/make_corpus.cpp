@@ -1,0 +1,78 @@
+// zxfuzz_corpus: writes the fuzz seed corpus, one file per target and sample, each a selector byte
+// followed by the saved archive. Re-run it after a record layout changes:
+//
+//     zxfuzz_corpus [DIR]      (DIR defaults to fuzz/corpus in the source tree)
+//
+// The output is reproducible: samples come from fixed seeds and the roots get fixed IDs, so an
+// unchanged format regenerates byte-identical files.
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <string>
+
+#include "LoadRoots.h"
+
+namespace {
+
+// A fixed ID for every root, so the roots' own IDs do not make the files differ from run to run.
+template <class ID>
+ID pinnedID(std::uint8_t salt) {
+    GUID guid;
+    for (std::size_t i = 0; i < guid.size(); ++i)
+        guid[i] = static_cast<std::uint8_t>(salt + 17 * i);
+    return ID(guid);
+}
+
+void pinRootIDs(SampleProject& project) {
+    project.codes.setID(pinnedID<CCodeID>(1));
+    project.userFields.setID(pinnedID<CUserFieldID>(2));
+    project.taskCategories.setID(pinnedID<CTaskCategoryID>(3));
+    project.taskStates.setID(pinnedID<CTaskStateID>(4));
+}
+
+struct Sample {
+    int scale;
+    std::uint64_t seed;
+};
+// An empty container, a single object and a few objects with nesting: small inputs mutate fastest.
+constexpr Sample kSamples[] = {{0, 1}, {1, 7}, {3, 1}, {3, 2}};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::filesystem::path dir = argc > 1 ? argv[1] : ZX_FUZZ_CORPUS_DIR;
+    std::filesystem::create_directories(dir);
+    for (const auto& entry : std::filesystem::directory_iterator(dir))
+        if (entry.path().extension() == ".zxf") std::filesystem::remove(entry.path());
+
+    int files = 0;
+    std::uintmax_t bytes = 0;
+    for (const Sample& sample : kSamples) {
+        SampleProject project = SampleProject::build(sample.scale, sample.seed);
+        pinRootIDs(project);
+        for (const zxfuzz::Target target : zxfuzz::allTargets()) {
+            const auto input = zxfuzz::fuzzInput(target, zxfuzz::saveTarget(project, target));
+            const zxfuzz::LoadReport check = zxfuzz::loadFuzzInput(input);
+            if (!check.loaded || !check.fault.empty()) {
+                std::cerr << "zxfuzz_corpus: a saved " << zxfuzz::targetName(target)
+                          << " does not load back: " << check.error << check.fault << '\n';
+                return 1;
+            }
+            const auto path = dir / (std::string(zxfuzz::targetName(target)) + "-scale" +
+                                     std::to_string(sample.scale) + "-seed" +
+                                     std::to_string(sample.seed) + ".zxf");
+            std::ofstream out(path, std::ios::binary | std::ios::trunc);
+            out.write(reinterpret_cast<const char*>(input.data()),
+                      static_cast<std::streamsize>(input.size()));
+            if (!out) {
+                std::cerr << "zxfuzz_corpus: cannot write " << path << '\n';
+                return 1;
+            }
+            ++files;
+            bytes += input.size();
+        }
+    }
+    std::cout << "wrote " << files << " files, " << bytes << " bytes, to " << dir << '\n';
+    return 0;
+}

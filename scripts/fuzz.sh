@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# fuzz.sh [SECONDS]: builds the libFuzzer target with clang in build-fuzz and runs it for SECONDS
+# (default 60) over a copy of the seed corpus in fuzz/corpus. Fails on any crash, sanitizer report,
+# leak, stray exception, timeout or oversized allocation; the reproducer is left in
+# build-fuzz/artifacts/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds="${1:-60}"
+build=build-fuzz
+
+# clang and its libFuzzer runtime (in libclang-rt-<major>-dev on Debian), installed if missing.
+fuzzer_links() {
+  local probe
+  probe=$(mktemp -d)
+  echo 'extern "C" int LLVMFuzzerTestOneInput(const unsigned char*, unsigned long) { return 0; }' \
+    >"$probe/probe.cpp"
+  clang++ -fsanitize=fuzzer,address,undefined "$probe/probe.cpp" -o "$probe/probe" >/dev/null 2>&1
+  local status=$?
+  rm -rf "$probe"
+  return $status
+}
+missing=()
+command -v cmake >/dev/null || missing+=(cmake make)
+if ! command -v clang++ >/dev/null; then
+  missing+=(clang libclang-rt-14-dev)
+elif ! fuzzer_links; then
+  major=$(clang++ -dumpversion | cut -d. -f1)
+  missing+=("libclang-rt-${major}-dev")
+fi
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "installing: ${missing[*]}"
+  SUDO=""; [ "$(id -u)" -ne 0 ] && SUDO=sudo
+  $SUDO apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "${missing[@]}"
+fi
+
+# The library itself is instrumented too, so coverage guides the fuzzer into the loaders.
+flags="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+  -DCMAKE_CXX_FLAGS="$flags" -DZX_BUILD_FUZZ=ON -DZX_BUILD_TESTS=OFF -DZX_BUILD_BENCH=OFF \
+  >/dev/null
+cmake --build "$build" -j"$(nproc)" --target zxfuzz_load_roots
+
+# Fuzz a copy: what the run adds to its corpus stays out of the source tree.
+corpus="$build/corpus"
+rm -rf "$corpus"
+mkdir -p "$corpus" "$build/artifacts"
+cp fuzz/corpus/* "$corpus/"
+ASAN_OPTIONS="detect_leaks=1:allocator_may_return_null=0" \
+UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
+  "$build/fuzz/zxfuzz_load_roots" "$corpus" -max_total_time="$seconds" -max_len=65536 \
+  -timeout=10 -rss_limit_mb=2048 -malloc_limit_mb=64 -print_final_stats=1 \
+  -artifact_prefix="$build/artifacts/"

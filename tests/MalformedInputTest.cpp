@@ -1,0 +1,304 @@
+// Loading malformed archives: a replay of the fuzz corpus, every truncation, corrupted bytes,
+// hostile counts and string lengths, collections that claim more than the input holds, and
+// nesting deep enough to exhaust the stack.
+//
+// Every bad load must end in CArchiveException naming the byte offset, leave its container empty
+// and allocate no more than a small multiple of its input. Allocation is measured by the global
+// operator new below, which counts the bytes it hands out and otherwise behaves as the default.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <new>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "fuzz/LoadRoots.h"
+
+namespace {
+std::atomic<std::size_t> g_allocatedBytes{0};
+}  // namespace
+
+void* operator new(std::size_t size) {
+    g_allocatedBytes.fetch_add(size, std::memory_order_relaxed);
+    if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
+    throw std::bad_alloc();
+}
+// Not inlined: the compiler would otherwise pair free() with the new-expressions it was inlined
+// into and warn of a mismatch.
+[[gnu::noinline]] void operator delete(void* p) noexcept { std::free(p); }
+[[gnu::noinline]] void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+
+namespace zxfuzz {
+// Names the target in failure messages.
+void PrintTo(Target target, std::ostream* out) { *out << targetName(target); }
+}  // namespace zxfuzz
+
+namespace {
+
+using zxfuzz::LoadReport;
+using zxfuzz::Target;
+
+// Bytes requested from operator new while f runs.
+template <class F>
+std::size_t bytesAllocatedBy(F&& f) {
+    const std::size_t before = g_allocatedBytes.load();
+    f();
+    return g_allocatedBytes.load() - before;
+}
+
+// What any load may allocate: building objects costs a bounded multiple of the bytes they are
+// read from (wide strings, vectors growing by doubling), plus a constant.
+std::size_t allocationLimit(std::size_t inputSize) { return 32 * inputSize + (1u << 20); }
+
+constexpr std::uint32_t kArrayTag = archiveTag("CUniquePointerArray");
+
+std::vector<std::byte> savedSample(Target target, int scale = 3, std::uint64_t seed = 11) {
+    SampleProject project = SampleProject::build(scale, seed);
+    return zxfuzz::saveTarget(project, target);
+}
+
+template <class T>
+void put(std::vector<std::byte>& bytes, std::size_t offset, T value) {
+    std::memcpy(bytes.data() + offset, &value, sizeof value);
+}
+
+// Offsets of the count of every keyed collection in the archive, in file order.
+std::vector<std::size_t> countOffsets(const std::vector<std::byte>& bytes) {
+    std::vector<std::size_t> offsets;
+    for (std::size_t i = 0; i + 8 <= bytes.size(); ++i) {
+        std::uint32_t word = 0;
+        std::memcpy(&word, bytes.data() + i, sizeof word);
+        if (word == kArrayTag) offsets.push_back(i + 4);
+    }
+    return offsets;
+}
+
+// Offset of the length of the first string whose text is text, or npos.
+std::size_t stringLengthOffset(const std::vector<std::byte>& bytes, const std::u16string& text) {
+    const auto* units = reinterpret_cast<const std::byte*>(text.data());
+    const auto found = std::search(bytes.begin(), bytes.end(), units, units + 2 * text.size());
+    if (found == bytes.end() || found - bytes.begin() < 4) return std::string::npos;
+    return static_cast<std::size_t>(found - bytes.begin()) - 4;
+}
+
+// Loads bytes as target and checks the promises every load keeps, whatever its input.
+LoadReport expectWellBehaved(Target target, const std::vector<std::byte>& bytes) {
+    LoadReport report;
+    const std::size_t allocated =
+        bytesAllocatedBy([&] { report = zxfuzz::loadTarget(target, bytes); });
+    EXPECT_EQ(report.fault, "");
+    EXPECT_LE(allocated, allocationLimit(bytes.size())) << report.error;
+    return report;
+}
+
+std::string paramName(const testing::TestParamInfo<Target>& info) {
+    std::string name = zxfuzz::targetName(info.param);
+    std::replace(name.begin(), name.end(), '-', '_');
+    return name;
+}
+
+TEST(MalformedCorpus, EverySeedLoadsCleanly) {
+    std::vector<std::filesystem::path> files;
+    for (const auto& entry : std::filesystem::directory_iterator(ZX_FUZZ_CORPUS_DIR))
+        if (entry.path().extension() == ".zxf") files.push_back(entry.path());
+    std::sort(files.begin(), files.end());
+    ASSERT_GE(files.size(), static_cast<std::size_t>(zxfuzz::kTargetCount));
+
+    for (const auto& file : files) {
+        std::ifstream in(file, std::ios::binary);
+        std::vector<char> chars{std::istreambuf_iterator<char>(in), {}};
+        std::vector<std::byte> input(chars.size());
+        std::memcpy(input.data(), chars.data(), chars.size());
+        const LoadReport report = zxfuzz::loadFuzzInput(input);
+        EXPECT_EQ(report.fault, "") << file;
+        // Seeds that no longer load make the fuzzer start from nothing: rerun zxfuzz_corpus.
+        EXPECT_TRUE(report.loaded) << file << ": " << report.error;
+    }
+}
+
+class MalformedRoot : public testing::TestWithParam<Target> {};
+
+INSTANTIATE_TEST_SUITE_P(Malformed, MalformedRoot, testing::ValuesIn(zxfuzz::allTargets()),
+                         paramName);
+
+TEST_P(MalformedRoot, EveryTruncationFailsAndLeavesTheContainerEmpty) {
+    const auto bytes = savedSample(GetParam());
+    ASSERT_TRUE(expectWellBehaved(GetParam(), bytes).loaded);
+    for (std::size_t length = 0; length < bytes.size(); ++length) {
+        const std::vector<std::byte> prefix(bytes.begin(), bytes.begin() + length);
+        const LoadReport report = expectWellBehaved(GetParam(), prefix);
+        ASSERT_FALSE(report.loaded) << "prefix of " << length;
+        ASSERT_EQ(report.objects, 0) << "prefix of " << length;
+    }
+}
+
+TEST_P(MalformedRoot, CorruptedBytesLoadOrFailCleanly) {
+    const auto bytes = savedSample(GetParam(), 2);
+    int loaded = 0, failed = 0;
+    for (std::size_t at = 0; at < bytes.size(); ++at) {
+        // Two single-bit flips (a different pair at each byte) and the two extreme bytes.
+        const std::byte mutations[] = {bytes[at] ^ std::byte(1u << (at % 8)),
+                                       bytes[at] ^ std::byte(1u << ((at + 3) % 8)), std::byte{0x00},
+                                       std::byte{0xff}};
+        for (const std::byte value : mutations) {
+            if (value == bytes[at]) continue;
+            auto corrupted = bytes;
+            corrupted[at] = value;
+            const LoadReport report = expectWellBehaved(GetParam(), corrupted);
+            ++(report.loaded ? loaded : failed);
+            if (HasFailure()) {
+                FAIL() << "byte " << at << " set to " << int(value);
+            }
+        }
+    }
+    // Both outcomes occur: corrupted values load, corrupted structure does not.
+    EXPECT_GT(failed, 0);
+    EXPECT_GT(loaded, 0);
+}
+
+TEST_P(MalformedRoot, HostileCountsAreRefusedAtTheirOffset) {
+    const auto bytes = savedSample(GetParam());
+    const auto offsets = countOffsets(bytes);
+    ASSERT_FALSE(offsets.empty());
+    for (const std::size_t at : offsets) {
+        auto huge = bytes;
+        put<std::int32_t>(huge, at, 0x7fffffff);
+        const LoadReport tooMany = expectWellBehaved(GetParam(), huge);
+        ASSERT_FALSE(tooMany.loaded);
+        EXPECT_EQ(tooMany.offset, at) << tooMany.error;
+        EXPECT_NE(tooMany.error.find("found 2147483647"), std::string::npos) << tooMany.error;
+
+        auto negative = bytes;
+        put<std::int32_t>(negative, at, -1);
+        const LoadReport refused = expectWellBehaved(GetParam(), negative);
+        ASSERT_FALSE(refused.loaded);
+        EXPECT_EQ(refused.objects, 0);
+        EXPECT_EQ(refused.offset, at) << refused.error;
+        EXPECT_EQ(refused.error.rfind("vector too long", 0), 0u) << refused.error;
+    }
+}
+
+TEST(MalformedStrings, HugeLengthIsRefusedAtTheLength) {
+    const std::pair<Target, std::u16string> firstTexts[] = {
+        {Target::Codes, u"Code 0"},
+        {Target::UserFields, u"Field 0"},
+        {Target::TaskCategories, u"Category 0"},
+        {Target::TaskStates, u"State 0"},
+        {Target::Costs, u"Cost item 0"},
+        {Target::TaskReports, u"Formwork delivered, crew on site 0"},
+    };
+    for (const auto& [target, text] : firstTexts) {
+        auto bytes = savedSample(target);
+        const std::size_t at = stringLengthOffset(bytes, text);
+        ASSERT_NE(at, std::string::npos) << zxfuzz::targetName(target);
+        put<std::uint32_t>(bytes, at, 0xffffffffu);
+        const LoadReport report = expectWellBehaved(target, bytes);
+        ASSERT_FALSE(report.loaded);
+        EXPECT_EQ(report.offset, at) << report.error;
+        EXPECT_NE(report.error.find("expected a string of 4294967295"), std::string::npos)
+            << report.error;
+    }
+}
+
+// A code value collection holding one chain of code values `depth` deep, written from the
+// record of a leaf value: the sub-value collection is the last part of that record.
+struct Chain {
+    std::vector<std::byte> bytes;
+    std::vector<std::size_t> countOffsets;
+};
+Chain codeValueChain(int depth, int nameLength) {
+    CCodeValue leaf;
+    leaf.setID(CCodeValueID(CIDBase::generate()));
+    leaf.setName(CString(std::wstring(static_cast<std::size_t>(nameLength), L'n')));
+    CZentrixArchive leafArchive;
+    const std::size_t headerSize = leafArchive.position();
+    leaf.Serialize(leafArchive);
+    const auto leafBytes = leafArchive.takeStoredBytes();
+    const std::vector<std::byte> record(leafBytes.begin() + headerSize, leafBytes.end());
+
+    CZentrixArchive emptyCollection;
+    emptyCollection << kArrayTag << std::int32_t{0} << ~kArrayTag;
+    const auto tail = emptyCollection.takeStoredBytes();
+    const std::size_t tailSize = tail.size() - headerSize;
+    EXPECT_TRUE(std::equal(tail.begin() + headerSize, tail.end(), record.end() - tailSize))
+        << "the sub-value collection is no longer the last part of a code value's record";
+    const std::span<const std::byte> fields(record.data(), record.size() - tailSize);
+
+    Chain chain;
+    CZentrixArchive out;
+    out << kArrayTag;
+    chain.countOffsets.push_back(out.position());
+    out << std::int32_t{1};
+    for (int level = 1; level < depth; ++level) {
+        out.Write(fields.data(), fields.size());
+        out << kArrayTag;
+        chain.countOffsets.push_back(out.position());
+        out << std::int32_t{1};
+    }
+    out.Write(record.data(), record.size());
+    for (int level = 0; level < depth; ++level) out << std::int32_t{0} << ~kArrayTag;
+    chain.bytes = out.takeStoredBytes();
+    return chain;
+}
+
+int chainDepth(const ICodeValueArrayHandle& values) {
+    return values.GetSize() == 0 ? 0 : 1 + chainDepth(values[0]->getSubCodeValues());
+}
+
+TEST(MalformedNesting, ShallowChainLoads) {
+    const Chain chain = codeValueChain(3, 5);
+    CCodeValueArray values;
+    CZentrixArchive in(chain.bytes);
+    values.Serialize(in);
+    EXPECT_EQ(in.remaining(), 0u);
+    EXPECT_EQ(chainDepth(ICodeValueArrayHandle(new CCodeValueArrayHandle(&values))), 3);
+}
+
+TEST(MalformedNesting, CollectionsClaimingTheRestOfTheInputReserveLittle) {
+    // Every collection of a long chain claims as many objects as the rest of the input could
+    // hold; the claims are refused only after the innermost value was read.
+    Chain chain = codeValueChain(100, 1000);
+    for (const std::size_t at : chain.countOffsets) {
+        const auto claim = static_cast<std::int32_t>((chain.bytes.size() - at - 4) / 4);
+        put(chain.bytes, at, claim);
+    }
+    CCodeValueArray values;
+    std::string error;
+    const std::size_t allocated = bytesAllocatedBy([&] {
+        try {
+            CZentrixArchive in(chain.bytes);
+            values.Serialize(in);
+        } catch (const CArchiveException& e) {
+            error = e.what();
+        }
+    });
+    EXPECT_NE(error.find(" at byte "), std::string::npos) << error;
+    EXPECT_EQ(values.GetSize(), 0);
+    EXPECT_LE(allocated, allocationLimit(chain.bytes.size()));
+}
+
+TEST(MalformedNesting, DeepNestingFailsInsteadOfExhaustingTheStack) {
+    const Chain chain = codeValueChain(100'000, 0);
+    CCodeValueArray values;
+    try {
+        CZentrixArchive in(chain.bytes);
+        values.Serialize(in);
+        FAIL() << "a chain 100000 deep loaded";
+    } catch (const CArchiveException& e) {
+        const std::string error = e.what();
+        EXPECT_NE(error.find("nested"), std::string::npos) << error;
+        EXPECT_NE(error.find(" at byte "), std::string::npos) << error;
+        EXPECT_LT(error.size(), 1000u) << "the record path of a deep failure is abbreviated";
+    }
+    EXPECT_EQ(values.GetSize(), 0);
+}
+
+}  // namespace
