@@ -169,7 +169,8 @@ struct Dumper : FieldsOnly<Dumper<I>> {
         out += ']';
     }
     void key(const char* name) {
-        out += ",\"";
+        if (out.back() != '{') out += ',';
+        out += '"';
         out += name;
         out += "\":";
     }
@@ -197,3 +198,33 @@ struct ValueAdapter {
 };
 
 }  // namespace fields
+
+// A plain value type described like the kinds: T names itself in s_kindName, lists its members
+// once with v.field(name, &T::member) in record order, and derives from CDescribedValue<T> for
+// its record, comparison and dump. Its record is its fields' records, with no framing.
+template <class T>
+class CDescribedValue {
+public:
+    using Fields = T;
+
+    void Serialize(CZentrixArchive& ar) {
+        RecordScope scope(ar, T::s_kindName);
+        fields::Serializer<T> visitor(self(), self(), ar);
+        T::describeFields(visitor);
+    }
+    friend bool operator==(const T& a, const T& b) {
+        fields::Comparer<T> visitor(a, b, a, b);
+        T::describeFields(visitor);
+        return visitor.equal;
+    }
+    // One JSON object of the fields in record order.
+    friend std::string toDumpText(const T& value) {
+        std::string out = "{";
+        fields::Dumper<T> visitor(value, value, out);
+        T::describeFields(visitor);
+        return out + '}';
+    }
+
+private:
+    T& self() { return static_cast<T&>(*this); }
+};

@@ -19,13 +19,16 @@
 
 #include "basetypes/CProjectScalar.h"
 #include "basetypes/CZentrixArchive.h"
+#include "basetypes/FieldVisitors.h"
 #include "model3d/CGraphicalTransformDouble.h"
 #include "model3d/GeometryArrays.h"
 #include "store/CNonUniqueValueArray.h"
 #include "store/IDArrays.h"
 
-class CSubdivisionByUniformSlices {
+class CSubdivisionByUniformSlices : public CDescribedValue<CSubdivisionByUniformSlices> {
 public:
+    static constexpr const char* s_kindName = "CSubdivisionByUniformSlices";
+
     const CProjectInt& getNumberOfXCuts() const { return m_numberOfXCuts; }
     const CProjectInt& getNumberOfYCuts() const { return m_numberOfYCuts; }
     const CProjectInt& getNumberOfZCuts() const { return m_numberOfZCuts; }
@@ -52,44 +55,19 @@ public:
     CProjectDoubleArray& getWritableUserSlicesArray() { return m_userSlices; }
     CEntity3DIDArray& getWritable3DSet() { return m_3DSet; }
 
-    // The fields once, in record order; Serialize, operator== and the dump walk this list.
-    template <class Visitor>
-    static void describeFields(Visitor&& v) {
+    // The fields once, in record order; the record, == and the dump walk this list.
+    template <class V>
+    static void describeFields(V& v) {
         using S = CSubdivisionByUniformSlices;
-        v("NumberOfXCuts", &S::m_numberOfXCuts);
-        v("NumberOfYCuts", &S::m_numberOfYCuts);
-        v("NumberOfZCuts", &S::m_numberOfZCuts);
-        v("AxesOrientation", &S::m_axesOrientation);
-        v("IsPolylineBased", &S::m_isPolylineBased);
-        v("Polylines", &S::m_polylines);
-        v("IsUserSlices", &S::m_isUserSlices);
-        v("UserSlices", &S::m_userSlices);
-        v("3DSet", &S::m_3DSet);
-    }
-
-    void Serialize(CZentrixArchive& ar) {
-        RecordScope scope(ar, "CSubdivisionByUniformSlices");
-        describeFields([&](const char* name, auto member) {
-            ar.setField(name);
-            serializeValue(ar, this->*member);
-        });
-    }
-
-    friend bool operator==(const CSubdivisionByUniformSlices& a,
-                           const CSubdivisionByUniformSlices& b) {
-        bool equal = true;
-        describeFields([&](const char*, auto member) { equal = equal && a.*member == b.*member; });
-        return equal;
-    }
-
-    // A JSON object of the fields in record order.
-    friend std::string toDumpText(const CSubdivisionByUniformSlices& s) {
-        std::string text = "{";
-        describeFields([&](const char* name, auto member) {
-            if (text.size() > 1) text += ',';
-            text += jsonQuote(name) + ':' + toDumpText(s.*member);
-        });
-        return text + '}';
+        v.field("NumberOfXCuts", &S::m_numberOfXCuts);
+        v.field("NumberOfYCuts", &S::m_numberOfYCuts);
+        v.field("NumberOfZCuts", &S::m_numberOfZCuts);
+        v.field("AxesOrientation", &S::m_axesOrientation);
+        v.field("IsPolylineBased", &S::m_isPolylineBased);
+        v.field("Polylines", &S::m_polylines);
+        v.field("IsUserSlices", &S::m_isUserSlices);
+        v.field("UserSlices", &S::m_userSlices);
+        v.field("3DSet", &S::m_3DSet);
     }
 
 private:

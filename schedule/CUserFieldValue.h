@@ -12,9 +12,9 @@
 #include "basetypes/TypedIDs.h"
 #include "store/CUniqueValueArray.h"
 
-class CUserFieldValue {
+class CUserFieldValue : public CDescribedValue<CUserFieldValue> {
 public:
-    using Fields = CUserFieldValue;
+    static constexpr const char* s_kindName = "UserFieldValue";
 
     CUserFieldValue() = default;
     CUserFieldValue(const CUserFieldID& userFieldID, const CProjectVariant& value)
@@ -35,23 +35,6 @@ public:
     void setValue(const CProjectVariant& value) { m_value = value; }
     const CProjectBool& getImported() const { return m_imported; }
     void setImported(bool imported) { m_imported = imported; }
-
-    bool operator==(const CUserFieldValue& other) const {
-        fields::Comparer<CUserFieldValue> visitor(*this, other, *this, other);
-        describeFields(visitor);
-        return visitor.equal;
-    }
-    void Serialize(CZentrixArchive& ar) {
-        RecordScope scope(ar, "UserFieldValue");
-        fields::Serializer<CUserFieldValue> visitor(*this, *this, ar);
-        describeFields(visitor);
-    }
-    friend std::string toDumpText(const CUserFieldValue& value) {
-        std::string out = "{\"kind\":\"UserFieldValue\"";
-        fields::Dumper<CUserFieldValue> visitor(value, value, out);
-        describeFields(visitor);
-        return out + '}';
-    }
 
 private:
     CProjectVariant m_value;
