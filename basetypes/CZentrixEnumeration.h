@@ -149,3 +149,167 @@ struct EnumerationTraits<TaskReportType> {
     static constexpr const char* names[] = {"Progress", "Delay", "Quality", "Safety", "Other"};
 };
 using CTaskReportType = CZentrixEnumeration<TaskReportType>;
+
+// Task and assignment enumerations.
+
+enum class TaskType : std::int32_t {
+    TaskDependent,
+    ResourceDependent,
+    StartMilestone,
+    FinishMilestone,
+    LevelOfEffort,
+    WbsSummary
+};
+template <>
+struct EnumerationTraits<TaskType> {
+    static constexpr const char* typeName = "CTaskType";
+    static constexpr const char* names[] = {"TaskDependent",  "ResourceDependent",
+                                            "StartMilestone", "FinishMilestone",
+                                            "LevelOfEffort",  "WbsSummary"};
+};
+using CTaskType = CZentrixEnumeration<TaskType>;
+
+enum class DurationType : std::int32_t { FixedDuration, FixedUnits, FixedWork };
+template <>
+struct EnumerationTraits<DurationType> {
+    static constexpr const char* typeName = "CDurationType";
+    static constexpr const char* names[] = {"FixedDuration", "FixedUnits", "FixedWork"};
+};
+using CDurationType = CZentrixEnumeration<DurationType>;
+
+enum class ResourceUnitType : std::int32_t {
+    None,
+    Piece,
+    Metre,
+    SquareMetre,
+    CubicMetre,
+    Kilogram,
+    Tonne,
+    Hour
+};
+template <>
+struct EnumerationTraits<ResourceUnitType> {
+    static constexpr const char* typeName = "CResourceUnitType";
+    static constexpr const char* names[] = {"None",       "Piece",    "Metre", "SquareMetre",
+                                            "CubicMetre", "Kilogram", "Tonne", "Hour"};
+};
+using CResourceUnitType = CZentrixEnumeration<ResourceUnitType>;
+
+enum class RiskType : std::int32_t { None, Threat, Opportunity };
+template <>
+struct EnumerationTraits<RiskType> {
+    static constexpr const char* typeName = "CRiskType";
+    static constexpr const char* names[] = {"None", "Threat", "Opportunity"};
+};
+using CRiskType = CZentrixEnumeration<RiskType>;
+
+enum class ProgressType : std::int32_t { Duration, Physical, Manual, Units };
+template <>
+struct EnumerationTraits<ProgressType> {
+    static constexpr const char* typeName = "CProgressType";
+    static constexpr const char* names[] = {"Duration", "Physical", "Manual", "Units"};
+};
+using CProgressType = CZentrixEnumeration<ProgressType>;
+
+enum class TaskConstraintType : std::int32_t {
+    None,
+    StartOn,
+    StartOnOrAfter,
+    StartOnOrBefore,
+    FinishOn,
+    FinishOnOrAfter,
+    FinishOnOrBefore,
+    MandatoryStart,
+    MandatoryFinish,
+    AsLateAsPossible
+};
+template <>
+struct EnumerationTraits<TaskConstraintType> {
+    static constexpr const char* typeName = "CTaskConstraintType";
+    static constexpr const char* names[] = {"None",
+                                            "StartOn",
+                                            "StartOnOrAfter",
+                                            "StartOnOrBefore",
+                                            "FinishOn",
+                                            "FinishOnOrAfter",
+                                            "FinishOnOrBefore",
+                                            "MandatoryStart",
+                                            "MandatoryFinish",
+                                            "AsLateAsPossible"};
+};
+using CTaskConstraintType = CZentrixEnumeration<TaskConstraintType>;
+
+enum class PathAlignment : std::int32_t { None, Start, Centre, End, Point };
+template <>
+struct EnumerationTraits<PathAlignment> {
+    static constexpr const char* typeName = "CPathAlignment";
+    static constexpr const char* names[] = {"None", "Start", "Centre", "End", "Point"};
+};
+using CPathAlignment = CZentrixEnumeration<PathAlignment>;
+
+enum class PathMoveType : std::int32_t { Linear, Smooth, Step };
+template <>
+struct EnumerationTraits<PathMoveType> {
+    static constexpr const char* typeName = "CPathMoveType";
+    static constexpr const char* names[] = {"Linear", "Smooth", "Step"};
+};
+using CPathMoveType = CZentrixEnumeration<PathMoveType>;
+
+// Resource state, risk, issue and document enumerations.
+
+enum class RSType : std::int32_t { Group, State, Event };
+template <>
+struct EnumerationTraits<RSType> {
+    static constexpr const char* typeName = "CRSType";
+    static constexpr const char* names[] = {"Group", "State", "Event"};
+};
+using CRSType = CZentrixEnumeration<RSType>;
+
+enum class RiskStatus : std::int32_t { Proposed, Open, Mitigated, Closed, Occurred };
+template <>
+struct EnumerationTraits<RiskStatus> {
+    static constexpr const char* typeName = "CRiskStatus";
+    static constexpr const char* names[] = {"Proposed", "Open", "Mitigated", "Closed", "Occurred"};
+};
+using CRiskStatus = CZentrixEnumeration<RiskStatus>;
+
+enum class RiskWeight : std::int32_t { VeryLow, Low, Medium, High, VeryHigh };
+template <>
+struct EnumerationTraits<RiskWeight> {
+    static constexpr const char* typeName = "CRiskWeight";
+    static constexpr const char* names[] = {"VeryLow", "Low", "Medium", "High", "VeryHigh"};
+};
+using CRiskWeight = CZentrixEnumeration<RiskWeight>;
+
+enum class RiskValueMode : std::int32_t { Percent, Fixed };
+template <>
+struct EnumerationTraits<RiskValueMode> {
+    static constexpr const char* typeName = "CRiskValueMode";
+    static constexpr const char* names[] = {"Percent", "Fixed"};
+};
+using CRiskValueMode = CZentrixEnumeration<RiskValueMode>;
+
+enum class IssueStatus : std::int32_t { Open, InProgress, Resolved, Closed };
+template <>
+struct EnumerationTraits<IssueStatus> {
+    static constexpr const char* typeName = "CIssueStatus";
+    static constexpr const char* names[] = {"Open", "InProgress", "Resolved", "Closed"};
+};
+using CIssueStatus = CZentrixEnumeration<IssueStatus>;
+
+enum class IssuePriority : std::int32_t { Low, Normal, High, Critical };
+template <>
+struct EnumerationTraits<IssuePriority> {
+    static constexpr const char* typeName = "CIssuePriority";
+    static constexpr const char* names[] = {"Low", "Normal", "High", "Critical"};
+};
+using CIssuePriority = CZentrixEnumeration<IssuePriority>;
+
+enum class DocumentType : std::int32_t { General, Drawing, Specification, Photo, Report, Contract };
+template <>
+struct EnumerationTraits<DocumentType> {
+    static constexpr const char* typeName = "CDocumentType";
+    static constexpr const char* names[] = {"General", "Drawing", "Specification",
+                                            "Photo",   "Report",  "Contract"};
+};
+using CDocumentType = CZentrixEnumeration<DocumentType>;

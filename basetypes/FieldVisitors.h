@@ -15,6 +15,18 @@
 // collection() a child collection handed out as an array handle. `since` is the file version that
 // introduced a field: archives older than that neither hold nor write it.
 //
+// Three more entries cover what an object owns through pointers:
+//   v.optionalCollection("Notes", &ITask::getNotes, &ITask::allocateNotes, &ITask::removeAllNotes)
+//       a child collection that exists only while it has entries (null reads as empty). Record:
+//       a presence byte, then the collection's record when it has entries.
+//   v.part("SupplyChain", &ITask::getSupplyChain, &ITask::getWritableSupplyChain)
+//       an embedded object of another kind, recorded, copied and compared as a whole.
+//   v.optionalPart("OldSchedule", &IIssue::getOldSchedule, &IIssue::getWritableOldSchedule,
+//                  &IIssue::allocateOldSchedule, &IIssue::clearOldSchedule)
+//       an owned object that may be absent. Record: a presence byte, then the object's record.
+// The allocate and clear members may be private: describeFields, a member of the interface, takes
+// their addresses. Optional values that are plain values (not objects) are CHeapValue fields.
+//
 // The visitors below walk that list for the archive record, comparison, identifier renewal and
 // the text dump; copying and initial values take the Fields struct whole. Values need only their
 // own Serialize (or archive operators), operator== and toDumpText. The order of the list is the
@@ -22,6 +34,7 @@
 #pragma once
 
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "basetypes/CZentrixArchive.h"
@@ -31,17 +44,47 @@ struct FieldOptions {
     int since = 0;
 };
 
+template <class I>
+class IDescribed;
+
 namespace fields {
 
 template <class H, class J>
-using CollectionGetter = H (J::*)() const;
+using Getter = H (J::*)() const;
+template <class W, class J>
+using WritableGetter = W (J::*)();
+template <class J>
+using Action = void (J::*)();
 
-// Visitors that treat an object's own ID like any other field forward id() to field().
+// Reaches the protected initialize() of a part's kind (IDescribed befriends it).
+struct Access {
+    template <class P>
+    static void initialize(P& part) {
+        static_cast<IDescribed<P>&>(part).initialize();
+    }
+};
+
+// Same size and pairwise equal elements; an absent collection equals an empty one.
+template <class H>
+bool sameElements(const H& a, const H& b) {
+    const int n = a.GetSize();
+    if (n != b.GetSize()) return false;
+    for (int i = 0; i < n; ++i)
+        if (!(*a.getConstReference(i) == *b.getConstReference(i))) return false;
+    return true;
+}
+
+// Defaults most visitors share: an object's own ID is a field like any other, and an optional
+// collection is walked like an embedded one (an absent one yields an empty handle).
 template <class Self>
 struct FieldsOnly {
     template <class T, class F>
     void id(const char* name, T F::*member) {
         static_cast<Self*>(this)->field(name, member);
+    }
+    template <class H, class J>
+    void optionalCollection(const char* name, Getter<H, J> get, Action<J>, Action<J>) {
+        static_cast<Self*>(this)->collection(name, get);
     }
 };
 
@@ -63,9 +106,46 @@ struct Serializer : FieldsOnly<Serializer<I>> {
         serializeValue(ar, values.*member);
     }
     template <class H, class J>
-    void collection(const char* name, CollectionGetter<H, J> get) {
+    void collection(const char* name, Getter<H, J> get) {
         ar.setField(name);
         (object.*get)().Serialize(ar);
+    }
+    template <class H, class J>
+    void optionalCollection(const char* name, Getter<H, J> get, Action<J> allocate,
+                            Action<J> clear) {
+        ar.setField(name);
+        bool present = (object.*get)().GetSize() > 0;
+        ar.io(present);
+        if (ar.IsLoading()) {
+            (object.*clear)();
+            if (!present) return;
+            (object.*allocate)();
+        } else if (!present) {
+            return;
+        }
+        (object.*get)().Serialize(ar);
+        // A stored empty collection is not kept: absent and empty read alike.
+        if (ar.IsLoading() && (object.*get)().GetSize() == 0) (object.*clear)();
+    }
+    template <class H, class W, class J>
+    void part(const char* name, Getter<H, J>, WritableGetter<W, J> getWritable) {
+        ar.setField(name);
+        (object.*getWritable)()->Serialize(ar);
+    }
+    template <class H, class W, class J>
+    void optionalPart(const char* name, Getter<H, J> get, WritableGetter<W, J> getWritable,
+                      Action<J> allocate, Action<J> clear) {
+        ar.setField(name);
+        bool present = !(object.*get)().isNull();
+        ar.io(present);
+        if (ar.IsLoading()) {
+            (object.*clear)();
+            if (!present) return;
+            (object.*allocate)();
+        } else if (!present) {
+            return;
+        }
+        (object.*getWritable)()->Serialize(ar);
     }
 };
 
@@ -79,8 +159,29 @@ struct CollectionCopier : FieldsOnly<CollectionCopier<I>> {
     template <class T, class F>
     void field(const char*, T F::*, FieldOptions = {}) {}
     template <class H, class J>
-    void collection(const char*, CollectionGetter<H, J> get) {
+    void collection(const char*, Getter<H, J> get) {
         (target.*get)().copyFrom((source.*get)());
+    }
+    template <class H, class J>
+    void optionalCollection(const char*, Getter<H, J> get, Action<J> allocate, Action<J> clear) {
+        (target.*clear)();
+        const H from = (source.*get)();
+        if (from.GetSize() == 0) return;
+        (target.*allocate)();
+        (target.*get)().copyFrom(from);
+    }
+    template <class H, class W, class J>
+    void part(const char*, Getter<H, J> get, WritableGetter<W, J> getWritable) {
+        (target.*getWritable)()->copyFrom(*(source.*get)());
+    }
+    template <class H, class W, class J>
+    void optionalPart(const char*, Getter<H, J> get, WritableGetter<W, J> getWritable,
+                      Action<J> allocate, Action<J> clear) {
+        (target.*clear)();
+        const H from = (source.*get)();
+        if (from.isNull()) return;
+        (target.*allocate)();
+        (target.*getWritable)()->copyFrom(*from);
     }
 };
 
@@ -93,8 +194,20 @@ struct CollectionClearer : FieldsOnly<CollectionClearer<I>> {
     template <class T, class F>
     void field(const char*, T F::*, FieldOptions = {}) {}
     template <class H, class J>
-    void collection(const char*, CollectionGetter<H, J> get) {
+    void collection(const char*, Getter<H, J> get) {
         (object.*get)().copyFrom(H());
+    }
+    template <class H, class J>
+    void optionalCollection(const char*, Getter<H, J>, Action<J>, Action<J> clear) {
+        (object.*clear)();
+    }
+    template <class H, class W, class J>
+    void part(const char*, Getter<H, J>, WritableGetter<W, J> getWritable) {
+        Access::initialize(*(object.*getWritable)());
+    }
+    template <class H, class W, class J>
+    void optionalPart(const char*, Getter<H, J>, WritableGetter<W, J>, Action<J>, Action<J> clear) {
+        (object.*clear)();
     }
 };
 
@@ -114,8 +227,25 @@ struct Comparer : FieldsOnly<Comparer<I>> {
         if (equal && !(x.*member == y.*member)) equal = false;
     }
     template <class H, class J>
-    void collection(const char*, CollectionGetter<H, J> get) {
+    void collection(const char*, Getter<H, J> get) {
         if (equal && !((a.*get)() == (b.*get)())) equal = false;
+    }
+    template <class H, class J>
+    void optionalCollection(const char*, Getter<H, J> get, Action<J>, Action<J>) {
+        if (equal && !sameElements((a.*get)(), (b.*get)())) equal = false;
+    }
+    template <class H, class W, class J>
+    void part(const char*, Getter<H, J> get, WritableGetter<W, J>) {
+        if (equal && !(*(a.*get)() == *(b.*get)())) equal = false;
+    }
+    template <class H, class W, class J>
+    void optionalPart(const char*, Getter<H, J> get, WritableGetter<W, J>, Action<J>, Action<J>) {
+        if (!equal) return;
+        const H x = (a.*get)(), y = (b.*get)();
+        if (x.isNull() || y.isNull())
+            equal = x.isNull() && y.isNull();
+        else
+            equal = *x == *y;
     }
 };
 
@@ -135,12 +265,24 @@ struct IDGenerator {
     template <class T, class F>
     void field(const char*, T F::*, FieldOptions = {}) {}
     template <class H, class J>
-    void collection(const char*, CollectionGetter<H, J> get) {
+    void collection(const char*, Getter<H, J> get) {
         const H children = (object.*get)();
         for (int i = 0; i < children.GetSize(); ++i)
             children.getWritableReference(i)->generateIDs();
         children.resort();
     }
+    template <class H, class J>
+    void optionalCollection(const char* name, Getter<H, J> get, Action<J>, Action<J>) {
+        collection(name, get);
+    }
+    template <class H, class W, class J>
+    void part(const char*, Getter<H, J>, WritableGetter<W, J> getWritable) {
+        (object.*getWritable)()->generateIDs();
+    }
+    // Optional parts are snapshots (document copies whose stored bytes are named by their IDs),
+    // so they keep their IDs.
+    template <class H, class W, class J>
+    void optionalPart(const char*, Getter<H, J>, WritableGetter<W, J>, Action<J>, Action<J>) {}
 };
 
 template <class I>
@@ -158,7 +300,7 @@ struct Dumper : FieldsOnly<Dumper<I>> {
         out += toDumpText(values.*member);
     }
     template <class H, class J>
-    void collection(const char* name, CollectionGetter<H, J> get) {
+    void collection(const char* name, Getter<H, J> get) {
         key(name);
         const H children = (object.*get)();
         out += '[';
@@ -167,6 +309,18 @@ struct Dumper : FieldsOnly<Dumper<I>> {
             out += children.getConstReference(i)->dump();
         }
         out += ']';
+    }
+    template <class H, class W, class J>
+    void part(const char* name, Getter<H, J> get, WritableGetter<W, J>) {
+        key(name);
+        out += (object.*get)()->dump();
+    }
+    template <class H, class W, class J>
+    void optionalPart(const char* name, Getter<H, J> get, WritableGetter<W, J>, Action<J>,
+                      Action<J>) {
+        key(name);
+        const H value = (object.*get)();
+        out += value.isNull() ? std::string("null") : value->dump();
     }
     void key(const char* name) {
         if (out.back() != '{') out += ',';
@@ -192,9 +346,51 @@ struct ValueAdapter {
         visitor.value(name, values.*member);
     }
     template <class H, class J>
-    void collection(const char* name, CollectionGetter<H, J> get) {
+    void collection(const char* name, Getter<H, J> get) {
         visitor.children(name, (object.*get)());
     }
+    template <class H, class J>
+    void optionalCollection(const char* name, Getter<H, J> get, Action<J> allocate,
+                            Action<J> clear) {
+        visitor.optionalChildren(name, OptionalSlot<H, H, J>{object, get, get, allocate, clear});
+    }
+    template <class H, class W, class J>
+    void part(const char* name, Getter<H, J> get, WritableGetter<W, J> getWritable) {
+        if constexpr (std::is_const_v<Object>)
+            visitor.part(name, *(object.*get)());
+        else
+            visitor.part(name, *(object.*getWritable)());
+    }
+    template <class H, class W, class J>
+    void optionalPart(const char* name, Getter<H, J> get, WritableGetter<W, J> getWritable,
+                      Action<J> allocate, Action<J> clear) {
+        visitor.optionalPart(name,
+                             OptionalSlot<H, W, J>{object, get, getWritable, allocate, clear});
+    }
+
+    // What a visitor gets for an optional collection or part: present() asks, get() hands out
+    // the current handle, ensure() allocates (on a writable object) and hands out a writable one.
+    template <class H, class W, class J>
+    struct OptionalSlot {
+        Object& object;
+        Getter<H, J> getter;
+        std::conditional_t<std::is_same_v<H, W>, Getter<W, J>, WritableGetter<W, J>> writableGetter;
+        Action<J> allocate;
+        Action<J> clear;
+
+        bool present() const {
+            if constexpr (std::is_same_v<H, W>)
+                return (object.*getter)().GetSize() > 0;
+            else
+                return !(object.*getter)().isNull();
+        }
+        H get() const { return (object.*getter)(); }
+        W ensure() const {
+            (object.*allocate)();
+            return (object.*writableGetter)();
+        }
+        void reset() const { (object.*clear)(); }
+    };
 };
 
 }  // namespace fields

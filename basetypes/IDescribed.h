@@ -14,9 +14,15 @@
 
 #include <string>
 
+#include "basetypes/CHeapValue.h"
 #include "basetypes/CObjectState.h"
 #include "basetypes/FieldVisitors.h"
 #include "store/Handles.h"
+
+// The concrete class of an interface, for generic code that has to make objects of a kind (loaders
+// of child collections, tools, tests); each concrete header specialises it.
+template <class I>
+struct ConcreteKind;
 
 template <class I>
 class IDescribed : public CObjectState {
@@ -81,6 +87,8 @@ public:
     virtual IWritableHandle<I>* writableHandle() = 0;
 
 protected:
+    friend struct fields::Access;
+
     IDescribed() = default;
     IDescribed(const IDescribed&) : CObjectState() {}
     IDescribed& operator=(const IDescribed&) { return *this; }

@@ -55,6 +55,7 @@ using CRoleID = CTypedID<struct CRoleIDTag>;
 using CRuleID = CTypedID<struct CRuleIDTag>;
 using CSkyBoxID = CTypedID<struct CSkyBoxIDTag>;
 using CSpatialUseProfileID = CTypedID<struct CSpatialUseProfileIDTag>;
+using CSupplyChainID = CTypedID<struct CSupplyChainIDTag>;
 using CSynchronizerID = CTypedID<struct CSynchronizerIDTag>;
 using CTableFormatRuleID = CTypedID<struct CTableFormatRuleIDTag>;
 using CTaskCategoryID = CTypedID<struct CTaskCategoryIDTag>;

@@ -33,3 +33,7 @@ public:
 private:
     std::unique_ptr<CCodeValueArray> m_subCodeValues;
 };
+template <>
+struct ConcreteKind<ICodeValue> {
+    using type = CCodeValue;
+};
