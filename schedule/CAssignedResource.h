@@ -1,0 +1,29 @@
+// CAssignedResource: a stored resource assignment; everything it is comes from IAssignedResource.
+// Tasks hold their assignments in a CAssignedResourceArray.
+#pragma once
+
+#include <memory>
+
+#include "basetypes/IAssignedResource.h"
+#include "schedule/CRSHistory.h"
+#include "store/CUniqueObjectPointerArray.h"
+
+class CAssignedResource : public CStored<CAssignedResource, IAssignedResource> {
+public:
+    CAssignedResource() { initialize(); }
+    // A new, empty history for the statuses of the assigned resource; the caller owns it.
+    std::unique_ptr<CRSHistory> getNewWritableStatuses() const {
+        return std::make_unique<CRSHistory>();
+    }
+};
+
+using CAssignedResourceArray =
+    CUniqueObjectPointerArray<IAssignedResource, CAssignedResource, CAssignedResourceID>;
+using CAssignedResourceHandle = CBasicHandle<IAssignedResource, CAssignedResource>;
+using CAssignedResourceWritableHandle = CWritableBasicHandle<IAssignedResource, CAssignedResource>;
+using CAssignedResourceArrayHandle =
+    CBasicArrayHandle<IAssignedResource, CAssignedResource, CAssignedResourceID, 0>;
+template <>
+struct ConcreteKind<IAssignedResource> {
+    using type = CAssignedResource;
+};
