@@ -1,0 +1,24 @@
+// CNote: a stored note; its values and record come from INote.
+#pragma once
+
+#include <memory>
+
+#include "basetypes/INote.h"
+#include "store/ArrayHandles.h"
+#include "store/CUniqueObjectPointerArray.h"
+
+class CNote : public CStored<CNote, INote> {
+public:
+    CNote() { initialize(); }
+
+    std::unique_ptr<INote> clone() const override { return std::make_unique<CNote>(*this); }
+};
+
+using CNoteArray = CUniqueObjectPointerArray<INote, CNote, CNoteID>;
+using CNoteHandle = CBasicHandle<INote, CNote>;
+using CNoteWritableHandle = CWritableBasicHandle<INote, CNote>;
+using CNoteArrayHandle = CBasicArrayHandle<INote, CNote, CNoteID, 1>;
+template <>
+struct ConcreteKind<INote> {
+    using type = CNote;
+};
