@@ -4,7 +4,12 @@
 #pragma once
 
 #include "project/CObjectRoot.h"
+#include "records/CDocumentFolder.h"
+#include "records/CIssue.h"
+#include "records/CRisk.h"
 #include "schedule/CCode.h"
+#include "schedule/CResourceState.h"
+#include "schedule/CTask.h"
 #include "schedule/CTaskCategory.h"
 #include "schedule/CTaskState.h"
 #include "schedule/CUserField.h"
@@ -28,3 +33,30 @@ using ITaskStateRoot = IObjectRoot<ITaskState, CTaskStateID>;
 using CTaskStateRoot = CObjectRoot<ITaskState, CTaskState, CTaskStateID>;
 using CTaskStateRootHandle = CBasicHandle<ITaskStateRoot, CTaskStateRoot>;
 using CTaskStateRootWritableHandle = CWritableBasicHandle<ITaskStateRoot, CTaskStateRoot>;
+
+using ITaskRoot = IObjectRoot<ITask, CTaskID>;
+using CTaskRoot = CObjectRoot<ITask, CTask, CTaskID>;
+using CTaskRootHandle = CBasicHandle<ITaskRoot, CTaskRoot>;
+using CTaskRootWritableHandle = CWritableBasicHandle<ITaskRoot, CTaskRoot>;
+
+using IResourceStateRoot = IObjectRoot<IResourceState, CResourceStateID>;
+using CResourceStateRoot = CObjectRoot<IResourceState, CResourceState, CResourceStateID>;
+using CResourceStateRootHandle = CBasicHandle<IResourceStateRoot, CResourceStateRoot>;
+using CResourceStateRootWritableHandle =
+    CWritableBasicHandle<IResourceStateRoot, CResourceStateRoot>;
+
+using IIssueRoot = IObjectRoot<IIssue, CIssueID>;
+using CIssueRoot = CObjectRoot<IIssue, CIssue, CIssueID>;
+using CIssueRootHandle = CBasicHandle<IIssueRoot, CIssueRoot>;
+using CIssueRootWritableHandle = CWritableBasicHandle<IIssueRoot, CIssueRoot>;
+
+using IRiskRoot = IObjectRoot<IRisk, CRiskID>;
+using CRiskRoot = CObjectRoot<IRisk, CRisk, CRiskID>;
+using CRiskRootHandle = CBasicHandle<IRiskRoot, CRiskRoot>;
+using CRiskRootWritableHandle = CWritableBasicHandle<IRiskRoot, CRiskRoot>;
+
+using IDocumentFolderRoot = IObjectRoot<IDocumentFolder, CDocumentFolderID>;
+using CDocumentFolderRoot = CObjectRoot<IDocumentFolder, CDocumentFolder, CDocumentFolderID>;
+using CDocumentFolderRootHandle = CBasicHandle<IDocumentFolderRoot, CDocumentFolderRoot>;
+using CDocumentFolderRootWritableHandle =
+    CWritableBasicHandle<IDocumentFolderRoot, CDocumentFolderRoot>;

@@ -15,3 +15,7 @@ using CTaskCategoryHandle = CBasicHandle<ITaskCategory, CTaskCategory>;
 using CTaskCategoryWritableHandle = CWritableBasicHandle<ITaskCategory, CTaskCategory>;
 using CTaskCategoryArrayHandle =
     CBasicArrayHandle<ITaskCategory, CTaskCategory, CTaskCategoryID, 0>;
+template <>
+struct ConcreteKind<ITaskCategory> {
+    using type = CTaskCategory;
+};

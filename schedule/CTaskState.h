@@ -13,3 +13,7 @@ using CTaskStateArray = CUniqueObjectPointerArray<ITaskState, CTaskState, CTaskS
 using CTaskStateHandle = CBasicHandle<ITaskState, CTaskState>;
 using CTaskStateWritableHandle = CWritableBasicHandle<ITaskState, CTaskState>;
 using CTaskStateArrayHandle = CBasicArrayHandle<ITaskState, CTaskState, CTaskStateID, 0>;
+template <>
+struct ConcreteKind<ITaskState> {
+    using type = CTaskState;
+};

@@ -5,6 +5,7 @@
 // A refused attach leaves the object with the caller, exactly as the container's Attach does.
 #pragma once
 
+#include "store/ArrayHandles.h"
 #include "store/CUniqueObjectPointerArray.h"
 #include "store/Handles.h"
 
@@ -32,4 +33,17 @@ bool removeByIDKeepingSort(CUniqueObjectPointerArray<I, C, ID>& array, const ID&
     const int i = array.findByID(id);
     if (i < 0) return false;
     return array.isSorted() ? array.RemoveAt(i) : array.RemoveAtNoSort(i);
+}
+
+// Replaces the contents with copies of the objects the handle yields, in order; null entries and
+// repeated IDs are skipped. The copies are made first, so the source may view the array itself.
+template <class I, class C, class ID, int flag>
+void replaceWithCopies(CUniqueObjectPointerArray<I, C, ID>& array,
+                       const CWrapperArrayHandle<I, ID, flag>& source) {
+    CUniqueObjectPointerArray<I, C, ID> copies;
+    for (int i = 0; i < source.GetSize(); ++i) {
+        const CWrapperHandle<I> object = source.getConstReference(i);
+        if (!object.isNull()) (void)copies.Add(*object);
+    }
+    array = std::move(copies);
 }

@@ -1,0 +1,16 @@
+// CSupplyChain: the stored supply chain a task embeds; everything it is comes from ISupplyChain.
+#pragma once
+
+#include "basetypes/ISupplyChain.h"
+
+class CSupplyChain : public CStored<CSupplyChain, ISupplyChain> {
+public:
+    CSupplyChain() { initialize(); }
+};
+
+using CSupplyChainHandle = CBasicHandle<ISupplyChain, CSupplyChain>;
+using CSupplyChainWritableHandle = CWritableBasicHandle<ISupplyChain, CSupplyChain>;
+template <>
+struct ConcreteKind<ISupplyChain> {
+    using type = CSupplyChain;
+};

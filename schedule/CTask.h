@@ -1,0 +1,159 @@
+// CTask: the stored task. It owns its supply chain, its embedded link and assignment collections
+// and the pointer-held ones (sub-tasks, costs, assigned risks, task reports, notes), which stay
+// null while empty. Sub-tasks move between parents without copying (attachSubTask and
+// detachSubTask), so a moved sub-tree keeps its identity and its own children.
+#pragma once
+
+#include "basetypes/ITask.h"
+#include "records/CNote.h"
+#include "schedule/CAssignedResource.h"
+#include "schedule/CAssignedResourceGroup.h"
+#include "schedule/CAssignedRisk.h"
+#include "schedule/CCost.h"
+#include "schedule/CLink.h"
+#include "schedule/CSupplyChain.h"
+#include "schedule/CTaskReport.h"
+#include "store/COptionalObjectArray.h"
+#include "store/CUniqueObjectPointerArray.h"
+
+class CTask : public CStored<CTask, ITask> {
+public:
+    CTask() { initialize(); }
+    // Copies start from the same fields as a new task, without initialize(), and then copy.
+    CTask(const CTask& other) : CStored<CTask, ITask>() { copyFrom(other); }
+    CTask& operator=(const CTask& other) {
+        copyFrom(other);
+        return *this;
+    }
+    ~CTask() override;
+
+    ISupplyChainHandle getSupplyChain() const override;
+
+    ITaskArrayHandle getSubTasks() const override { return m_subTasks.handle(); }
+    void setSubTasks(const ITaskArrayHandle& tasks) override;
+    int addSubTask(const ITask& task) override { return m_subTasks.add(task); }
+    bool insertSubTask(const ITask& task, int index) override;
+    bool changeSubTask(const ITask& task) override { return m_subTasks.change(task); }
+    bool removeSubTask(const CTaskID& id) override { return m_subTasks.remove(id); }
+    void removeAllSubTasks() override { m_subTasks.reset(); }
+    bool changeSubTaskPosition(int from, int to) override {
+        return m_subTasks.changePosition(from, to);
+    }
+    bool attachSubTask(ITaskWritableHandle task, int index) override;
+    ITaskWritableHandle detachSubTask(const CTaskID& id) override { return m_subTasks.detach(id); }
+
+    ILinkArrayHandle getUpstreamLinks() const override;
+    void setUpstreamLinks(const ILinkArrayHandle& links) override;
+    int addUpstreamLink(const ILink& link) override { return m_upstreamLinks.Add(link); }
+    bool insertUpstreamLink(const ILink& link, int index) override {
+        return m_upstreamLinks.InsertAt(index, link);
+    }
+    bool changeUpstreamLink(const ILink& link) override {
+        return m_upstreamLinks.changeElement(link);
+    }
+    bool removeUpstreamLink(const CLinkID& id) override { return m_upstreamLinks.Remove(id); }
+    void removeAllUpstreamLinks() override { m_upstreamLinks.RemoveAll(); }
+
+    IAssignedResourceArrayHandle getAssignedResources() const override;
+    void setAssignedResources(const IAssignedResourceArrayHandle& assignments) override;
+    int addAssignedResource(const IAssignedResource& assignment) override {
+        return m_assignedResources.Add(assignment);
+    }
+    bool insertAssignedResource(const IAssignedResource& assignment, int index) override {
+        return m_assignedResources.InsertAt(index, assignment);
+    }
+    bool changeAssignedResource(const IAssignedResource& assignment) override {
+        return m_assignedResources.changeElement(assignment);
+    }
+    bool removeAssignedResource(const CAssignedResourceID& id) override {
+        return m_assignedResources.Remove(id);
+    }
+    void removeAllAssignedResources() override { m_assignedResources.RemoveAll(); }
+
+    IAssignedResourceGroupArrayHandle getAssignedResourceGroups() const override;
+    void setAssignedResourceGroups(const IAssignedResourceGroupArrayHandle& groups) override;
+    int addAssignedResourceGroup(const IAssignedResourceGroup& group) override {
+        return m_assignedResourceGroups.Add(group);
+    }
+    bool insertAssignedResourceGroup(const IAssignedResourceGroup& group, int index) override {
+        return m_assignedResourceGroups.InsertAt(index, group);
+    }
+    bool changeAssignedResourceGroup(const IAssignedResourceGroup& group) override {
+        return m_assignedResourceGroups.changeElement(group);
+    }
+    bool removeAssignedResourceGroup(const CAssignedResourceGroupID& id) override {
+        return m_assignedResourceGroups.Remove(id);
+    }
+    void removeAllAssignedResourceGroups() override { m_assignedResourceGroups.RemoveAll(); }
+
+    IAssignedRiskArrayHandle getAssignedRisks() const override { return m_assignedRisks.handle(); }
+    void setAssignedRisks(const IAssignedRiskArrayHandle& risks) override {
+        m_assignedRisks.set(risks);
+    }
+    int addAssignedRisk(const IAssignedRisk& risk) override { return m_assignedRisks.add(risk); }
+    bool insertAssignedRisk(const IAssignedRisk& risk, int index) override {
+        return m_assignedRisks.insert(risk, index);
+    }
+    bool changeAssignedRisk(const IAssignedRisk& risk) override {
+        return m_assignedRisks.change(risk);
+    }
+    bool removeAssignedRisk(const CAssignedRiskID& id) override {
+        return m_assignedRisks.remove(id);
+    }
+    void removeAllAssignedRisks() override { m_assignedRisks.reset(); }
+
+    ICostArrayHandle getCosts() const override { return m_costs.handle(); }
+    void setCosts(const ICostArrayHandle& costs) override;
+    int addCost(const ICost& cost) override;
+    bool insertCost(const ICost& cost, int index) override;
+    bool changeCost(const ICost& cost) override { return m_costs.change(cost); }
+    bool removeCost(const CCostID& id) override { return m_costs.remove(id); }
+    void removeAllCosts() override { m_costs.reset(); }
+
+    ITaskReportArrayHandle getTaskReports() const override { return m_taskReports.handle(); }
+    int addTaskReport(const ITaskReport& report) override { return m_taskReports.add(report); }
+    bool insertTaskReport(const ITaskReport& report, int index) override {
+        return m_taskReports.insert(report, index);
+    }
+    bool changeTaskReport(const ITaskReport& report) override {
+        return m_taskReports.change(report);
+    }
+    bool removeTaskReport(const CTaskReportID& id) override { return m_taskReports.remove(id); }
+    void removeAllTaskReports() override { m_taskReports.reset(); }
+
+    INoteArrayHandle getNotes() const override { return m_notes.handle(); }
+    void setNotes(const INoteArrayHandle& notes) override { m_notes.set(notes); }
+    int addNote(const INote& note) override { return m_notes.add(note); }
+    bool insertNote(const INote& note, int index) override { return m_notes.insert(note, index); }
+    bool changeNote(const INote& note) override { return m_notes.change(note); }
+    bool removeNote(const CNoteID& id) override { return m_notes.remove(id); }
+    void removeAllNotes() override { m_notes.reset(); }
+    void setComments(const CString& text) override;
+
+private:
+    ISupplyChainWritableHandle getWritableSupplyChain() override;
+    void allocateSubTasks() override { m_subTasks.ensure(); }
+    void allocateCosts() override { m_costs.ensure(); }
+    void allocateAssignedRisks() override { m_assignedRisks.ensure(); }
+    void allocateTaskReports() override { m_taskReports.ensure(); }
+    void allocateNotes() override { m_notes.ensure(); }
+
+    CSupplyChain m_supplyChain;
+    CAssignedResourceArray m_assignedResources;
+    CAssignedResourceGroupArray m_assignedResourceGroups;
+    CLinkArray m_upstreamLinks;
+    COptionalObjectArray<ITask, CTask, CTaskID> m_subTasks;
+    COptionalObjectArray<ICost, CCost, CCostID> m_costs;
+    COptionalObjectArray<IAssignedRisk, CAssignedRisk, CAssignedRiskID> m_assignedRisks;
+    COptionalObjectArray<ITaskReport, CTaskReport, CTaskReportID> m_taskReports;
+    COptionalObjectArray<INote, CNote, CNoteID, 1> m_notes;
+};
+
+using CTaskArray = CUniqueObjectPointerArray<ITask, CTask, CTaskID>;
+using CTaskHandle = CBasicHandle<ITask, CTask>;
+using CTaskWritableHandle = CWritableBasicHandle<ITask, CTask>;
+using CTaskArrayHandle = CBasicArrayHandle<ITask, CTask, CTaskID, 0>;
+template <>
+struct ConcreteKind<ITask> {
+    using type = CTask;
+};
