@@ -33,8 +33,14 @@ enum class Target : std::uint8_t {
     Links,
     Costs,
     TaskReports,
+    Tasks,
+    ResourceStates,
+    Risks,
+    Issues,
+    DocumentFolders,
+    Histories,
 };
-inline constexpr int kTargetCount = 7;
+inline constexpr int kTargetCount = 13;
 
 inline const char* targetName(Target target) {
     switch (target) {
@@ -52,6 +58,18 @@ inline const char* targetName(Target target) {
             return "costs";
         case Target::TaskReports:
             return "task-reports";
+        case Target::Tasks:
+            return "tasks";
+        case Target::ResourceStates:
+            return "resource-states";
+        case Target::Risks:
+            return "risks";
+        case Target::Issues:
+            return "issues";
+        case Target::DocumentFolders:
+            return "document-folders";
+        case Target::Histories:
+            return "histories";
     }
     return "?";
 }
@@ -62,9 +80,40 @@ inline std::vector<Target> allTargets() {
     return targets;
 }
 
-// Calls f with the project's container for target (a root or a bare collection).
+// What a fuzz input can be loaded into: the sample project's roots and collections, and bare
+// collections of the child kinds that have no root (tasks hold them).
+struct Containers {
+    SampleProject project;
+    CLinkArray links;
+    CCostArray costs;
+    CTaskReportArray taskReports;
+
+    Containers() = default;
+    // The project, with every link, cost and report of its tasks copied into the bare collections.
+    explicit Containers(SampleProject sample) : project(std::move(sample)) {
+        collect(project.tasks.get());
+    }
+
+private:
+    void collect(const ITaskArrayHandle& tasks) {
+        for (int i = 0; i < tasks.GetSize(); ++i) {
+            const ITaskHandle task = tasks.getConstReference(i);
+            append(links, task->getUpstreamLinks());
+            append(costs, task->getCosts());
+            append(taskReports, task->getTaskReports());
+            collect(task->getSubTasks());
+        }
+    }
+    template <class Array, class Handle>
+    static void append(Array& into, const Handle& from) {
+        for (int i = 0; i < from.GetSize(); ++i) (void)into.Add(*from.getConstReference(i));
+    }
+};
+
+// Calls f with the container for target (a root or a bare collection).
 template <class F>
-decltype(auto) withContainer(Target target, SampleProject& project, F&& f) {
+decltype(auto) withContainer(Target target, Containers& all, F&& f) {
+    SampleProject& project = all.project;
     switch (target) {
         case Target::Codes:
             return f(project.codes);
@@ -75,13 +124,25 @@ decltype(auto) withContainer(Target target, SampleProject& project, F&& f) {
         case Target::TaskStates:
             return f(project.taskStates);
         case Target::Links:
-            return f(project.links);
+            return f(all.links);
         case Target::Costs:
-            return f(project.costs);
+            return f(all.costs);
         case Target::TaskReports:
+            return f(all.taskReports);
+        case Target::Tasks:
+            return f(project.tasks);
+        case Target::ResourceStates:
+            return f(project.resourceStates);
+        case Target::Risks:
+            return f(project.risks);
+        case Target::Issues:
+            return f(project.issues);
+        case Target::DocumentFolders:
+            return f(project.documentFolders);
+        case Target::Histories:
             break;
     }
-    return f(project.taskReports);
+    return f(project.histories);
 }
 
 // The keyed collection behind a root, or the collection itself.
@@ -93,7 +154,7 @@ const auto& objectsOf(const Container& container) {
         return container;
 }
 
-inline std::vector<std::byte> saveTarget(SampleProject& project, Target target) {
+inline std::vector<std::byte> saveTarget(Containers& project, Target target) {
     CZentrixArchive ar;
     withContainer(target, project, [&](auto& container) { container.Serialize(ar); });
     return ar.takeStoredBytes();
@@ -113,8 +174,7 @@ struct LoadReport {
 namespace detail {
 
 // Loads bytes into project's container for target; only CArchiveException is caught.
-inline LoadReport loadInto(SampleProject& project, Target target,
-                           std::span<const std::byte> bytes) {
+inline LoadReport loadInto(Containers& project, Target target, std::span<const std::byte> bytes) {
     LoadReport report;
     withContainer(target, project, [&](auto& container) {
         try {
@@ -133,7 +193,7 @@ inline LoadReport loadInto(SampleProject& project, Target target,
 }  // namespace detail
 
 inline LoadReport loadTarget(Target target, std::span<const std::byte> archive) {
-    SampleProject project;
+    Containers project;
     LoadReport report = detail::loadInto(project, target, archive);
     if (!report.loaded) {
         if (report.objects != 0)
@@ -152,7 +212,7 @@ inline LoadReport loadTarget(Target target, std::span<const std::byte> archive) 
         for (int i = 0; i < objects.GetSize(); ++i) (void)objects.getConstReference(i).dump();
     });
     const std::vector<std::byte> saved = saveTarget(project, target);
-    SampleProject reloaded;
+    Containers reloaded;
     const LoadReport again = detail::loadInto(reloaded, target, saved);
     if (!again.loaded) {
         report.fault = "the re-saved archive does not load: " + again.error;

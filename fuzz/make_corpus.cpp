@@ -29,6 +29,11 @@ void pinRootIDs(SampleProject& project) {
     project.userFields.setID(pinnedID<CUserFieldID>(2));
     project.taskCategories.setID(pinnedID<CTaskCategoryID>(3));
     project.taskStates.setID(pinnedID<CTaskStateID>(4));
+    project.resourceStates.setID(pinnedID<CResourceStateID>(5));
+    project.risks.setID(pinnedID<CRiskID>(6));
+    project.issues.setID(pinnedID<CIssueID>(7));
+    project.documentFolders.setID(pinnedID<CDocumentFolderID>(8));
+    project.tasks.setID(pinnedID<CTaskID>(9));
 }
 
 struct Sample {
@@ -49,8 +54,9 @@ int main(int argc, char** argv) {
     int files = 0;
     std::uintmax_t bytes = 0;
     for (const Sample& sample : kSamples) {
-        SampleProject project = SampleProject::build(sample.scale, sample.seed);
-        pinRootIDs(project);
+        SampleProject built = SampleProject::build(sample.scale, sample.seed);
+        pinRootIDs(built);
+        zxfuzz::Containers project(std::move(built));
         for (const zxfuzz::Target target : zxfuzz::allTargets()) {
             const auto input = zxfuzz::fuzzInput(target, zxfuzz::saveTarget(project, target));
             const zxfuzz::LoadReport check = zxfuzz::loadFuzzInput(input);

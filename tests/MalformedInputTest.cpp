@@ -61,7 +61,7 @@ std::size_t allocationLimit(std::size_t inputSize) { return 32 * inputSize + (1u
 constexpr std::uint32_t kArrayTag = archiveTag("CUniquePointerArray");
 
 std::vector<std::byte> savedSample(Target target, int scale = 3, std::uint64_t seed = 11) {
-    SampleProject project = SampleProject::build(scale, seed);
+    zxfuzz::Containers project(SampleProject::build(scale, seed));
     return zxfuzz::saveTarget(project, target);
 }
 
@@ -182,7 +182,10 @@ TEST_P(MalformedRoot, HostileCountsAreRefusedAtTheirOffset) {
         ASSERT_FALSE(refused.loaded);
         EXPECT_EQ(refused.objects, 0);
         EXPECT_EQ(refused.offset, at) << refused.error;
-        EXPECT_EQ(refused.error.rfind("vector too long", 0), 0u) << refused.error;
+        // Histories word the refusal of their item count in their own, older terms.
+        const bool named = refused.error.rfind("vector too long", 0) == 0 ||
+                           refused.error.rfind("Error on serializing CUniquePointerArray", 0) == 0;
+        EXPECT_TRUE(named) << refused.error;
     }
 }
 
@@ -193,7 +196,12 @@ TEST(MalformedStrings, HugeLengthIsRefusedAtTheLength) {
         {Target::TaskCategories, u"Category 0"},
         {Target::TaskStates, u"State 0"},
         {Target::Costs, u"Cost item 0"},
-        {Target::TaskReports, u"Formwork delivered, crew on site 0"},
+        {Target::TaskReports, u"Formwork delivered, crew on site 2"},
+        {Target::Tasks, u"Phase 0"},
+        {Target::ResourceStates, u"Crane status 0"},
+        {Target::Risks, u"Late delivery of precast units, batch 0"},
+        {Target::Issues, u"ISS- 100"},
+        {Target::DocumentFolders, u"Structural drawings, block 0"},
     };
     for (const auto& [target, text] : firstTexts) {
         auto bytes = savedSample(target);

@@ -1,5 +1,6 @@
 #include "SampleProject.h"
 
+#include <algorithm>
 #include <random>
 
 namespace {
@@ -46,6 +47,182 @@ CCost makeCost(Maker& make, int number) {
     return cost;
 }
 
+CNote makeNote(Maker& make, const wchar_t* text, int number) {
+    CNote note;
+    note.setID(make.id<CNoteID>());
+    note.setSubject(make.text(L"Site meeting", number));
+    note.setText(make.text(text, number));
+    note.setCreatedUserID(make.id<CUserID>());
+    note.setUpdatedUserID(note.getCreatedUserID());
+    note.setCreatedTimestamp(CProjectTime(1'767'225'600'000LL + 3'600'000LL * number));
+    note.setUpdatedTimestamp(note.getCreatedTimestamp());
+    return note;
+}
+
+CDocumentFile makeDocument(Maker& make, int number) {
+    CDocumentFile document;
+    document.setID(make.id<CDocumentFileID>());
+    document.setFileName(make.text(L"drawing", number) + L".pdf");
+    document.setDescription(make.text(L"Reinforcement layout, level", number));
+    document.setDocumentCode(make.text(L"DWG-S", 100 + number));
+    document.setTime(CProjectTime(1'767'225'600'000LL + 86'400'000LL * number));
+    document.setUserID(make.id<CUserID>());
+    document.setExternalDocument(number % 3 == 0);
+    if (number % 3 == 0) document.setURL(make.text(L"https://docs.example/site/dwg", number));
+    return document;
+}
+
+CRisk makeRisk(Maker& make, int number, int depth) {
+    CRisk risk;
+    risk.setID(make.id<CRiskID>());
+    risk.setDescription(make.text(L"Late delivery of precast units, batch", number));
+    risk.setValueMode(static_cast<RiskValueMode>(number % CRiskValueMode::s_count));
+    if (depth > 0)
+        for (int i = 0; i < 2; ++i)
+            (void)risk.addSubRisk(makeRisk(make, number * 10 + i, depth - 1));
+    return risk;
+}
+
+CResourceState makeResourceState(Maker& make, int number, bool withSubStates) {
+    CResourceState state;
+    state.setID(make.id<CResourceStateID>());
+    state.setName(make.text(withSubStates ? L"Crane status" : L"Delivered", number));
+    state.setColor(CProjectColorRGB(static_cast<std::uint32_t>(make.below(0xFFFFFF))));
+    state.setTransparency(make.below(80));
+    state.setUseOriginalTransparency(number % 2 == 0);
+    state.setType(withSubStates ? RSType::Group : RSType::State);
+    if (withSubStates)
+        for (int i = 0; i < 2; ++i)
+            (void)state.insertSubState(makeResourceState(make, number * 10 + i, false), i);
+    return state;
+}
+
+// A leaf activity: dates, progress, links to the activities before it, assignments, costs,
+// reports, notes, code values, documents and user field values, each on some of the leaves.
+CTask makeActivity(Maker& make, int number, const SampleProject& project,
+                   const std::vector<CTaskID>& earlier) {
+    CTask task;
+    task.setID(make.id<CTaskID>());
+    task.setName(make.text(L"Pour and cure slab segment", number));
+    task.setTaskCode(make.text(L"A", 1000 + number));
+    const long long day = 86'400'000LL;
+    const long long start = 1'767'254'400'000LL + day * number;
+    task.setPlannedStartTime(CProjectTime(start));
+    task.setTaskDuration(CProjectDuration(day * (1 + number % 5)));
+    task.setTaskRemainingDuration(CProjectDuration(day * (number % 3)));
+    task.setDurationType(static_cast<DurationType>(number % CDurationType::s_count));
+    task.setProgressType(static_cast<ProgressType>(number % CProgressType::s_count));
+    task.setManualPercentComplete(number % 101);
+    task.setPhysicalVolume(12.5 * (1 + number % 8));
+    task.setPhysicalVolumeUnit(ResourceUnitType::CubicMetre);
+    const auto& states = project.taskStates.getArray();
+    if (number % 4 == 0 && states.GetSize() > 0) {
+        task.setActualStartTime(CProjectTime(start + 3'600'000LL));
+        task.setStatus(CTaskStateID(states.getID(number % states.GetSize())),
+                       TaskStatus::InProgress);
+    }
+    CTaskConstraint constraint;
+    if (number % 9 == 0) {
+        constraint.setType(TaskConstraintType::StartOnOrAfter);
+        constraint.setEarlyDate(CProjectTime(start));
+    }
+    task.setConstraint(constraint);
+
+    if (!earlier.empty()) {
+        CLink link(earlier.back(), LinkType::FinishToStart);
+        link.setID(make.id<CLinkID>());
+        link.setDelay(CProjectDuration(3'600'000LL * make.below(24)));
+        (void)task.addUpstreamLink(link);
+        if (earlier.size() > 2 && number % 3 == 0) {
+            CLink second(earlier[earlier.size() - 3], LinkType::StartToStart);
+            second.setID(make.id<CLinkID>());
+            (void)task.addUpstreamLink(second);
+        }
+    }
+
+    CAssignedResource crew;
+    crew.setID(make.id<CAssignedResourceID>());
+    CAssignedResourceParameters crewParameters;
+    crewParameters.setResourceID(make.id<CResourceID>());
+    crewParameters.setUnitsPerTime(4.0);
+    crew.setParameters(crewParameters);
+    if (number % 4 == 1) {
+        CGraphicalTransformDouble lift;
+        lift.setAsTranslation(CGraphicalVectorDouble3D(2.0 * number, 0.0, 3.5));
+        crew.setTransform(lift);
+        crew.setPathID(make.id<CPathID>());
+        crew.setPathAlignment(PathAlignment::Start);
+        crew.setMotionSimulationStart(0.1);
+        crew.setMotionSimulationFinish(0.9);
+    }
+    (void)task.addAssignedResource(crew);
+    if (number % 5 == 0) {
+        CAssignedResourceGroup group;
+        group.setID(make.id<CAssignedResourceGroupID>());
+        group.setGroupID(make.id<CResourceGroupID>());
+        CAssignedResourceParametersArray members;
+        for (int m = 0; m < 2; ++m) {
+            CAssignedResourceParameters member;
+            member.setResourceID(make.id<CResourceID>());
+            member.setQuantity(1.0 + m);
+            (void)members.addValue(member);
+        }
+        group.setParameters(std::move(members));
+        (void)task.addAssignedResourceGroup(group);
+    }
+
+    for (int c = 0; c < 1 + number % 2; ++c) (void)task.addCost(makeCost(make, number * 2 + c));
+    if (number % 4 == 2) {
+        CTaskReport report;
+        report.setID(make.id<CTaskReportID>());
+        report.setDate(CProjectDate::fromYMD(2026, 1 + static_cast<unsigned>(number % 12),
+                                             1 + static_cast<unsigned>(number % 28)));
+        report.setType(static_cast<TaskReportType>(number % CTaskReportType::s_count));
+        report.setComments(make.text(L"Formwork delivered, crew on site", number));
+        report.addCost(makeCost(make, number + 5000));
+        (void)task.addTaskReport(report);
+    }
+    if (number % 6 == 0) (void)task.addNote(makeNote(make, L"Pump booked for pour", number));
+    if (number % 8 == 3 && project.risks.getArray().GetSize() > 0) {
+        const IRisk& risk =
+            project.risks.getArray().getConstReference(number % project.risks.getArray().GetSize());
+        CAssignedRisk assigned(risk.getID(), risk.getValueMode());
+        assigned.setID(make.id<CAssignedRiskID>());
+        assigned.setWeight(RiskWeight::Medium);
+        assigned.setValuePercent(15.0);
+        (void)assigned.addCost(makeCost(make, number + 9000));
+        (void)task.addAssignedRisk(assigned);
+    }
+
+    const auto& codes = project.codes.getArray();
+    if (codes.GetSize() > 0) {
+        const ICodeValueArrayHandle values =
+            codes.getConstReference(number % codes.GetSize()).getCodeValues();
+        if (values.GetSize() > 0)
+            (void)task.addCodeValue(values[number % values.GetSize()]->getID());
+    }
+    if (number % 7 == 0) (void)task.addDocumentFileID(make.id<CDocumentFileID>());
+    const auto& fields = project.userFields.getArray();
+    for (int f = 0; f < std::min(2, fields.GetSize()); ++f) {
+        CProjectVariant value;
+        value.setInteger(number * 10 + f);
+        (void)task.addUserFieldValue(
+            CUserFieldValue(fields.getConstReference((number + f) % fields.GetSize()).getID(),
+                            value),
+            -1);
+    }
+    return task;
+}
+
+CTask makeSummary(Maker& make, const wchar_t* kind, int number) {
+    CTask summary;
+    summary.setID(make.id<CTaskID>());
+    summary.setName(make.text(kind, number));
+    summary.setTaskType(TaskType::WbsSummary);
+    (void)summary.addNote(makeNote(make, L"Scope agreed with the client for", number));
+    return summary;
+}
+
 }  // namespace
 
 SampleProject SampleProject::build(int scale, std::uint64_t seed) {
@@ -79,23 +256,98 @@ SampleProject SampleProject::build(int scale, std::uint64_t seed) {
         state.setIsDefault(i == 0);
         state.setStatus(static_cast<TaskStatus>(i % CTaskStatus::s_count));
         (void)project.taskStates.getArray().Add(state);
+    }
 
-        CLink link(make.id<CTaskID>(), static_cast<LinkType>(i % CLinkType::s_count));
-        link.setID(make.id<CLinkID>());
-        link.setDelay(CProjectDuration(3'600'000LL * make.below(48)));
-        (void)project.links.Add(link);
+    std::vector<CResourceStateID> stateIDs;
+    for (int i = 0; i < (scale + 3) / 4; ++i) {
+        const CResourceState state = makeResourceState(make, i, i % 2 == 0);
+        stateIDs.push_back(state.getID());
+        (void)project.resourceStates.getArray().Add(state);
+    }
+    for (int i = 0; i < (scale + 3) / 4; ++i) {
+        CRSHistory history;
+        history.setID(stateIDs[static_cast<std::size_t>(i)]);
+        history.setGroupID(stateIDs.front());
+        for (int k = 0; k < 5; ++k) {
+            CRSHistoryItem item;
+            item.setID(make.id<CResourceStateHistoryItemID>());
+            // Added out of time order: the history sorts them.
+            item.setTime(CProjectTime(1'767'254'400'000LL + 86'400'000LL * ((k * 3) % 5)));
+            item.setRecordTime(CProjectTime(1'767'254'400'000LL));
+            item.setStatusID(stateIDs[static_cast<std::size_t>((i + k) % stateIDs.size())]);
+            item.setCritical(k == 4);
+            item.setUserID(make.id<CUserID>());
+            item.setNote(make.text(L"Inspected on site, shift", k));
+            (void)history.Add(item);
+        }
+        (void)project.histories.Add(history);
+    }
+    for (int i = 0; i < (scale + 4) / 5; ++i)
+        (void)project.risks.getArray().Add(makeRisk(make, i, i % 3));
 
-        (void)project.costs.Add(makeCost(make, i));
+    // The work breakdown: phases of four zones of ten activities each.
+    std::vector<CTaskID> activities;
+    CTask phase, zone;
+    const auto closeZone = [&] {
+        if (zone.getID().isValidNotNull()) (void)phase.addSubTask(zone);
+        zone = CTask();
+    };
+    const auto closePhase = [&] {
+        closeZone();
+        if (phase.getID().isValidNotNull()) (void)project.tasks.getArray().Add(phase);
+        phase = CTask();
+    };
+    for (int i = 0; i < scale; ++i) {
+        if (i % 40 == 0) {
+            closePhase();
+            phase = makeSummary(make, L"Phase", i / 40);
+        }
+        if (i % 10 == 0) {
+            closeZone();
+            zone = makeSummary(make, L"Zone", i / 10);
+        }
+        const CTask activity = makeActivity(make, i, project, activities);
+        activities.push_back(activity.getID());
+        (void)zone.addSubTask(activity);
+    }
+    closePhase();
 
-        CTaskReport report;
-        report.setID(make.id<CTaskReportID>());
-        report.setDate(CProjectDate::fromYMD(2026, 1 + static_cast<unsigned>(i % 12),
-                                             1 + static_cast<unsigned>(i % 28)));
-        report.setDuration(CProjectDuration(86'400'000LL * (1 + i % 5)));
-        report.setType(static_cast<TaskReportType>(i % CTaskReportType::s_count));
-        report.setComments(make.text(L"Formwork delivered, crew on site", i));
-        for (int c = 0; c < 2; ++c) report.addCost(makeCost(make, i * 2 + c));
-        (void)project.taskReports.Add(report);
+    for (int i = 0; i < (scale + 4) / 5; ++i) {
+        CIssue issue;
+        issue.setID(make.id<CIssueID>());
+        issue.setIssueCode(make.text(L"ISS-", 100 + i));
+        issue.setTitle(make.text(L"Clash between duct and beam at grid", i));
+        issue.setDescription(L"Duct runs through the beam web; needs a sleeve or a reroute.");
+        issue.setStatus(static_cast<IssueStatus>(i % CIssueStatus::s_count));
+        issue.setPriority(static_cast<IssuePriority>(i % CIssuePriority::s_count));
+        issue.setCreatedUserID(make.id<CUserID>());
+        issue.setResponsibleUserID(make.id<CUserID>());
+        issue.setCreatedTimestamp(CProjectTime(1'767'254'400'000LL + 3'600'000LL * i));
+        if (!activities.empty())
+            (void)issue.addTask(activities[static_cast<std::size_t>(i * 7) % activities.size()]);
+        (void)issue.addResource(make.id<CResourceID>());
+        (void)issue.addEntity(make.id<CEntity3DID>());
+        issue.setPosition(make.id<CPositionID>());
+        for (int c = 0; c < 2; ++c)
+            (void)issue.addComment(makeNote(make, L"Checked with the MEP designer", i * 2 + c));
+        if (i % 3 == 0) {
+            issue.allocateOldSchedule();
+            issue.getWritableOldSchedule()->copyFrom(makeDocument(make, i));
+        }
+        (void)project.issues.getArray().Add(issue);
+    }
+    for (int i = 0; i < (scale + 19) / 20; ++i) {
+        CDocumentFolder folder;
+        folder.setID(make.id<CDocumentFolderID>());
+        folder.setTitle(make.text(L"Structural drawings, block", i));
+        folder.setType(DocumentType::Drawing);
+        for (int f = 0; f < 3; ++f) (void)folder.addFile(makeDocument(make, i * 3 + f));
+        CDocumentFolder revisions;
+        revisions.setID(make.id<CDocumentFolderID>());
+        revisions.setTitle(L"Superseded revisions");
+        (void)revisions.addFile(makeDocument(make, 1000 + i));
+        (void)folder.addSubFolder(revisions);
+        (void)project.documentFolders.getArray().Add(folder);
     }
     return project;
 }
@@ -105,38 +357,85 @@ void SampleProject::Serialize(CZentrixArchive& ar) {
     userFields.Serialize(ar);
     taskCategories.Serialize(ar);
     taskStates.Serialize(ar);
-    links.Serialize(ar);
-    costs.Serialize(ar);
-    taskReports.Serialize(ar);
+    resourceStates.Serialize(ar);
+    risks.Serialize(ar);
+    issues.Serialize(ar);
+    documentFolders.Serialize(ar);
+    tasks.Serialize(ar);
+    histories.Serialize(ar);
 }
 
 bool SampleProject::operator==(const SampleProject& other) const {
     return codes == other.codes && userFields == other.userFields &&
            taskCategories == other.taskCategories && taskStates == other.taskStates &&
-           links == other.links && costs == other.costs && taskReports == other.taskReports;
+           resourceStates == other.resourceStates && risks == other.risks &&
+           issues == other.issues && documentFolders == other.documentFolders &&
+           tasks == other.tasks && histories == other.histories;
 }
 
 namespace {
-int countValues(const ICodeValueArrayHandle& values) {
-    int count = values.GetSize();
-    for (int i = 0; i < values.GetSize(); ++i) count += countValues(values[i]->getSubCodeValues());
-    return count;
-}
+
+// Counts every object by kind, walking child collections and optional parts through the kinds'
+// own descriptions. Embedded parts (a task's supply chain) are part of their owner, not counted.
+class ObjectCounter {
+public:
+    explicit ObjectCounter(std::vector<std::pair<std::string, int>>& counts) : m_counts(counts) {}
+
+    template <class I>
+    void count(const I& object) {
+        bump(I::s_kindName);
+        object.visitValues(*this);
+    }
+    template <class Array>
+    void countAll(const Array& objects) {
+        for (int i = 0; i < objects.GetSize(); ++i) count(objects.getConstReference(i));
+    }
+
+    template <class T>
+    void value(const char*, const T&) {}
+    template <class H>
+    void children(const char*, const H& handle) {
+        for (int i = 0; i < handle.GetSize(); ++i) count(*handle.getConstReference(i));
+    }
+    template <class Slot>
+    void optionalChildren(const char* name, const Slot& slot) {
+        children(name, slot.get());
+    }
+    template <class P>
+    void part(const char*, const P&) {}
+    template <class Slot>
+    void optionalPart(const char*, const Slot& slot) {
+        const auto handle = slot.get();
+        if (!handle.isNull()) count(*handle);
+    }
+
+private:
+    void bump(const char* kind) {
+        for (auto& [name, n] : m_counts)
+            if (name == kind) {
+                ++n;
+                return;
+            }
+        m_counts.emplace_back(kind, 1);
+    }
+
+    std::vector<std::pair<std::string, int>>& m_counts;
+};
+
 }  // namespace
 
 std::vector<std::pair<std::string, int>> SampleProject::counts() const {
-    int codeValues = 0;
-    for (int i = 0; i < codes.getArray().GetSize(); ++i)
-        codeValues += countValues(codes.getArray().getConstReference(i).getCodeValues());
-    int reportCosts = 0;
-    for (int i = 0; i < taskReports.GetSize(); ++i)
-        reportCosts += taskReports.getConstReference(i).getCosts().GetSize();
-    return {{"codes", codes.getArray().GetSize()},
-            {"code values", codeValues},
-            {"user fields", userFields.getArray().GetSize()},
-            {"task categories", taskCategories.getArray().GetSize()},
-            {"task states", taskStates.getArray().GetSize()},
-            {"links", links.GetSize()},
-            {"costs", costs.GetSize() + reportCosts},
-            {"task reports", taskReports.GetSize()}};
+    std::vector<std::pair<std::string, int>> counts;
+    ObjectCounter counter(counts);
+    counter.countAll(codes.getArray());
+    counter.countAll(userFields.getArray());
+    counter.countAll(taskCategories.getArray());
+    counter.countAll(taskStates.getArray());
+    counter.countAll(resourceStates.getArray());
+    counter.countAll(risks.getArray());
+    counter.countAll(issues.getArray());
+    counter.countAll(documentFolders.getArray());
+    counter.countAll(tasks.getArray());
+    counter.countAll(histories);
+    return counts;
 }

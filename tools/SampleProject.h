@@ -1,8 +1,9 @@
 // SampleProject: a small but complete project built from every kind the store has, for the
 // zxstore demo, the fuzzing seeds, tests and benchmarks.
 //
-// The project's file is the roots' records in a fixed order, followed by the collections whose
-// kinds have no root of their own yet (links, costs and task reports, which tasks will hold).
+// The project's file is the roots' records in a fixed order, followed by the resource-state
+// histories (which will belong to resources once those exist). Everything is built reproducibly
+// from a seed: the same scale and seed give the same bytes.
 #pragma once
 
 #include <cstdint>
@@ -17,17 +18,21 @@ struct SampleProject {
     CUserFieldRoot userFields;
     CTaskCategoryRoot taskCategories;
     CTaskStateRoot taskStates;
-    CLinkArray links;
-    CCostArray costs;
-    CTaskReportArray taskReports;
+    CResourceStateRoot resourceStates;
+    CRiskRoot risks;
+    CIssueRoot issues;
+    CDocumentFolderRoot documentFolders;
+    CTaskRoot tasks;
+    CRSHistoryArray histories;
 
-    // Builds `scale` objects of each top-level kind (code values and report costs in proportion),
-    // reproducibly from the seed.
+    // Builds `scale` objects of the reference kinds and a work breakdown of `scale` activities
+    // (in phases of four zones of ten), with states, histories, risks, issues and documents in
+    // proportion, reproducibly from the seed.
     static SampleProject build(int scale, std::uint64_t seed);
 
     void Serialize(CZentrixArchive& ar);
     bool operator==(const SampleProject& other) const;
 
-    // Count of objects per kind, nested ones included, in a fixed order.
+    // Count of objects per kind, nested ones included, in the order kinds first appear.
     std::vector<std::pair<std::string, int>> counts() const;
 };

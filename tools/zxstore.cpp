@@ -53,11 +53,13 @@ int demo(const char* file) {
     const bool equal = loaded == original;
     std::printf("zxstore demo: sample project %s\n", file ? file : "(in memory)");
     for (const auto& [kind, count] : loaded.counts())
-        std::printf("  %-16s %8d\n", kind.c_str(), count);
-    std::printf("  file size        %8llu bytes\n", static_cast<unsigned long long>(bytes));
-    std::printf("  save             %8.3f ms\n", saveMs);
-    std::printf("  load             %8.3f ms\n", loadMs);
-    std::printf("  round trip       %s\n", equal ? "every root equals its original" : "MISMATCH");
+        std::printf("  %-26s %8d\n", kind.c_str(), count);
+    std::printf("  file size                  %8llu bytes\n",
+                static_cast<unsigned long long>(bytes));
+    std::printf("  save                       %8.3f ms\n", saveMs);
+    std::printf("  load                       %8.3f ms\n", loadMs);
+    std::printf("  round trip                 %s\n",
+                equal ? "every root equals its original" : "MISMATCH");
     return equal ? 0 : 1;
 }
 
