@@ -114,15 +114,7 @@ struct Serializer : FieldsOnly<Serializer<I>> {
     void optionalCollection(const char* name, Getter<H, J> get, Action<J> allocate,
                             Action<J> clear) {
         ar.setField(name);
-        bool present = (object.*get)().GetSize() > 0;
-        ar.io(present);
-        if (ar.IsLoading()) {
-            (object.*clear)();
-            if (!present) return;
-            (object.*allocate)();
-        } else if (!present) {
-            return;
-        }
+        if (!presence((object.*get)().GetSize() > 0, allocate, clear)) return;
         (object.*get)().Serialize(ar);
         // A stored empty collection is not kept: absent and empty read alike.
         if (ar.IsLoading() && (object.*get)().GetSize() == 0) (object.*clear)();
@@ -136,16 +128,20 @@ struct Serializer : FieldsOnly<Serializer<I>> {
     void optionalPart(const char* name, Getter<H, J> get, WritableGetter<W, J> getWritable,
                       Action<J> allocate, Action<J> clear) {
         ar.setField(name);
-        bool present = !(object.*get)().isNull();
+        if (!presence(!(object.*get)().isNull(), allocate, clear)) return;
+        (object.*getWritable)()->Serialize(ar);
+    }
+
+    // The presence byte of an optional entry. Loading clears the entry and, when the byte says
+    // it is present, allocates it empty. True when the entry's record follows.
+    template <class J>
+    bool presence(bool present, Action<J> allocate, Action<J> clear) {
         ar.io(present);
         if (ar.IsLoading()) {
             (object.*clear)();
-            if (!present) return;
-            (object.*allocate)();
-        } else if (!present) {
-            return;
+            if (present) (object.*allocate)();
         }
-        (object.*getWritable)()->Serialize(ar);
+        return present;
     }
 };
 

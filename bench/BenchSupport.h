@@ -33,7 +33,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <limits>
+#include <optional>
 #include <random>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -42,6 +44,7 @@
 #endif
 
 #include "basetypes/CIDBase.h"
+#include "basetypes/CZentrixArchive.h"
 #include "schedule/CLink.h"
 
 namespace zxbench {
@@ -244,6 +247,89 @@ private:
     std::vector<std::string> m_lines;
     int m_missed = 0;
 };
+
+// Saving and loading one serializable T (a root, a container, a project) through memory, as Google
+// benchmarks ("save <what>", "load <what>") and as best-of timings beside memcpy of the same bytes.
+template <class T>
+std::size_t saveToMemory(T& object) {
+    CZentrixArchive out;
+    object.Serialize(out);
+    return out.storedBytes().size();
+}
+template <class T>
+void loadFromMemory(std::span<const std::byte> bytes, T& into) {
+    CZentrixArchive in{bytes};
+    into.Serialize(in);
+}
+template <class T>
+std::vector<std::byte> savedBytes(T& object) {
+    CZentrixArchive out;
+    object.Serialize(out);
+    return out.takeStoredBytes();
+}
+
+// The object and its saved bytes must outlive the benchmark run.
+template <class T>
+void registerSaveAndLoad(const std::string& what, T& object, const std::vector<std::byte>& bytes,
+                         std::int64_t items) {
+    benchmark::RegisterBenchmark(("save " + what).c_str(), [&object,
+                                                            items](benchmark::State& state) {
+        for (auto _ : state) benchmark::DoNotOptimize(saveToMemory(object));
+        state.SetItemsProcessed(state.iterations() * items);
+    })->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark(("load " + what).c_str(), [&bytes,
+                                                            items](benchmark::State& state) {
+        std::optional<T> back;
+        for (auto _ : state) {
+            state.PauseTiming();
+            back.emplace();
+            state.ResumeTiming();
+            loadFromMemory(bytes, *back);
+        }
+        state.SetItemsProcessed(state.iterations() * items);
+        state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(bytes.size()));
+    })->Unit(benchmark::kMillisecond);
+}
+
+struct SaveLoadTimings {
+    Timing saved;
+    Timing loaded;
+    Timing copied;
+};
+
+// Best-of timings of saving the object, loading its bytes into a fresh T and memcpy of the bytes.
+template <class T>
+SaveLoadTimings timeSaveAndLoad(T& object, const std::vector<std::byte>& bytes) {
+    const int reps = comparisonRepetitions();
+    SaveLoadTimings t;
+    t.saved = best(reps, [&] { benchmark::DoNotOptimize(saveToMemory(object)); });
+    std::optional<T> back;
+    t.loaded = best(
+        reps, [&] { back.emplace(); }, [&] { loadFromMemory(bytes, *back); });
+    back.reset();
+    std::vector<std::byte> target(bytes.size());
+    t.copied = best(reps, [&] {
+        std::memcpy(target.data(), bytes.data(), bytes.size());
+        benchmark::ClobberMemory();
+    });
+    return t;
+}
+
+// The table's rows for those timings: the archive's size, save, load, memcpy and the load's share
+// of memcpy's bandwidth.
+inline void addSaveAndLoadRows(ComparisonTable& table, const SaveLoadTimings& t, std::size_t bytes,
+                               std::size_t objects, const char* objectName) {
+    char line[160];
+    std::snprintf(line, sizeof line, "%zu %s, %zu bytes (%.1f bytes each)", objects, objectName,
+                  bytes, static_cast<double>(bytes) / static_cast<double>(objects));
+    table.note(line);
+    table.throughput("save", t.saved, bytes, objects);
+    table.throughput("load", t.loaded, bytes, objects);
+    table.throughput("memcpy of the archive's bytes", t.copied, bytes, objects);
+    std::snprintf(line, sizeof line, "load runs at %.1f%% of memcpy's bandwidth",
+                  100.0 * t.copied.seconds / t.loaded.seconds);
+    table.note(line);
+}
 
 // Stops the program when a benchmark's own result check fails: a fast wrong answer is no result.
 inline void require(bool condition, const char* what) {

@@ -14,8 +14,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <new>
-#include <optional>
-#include <span>
 #include <vector>
 
 #include "BenchSupport.h"
@@ -45,8 +43,9 @@ namespace {
 CTask typicalTask(zxbench::RandomIDs& random, std::size_t number) {
     CTask task;
     task.setID(CTaskID(random.guid()));
-    wchar_t name[21];
-    std::swprintf(name, 21, L"Pour slab L%02zu-%07zu", number % 100, number);
+    // Exactly 20 characters.
+    wchar_t name[32];
+    std::swprintf(name, 32, L"Pour slab L%02zu-%06zu", number % 100, number % 1'000'000);
     task.setName(name);
     task.setPlannedStartTime(CProjectTime(1'700'000'000'000LL + static_cast<long long>(number)));
     task.setTaskDuration(CProjectDuration(8 * 3'600'000LL));
@@ -64,7 +63,6 @@ CTask typicalTask(zxbench::RandomIDs& random, std::size_t number) {
 struct Fixture {
     CTaskArray tasks;
     std::vector<std::byte> archive;
-    std::vector<std::byte> memcpyTarget;
 
     Fixture() {
         zxbench::RandomIDs random;
@@ -72,46 +70,9 @@ struct Fixture {
         tasks.Reserve(static_cast<int>(n));
         for (std::size_t i = 0; i < n; ++i) tasks.AddNoSort(typicalTask(random, i));
         tasks.sort();
-        CZentrixArchive out;
-        tasks.Serialize(out);
-        archive = out.takeStoredBytes();
-        memcpyTarget.resize(archive.size());
+        archive = zxbench::savedBytes(tasks);
     }
 };
-
-Fixture& fixture() {
-    static Fixture instance;
-    return instance;
-}
-
-std::size_t save(CTaskArray& tasks) {
-    CZentrixArchive out;
-    tasks.Serialize(out);
-    return out.storedBytes().size();
-}
-void load(std::span<const std::byte> bytes, CTaskArray& into) {
-    CZentrixArchive in{bytes};
-    into.Serialize(in);
-}
-
-void saveBenchmark(benchmark::State& state) {
-    Fixture& f = fixture();
-    for (auto _ : state) benchmark::DoNotOptimize(save(f.tasks));
-    state.SetItemsProcessed(state.iterations() * f.tasks.GetSize());
-}
-void loadBenchmark(benchmark::State& state) {
-    const Fixture& f = fixture();
-    std::optional<CTaskArray> back;
-    for (auto _ : state) {
-        state.PauseTiming();
-        back.emplace();
-        state.ResumeTiming();
-        load(f.archive, *back);
-    }
-    state.SetItemsProcessed(state.iterations() * f.tasks.GetSize());
-}
-BENCHMARK(saveBenchmark)->Name("save tasks")->Unit(benchmark::kMillisecond);
-BENCHMARK(loadBenchmark)->Name("load tasks")->Unit(benchmark::kMillisecond);
 
 // Heap bytes per bare task in a container, the container's own storage and index included.
 double heapPerBareTask(std::size_t n) {
@@ -135,42 +96,25 @@ double heapPerBareTask(std::size_t n) {
 
 int main(int argc, char** argv) {
     zxbench::initialize(argc, argv);
-    Fixture& f = fixture();
+    Fixture f;
     {
         CTaskArray back;
-        load(f.archive, back);
+        zxbench::loadFromMemory(f.archive, back);
         zxbench::require(back == f.tasks, "loaded tasks equal the saved ones");
     }
+    const std::size_t n = static_cast<std::size_t>(f.tasks.GetSize());
+    zxbench::registerSaveAndLoad("tasks", f.tasks, f.archive, static_cast<std::int64_t>(n));
     zxbench::runGoogleBenchmarks();
 
-    const int reps = zxbench::comparisonRepetitions();
-    const std::size_t n = static_cast<std::size_t>(f.tasks.GetSize());
-    const zxbench::Timing saved =
-        zxbench::best(reps, [&] { benchmark::DoNotOptimize(save(f.tasks)); });
-    std::optional<CTaskArray> back;
-    const zxbench::Timing loaded = zxbench::best(
-        reps, [&] { back.emplace(); }, [&] { load(f.archive, *back); });
-    back.reset();
-    const zxbench::Timing copied = zxbench::best(reps, [&] {
-        std::memcpy(f.memcpyTarget.data(), f.archive.data(), f.archive.size());
-        benchmark::ClobberMemory();
-    });
-
+    const zxbench::SaveLoadTimings t = zxbench::timeSaveAndLoad(f.tasks, f.archive);
     zxbench::ComparisonTable table("tasks: save, load and memory");
-    char line[160];
-    std::snprintf(line, sizeof line, "%zu tasks, %zu bytes (%.1f bytes/task)", n, f.archive.size(),
-                  static_cast<double>(f.archive.size()) / static_cast<double>(n));
-    table.note(line);
-    table.throughput("save", saved, f.archive.size(), n);
-    table.throughput("load", loaded, f.archive.size(), n);
-    table.throughput("memcpy of the archive's bytes", copied, f.archive.size(), n);
-    std::snprintf(line, sizeof line, "load runs at %.1f%% of memcpy's bandwidth",
-                  100.0 * copied.seconds / loaded.seconds);
-    table.note(line);
+    zxbench::addSaveAndLoadRows(table, t, f.archive.size(), n, "tasks");
     const double target = 500'000.0;
-    table.atLeast("load tasks/s / 500,000", static_cast<double>(n) / loaded.seconds / target, 1.0);
-    table.atLeast("save tasks/s / 500,000", static_cast<double>(n) / saved.seconds / target, 1.0);
+    table.atLeast("load tasks/s / 500,000", static_cast<double>(n) / t.loaded.seconds / target,
+                  1.0);
+    table.atLeast("save tasks/s / 500,000", static_cast<double>(n) / t.saved.seconds / target, 1.0);
 
+    char line[200];
     const double heap = heapPerBareTask(std::min<std::size_t>(n, 100'000));
     std::snprintf(line, sizeof line,
                   "sizeof(CTask) = %zu bytes; a bare task in a container takes %.0f heap bytes "
