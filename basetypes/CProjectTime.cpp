@@ -57,8 +57,10 @@ std::string toDumpText(const CProjectDuration& duration) {
 std::string toDumpText(const CProjectTime& time) {
     if (!time.isValid()) return "null";
     const std::int64_t ms = time.getMilliseconds();
-    const std::int64_t dayMs = floorDiv(ms, kMillisecondsPerDay) * kMillisecondsPerDay;
-    const std::int64_t inDay = ms - dayMs;
+    // The remainder, not ms - floor(ms / day) * day: that product overflows near the ends of
+    // the range.
+    std::int64_t inDay = ms % kMillisecondsPerDay;
+    if (inDay < 0) inDay += kMillisecondsPerDay;
     const std::string date = toDumpText(time.getDate());
     char text[64];
     std::snprintf(text, sizeof text, "%.*sT%02lld:%02lld:%02lld.%03lldZ\"",

@@ -3,11 +3,10 @@
 // soon as a removal or detach empties it.
 #pragma once
 
-#include <memory>
-
 #include "basetypes/IDocumentFolder.h"
 #include "records/CDocumentFile.h"
 #include "store/ArrayHandles.h"
+#include "store/COptionalObjectArray.h"
 #include "store/CUniqueObjectPointerArray.h"
 
 class CDocumentFolder;
@@ -34,24 +33,28 @@ public:
     bool removeFile(const CDocumentFileID& id) override;
     void removeAllFiles() override { m_files.RemoveAll(); }
 
-    IDocumentFolderArrayHandle getSubFolders() const override;
-    void setSubFolders(const IDocumentFolderArrayHandle& folders) override;
-    int addSubFolder(const IDocumentFolder& folder) override;
-    bool insertSubFolder(const IDocumentFolder& folder, int index) override;
-    IDocumentFolderWritableHandle detach(const CDocumentFolderID& id) override;
+    IDocumentFolderArrayHandle getSubFolders() const override { return m_subFolders.handle(); }
+    void setSubFolders(const IDocumentFolderArrayHandle& folders) override {
+        m_subFolders.set(folders);
+    }
+    int addSubFolder(const IDocumentFolder& folder) override { return m_subFolders.add(folder); }
+    bool insertSubFolder(const IDocumentFolder& folder, int index) override {
+        return m_subFolders.insert(folder, index);
+    }
+    IDocumentFolderWritableHandle detach(const CDocumentFolderID& id) override {
+        return m_subFolders.detach(id);
+    }
     bool attach(IDocumentFolderWritableHandle folder, int index) override;
-    bool removeSubFolder(const CDocumentFolderID& id) override;
-    void removeAllSubFolders() override;
-    void allocateSubFolders() override;
+    bool removeSubFolder(const CDocumentFolderID& id) override { return m_subFolders.remove(id); }
+    void removeAllSubFolders() override { m_subFolders.reset(); }
+    void allocateSubFolders() override { m_subFolders.ensure(); }
 
     // Whether folder is one of the sub-folders at any depth below this one.
     bool holds(const IDocumentFolder* folder) const;
 
 private:
-    void freeSubFoldersIfEmpty();
-
     CDocumentFileArray m_files;
-    std::unique_ptr<CDocumentFolderArray> m_subFolders;
+    COptionalObjectArray<IDocumentFolder, CDocumentFolder, CDocumentFolderID> m_subFolders;
 };
 
 template <>

@@ -9,60 +9,29 @@ CRisk& CRisk::operator=(const CRisk& other) {
     return *this;
 }
 
+// Out of line: the sub-risk container holds objects of this very class.
 CRisk::~CRisk() = default;
 
-IRiskArrayHandle CRisk::getSubRisks() const {
-    if (!m_subRisks) return {};
-    return IRiskArrayHandle(new CRiskArrayHandle(m_subRisks.get()));
-}
-
-int CRisk::addSubRisk(const IRisk& risk) {
-    allocateSubRisks();
-    const int i = m_subRisks->Add(risk);
-    freeSubRisksIfEmpty();
-    return i;
-}
-
-bool CRisk::insertSubRisk(const IRisk& risk, int index) {
-    allocateSubRisks();
-    const bool inserted = m_subRisks->InsertAt(index, risk);
-    freeSubRisksIfEmpty();
-    return inserted;
-}
-
 bool CRisk::removeSubRisk(const CRiskID& id, bool recursive) {
-    if (!m_subRisks) return false;
     // Each child is matched before its own subtree is searched, and the children are taken in
     // storage order: where an ID occurs on several levels, the first one met that way goes.
-    bool removed = false;
-    for (int i = 0; !removed && i < m_subRisks->GetSize(); ++i) {
-        CRisk& child = m_subRisks->getWritableReference(i);
+    int match = -1;
+    for (int i = 0; match < 0 && i < m_subRisks.GetSize(); ++i) {
+        CRisk& child = m_subRisks.get()->getWritableReference(i);
         if (child.getID() == id)
-            removed =
-                m_subRisks->isSorted() ? m_subRisks->RemoveAt(i) : m_subRisks->RemoveAtNoSort(i);
-        else if (recursive)
-            removed = child.removeSubRisk(id, true);
+            match = i;
+        else if (recursive && child.removeSubRisk(id, true))
+            return true;
     }
-    freeSubRisksIfEmpty();
-    return removed;
+    // With no match this removes nothing but still frees an allocated, empty collection.
+    return m_subRisks.removeAt(match);
 }
-
-void CRisk::removeAllSubRisks() { m_subRisks.reset(); }
 
 IRiskWritableHandle CRisk::findTargetSubRisk(const CRiskID& id) {
     if (getID() == id) return getWritableHandle();
-    if (!m_subRisks) return {};
-    for (int i = 0; i < m_subRisks->GetSize(); ++i) {
-        IRiskWritableHandle found = m_subRisks->getWritableReference(i).findTargetSubRisk(id);
+    for (int i = 0; i < m_subRisks.GetSize(); ++i) {
+        IRiskWritableHandle found = m_subRisks.get()->getWritableReference(i).findTargetSubRisk(id);
         if (!found.isNull()) return found;
     }
     return {};
-}
-
-void CRisk::allocateSubRisks() {
-    if (!m_subRisks) m_subRisks = std::make_unique<CRiskArray>();
-}
-
-void CRisk::freeSubRisksIfEmpty() {
-    if (m_subRisks && m_subRisks->GetSize() == 0) m_subRisks.reset();
 }

@@ -2,10 +2,9 @@
 // insertion (or by allocateSubRisks) and freed as soon as a removal empties it.
 #pragma once
 
-#include <memory>
-
 #include "basetypes/IRisk.h"
 #include "store/ArrayHandles.h"
+#include "store/COptionalObjectArray.h"
 #include "store/CUniqueObjectPointerArray.h"
 
 class CRisk;
@@ -21,19 +20,18 @@ public:
     CRisk& operator=(const CRisk& other);
     ~CRisk() override;
 
-    IRiskArrayHandle getSubRisks() const override;
-    int addSubRisk(const IRisk& risk) override;
-    bool insertSubRisk(const IRisk& risk, int index) override;
+    IRiskArrayHandle getSubRisks() const override { return m_subRisks.handle(); }
+    int addSubRisk(const IRisk& risk) override { return m_subRisks.add(risk); }
+    bool insertSubRisk(const IRisk& risk, int index) override {
+        return m_subRisks.insert(risk, index);
+    }
     bool removeSubRisk(const CRiskID& id, bool recursive) override;
-    void removeAllSubRisks() override;
+    void removeAllSubRisks() override { m_subRisks.reset(); }
     IRiskWritableHandle findTargetSubRisk(const CRiskID& id) override;
-    void allocateSubRisks() override;
+    void allocateSubRisks() override { m_subRisks.ensure(); }
 
 private:
-    // Frees the collection once nothing is left in it.
-    void freeSubRisksIfEmpty();
-
-    std::unique_ptr<CRiskArray> m_subRisks;
+    COptionalObjectArray<IRisk, CRisk, CRiskID> m_subRisks;
 };
 
 template <>

@@ -2,10 +2,9 @@
 // the first cost and freed with the last one, so a null collection is the only empty state.
 #pragma once
 
-#include <memory>
-
 #include "basetypes/IAssignedRisk.h"
 #include "schedule/CCost.h"
+#include "store/COptionalObjectArray.h"
 #include "store/CUniqueObjectPointerArray.h"
 
 class CAssignedRisk : public CStored<CAssignedRisk, IAssignedRisk> {
@@ -17,16 +16,16 @@ public:
     CAssignedRisk& operator=(const CAssignedRisk& other);
     ~CAssignedRisk() override;
 
-    ICostArrayHandle getCosts() const override;
+    ICostArrayHandle getCosts() const override { return m_costs.handle(); }
     bool addCost(const ICost& cost) override;
-    bool removeCost(const CCostID& id) override;
-    void removeAllCosts() override;
+    bool removeCost(const CCostID& id) override { return m_costs.remove(id); }
+    void removeAllCosts() override { m_costs.reset(); }
 
 protected:
-    void allocateCosts() override;
+    void allocateCosts() override { m_costs.ensure(); }
 
 private:
-    std::unique_ptr<CCostArray> m_costs;
+    COptionalObjectArray<ICost, CCost, CCostID> m_costs;
 };
 
 using CAssignedRiskArray = CUniqueObjectPointerArray<IAssignedRisk, CAssignedRisk, CAssignedRiskID>;

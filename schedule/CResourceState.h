@@ -3,10 +3,9 @@
 // without sub-states costs one null pointer.
 #pragma once
 
-#include <memory>
-
 #include "basetypes/IResourceState.h"
 #include "store/ArrayHandles.h"
+#include "store/COptionalObjectArray.h"
 #include "store/CUniqueObjectPointerArray.h"
 
 class CResourceState;
@@ -24,22 +23,29 @@ public:
     CResourceState& operator=(const CResourceState& other);
     ~CResourceState() override;
 
-    IResourceStateArrayHandle getSubStates() const override;
-    void removeAllSubStates() override;
-    bool removeSubState(const CResourceStateID& id) override;
-    [[nodiscard]] bool insertSubState(const IResourceState& state, int index) override;
-    [[nodiscard]] bool changeSubStatePosition(int from, int to) override;
-    [[nodiscard]] bool attachSubState(IResourceStateWritableHandle state, int index) override;
-    IResourceStateWritableHandle detachSubState(const CResourceStateID& id) override;
+    IResourceStateArrayHandle getSubStates() const override { return m_subStates.handle(); }
+    void removeAllSubStates() override { m_subStates.reset(); }
+    bool removeSubState(const CResourceStateID& id) override { return m_subStates.remove(id); }
+    [[nodiscard]] bool insertSubState(const IResourceState& state, int index) override {
+        return m_subStates.insert(state, index);
+    }
+    [[nodiscard]] bool changeSubStatePosition(int from, int to) override {
+        return m_subStates.changePosition(from, to);
+    }
+    // Without sub-states only the first position exists; negative positions are refused rather
+    // than read as "at the end", as for every insertion into sub-states.
+    [[nodiscard]] bool attachSubState(IResourceStateWritableHandle state, int index) override {
+        return m_subStates.attach(state, index);
+    }
+    IResourceStateWritableHandle detachSubState(const CResourceStateID& id) override {
+        return m_subStates.detach(id);
+    }
 
 protected:
-    void allocateSubStates() override;
+    void allocateSubStates() override { m_subStates.ensure(); }
 
 private:
-    // Deletes the collection once it holds nothing.
-    void releaseSubStatesIfEmpty();
-
-    std::unique_ptr<CResourceStateArray> m_subStates;
+    COptionalObjectArray<IResourceState, CResourceState, CResourceStateID> m_subStates;
 };
 
 template <>

@@ -63,10 +63,17 @@ public:
     }
     // Copies object into the stored entry with its ID, which keeps its place.
     bool change(const I& object) { return m_array && m_array->changeElement(object); }
+    // Removals, even refused ones, also free a collection that was allocated and left empty.
     bool remove(const ID& id) {
-        if (!m_array || !removeByIDKeepingSort(*m_array, id)) return false;
+        const bool removed = m_array && removeByIDKeepingSort(*m_array, id);
         freeIfEmpty();
-        return true;
+        return removed;
+    }
+    // Removes the entry at this position; false when it is out of range.
+    bool removeAt(int index) {
+        const bool removed = m_array && removeAtKeepingSort(*m_array, index);
+        freeIfEmpty();
+        return removed;
     }
     // Replaces the contents with copies of what the handle yields (null entries and repeated IDs
     // skipped).

@@ -27,12 +27,18 @@ CWritableWrapperHandle<I> detachToHandle(CUniqueObjectPointerArray<I, C, ID>& ar
     return detached ? detached->getWritableHandle() : CWritableWrapperHandle<I>();
 }
 
+// Removes the object at position i, keeping the container's sorting state; false when out of
+// range.
+template <class I, class C, class ID>
+bool removeAtKeepingSort(CUniqueObjectPointerArray<I, C, ID>& array, int i) {
+    return array.isSorted() ? array.RemoveAt(i) : array.RemoveAtNoSort(i);
+}
+
 // Removes the object with this ID, keeping the container's sorting state; false when absent.
 template <class I, class C, class ID>
 bool removeByIDKeepingSort(CUniqueObjectPointerArray<I, C, ID>& array, const ID& id) {
     const int i = array.findByID(id);
-    if (i < 0) return false;
-    return array.isSorted() ? array.RemoveAt(i) : array.RemoveAtNoSort(i);
+    return i >= 0 && removeAtKeepingSort(array, i);
 }
 
 // Replaces the contents with copies of the objects the handle yields, in order; null entries and

@@ -39,26 +39,13 @@ C named(const wchar_t* description) {
     return object;
 }
 
-template <class C>
-std::vector<std::byte> saved(C& object) {
-    CZentrixArchive out;
-    object.Serialize(out);
-    return out.takeStoredBytes();
-}
-
-template <class C>
-C loaded(const std::vector<std::byte>& bytes) {
-    CZentrixArchive in{std::span<const std::byte>(bytes)};
-    C object;
-    object.Serialize(in);
-    EXPECT_EQ(in.remaining(), 0u);
-    return object;
-}
+using conformance::load;
+using conformance::save;
 
 // Every proper prefix of a record must be refused with the archive's exception.
 template <class C>
 void expectEveryTruncationRefused(C& object) {
-    const auto bytes = saved(object);
+    const auto bytes = save(object);
     // From the end of the archive header ("ZXST" and the version), which is the archive's own.
     for (std::size_t n = 8; n < bytes.size(); ++n) {
         CZentrixArchive in{std::span<const std::byte>(bytes.data(), n)};
@@ -131,11 +118,11 @@ TEST(Risk, RefusedInsertionsLeaveNoCollectionBehind) {
     EXPECT_FALSE(risk.insertSubRisk(named<CRisk>(L"A"), 1));
     EXPECT_TRUE(risk.getSubRisks().isNull());
     // An allocated but empty collection is recorded like an absent one.
-    const auto absent = saved(risk);
+    const auto absent = save(risk);
     risk.allocateSubRisks();
     EXPECT_FALSE(risk.getSubRisks().isNull());
-    EXPECT_EQ(saved(risk), absent);
-    EXPECT_TRUE(loaded<CRisk>(absent).getSubRisks().isNull());
+    EXPECT_EQ(save(risk), absent);
+    EXPECT_TRUE(load<CRisk>(absent).getSubRisks().isNull());
 }
 
 TEST(Risk, FindTargetSubRiskReturnsWritableHandlesIntoTheTree) {
@@ -292,7 +279,7 @@ TEST_F(DocumentStore, ContentsGoInAndComeOutAcrossBlockBoundaries) {
     EXPECT_TRUE(ok);
 
     // The length travels in the record, the contents stay in the folder.
-    CDocumentFile reloaded = loaded<CDocumentFile>(saved(file));
+    CDocumentFile reloaded = load<CDocumentFile>(save(file));
     EXPECT_EQ(reloaded.getDocumentLength(), contents.size());
     EXPECT_EQ(written([&](CArchive& ar) { ok = reloaded.getArchive(ar); }), contents);
 }
@@ -468,7 +455,7 @@ TEST(Issue, DocumentCopiesArePresentOrAbsentAfterAReload) {
     issue.getWritableOldSchedule()->setFileName(L"schedule.zxp");
     issue.getWritableOldSchedule()->setID(CDocumentFileID(CIDBase::generate().getGUID()));
 
-    CIssue reloaded = loaded<CIssue>(saved(issue));
+    CIssue reloaded = load<CIssue>(save(issue));
     ASSERT_FALSE(reloaded.getOldSchedule().isNull());
     EXPECT_EQ(reloaded.getOldSchedule()->getFileName(), CProjectString(L"schedule.zxp"));
     EXPECT_TRUE(reloaded.getOldScene().isNull());
@@ -482,9 +469,9 @@ TEST(Issue, DocumentCopiesArePresentOrAbsentAfterAReload) {
 
     issue.clearOldSchedule();
     issue.allocateOldScene();
-    EXPECT_FALSE(loaded<CIssue>(saved(issue)) == reloaded);
-    EXPECT_TRUE(loaded<CIssue>(saved(issue)).getOldSchedule().isNull());
-    EXPECT_FALSE(loaded<CIssue>(saved(issue)).getOldScene().isNull());
+    EXPECT_FALSE(load<CIssue>(save(issue)) == reloaded);
+    EXPECT_TRUE(load<CIssue>(save(issue)).getOldSchedule().isNull());
+    EXPECT_FALSE(load<CIssue>(save(issue)).getOldScene().isNull());
     expectEveryTruncationRefused(copy);
 }
 
