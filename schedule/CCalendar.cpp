@@ -1,0 +1,176 @@
+#include "schedule/CCalendar.h"
+
+#include "store/CollectionOps.h"
+
+namespace {
+
+template <class ID>
+ID fixedID(const char* guid) {
+    ID id;
+    (void)id.setGUID(CString::fromUtf8(guid));
+    return id;
+}
+
+CCalendarDayType defaultDayType(const char* guid, const CString& description, std::uint32_t color,
+                                CalendarDay type) {
+    CCalendarDayType dayType;
+    dayType.setID(fixedID<CCalendarDayTypeID>(guid));
+    dayType.setDescription(description);
+    dayType.setColor(CProjectColorRGB(color));
+    dayType.setDayType(type);
+    return dayType;
+}
+
+}  // namespace
+
+// Defined here rather than in the interface header: it is the only code of the interface that
+// needs more than the fields.
+int ICalendar::addCalendarException(const CCalendarException& exception, int index) {
+    CCalendarExceptionArray& exceptions = fields().exceptions;
+    const int count = exceptions.GetSize();
+    if (index < 0 || index >= count) {
+        // Exceptions are usually kept by date, so a new one goes before the first later date.
+        index = 0;
+        while (index < count &&
+               !(exception.getDate() < exceptions.getConstReference(index).getDate()))
+            ++index;
+    }
+    return exceptions.insertValue(index, exception) ? index : -1;
+}
+
+CCalendar::CCalendar() : m_subCalendars(std::make_unique<CCalendarArray>()) { clear(); }
+
+CCalendar::CCalendar(const CCalendar& other)
+    : CStored<CCalendar, ICalendar>(), m_subCalendars(std::make_unique<CCalendarArray>()) {
+    copyFrom(other);
+}
+
+CCalendar& CCalendar::operator=(const CCalendar& other) {
+    copyFrom(other);
+    return *this;
+}
+
+// Out of line: the sub-calendar container holds objects of this very class.
+CCalendar::~CCalendar() = default;
+
+void CCalendar::clear() {
+    // Empties the name, week and exceptions and removes every day type and sub-calendar.
+    IDescribed<ICalendar>::initialize();
+
+    CCalendarDayType working = defaultDayType(s_workingDayTypeGUID, getWorkingDayName(),
+                                              s_workingDayColor, CalendarDay::Working);
+    working.setTimeBlock(0,
+                         CProjectTimeOfDaySpan(CProjectTimeOfDay(9, 0), CProjectTimeOfDay(17, 0)));
+    const CCalendarDayType nonWorking =
+        defaultDayType(s_nonWorkingDayTypeGUID, getNonWorkingDayName(), s_nonWorkingDayColor,
+                       CalendarDay::NonWorking);
+
+    setID(fixedID<CCalendarID>(s_defaultCalendarGUID));
+    addCalendarDayType(working);
+    addCalendarDayType(nonWorking);
+
+    CCalendarWeek week;
+    for (int day = 1; day <= CCalendarWeek::getSize(); ++day) {
+        const bool weekend = day == 1 || day == CCalendarWeek::getSize();
+        week.setDayTypeID(day, weekend ? nonWorking.getID() : working.getID());
+    }
+    setCalendarWeek(week);
+}
+
+bool CCalendar::tryGenerateIDs() {
+    fields().id.generateInPlace();
+
+    // Position p of renewed is the renewed copy of day type p.
+    CCalendarDayTypeArray renewed;
+    renewed.Reserve(m_dayTypes.GetSize());
+    for (int i = 0; i < m_dayTypes.GetSize(); ++i) {
+        CCalendarDayType copy(m_dayTypes.getConstReference(i));
+        copy.generateIDs();
+        (void)renewed.Add(copy);
+    }
+    // Lookups by ID need the index.
+    m_dayTypes.sort();
+    // The renewed ID of the day type with this ID; null when the calendar has no such day type.
+    const auto renewedID = [&](const CCalendarDayTypeID& id) -> const CCalendarDayTypeID* {
+        const int i = m_dayTypes.findByID(id);
+        if (i < 0 || i >= renewed.GetSize()) return nullptr;
+        return &renewed.getConstReference(i).getID();
+    };
+
+    // Both are rewritten aside and taken only when every reference resolves, so a failure leaves
+    // them as they were.
+    CCalendarWeek week = getCalendarWeek();
+    for (int day = 1; day <= CCalendarWeek::getSize(); ++day) {
+        const CCalendarDayTypeID* id = renewedID(week.getDayTypeID(day));
+        if (!id) return false;
+        week.setDayTypeID(day, *id);
+    }
+    CCalendarExceptionArray exceptions = getCalendarDayExceptions();
+    for (int i = 0; i < exceptions.GetSize(); ++i) {
+        CCalendarException& exception = exceptions.getWritableReference(i);
+        const CCalendarDayTypeID* id = renewedID(exception.getCalendarDayTypeID());
+        if (!id) return false;
+        // The key is the date, so the index stays valid.
+        exception.setCalendarDayTypeID(*id);
+    }
+
+    fields().week = week;
+    fields().exceptions = std::move(exceptions);
+    m_dayTypes = std::move(renewed);
+    for (int i = 0; i < m_subCalendars->GetSize(); ++i)
+        m_subCalendars->getWritableReference(i).generateIDs();
+    // The index still holds the old IDs.
+    m_subCalendars->discardSorting();
+    m_subCalendars->sort();
+    return true;
+}
+
+ICalendarDayTypeArrayHandle CCalendar::getCalendarDayTypes() const {
+    return ICalendarDayTypeArrayHandle(new CCalendarDayTypeArrayHandle(&m_dayTypes));
+}
+
+void CCalendar::setCalendarDayTypes(const ICalendarDayTypeArrayHandle& dayTypes) {
+    replaceWithCopies(m_dayTypes, dayTypes);
+}
+
+void CCalendar::setCalendarDayTypes(const CCalendarDayTypeArray& dayTypes) {
+    // A copy first: dayTypes may be this calendar's own collection.
+    const CCalendarDayTypeArray source(dayTypes);
+    removeAllCalendarDayTypes();
+    for (int i = 0; i < source.GetSize(); ++i) addCalendarDayType(source.getConstReference(i));
+}
+
+bool CCalendar::removeCalendarDayType(int index) { return removeAtKeepingSort(m_dayTypes, index); }
+
+ICalendarArrayHandle CCalendar::getSubCalendars() const {
+    return ICalendarArrayHandle(new CCalendarArrayHandle(m_subCalendars.get()));
+}
+
+bool CCalendar::removeSubCalendar(const CCalendarID& id) {
+    return removeByIDKeepingSort(*m_subCalendars, id);
+}
+
+bool CCalendar::attachSubCalendar(ICalendarWritableHandle calendar, int index) {
+    if (calendar.isNull() || index < 0 || index > m_subCalendars->GetSize()) return false;
+    // Owning itself, directly or through a sub-calendar, would make the tree a cycle that no
+    // destructor ever ends.
+    const auto* incoming = static_cast<const CCalendar*>(calendar.get());
+    if (incoming == this || incoming->holds(this)) return false;
+    return attachFromHandle(*m_subCalendars, calendar, index);
+}
+
+ICalendarWritableHandle CCalendar::detachSubCalendar(const CCalendarID& id) {
+    return detachToHandle(*m_subCalendars, id);
+}
+
+bool CCalendar::holds(const ICalendar* calendar) const {
+    for (int i = 0; i < m_subCalendars->GetSize(); ++i) {
+        const CCalendar& child = m_subCalendars->getConstReference(i);
+        if (&child == calendar || child.holds(calendar)) return true;
+    }
+    return false;
+}
+
+void CCalendar::setSubCalendars(const ICalendarArrayHandle& calendars) {
+    replaceWithCopies(*m_subCalendars, calendars);
+}
