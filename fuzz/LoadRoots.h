@@ -39,8 +39,9 @@ enum class Target : std::uint8_t {
     Issues,
     DocumentFolders,
     Histories,
+    Rules,
 };
-inline constexpr int kTargetCount = 13;
+inline constexpr int kTargetCount = 14;
 
 inline const char* targetName(Target target) {
     switch (target) {
@@ -70,6 +71,8 @@ inline const char* targetName(Target target) {
             return "document-folders";
         case Target::Histories:
             return "histories";
+        case Target::Rules:
+            return "rules";
     }
     return "?";
 }
@@ -140,9 +143,11 @@ decltype(auto) withContainer(Target target, Containers& all, F&& f) {
         case Target::DocumentFolders:
             return f(project.documentFolders);
         case Target::Histories:
+            return f(project.histories);
+        case Target::Rules:
             break;
     }
-    return f(project.histories);
+    return f(project.rules);
 }
 
 // The keyed collection behind a root, or the collection itself.

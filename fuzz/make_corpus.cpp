@@ -34,6 +34,7 @@ void pinRootIDs(SampleProject& project) {
     project.issues.setID(pinnedID<CIssueID>(7));
     project.documentFolders.setID(pinnedID<CDocumentFolderID>(8));
     project.tasks.setID(pinnedID<CTaskID>(9));
+    project.rules.setID(pinnedID<CRuleID>(10));
 }
 
 struct Sample {

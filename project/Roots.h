@@ -7,8 +7,10 @@
 #include "records/CDocumentFolder.h"
 #include "records/CIssue.h"
 #include "records/CRisk.h"
+#include "schedule/CCalendar.h"
 #include "schedule/CCode.h"
 #include "schedule/CResourceState.h"
+#include "schedule/CRule.h"
 #include "schedule/CTask.h"
 #include "schedule/CTaskCategory.h"
 #include "schedule/CTaskState.h"
@@ -60,3 +62,13 @@ using CDocumentFolderRoot = CObjectRoot<IDocumentFolder, CDocumentFolder, CDocum
 using CDocumentFolderRootHandle = CBasicHandle<IDocumentFolderRoot, CDocumentFolderRoot>;
 using CDocumentFolderRootWritableHandle =
     CWritableBasicHandle<IDocumentFolderRoot, CDocumentFolderRoot>;
+
+using IRuleRoot = IObjectRoot<IRule, CRuleID>;
+using CRuleRoot = CObjectRoot<IRule, CRule, CRuleID>;
+using CRuleRootHandle = CBasicHandle<IRuleRoot, CRuleRoot>;
+using CRuleRootWritableHandle = CWritableBasicHandle<IRuleRoot, CRuleRoot>;
+
+using ICalendarRoot = IObjectRoot<ICalendar, CCalendarID>;
+using CCalendarRoot = CObjectRoot<ICalendar, CCalendar, CCalendarID>;
+using CCalendarRootHandle = CBasicHandle<ICalendarRoot, CCalendarRoot>;
+using CCalendarRootWritableHandle = CWritableBasicHandle<ICalendarRoot, CCalendarRoot>;

@@ -202,6 +202,7 @@ TEST(MalformedStrings, HugeLengthIsRefusedAtTheLength) {
         {Target::Risks, u"Late delivery of precast units, batch 0"},
         {Target::Issues, u"ISS- 100"},
         {Target::DocumentFolders, u"Structural drawings, block 0"},
+        {Target::Rules, u"R 100"},
     };
     for (const auto& [target, text] : firstTexts) {
         auto bytes = savedSample(target);

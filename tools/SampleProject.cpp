@@ -83,6 +83,24 @@ CRisk makeRisk(Maker& make, int number, int depth) {
     return risk;
 }
 
+CRule makeRule(Maker& make, int number, int depth) {
+    CRule rule;
+    rule.setID(make.id<CRuleID>());
+    rule.setRuleCode(make.text(L"R", 100 + number));
+    rule.setDescription(make.text(L"Overtime rate, crew", number));
+    rule.setRate(CProjectDouble(40.0 + number % 20));
+    rule.setUnit(ResourceUnitType::Hour);
+    for (int r = 0; r < 2; ++r)
+        (void)rule.addEffectiveRate(
+            CRuleRate(CProjectDate::fromYMD(2026 + r, 1, 1), CProjectDouble(40.0 + 5 * r),
+                      CProjectDouble(320.0 + 40 * r)),
+            -1);
+    if (depth > 0)
+        for (int i = 0; i < 2; ++i)
+            (void)rule.addSubRule(makeRule(make, number * 10 + i, depth - 1), -1);
+    return rule;
+}
+
 CResourceState makeResourceState(Maker& make, int number, bool withSubStates) {
     CResourceState state;
     state.setID(make.id<CResourceStateID>());
@@ -336,6 +354,8 @@ SampleProject SampleProject::build(int scale, std::uint64_t seed) {
         }
         (void)project.issues.getArray().Add(issue);
     }
+    for (int i = 0; i < (scale + 9) / 10; ++i)
+        (void)project.rules.getArray().Add(makeRule(make, i, i % 2));
     for (int i = 0; i < (scale + 19) / 20; ++i) {
         CDocumentFolder folder;
         folder.setID(make.id<CDocumentFolderID>());
@@ -361,6 +381,7 @@ void SampleProject::Serialize(CZentrixArchive& ar) {
     risks.Serialize(ar);
     issues.Serialize(ar);
     documentFolders.Serialize(ar);
+    rules.Serialize(ar);
     tasks.Serialize(ar);
     histories.Serialize(ar);
 }
@@ -370,7 +391,7 @@ bool SampleProject::operator==(const SampleProject& other) const {
            taskCategories == other.taskCategories && taskStates == other.taskStates &&
            resourceStates == other.resourceStates && risks == other.risks &&
            issues == other.issues && documentFolders == other.documentFolders &&
-           tasks == other.tasks && histories == other.histories;
+           rules == other.rules && tasks == other.tasks && histories == other.histories;
 }
 
 namespace {
@@ -435,6 +456,7 @@ std::vector<std::pair<std::string, int>> SampleProject::counts() const {
     counter.countAll(risks.getArray());
     counter.countAll(issues.getArray());
     counter.countAll(documentFolders.getArray());
+    counter.countAll(rules.getArray());
     counter.countAll(tasks.getArray());
     counter.countAll(histories);
     return counts;

@@ -22,6 +22,7 @@ struct SampleProject {
     CRiskRoot risks;
     CIssueRoot issues;
     CDocumentFolderRoot documentFolders;
+    CRuleRoot rules;
     CTaskRoot tasks;
     CRSHistoryArray histories;
 
