@@ -305,11 +305,11 @@ struct EnumerationTraits<IssuePriority> {
 };
 using CIssuePriority = CZentrixEnumeration<IssuePriority>;
 
-enum class DocumentType : std::int32_t { General, Drawing, Specification, Photo, Report, Contract };
+enum class DocumentType : std::int32_t { General, Drawing, Datasheet, Photo, Report, Contract };
 template <>
 struct EnumerationTraits<DocumentType> {
     static constexpr const char* typeName = "CDocumentType";
-    static constexpr const char* names[] = {"General", "Drawing", "Specification",
+    static constexpr const char* names[] = {"General", "Drawing", "Datasheet",
                                             "Photo",   "Report",  "Contract"};
 };
 using CDocumentType = CZentrixEnumeration<DocumentType>;
