@@ -313,3 +313,54 @@ struct EnumerationTraits<DocumentType> {
                                             "Photo",   "Report",  "Contract"};
 };
 using CDocumentType = CZentrixEnumeration<DocumentType>;
+
+// The enumerations of resources and resource groups.
+
+enum class ResourceType : std::int32_t { Labour, Equipment, Material, Space, Subcontractor };
+template <>
+struct EnumerationTraits<ResourceType> {
+    static constexpr const char* typeName = "CResourceType";
+    static constexpr const char* names[] = {"Labour", "Equipment", "Material", "Space",
+                                            "Subcontractor"};
+};
+using CResourceType = CZentrixEnumeration<ResourceType>;
+
+enum class ResourceStatus : std::int32_t { Available, Reserved, Unavailable, Retired };
+template <>
+struct EnumerationTraits<ResourceStatus> {
+    static constexpr const char* typeName = "CResourceStatus";
+    static constexpr const char* names[] = {"Available", "Reserved", "Unavailable", "Retired"};
+};
+using CResourceStatus = CZentrixEnumeration<ResourceStatus>;
+
+enum class DistanceUnitType : std::int32_t {
+    Metre,
+    SquareMetre,
+    CubicMetre,
+    Foot,
+    SquareFoot,
+    CubicFoot
+};
+template <>
+struct EnumerationTraits<DistanceUnitType> {
+    static constexpr const char* typeName = "CDistanceUnitType";
+    static constexpr const char* names[] = {"Metre", "SquareMetre", "CubicMetre",
+                                            "Foot",  "SquareFoot",  "CubicFoot"};
+};
+using CDistanceUnitType = CZentrixEnumeration<DistanceUnitType>;
+
+enum class PackageType : std::int32_t { Crew, Subcontract, Supply, Internal };
+template <>
+struct EnumerationTraits<PackageType> {
+    static constexpr const char* typeName = "CPackageType";
+    static constexpr const char* names[] = {"Crew", "Subcontract", "Supply", "Internal"};
+};
+using CPackageType = CZentrixEnumeration<PackageType>;
+
+enum class PackageStatus : std::int32_t { Draft, Tendering, Awarded, Active, Closed };
+template <>
+struct EnumerationTraits<PackageStatus> {
+    static constexpr const char* typeName = "CPackageStatus";
+    static constexpr const char* names[] = {"Draft", "Tendering", "Awarded", "Active", "Closed"};
+};
+using CPackageStatus = CZentrixEnumeration<PackageStatus>;
