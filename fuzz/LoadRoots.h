@@ -40,8 +40,9 @@ enum class Target : std::uint8_t {
     DocumentFolders,
     Histories,
     Rules,
+    Calendars,
 };
-inline constexpr int kTargetCount = 14;
+inline constexpr int kTargetCount = 15;
 
 inline const char* targetName(Target target) {
     switch (target) {
@@ -73,6 +74,8 @@ inline const char* targetName(Target target) {
             return "histories";
         case Target::Rules:
             return "rules";
+        case Target::Calendars:
+            return "calendars";
     }
     return "?";
 }
@@ -145,9 +148,11 @@ decltype(auto) withContainer(Target target, Containers& all, F&& f) {
         case Target::Histories:
             return f(project.histories);
         case Target::Rules:
+            return f(project.rules);
+        case Target::Calendars:
             break;
     }
-    return f(project.rules);
+    return f(project.calendars);
 }
 
 // The keyed collection behind a root, or the collection itself.

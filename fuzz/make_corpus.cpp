@@ -35,6 +35,7 @@ void pinRootIDs(SampleProject& project) {
     project.documentFolders.setID(pinnedID<CDocumentFolderID>(8));
     project.tasks.setID(pinnedID<CTaskID>(9));
     project.rules.setID(pinnedID<CRuleID>(10));
+    project.calendars.setID(pinnedID<CCalendarID>(11));
 }
 
 struct Sample {

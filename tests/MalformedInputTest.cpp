@@ -217,6 +217,7 @@ TEST(MalformedStrings, HugeLengthIsRefusedAtTheLength) {
         {Target::Issues, u"ISS- 100"},
         {Target::DocumentFolders, u"Structural drawings, block 0"},
         {Target::Rules, u"R 100"},
+        {Target::Calendars, u"Site calendar 0"},
     };
     for (const auto& [target, text] : firstTexts) {
         auto bytes = savedSample(target);

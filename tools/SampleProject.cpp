@@ -101,6 +101,49 @@ CRule makeRule(Maker& make, int number, int depth) {
     return rule;
 }
 
+// A site calendar: the default week with a half-day Saturday, the site's holidays, and a night
+// shift whose blocks are given out of order and overlapping, as a planner might type them.
+CCalendar makeCalendar(Maker& make, int number) {
+    CCalendar calendar;
+    calendar.setID(make.id<CCalendarID>());
+    calendar.setName(make.text(L"Site calendar", number));
+    const CCalendarDayTypeID nonWorking = calendar.getCalendarWeek().getDayTypeID(1);
+
+    CCalendarDayType halfDay;
+    halfDay.setID(make.id<CCalendarDayTypeID>());
+    halfDay.setDescription(L"Half day");
+    halfDay.setColor(CProjectColorRGB(0xA0C0E0));
+    halfDay.setTimeBlock(0,
+                         CProjectTimeOfDaySpan(CProjectTimeOfDay(7, 0), CProjectTimeOfDay(12, 0)));
+    calendar.addCalendarDayType(halfDay);
+    CCalendarWeek week = calendar.getCalendarWeek();
+    week.setDayTypeID(CCalendarWeek::getSize(), halfDay.getID());
+    calendar.setCalendarWeek(week);
+
+    for (const auto& [month, day] : {std::pair{1, 1}, {5, 1}, {12, 25}, {12, 26}})
+        (void)calendar.addCalendarException(
+            CCalendarException(nonWorking, CProjectDate::fromYMD(2026 + number % 2, month, day)),
+            -1);
+
+    CCalendar night;
+    night.setID(make.id<CCalendarID>());
+    night.setName(make.text(L"Night shift", number));
+    CCalendarDayType shift;
+    shift.setID(make.id<CCalendarDayTypeID>());
+    shift.setDescription(L"Night");
+    shift.setTimeBlock(0,
+                       CProjectTimeOfDaySpan(CProjectTimeOfDay(22, 0), CProjectTimeOfDay(24, 0)));
+    shift.setTimeBlock(1, CProjectTimeOfDaySpan(CProjectTimeOfDay(0, 0), CProjectTimeOfDay(4, 0)));
+    shift.setTimeBlock(2, CProjectTimeOfDaySpan(CProjectTimeOfDay(3, 30), CProjectTimeOfDay(6, 0)));
+    shift.validateTimeBlocks();
+    night.addCalendarDayType(shift);
+    CCalendarWeek nights = night.getCalendarWeek();
+    for (int day = 2; day <= 6; ++day) nights.setDayTypeID(day, shift.getID());
+    night.setCalendarWeek(nights);
+    calendar.addSubCalendar(night);
+    return calendar;
+}
+
 CResourceState makeResourceState(Maker& make, int number, bool withSubStates) {
     CResourceState state;
     state.setID(make.id<CResourceStateID>());
@@ -356,6 +399,8 @@ SampleProject SampleProject::build(int scale, std::uint64_t seed) {
     }
     for (int i = 0; i < (scale + 9) / 10; ++i)
         (void)project.rules.getArray().Add(makeRule(make, i, i % 2));
+    for (int i = 0; i < (scale + 49) / 50; ++i)
+        (void)project.calendars.getArray().Add(makeCalendar(make, i));
     for (int i = 0; i < (scale + 19) / 20; ++i) {
         CDocumentFolder folder;
         folder.setID(make.id<CDocumentFolderID>());
@@ -382,6 +427,7 @@ void SampleProject::Serialize(CZentrixArchive& ar) {
     issues.Serialize(ar);
     documentFolders.Serialize(ar);
     rules.Serialize(ar);
+    calendars.Serialize(ar);
     tasks.Serialize(ar);
     histories.Serialize(ar);
 }
@@ -391,7 +437,8 @@ bool SampleProject::operator==(const SampleProject& other) const {
            taskCategories == other.taskCategories && taskStates == other.taskStates &&
            resourceStates == other.resourceStates && risks == other.risks &&
            issues == other.issues && documentFolders == other.documentFolders &&
-           rules == other.rules && tasks == other.tasks && histories == other.histories;
+           rules == other.rules && calendars == other.calendars && tasks == other.tasks &&
+           histories == other.histories;
 }
 
 namespace {
@@ -457,6 +504,7 @@ std::vector<std::pair<std::string, int>> SampleProject::counts() const {
     counter.countAll(issues.getArray());
     counter.countAll(documentFolders.getArray());
     counter.countAll(rules.getArray());
+    counter.countAll(calendars.getArray());
     counter.countAll(tasks.getArray());
     counter.countAll(histories);
     return counts;

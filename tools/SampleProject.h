@@ -23,6 +23,7 @@ struct SampleProject {
     CIssueRoot issues;
     CDocumentFolderRoot documentFolders;
     CRuleRoot rules;
+    CCalendarRoot calendars;
     CTaskRoot tasks;
     CRSHistoryArray histories;
 
