@@ -27,12 +27,21 @@
 // The allocate and clear members may be private: describeFields, a member of the interface, takes
 // their addresses. Optional values that are plain values (not objects) are CHeapValue fields.
 //
+// Records whose layout changed over file versions say so in FieldOptions: `since` is the first
+// version that holds an entry, `before` the first that no longer does. An older layout that the
+// generic entries cannot express is one record-only entry,
+//   v.recordOnly("Histories", &IResource::serializeOldHistories, {.before = 367})
+// a member that reads or writes that part of the record itself. Only the archive record visits
+// it; copies, comparison, ID renewal, the dump and visitValues see the object's current entries
+// (listed beside it with the matching `since`) and ignore it.
+//
 // The visitors below walk that list for the archive record, comparison, identifier renewal and
 // the text dump; copying and initial values take the Fields struct whole. Values need only their
 // own Serialize (or archive operators), operator== and toDumpText. The order of the list is the
 // record layout: changing it changes the file format.
 #pragma once
 
+#include <limits>
 #include <string>
 #include <type_traits>
 #include <vector>
@@ -41,7 +50,12 @@
 #include "basetypes/DumpText.h"
 
 struct FieldOptions {
+    // The first file version that holds the entry.
     int since = 0;
+    // The first file version that no longer holds it.
+    int before = std::numeric_limits<int>::max();
+
+    bool appliesTo(int version) const { return since <= version && version < before; }
 };
 
 template <class I>
@@ -55,6 +69,8 @@ template <class W, class J>
 using WritableGetter = W (J::*)();
 template <class J>
 using Action = void (J::*)();
+template <class J>
+using RecordHook = void (J::*)(CZentrixArchive&);
 
 // Reaches the protected initialize() of a part's kind (IDescribed befriends it).
 struct Access {
@@ -83,9 +99,12 @@ struct FieldsOnly {
         static_cast<Self*>(this)->field(name, member);
     }
     template <class H, class J>
-    void optionalCollection(const char* name, Getter<H, J> get, Action<J>, Action<J>) {
+    void optionalCollection(const char* name, Getter<H, J> get, Action<J>, Action<J>,
+                            FieldOptions = {}) {
         static_cast<Self*>(this)->collection(name, get);
     }
+    template <class J>
+    void recordOnly(const char*, RecordHook<J>, FieldOptions = {}) {}
 };
 
 template <class I>
@@ -101,7 +120,7 @@ struct Serializer : FieldsOnly<Serializer<I>> {
 
     template <class T, class F>
     void field(const char* name, T F::*member, FieldOptions options = {}) {
-        if (version < options.since) return;
+        if (!options.appliesTo(version)) return;
         ar.setField(name);
         serializeValue(ar, values.*member);
     }
@@ -111,13 +130,20 @@ struct Serializer : FieldsOnly<Serializer<I>> {
         (object.*get)().Serialize(ar);
     }
     template <class H, class J>
-    void optionalCollection(const char* name, Getter<H, J> get, Action<J> allocate,
-                            Action<J> clear) {
+    void optionalCollection(const char* name, Getter<H, J> get, Action<J> allocate, Action<J> clear,
+                            FieldOptions options = {}) {
+        if (!options.appliesTo(version)) return;
         ar.setField(name);
         if (!presence((object.*get)().GetSize() > 0, allocate, clear)) return;
         (object.*get)().Serialize(ar);
         // A stored empty collection is not kept: absent and empty read alike.
         if (ar.IsLoading() && (object.*get)().GetSize() == 0) (object.*clear)();
+    }
+    template <class J>
+    void recordOnly(const char* name, RecordHook<J> serialize, FieldOptions options = {}) {
+        if (!options.appliesTo(version)) return;
+        ar.setField(name);
+        (object.*serialize)(ar);
     }
     template <class H, class W, class J>
     void part(const char* name, Getter<H, J>, WritableGetter<W, J> getWritable) {
@@ -159,7 +185,8 @@ struct CollectionCopier : FieldsOnly<CollectionCopier<I>> {
         (target.*get)().copyFrom((source.*get)());
     }
     template <class H, class J>
-    void optionalCollection(const char*, Getter<H, J> get, Action<J> allocate, Action<J> clear) {
+    void optionalCollection(const char*, Getter<H, J> get, Action<J> allocate, Action<J> clear,
+                            FieldOptions = {}) {
         (target.*clear)();
         const H from = (source.*get)();
         if (from.GetSize() == 0) return;
@@ -194,7 +221,8 @@ struct CollectionClearer : FieldsOnly<CollectionClearer<I>> {
         (object.*get)().copyFrom(H());
     }
     template <class H, class J>
-    void optionalCollection(const char*, Getter<H, J>, Action<J>, Action<J> clear) {
+    void optionalCollection(const char*, Getter<H, J>, Action<J>, Action<J> clear,
+                            FieldOptions = {}) {
         (object.*clear)();
     }
     template <class H, class W, class J>
@@ -227,7 +255,8 @@ struct Comparer : FieldsOnly<Comparer<I>> {
         if (equal && !((a.*get)() == (b.*get)())) equal = false;
     }
     template <class H, class J>
-    void optionalCollection(const char*, Getter<H, J> get, Action<J>, Action<J>) {
+    void optionalCollection(const char*, Getter<H, J> get, Action<J>, Action<J>,
+                            FieldOptions = {}) {
         if (equal && !sameElements((a.*get)(), (b.*get)())) equal = false;
     }
     template <class H, class W, class J>
@@ -268,9 +297,12 @@ struct IDGenerator {
         children.resort();
     }
     template <class H, class J>
-    void optionalCollection(const char* name, Getter<H, J> get, Action<J>, Action<J>) {
+    void optionalCollection(const char* name, Getter<H, J> get, Action<J>, Action<J>,
+                            FieldOptions = {}) {
         collection(name, get);
     }
+    template <class J>
+    void recordOnly(const char*, RecordHook<J>, FieldOptions = {}) {}
     template <class H, class W, class J>
     void part(const char*, Getter<H, J>, WritableGetter<W, J> getWritable) {
         (object.*getWritable)()->generateIDs();
@@ -346,8 +378,8 @@ struct ValueAdapter {
         visitor.children(name, (object.*get)());
     }
     template <class H, class J>
-    void optionalCollection(const char* name, Getter<H, J> get, Action<J> allocate,
-                            Action<J> clear) {
+    void optionalCollection(const char* name, Getter<H, J> get, Action<J> allocate, Action<J> clear,
+                            FieldOptions = {}) {
         visitor.optionalChildren(name, OptionalSlot<H, H, J>{object, get, get, allocate, clear});
     }
     template <class H, class W, class J>
@@ -357,6 +389,8 @@ struct ValueAdapter {
         else
             visitor.part(name, *(object.*getWritable)());
     }
+    template <class J>
+    void recordOnly(const char*, RecordHook<J>, FieldOptions = {}) {}
     template <class H, class W, class J>
     void optionalPart(const char* name, Getter<H, J> get, WritableGetter<W, J> getWritable,
                       Action<J> allocate, Action<J> clear) {

@@ -23,50 +23,6 @@ CString ITask::getComments() const {
     return text;
 }
 
-bool ITask::addUserFieldValue(const CUserFieldValue& value, int index) {
-    CHeapValue<CUserFieldValueArray>& values = fields().userFieldValues;
-    if (!values) {
-        if (index != 0 && index != -1) return false;
-        return values.ensure().addValue(value) >= 0;
-    }
-    if (index == -1) return values.getWritable()->addValue(value) >= 0;
-    // insertValue refuses an index outside 0..count and a user field that has a value already.
-    return values.getWritable()->insertValue(index, value);
-}
-
-bool ITask::changeUserFieldValue(const CUserFieldValue& value) {
-    CUserFieldValueArray* values = fields().userFieldValues.getWritable();
-    if (!values) return false;
-    const int i = values->findByID(value.getID());
-    if (i < 0) return false;
-    values->getWritableReference(i) = value;
-    return true;
-}
-
-bool ITask::removeUserFieldValue(const CUserFieldID& id) {
-    CUserFieldValueArray* values = fields().userFieldValues.getWritable();
-    if (!values) return false;
-    const int i = values->findByID(id);
-    if (i < 0) return false;
-    values->RemoveAt(i);
-    if (values->GetSize() == 0) removeAllUserFieldValues();
-    return true;
-}
-
-void ITask::setUserFieldValues(CUserFieldValueArray&& values) {
-    if (values.GetSize() == 0)
-        removeAllUserFieldValues();
-    else
-        fields().userFieldValues.set(std::move(values));
-}
-
-void ITask::setUserFieldValues(const CUserFieldValueArray& values) {
-    if (values.GetSize() == 0)
-        removeAllUserFieldValues();
-    else
-        fields().userFieldValues.set(values);
-}
-
 bool ITask::isMilestone() const {
     const TaskType type = getTaskType().getValue();
     return type == TaskType::StartMilestone || type == TaskType::FinishMilestone;

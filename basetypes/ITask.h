@@ -21,6 +21,7 @@
 #include "basetypes/CProjectTime.h"
 #include "basetypes/CTaskConstraint.h"
 #include "basetypes/CZentrixEnumeration.h"
+#include "basetypes/ClassificationAccess.h"
 #include "basetypes/IAssignedResource.h"
 #include "basetypes/IAssignedResourceGroup.h"
 #include "basetypes/IAssignedRisk.h"
@@ -40,7 +41,7 @@ using ITaskHandle = CWrapperHandle<ITask>;
 using ITaskWritableHandle = CWritableWrapperHandle<ITask>;
 using ITaskArrayHandle = CWrapperArrayHandle<ITask, CTaskID, 0>;
 
-class ITask : public IDescribed<ITask> {
+class ITask : public IDescribed<ITask>, public ClassificationAccess<ITask> {
 public:
     static constexpr const char* s_kindName = "Task";
     // The user recorded as author of notes made from comments: no real user wrote them.
@@ -325,40 +326,6 @@ public:
     // The texts of the notes the comment user wrote, in note order, one per line.
     CString getComments() const;
 
-    // Code values and document links (ID sets).
-    const CCodeValueIDArray& getAssignedCodeValues() const { return fields().assignedCodeValues; }
-    void setAssignedCodeValues(const CCodeValueIDArray& ids) { fields().assignedCodeValues = ids; }
-    int addCodeValue(const CCodeValueID& id) { return fields().assignedCodeValues.Add(id); }
-    bool insertCodeValue(const CCodeValueID& id, int index) {
-        return fields().assignedCodeValues.InsertAt(index, id);
-    }
-    bool removeCodeValue(const CCodeValueID& id) {
-        return fields().assignedCodeValues.removeByID(id);
-    }
-    void removeAllCodes() { fields().assignedCodeValues.RemoveAll(); }
-    const CDocumentFileIDArray& getDocumentFileIDs() const { return fields().documentFileIDs; }
-    int addDocumentFileID(const CDocumentFileID& id) { return fields().documentFileIDs.Add(id); }
-    bool insertDocumentFileID(const CDocumentFileID& id, int index) {
-        return fields().documentFileIDs.InsertAt(index, id);
-    }
-    bool removeDocumentFileID(const CDocumentFileID& id) {
-        return fields().documentFileIDs.removeByID(id);
-    }
-    void removeAllDocumentFileIDs() { fields().documentFileIDs.RemoveAll(); }
-
-    // User field values: null while the task has none.
-    const CUserFieldValueArray* getUserFieldValues() const {
-        return fields().userFieldValues.get();
-    }
-    // index -1 adds in key order; otherwise 0 <= index <= count (only 0 without values). False
-    // when the user field already has a value here.
-    bool addUserFieldValue(const CUserFieldValue& value, int index);
-    bool changeUserFieldValue(const CUserFieldValue& value);
-    bool removeUserFieldValue(const CUserFieldID& id);
-    void removeAllUserFieldValues() { fields().userFieldValues.reset(); }
-    void setUserFieldValues(CUserFieldValueArray&& values);
-    void setUserFieldValues(const CUserFieldValueArray& values);
-
     // The rules. A task may become a summary task unless it is a milestone and, as asked, it has
     // costs (withoutCosts), resource or group assignments (withoutAssignments) or assigned risks
     // (withoutRisks).
@@ -381,6 +348,7 @@ public:
 
 protected:
     friend IDescribed<ITask>;
+    friend ClassificationAccess<ITask>;
     virtual Fields& fields() = 0;
     virtual const Fields& fields() const = 0;
 

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "basetypes/CHeapValue.h"
 #include "basetypes/CProjectScalar.h"
 #include "basetypes/CProjectVariant.h"
 #include "basetypes/FieldVisitors.h"
@@ -48,3 +49,18 @@ struct CUserFieldValueIDGetter {
 
 using CUserFieldValueArray =
     CUniqueValueArray<CUserFieldValue, CUserFieldID, CUserFieldValueIDGetter>;
+
+// The rules of pointer-held user field values, shared by the kinds that hold them (tasks,
+// resources and resource groups). The pointer is null while there are no values.
+namespace userFieldValues {
+// index -1 adds in key order; otherwise 0 <= index <= count, and only 0 (or -1) while there are
+// no values. False when the user field already has a value here.
+bool add(CHeapValue<CUserFieldValueArray>& values, const CUserFieldValue& value, int index);
+// Replaces the stored value of the same user field; false when there is none.
+bool change(CHeapValue<CUserFieldValueArray>& values, const CUserFieldValue& value);
+// An emptied collection is freed.
+bool remove(CHeapValue<CUserFieldValueArray>& values, const CUserFieldID& id);
+// An empty source frees the collection.
+void set(CHeapValue<CUserFieldValueArray>& values, CUserFieldValueArray&& source);
+void set(CHeapValue<CUserFieldValueArray>& values, const CUserFieldValueArray& source);
+}  // namespace userFieldValues

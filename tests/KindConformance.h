@@ -81,6 +81,9 @@ public:
     void value(const char*, CProjectVariant& variant) {
         variant.setInteger(static_cast<std::int64_t>(m_random() % 100000) + 1);
     }
+    void value(const char*, CProjectStringArray& texts) {
+        (void)texts.Add(CString(L"Ref " + std::to_wstring(m_random() % 1000) + L" \u00e9"));
+    }
     template <class T>
     requires(std::is_arithmetic_v<T>) void value(const char*, T& number) {
         number = static_cast<T>(number + 1 + static_cast<T>(m_random() % 100));

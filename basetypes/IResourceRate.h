@@ -1,0 +1,63 @@
+// IResourceRate: what a resource costs from one effective date on: a use rate per day and the
+// costs that apply from that date. A rate owns its costs.
+//
+// Defaults of a new rate (initialize): ID unset, effective date the zero date, use rate per day
+// unset, no costs.
+#pragma once
+
+#include "basetypes/CProjectScalar.h"
+#include "basetypes/CProjectTime.h"
+#include "basetypes/ICost.h"
+#include "basetypes/IDescribed.h"
+#include "basetypes/TypedIDs.h"
+#include "store/ArrayHandles.h"
+
+class IResourceRate;
+using IResourceRateHandle = CWrapperHandle<IResourceRate>;
+using IResourceRateWritableHandle = CWritableWrapperHandle<IResourceRate>;
+using IResourceRateArrayHandle = CWrapperArrayHandle<IResourceRate, CResourceRateID, 0>;
+
+class IResourceRate : public IDescribed<IResourceRate> {
+public:
+    static constexpr const char* s_kindName = "ResourceRate";
+
+    struct Fields {
+        CResourceRateID id;
+        CProjectDate effectiveDate;
+        CProjectInt useRatePerDay;
+    };
+    template <class V>
+    static void describeFields(V& v) {
+        v.id("ID", &Fields::id);
+        v.field("EffectiveDate", &Fields::effectiveDate);
+        v.field("UseRatePerDay", &Fields::useRatePerDay);
+        v.collection("Costs", &IResourceRate::getCosts);
+    }
+
+    const CResourceRateID& getID() const { return fields().id; }
+    void setID(const CResourceRateID& id) { fields().id = id; }
+    const CProjectDate& getEffectiveDate() const { return fields().effectiveDate; }
+    void setEffectiveDate(const CProjectDate& date) { fields().effectiveDate = date; }
+    // The plain number; 0 while the rate is unset.
+    int getUseRatePerDay() const { return fields().useRatePerDay.getValue(); }
+    void setUseRatePerDay(int rate) { fields().useRatePerDay = rate; }
+
+    // Costs (embedded).
+    virtual ICostArrayHandle getCosts() const = 0;
+    // Replaces the costs with copies of what the handle yields.
+    virtual void setCosts(const ICostArrayHandle& costs) = 0;
+    // Position of the stored copy, or -1 when a cost with that ID is present.
+    virtual int addCost(const ICost& cost) = 0;
+    // False for an index outside 0..count or an ID already present.
+    virtual bool insertCost(const ICost& cost, int index) = 0;
+    virtual bool removeCost(const CCostID& id) = 0;
+    virtual void removeAllCosts() = 0;
+    // Overwrites the stored cost with cost's ID; false when there is none.
+    virtual bool changeCost(const ICost& cost) = 0;
+    int numberOfCosts() const { return getCosts().GetSize(); }
+
+protected:
+    friend IDescribed<IResourceRate>;
+    virtual Fields& fields() = 0;
+    virtual const Fields& fields() const = 0;
+};

@@ -1,0 +1,56 @@
+// CResourceGroup: a stored resource group (package). It owns its notes, which exist only while
+// there are some. A new group receives a fresh ID when it is built, so a group made and added in
+// one step needs no further set-up; copies take the other group's ID along with everything else.
+#pragma once
+
+#include "basetypes/IResourceGroup.h"
+#include "records/CNote.h"
+#include "store/ArrayHandles.h"
+#include "store/COptionalObjectArray.h"
+#include "store/CUniqueObjectPointerArray.h"
+
+class CResourceGroup : public CStored<CResourceGroup, IResourceGroup> {
+public:
+    // Tells generic code (the conformance suite) that two new groups are never equal.
+    static constexpr bool s_newObjectsHaveFreshIdentity = true;
+
+    // Defaults first: initialize() would reset the fresh ID.
+    CResourceGroup() {
+        initialize();
+        generateIDs();
+    }
+    CResourceGroup(const CResourceGroup& other) : CStored() { copyFrom(other); }
+    CResourceGroup& operator=(const CResourceGroup& other) {
+        copyFrom(other);
+        return *this;
+    }
+    CResourceGroup& operator=(const IResourceGroup& other) {
+        copyFrom(other);
+        return *this;
+    }
+    ~CResourceGroup() override = default;
+
+    INoteArrayHandle getNotes() const override { return m_notes.handle(); }
+    void setNotes(const INoteArrayHandle& notes) override { m_notes.set(notes); }
+    int addNote(const INote& note) override { return m_notes.add(note); }
+    bool insertNote(const INote& note, int index) override { return m_notes.insert(note, index); }
+    bool changeNote(const INote& note) override { return m_notes.change(note); }
+    bool removeNote(const CNoteID& id) override { return m_notes.remove(id); }
+    void removeAllNotes() override { m_notes.reset(); }
+
+private:
+    void allocateNotes() override { m_notes.ensure(); }
+
+    COptionalObjectArray<INote, CNote, CNoteID, 1> m_notes;
+};
+
+using CResourceGroupArray =
+    CUniqueObjectPointerArray<IResourceGroup, CResourceGroup, CResourceGroupID>;
+using CResourceGroupHandle = CBasicHandle<IResourceGroup, CResourceGroup>;
+using CResourceGroupWritableHandle = CWritableBasicHandle<IResourceGroup, CResourceGroup>;
+using CResourceGroupArrayHandle =
+    CBasicArrayHandle<IResourceGroup, CResourceGroup, CResourceGroupID, 0>;
+template <>
+struct ConcreteKind<IResourceGroup> {
+    using type = CResourceGroup;
+};
