@@ -1,0 +1,81 @@
+// CProjectBaseline: the stored baseline and the task records it owns.
+//
+// Baselining a whole project asks for the record of a task, and of each of its successors, once
+// per task, so lookups by task ID must not cost more as the baseline grows. Beside the keyed
+// collection the baseline therefore keeps a hash index from task ID to record, and adds records
+// without maintaining the collection's ordered index, which would cost a shift of the whole index
+// per record. The collection sorts itself when a lookup through getBaselinedTasks() needs it (once
+// per batch of additions) and when it is saved.
+//
+// Whatever replaces the collection through the handle getBaselinedTasks() returns (copyFrom,
+// loading, resort) makes the baseline rebuild its index before its next lookup. As with the
+// collection's own index, a record whose ID is changed in place is found under its new ID only
+// after resort().
+//
+// Not safe for concurrent use: even const lookups may rebuild the index.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <unordered_map>
+
+#include "basetypes/IProjectBaseline.h"
+#include "schedule/CTaskBaselineData.h"
+#include "store/ArrayHandles.h"
+#include "store/CUniqueObjectPointerArray.h"
+
+class CProjectBaseline : public CStored<CProjectBaseline, IProjectBaseline> {
+public:
+    CProjectBaseline() { initialize(); }
+    CProjectBaseline(const CProjectBaseline& other) : CProjectBaseline() { copyFrom(other); }
+    CProjectBaseline& operator=(const CProjectBaseline& other) {
+        copyFrom(other);
+        return *this;
+    }
+    ~CProjectBaseline() override;
+
+    ITaskBaselineDataArrayHandle getBaselinedTasks() const override;
+    ITaskBaselineDataWritableHandle findBaselinedTask(const CTaskID& id) const override;
+
+    void baselineTask(const ITask& task, const IProjectAccessor* accessor,
+                      bool scheduledDates) override;
+    void unBaselineTask(const ITask& task) override;
+    [[nodiscard]] bool removeTaskFromProjectBaseline(const CTaskID& id) override;
+    [[nodiscard]] bool insertTaskIntoProjectBaseline(const ITaskBaselineData& data,
+                                                     int index) override;
+
+private:
+    class TasksHandle;
+
+    struct KeyHash {
+        std::size_t operator()(const IDKey& key) const {
+            // IDs are random GUIDs; mixing both words is plenty.
+            return static_cast<std::size_t>(key.hi ^ (key.lo * 0x9E3779B97F4A7C15ULL));
+        }
+    };
+
+    // The record with this ID, or null; rebuilds the index first when it is stale.
+    CTaskBaselineData* findRecord(const CTaskID& id) const;
+    // Takes ownership of the record and stores it at index; false (record freed) when refused.
+    bool adopt(std::unique_ptr<CTaskBaselineData> record, int index);
+    // Replaces the records with copies of the source's, skipping null entries and repeated IDs.
+    void replaceRecords(const ITaskBaselineDataArrayHandle& source);
+    void forgetIndex() const { m_indexCurrent = false; }
+    void rebuildIndex() const;
+
+    CTaskBaselineDataArray m_tasks;
+    mutable std::unordered_map<IDKey, CTaskBaselineData*, KeyHash> m_index;
+    mutable bool m_indexCurrent = true;
+};
+
+using CProjectBaselineArray =
+    CUniqueObjectPointerArray<IProjectBaseline, CProjectBaseline, CProjectBaselineID>;
+using CProjectBaselineHandle = CBasicHandle<IProjectBaseline, CProjectBaseline>;
+using CProjectBaselineWritableHandle = CWritableBasicHandle<IProjectBaseline, CProjectBaseline>;
+using CProjectBaselineArrayHandle =
+    CBasicArrayHandle<IProjectBaseline, CProjectBaseline, CProjectBaselineID, 0>;
+template <>
+struct ConcreteKind<IProjectBaseline> {
+    using type = CProjectBaseline;
+};
