@@ -41,8 +41,11 @@ enum class Target : std::uint8_t {
     Histories,
     Rules,
     Calendars,
+    Resources,
+    ResourceGroups,
+    Baselines,
 };
-inline constexpr int kTargetCount = 15;
+inline constexpr int kTargetCount = 18;
 
 inline const char* targetName(Target target) {
     switch (target) {
@@ -76,6 +79,12 @@ inline const char* targetName(Target target) {
             return "rules";
         case Target::Calendars:
             return "calendars";
+        case Target::Resources:
+            return "resources";
+        case Target::ResourceGroups:
+            return "resource-groups";
+        case Target::Baselines:
+            return "baselines";
     }
     return "?";
 }
@@ -93,11 +102,14 @@ struct Containers {
     CLinkArray links;
     CCostArray costs;
     CTaskReportArray taskReports;
+    CRSHistoryArray histories;
 
     Containers() = default;
-    // The project, with every link, cost and report of its tasks copied into the bare collections.
+    // The project, with every link, cost and report of its tasks and every history of its
+    // resources copied into the bare collections.
     explicit Containers(SampleProject sample) : project(std::move(sample)) {
         collect(project.tasks.get());
+        collect(project.resources.get());
     }
 
 private:
@@ -108,6 +120,13 @@ private:
             append(costs, task->getCosts());
             append(taskReports, task->getTaskReports());
             collect(task->getSubTasks());
+        }
+    }
+    void collect(const IResourceArrayHandle& resources) {
+        for (int i = 0; i < resources.GetSize(); ++i) {
+            const IResourceHandle resource = resources.getConstReference(i);
+            append(histories, resource->getHistories());
+            collect(resource->getSubResources());
         }
     }
     template <class Array, class Handle>
@@ -146,13 +165,19 @@ decltype(auto) withContainer(Target target, Containers& all, F&& f) {
         case Target::DocumentFolders:
             return f(project.documentFolders);
         case Target::Histories:
-            return f(project.histories);
+            return f(all.histories);
         case Target::Rules:
             return f(project.rules);
         case Target::Calendars:
+            return f(project.calendars);
+        case Target::Resources:
+            return f(project.resources);
+        case Target::ResourceGroups:
+            return f(project.resourceGroups);
+        case Target::Baselines:
             break;
     }
-    return f(project.calendars);
+    return f(project.baselines);
 }
 
 // The keyed collection behind a root, or the collection itself.

@@ -36,6 +36,9 @@ void pinRootIDs(SampleProject& project) {
     project.tasks.setID(pinnedID<CTaskID>(9));
     project.rules.setID(pinnedID<CRuleID>(10));
     project.calendars.setID(pinnedID<CCalendarID>(11));
+    project.resources.setID(pinnedID<CResourceID>(12));
+    project.resourceGroups.setID(pinnedID<CResourceGroupID>(13));
+    project.baselines.setID(pinnedID<CProjectBaselineID>(14));
 }
 
 struct Sample {

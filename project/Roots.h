@@ -9,6 +9,9 @@
 #include "records/CRisk.h"
 #include "schedule/CCalendar.h"
 #include "schedule/CCode.h"
+#include "schedule/CProjectBaseline.h"
+#include "schedule/CResource.h"
+#include "schedule/CResourceGroup.h"
 #include "schedule/CResourceState.h"
 #include "schedule/CRule.h"
 #include "schedule/CTask.h"
@@ -72,3 +75,20 @@ using ICalendarRoot = IObjectRoot<ICalendar, CCalendarID>;
 using CCalendarRoot = CObjectRoot<ICalendar, CCalendar, CCalendarID>;
 using CCalendarRootHandle = CBasicHandle<ICalendarRoot, CCalendarRoot>;
 using CCalendarRootWritableHandle = CWritableBasicHandle<ICalendarRoot, CCalendarRoot>;
+
+using IResourceRoot = IObjectRoot<IResource, CResourceID>;
+using CResourceRoot = CObjectRoot<IResource, CResource, CResourceID>;
+using CResourceRootHandle = CBasicHandle<IResourceRoot, CResourceRoot>;
+using CResourceRootWritableHandle = CWritableBasicHandle<IResourceRoot, CResourceRoot>;
+
+using IResourceGroupRoot = IObjectRoot<IResourceGroup, CResourceGroupID>;
+using CResourceGroupRoot = CObjectRoot<IResourceGroup, CResourceGroup, CResourceGroupID>;
+using CResourceGroupRootHandle = CBasicHandle<IResourceGroupRoot, CResourceGroupRoot>;
+using CResourceGroupRootWritableHandle =
+    CWritableBasicHandle<IResourceGroupRoot, CResourceGroupRoot>;
+
+using IProjectBaselineRoot = IObjectRoot<IProjectBaseline, CProjectBaselineID>;
+using CProjectBaselineRoot = CObjectRoot<IProjectBaseline, CProjectBaseline, CProjectBaselineID>;
+using CProjectBaselineRootHandle = CBasicHandle<IProjectBaselineRoot, CProjectBaselineRoot>;
+using CProjectBaselineRootWritableHandle =
+    CWritableBasicHandle<IProjectBaselineRoot, CProjectBaselineRoot>;

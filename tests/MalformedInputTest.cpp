@@ -218,6 +218,9 @@ TEST(MalformedStrings, HugeLengthIsRefusedAtTheLength) {
         {Target::DocumentFolders, u"Structural drawings, block 0"},
         {Target::Rules, u"R 100"},
         {Target::Calendars, u"Site calendar 0"},
+        {Target::Resources, u"RES- 100"},
+        {Target::ResourceGroups, u"Work package 0"},
+        {Target::Baselines, u"Contract baseline"},
     };
     for (const auto& [target, text] : firstTexts) {
         auto bytes = savedSample(target);

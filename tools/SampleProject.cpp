@@ -1,5 +1,7 @@
 #include "SampleProject.h"
 
+#include "SampleCalculation.h"
+
 #include <algorithm>
 #include <random>
 
@@ -144,6 +146,108 @@ CCalendar makeCalendar(Maker& make, int number) {
     return calendar;
 }
 
+// The history of one resource state: five inspections, added out of time order.
+CRSHistory makeHistory(Maker& make, const std::vector<CResourceStateID>& states, int number) {
+    CRSHistory history;
+    history.setID(states[static_cast<std::size_t>(number) % states.size()]);
+    history.setGroupID(states.front());
+    for (int k = 0; k < 5; ++k) {
+        CRSHistoryItem item;
+        item.setID(make.id<CResourceStateHistoryItemID>());
+        // Added out of time order: the history sorts them.
+        item.setTime(CProjectTime(1'767'254'400'000LL + 86'400'000LL * ((k * 3) % 5)));
+        item.setRecordTime(CProjectTime(1'767'254'400'000LL));
+        item.setStatusID(states[static_cast<std::size_t>(number + k) % states.size()]);
+        item.setCritical(k == 4);
+        item.setUserID(make.id<CUserID>());
+        item.setNote(make.text(L"Inspected on site, shift", k));
+        (void)history.Add(item);
+    }
+    return history;
+}
+
+CResourceRate makeRate(Maker& make, int number, int year) {
+    CResourceRate rate;
+    rate.setID(make.id<CResourceRateID>());
+    rate.setEffectiveDate(CProjectDate::fromYMD(year, 1, 1));
+    rate.setUseRatePerDay(8);
+    for (int c = 0; c < 2; ++c) (void)rate.addCost(makeCost(make, number * 2 + c));
+    return rate;
+}
+
+// A crew, machine, supply or area with its rates for two years, the history of one resource
+// state, a site calendar and a rule; every other one has a member of its own (a sub-resource).
+CResource makeResource(Maker& make, int number, const SampleProject& project,
+                       const std::vector<CResourceStateID>& states) {
+    static constexpr const wchar_t* names[] = {L"Concrete crew", L"Tower crane", L"Ready-mix",
+                                               L"Laydown area", L"Steel fixers"};
+    static constexpr ResourceType types[] = {ResourceType::Labour, ResourceType::Equipment,
+                                             ResourceType::Material, ResourceType::Space,
+                                             ResourceType::Labour};
+    CResource resource;
+    resource.setID(make.id<CResourceID>());
+    resource.setName(make.text(names[number % 5], number));
+    resource.setResourceCode(make.text(L"RES-", 100 + number));
+    resource.setType(types[number % 5]);
+    resource.setResourceUnitType(ResourceUnitType::CubicMetre);
+    resource.setResourceUtilizationLimit(1.0 + number % 3);
+    resource.setUnitsOfWorkspaceRequiredByOneUnit(DistanceUnitType::SquareMetre);
+    resource.setValueOfWorkspaceRequiredByOneUnit(12.0);
+    resource.setLeadTime(CProjectDuration(86'400'000LL * (number % 4)));
+    resource.setPresentationColor(0x3080C0UL + static_cast<unsigned long>(number));
+    resource.setRenewableResource(number % 5 != 2);
+    (void)resource.addSupplierReference(make.text(L"PO-", 4000 + number));
+    const auto& calendars = project.calendars.getArray();
+    if (calendars.GetSize() > 0)
+        resource.setCalendarID(CCalendarID(calendars.getID(number % calendars.GetSize())));
+    const auto& rules = project.rules.getArray();
+    if (rules.GetSize() > 0) resource.setRuleID(CRuleID(rules.getID(number % rules.GetSize())));
+    for (int r = 0; r < 2; ++r)
+        (void)resource.addResourceRate(makeRate(make, number * 2 + r, 2026 + r), -1);
+    if (!states.empty()) (void)resource.addHistory(makeHistory(make, states, number), -1);
+    if (number % 2 == 0) {
+        CResource member;
+        member.setID(make.id<CResourceID>());
+        member.setName(make.text(L"Operator", number));
+        member.setType(ResourceType::Labour);
+        (void)member.addResourceRate(makeRate(make, 5000 + number, 2026), -1);
+        (void)resource.addSubResource(member);
+    }
+    if (number % 5 == 0)
+        (void)resource.addNote(makeNote(make, L"Certified for work at height", number));
+    const auto& fields = project.userFields.getArray();
+    if (fields.GetSize() > 0) {
+        CProjectVariant value;
+        value.setInteger(number);
+        (void)resource.addUserFieldValue(
+            CUserFieldValue(fields.getConstReference(number % fields.GetSize()).getID(), value),
+            -1);
+    }
+    return resource;
+}
+
+// A work package of five consecutive resources with its responsible people.
+CResourceGroup makeResourceGroup(Maker& make, int number, const SampleProject& project) {
+    CResourceGroup group;
+    group.setID(make.id<CResourceGroupID>());
+    group.setName(make.text(L"Work package", number));
+    group.setResourceGroupCode(make.text(L"WP-", 10 + number));
+    group.setType(static_cast<PackageType>(number % CPackageType::s_count));
+    group.setStatus(static_cast<PackageStatus>(number % CPackageStatus::s_count));
+    group.setContractorID(make.id<CCompanyID>());
+    const auto& resources = project.resources.getArray();
+    if (resources.GetSize() > 0) {
+        for (int m = 0; m < 5; ++m)
+            (void)group.addToResourceGroup(
+                CResourceID(resources.getID((number * 5 + m) % resources.GetSize())));
+        group.setForemanID(CResourceID(resources.getID((number * 5) % resources.GetSize())));
+        group.setPlannerID(CResourceID(resources.getID((number * 5 + 1) % resources.GetSize())));
+    }
+    if (number % 2 == 0)
+        (void)group.addNote(makeNote(make, L"Weekly coordination on Tuesdays", number));
+    return group;
+}
+
 CResourceState makeResourceState(Maker& make, int number, bool withSubStates) {
     CResourceState state;
     state.setID(make.id<CResourceStateID>());
@@ -204,7 +308,10 @@ CTask makeActivity(Maker& make, int number, const SampleProject& project,
     CAssignedResource crew;
     crew.setID(make.id<CAssignedResourceID>());
     CAssignedResourceParameters crewParameters;
-    crewParameters.setResourceID(make.id<CResourceID>());
+    const auto& resources = project.resources.getArray();
+    crewParameters.setResourceID(resources.GetSize() > 0
+                                     ? CResourceID(resources.getID(number % resources.GetSize()))
+                                     : make.id<CResourceID>());
     crewParameters.setUnitsPerTime(4.0);
     crew.setParameters(crewParameters);
     if (number % 4 == 1) {
@@ -217,14 +324,16 @@ CTask makeActivity(Maker& make, int number, const SampleProject& project,
         crew.setMotionSimulationFinish(0.9);
     }
     (void)task.addAssignedResource(crew);
-    if (number % 5 == 0) {
+    const auto& packages = project.resourceGroups.getArray();
+    if (number % 5 == 0 && packages.GetSize() > 0) {
+        const IResourceGroup& package = packages.getConstReference(number % packages.GetSize());
         CAssignedResourceGroup group;
         group.setID(make.id<CAssignedResourceGroupID>());
-        group.setGroupID(make.id<CResourceGroupID>());
+        group.setGroupID(package.getID());
         CAssignedResourceParametersArray members;
-        for (int m = 0; m < 2; ++m) {
+        for (int m = 0; m < std::min(2, package.getResourceIDs().GetSize()); ++m) {
             CAssignedResourceParameters member;
-            member.setResourceID(make.id<CResourceID>());
+            member.setResourceID(package.getResourceIDs().getConstReference(m));
             member.setQuantity(1.0 + m);
             (void)members.addValue(member);
         }
@@ -325,24 +434,14 @@ SampleProject SampleProject::build(int scale, std::uint64_t seed) {
         stateIDs.push_back(state.getID());
         (void)project.resourceStates.getArray().Add(state);
     }
-    for (int i = 0; i < (scale + 3) / 4; ++i) {
-        CRSHistory history;
-        history.setID(stateIDs[static_cast<std::size_t>(i)]);
-        history.setGroupID(stateIDs.front());
-        for (int k = 0; k < 5; ++k) {
-            CRSHistoryItem item;
-            item.setID(make.id<CResourceStateHistoryItemID>());
-            // Added out of time order: the history sorts them.
-            item.setTime(CProjectTime(1'767'254'400'000LL + 86'400'000LL * ((k * 3) % 5)));
-            item.setRecordTime(CProjectTime(1'767'254'400'000LL));
-            item.setStatusID(stateIDs[static_cast<std::size_t>((i + k) % stateIDs.size())]);
-            item.setCritical(k == 4);
-            item.setUserID(make.id<CUserID>());
-            item.setNote(make.text(L"Inspected on site, shift", k));
-            (void)history.Add(item);
-        }
-        (void)project.histories.Add(history);
-    }
+    for (int i = 0; i < (scale + 49) / 50; ++i)
+        (void)project.calendars.getArray().Add(makeCalendar(make, i));
+    for (int i = 0; i < (scale + 9) / 10; ++i)
+        (void)project.rules.getArray().Add(makeRule(make, i, i % 2));
+    for (int i = 0; i < (scale + 3) / 4; ++i)
+        (void)project.resources.getArray().Add(makeResource(make, i, project, stateIDs));
+    for (int i = 0; i < (scale + 19) / 20; ++i)
+        (void)project.resourceGroups.getArray().Add(makeResourceGroup(make, i, project));
     for (int i = 0; i < (scale + 4) / 5; ++i)
         (void)project.risks.getArray().Add(makeRisk(make, i, i % 3));
 
@@ -373,6 +472,22 @@ SampleProject SampleProject::build(int scale, std::uint64_t seed) {
     }
     closePhase();
 
+    // Two baselines of the schedule as the calculation sees it on the data date: one from the
+    // tasks' own dates, one from the critical path's scheduled dates.
+    const SampleCalculation calculation(project.tasks.getArray(),
+                                        CProjectTime(1'767'254'400'000LL + 60 * 86'400'000LL));
+    for (int b = 0; b < 2; ++b) {
+        CProjectBaseline baseline;
+        baseline.setID(make.id<CProjectBaselineID>());
+        baseline.setName(b == 0 ? L"Contract baseline" : L"Critical path baseline");
+        baseline.setColor(CProjectColorRGB(b == 0 ? 0x2040A0 : 0xA04020));
+        baseline.setCreationTime(CProjectTime(1'767'254'400'000LL + b * 86'400'000LL));
+        baseline.setOriginatingUser(L"Site planner");
+        for (int t = 0; t < calculation.taskCount(); ++t)
+            baseline.baselineTask(calculation.task(t), &calculation, b == 1);
+        (void)project.baselines.getArray().Add(baseline);
+    }
+
     for (int i = 0; i < (scale + 4) / 5; ++i) {
         CIssue issue;
         issue.setID(make.id<CIssueID>());
@@ -397,10 +512,6 @@ SampleProject SampleProject::build(int scale, std::uint64_t seed) {
         }
         (void)project.issues.getArray().Add(issue);
     }
-    for (int i = 0; i < (scale + 9) / 10; ++i)
-        (void)project.rules.getArray().Add(makeRule(make, i, i % 2));
-    for (int i = 0; i < (scale + 49) / 50; ++i)
-        (void)project.calendars.getArray().Add(makeCalendar(make, i));
     for (int i = 0; i < (scale + 19) / 20; ++i) {
         CDocumentFolder folder;
         folder.setID(make.id<CDocumentFolderID>());
@@ -428,8 +539,10 @@ void SampleProject::Serialize(CZentrixArchive& ar) {
     documentFolders.Serialize(ar);
     rules.Serialize(ar);
     calendars.Serialize(ar);
+    resources.Serialize(ar);
+    resourceGroups.Serialize(ar);
     tasks.Serialize(ar);
-    histories.Serialize(ar);
+    baselines.Serialize(ar);
 }
 
 bool SampleProject::operator==(const SampleProject& other) const {
@@ -437,8 +550,9 @@ bool SampleProject::operator==(const SampleProject& other) const {
            taskCategories == other.taskCategories && taskStates == other.taskStates &&
            resourceStates == other.resourceStates && risks == other.risks &&
            issues == other.issues && documentFolders == other.documentFolders &&
-           rules == other.rules && calendars == other.calendars && tasks == other.tasks &&
-           histories == other.histories;
+           rules == other.rules && calendars == other.calendars && resources == other.resources &&
+           resourceGroups == other.resourceGroups && tasks == other.tasks &&
+           baselines == other.baselines;
 }
 
 namespace {
@@ -505,7 +619,9 @@ std::vector<std::pair<std::string, int>> SampleProject::counts() const {
     counter.countAll(documentFolders.getArray());
     counter.countAll(rules.getArray());
     counter.countAll(calendars.getArray());
+    counter.countAll(resources.getArray());
+    counter.countAll(resourceGroups.getArray());
     counter.countAll(tasks.getArray());
-    counter.countAll(histories);
+    counter.countAll(baselines.getArray());
     return counts;
 }

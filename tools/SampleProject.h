@@ -1,8 +1,7 @@
 // SampleProject: a small but complete project built from every kind the store has, for the
 // zxstore demo, the fuzzing seeds, tests and benchmarks.
 //
-// The project's file is the roots' records in a fixed order, followed by the resource-state
-// histories (which will belong to resources once those exist). Everything is built reproducibly
+// The project's file is the roots' records in a fixed order. Everything is built reproducibly
 // from a seed: the same scale and seed give the same bytes.
 #pragma once
 
@@ -24,12 +23,15 @@ struct SampleProject {
     CDocumentFolderRoot documentFolders;
     CRuleRoot rules;
     CCalendarRoot calendars;
+    CResourceRoot resources;
+    CResourceGroupRoot resourceGroups;
     CTaskRoot tasks;
-    CRSHistoryArray histories;
+    CProjectBaselineRoot baselines;
 
     // Builds `scale` objects of the reference kinds and a work breakdown of `scale` activities
-    // (in phases of four zones of ten), with states, histories, risks, issues and documents in
-    // proportion, reproducibly from the seed.
+    // (in phases of four zones of ten), with states, calendars, rules, resources and their
+    // histories, packages, risks, issues and documents in proportion, and two baselines of the
+    // schedule captured from the built-in calculation, reproducibly from the seed.
     static SampleProject build(int scale, std::uint64_t seed);
 
     void Serialize(CZentrixArchive& ar);
