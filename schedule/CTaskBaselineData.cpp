@@ -70,6 +70,11 @@ void CTaskBaselineData::storeBaselineData(IProjectBaseline& baseline, const ITas
     f.onCriticalPath = critical || onLongestPath;
 
     const TaskStatus status = task.getStatus().getValue();
+    const auto currentDatesFromTasks = [&] {
+        f.startTime = tasks.getStartTime(id);
+        f.finishTime = tasks.getFinishTime(id);
+        f.duration = tasks.getDuration(id);
+    };
     if (scheduledDates) {
         f.plannedStartTime = criticalPath.getScheduledStart(task);
         f.plannedFinishTime = criticalPath.getScheduledFinish(task);
@@ -80,9 +85,7 @@ void CTaskBaselineData::storeBaselineData(IProjectBaseline& baseline, const ITas
             f.finishTime = f.plannedFinishTime;
             f.duration = f.plannedDuration;
         } else {
-            f.startTime = tasks.getStartTime(id);
-            f.finishTime = tasks.getFinishTime(id);
-            f.duration = tasks.getDuration(id);
+            currentDatesFromTasks();
         }
         f.minimalDuration.unset();
         f.maximalDuration.unset();
@@ -92,9 +95,7 @@ void CTaskBaselineData::storeBaselineData(IProjectBaseline& baseline, const ITas
         f.plannedStartTime = tasks.getPlannedStartTime(id);
         f.plannedFinishTime = tasks.getPlannedFinishTime(id);
         f.plannedDuration = tasks.getPlannedDuration(id);
-        f.startTime = tasks.getStartTime(id);
-        f.finishTime = tasks.getFinishTime(id);
-        f.duration = tasks.getDuration(id);
+        currentDatesFromTasks();
         f.minimalDuration = task.getMinimalDuration();
         f.maximalDuration = task.getMaximalDuration();
         f.minimalRemainingDuration = task.getMinimalRemainingDuration();
