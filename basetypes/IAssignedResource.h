@@ -7,6 +7,7 @@
 #include "basetypes/CAssignedResourceParameters.h"
 #include "basetypes/IAssignmentPart.h"
 #include "basetypes/IDescribed.h"
+#include "basetypes/KindTemplates.h"
 #include "basetypes/TypedIDs.h"
 #include "store/ArrayHandles.h"
 
@@ -49,3 +50,4 @@ protected:
 using IAssignedResourceHandle = CWrapperHandle<IAssignedResource>;
 using IAssignedResourceWritableHandle = CWritableWrapperHandle<IAssignedResource>;
 using IAssignedResourceArrayHandle = CWrapperArrayHandle<IAssignedResource, CAssignedResourceID, 0>;
+ZX_DECLARE_INTERFACE(IAssignedResource, CAssignedResourceID, 0);

@@ -11,6 +11,7 @@
 #include "basetypes/CAssignedResourceParameters.h"
 #include "basetypes/IAssignmentPart.h"
 #include "basetypes/IDescribed.h"
+#include "basetypes/KindTemplates.h"
 #include "basetypes/TypedIDs.h"
 #include "store/ArrayHandles.h"
 
@@ -62,3 +63,4 @@ using IAssignedResourceGroupHandle = CWrapperHandle<IAssignedResourceGroup>;
 using IAssignedResourceGroupWritableHandle = CWritableWrapperHandle<IAssignedResourceGroup>;
 using IAssignedResourceGroupArrayHandle =
     CWrapperArrayHandle<IAssignedResourceGroup, CAssignedResourceGroupID, 0>;
+ZX_DECLARE_INTERFACE(IAssignedResourceGroup, CAssignedResourceGroupID, 0);

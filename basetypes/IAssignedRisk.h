@@ -14,6 +14,7 @@
 #include "basetypes/CZentrixEnumeration.h"
 #include "basetypes/ICost.h"
 #include "basetypes/IDescribed.h"
+#include "basetypes/KindTemplates.h"
 #include "basetypes/TypedIDs.h"
 #include "store/ArrayHandles.h"
 
@@ -83,3 +84,4 @@ protected:
 using IAssignedRiskHandle = CWrapperHandle<IAssignedRisk>;
 using IAssignedRiskWritableHandle = CWritableWrapperHandle<IAssignedRisk>;
 using IAssignedRiskArrayHandle = CWrapperArrayHandle<IAssignedRisk, CAssignedRiskID, 0>;
+ZX_DECLARE_INTERFACE(IAssignedRisk, CAssignedRiskID, 0);

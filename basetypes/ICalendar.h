@@ -20,6 +20,7 @@
 #include "basetypes/FieldVisitors.h"
 #include "basetypes/ICalendarDayType.h"
 #include "basetypes/IDescribed.h"
+#include "basetypes/KindTemplates.h"
 #include "basetypes/TypedIDs.h"
 #include "store/ArrayHandles.h"
 #include "store/CUniqueValueArray.h"
@@ -108,6 +109,7 @@ class ICalendar;
 using ICalendarHandle = CWrapperHandle<ICalendar>;
 using ICalendarWritableHandle = CWritableWrapperHandle<ICalendar>;
 using ICalendarArrayHandle = CWrapperArrayHandle<ICalendar, CCalendarID, 0>;
+ZX_DECLARE_INTERFACE(ICalendar, CCalendarID, 0);
 
 class ICalendar : public IDescribed<ICalendar> {
 public:

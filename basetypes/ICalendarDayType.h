@@ -20,6 +20,7 @@
 #include "basetypes/CZentrixEnumeration.h"
 #include "basetypes/FieldVisitors.h"
 #include "basetypes/IDescribed.h"
+#include "basetypes/KindTemplates.h"
 #include "basetypes/TypedIDs.h"
 #include "project/CProjectConstants.h"
 #include "store/ArrayHandles.h"
@@ -130,6 +131,7 @@ class ICalendarDayType;
 using ICalendarDayTypeHandle = CWrapperHandle<ICalendarDayType>;
 using ICalendarDayTypeWritableHandle = CWritableWrapperHandle<ICalendarDayType>;
 using ICalendarDayTypeArrayHandle = CWrapperArrayHandle<ICalendarDayType, CCalendarDayTypeID, 0>;
+ZX_DECLARE_INTERFACE(ICalendarDayType, CCalendarDayTypeID, 0);
 
 class ICalendarDayType : public IDescribed<ICalendarDayType> {
 public:

@@ -6,6 +6,7 @@
 #include "basetypes/CZentrixEnumeration.h"
 #include "basetypes/ICodeValue.h"
 #include "basetypes/IDescribed.h"
+#include "basetypes/KindTemplates.h"
 #include "basetypes/TypedIDs.h"
 
 class ICode : public IDescribed<ICode> {
@@ -58,3 +59,4 @@ protected:
 using ICodeHandle = CWrapperHandle<ICode>;
 using ICodeWritableHandle = CWritableWrapperHandle<ICode>;
 using ICodeArrayHandle = CWrapperArrayHandle<ICode, CCodeID, 0>;
+ZX_DECLARE_INTERFACE(ICode, CCodeID, 0);

@@ -5,6 +5,7 @@
 #include "basetypes/CProjectColorRGB.h"
 #include "basetypes/CProjectString.h"
 #include "basetypes/IDescribed.h"
+#include "basetypes/KindTemplates.h"
 #include "basetypes/TypedIDs.h"
 #include "store/ArrayHandles.h"
 
@@ -12,6 +13,7 @@ class ICodeValue;
 using ICodeValueHandle = CWrapperHandle<ICodeValue>;
 using ICodeValueWritableHandle = CWritableWrapperHandle<ICodeValue>;
 using ICodeValueArrayHandle = CWrapperArrayHandle<ICodeValue, CCodeValueID, 0>;
+ZX_DECLARE_INTERFACE(ICodeValue, CCodeValueID, 0);
 
 class ICodeValue : public IDescribed<ICodeValue> {
 public:

@@ -5,6 +5,7 @@
 #include "basetypes/CProjectString.h"
 #include "basetypes/CZentrixEnumeration.h"
 #include "basetypes/IDescribed.h"
+#include "basetypes/KindTemplates.h"
 #include "basetypes/TypedIDs.h"
 #include "store/ArrayHandles.h"
 
@@ -48,3 +49,4 @@ protected:
 using ICostHandle = CWrapperHandle<ICost>;
 using ICostWritableHandle = CWritableWrapperHandle<ICost>;
 using ICostArrayHandle = CWrapperArrayHandle<ICost, CCostID, 0>;
+ZX_DECLARE_INTERFACE(ICost, CCostID, 0);

@@ -32,35 +32,16 @@ public:
     const GUID& getObjectStateGUID() const override { return self().getID().getGUID(); }
 
     // Writes or reads the object's archive record.
-    virtual void Serialize(CZentrixArchive& ar) {
-        RecordScope scope(ar, I::s_kindName);
-        fields::Serializer<I> visitor(self(), self().fields(), ar);
-        I::describeFields(visitor);
-    }
+    virtual void Serialize(CZentrixArchive& ar);
     // Makes this object a deep copy of other.
-    virtual void copyFrom(const I& other) {
-        if (&other == &self()) return;
-        self().fields() = other.fields();
-        fields::CollectionCopier<I> visitor(self(), other);
-        I::describeFields(visitor);
-    }
+    virtual void copyFrom(const I& other);
     // Symmetric, so that comparing two different concrete classes of one kind is unambiguous;
     // != is the rewritten negation.
     friend bool operator==(const I& a, const I& b) { return a.equals(b); }
     // A fresh ID for the object and for every object it owns.
-    virtual void generateIDs() {
-        fields::IDGenerator<I> visitor(self(), self().fields());
-        I::describeFields(visitor);
-    }
+    virtual void generateIDs();
     // One JSON object: the kind, then every field in record order.
-    std::string dump() const {
-        std::string out = "{\"kind\":";
-        out += jsonQuote(I::s_kindName);
-        fields::Dumper<I> visitor(self(), self().fields(), out);
-        I::describeFields(visitor);
-        out += '}';
-        return out;
-    }
+    std::string dump() const;
 
     // Walks the values and child collections in record order: visitor.value(name, value&) for
     // each field (the ID first where it comes first) and visitor.children(name, arrayHandle) for
@@ -82,6 +63,10 @@ public:
     CWritableWrapperHandle<I> getWritableHandle() {
         return CWritableWrapperHandle<I>(writableHandle());
     }
+    // What null handles of this kind dereference to.
+    static const I& invalidObject();
+    static I& writableInvalidObject();
+
     // New heap handles on this object, owned by the caller.
     virtual IHandle<I>* handle() const = 0;
     virtual IWritableHandle<I>* writableHandle() = 0;
@@ -95,18 +80,10 @@ protected:
 
     // Gives every field its initial value and empties every child collection; constructors
     // end with it.
-    virtual void initialize() {
-        self().fields() = typename I::Fields{};
-        fields::CollectionClearer<I> visitor(self());
-        I::describeFields(visitor);
-    }
+    virtual void initialize();
 
 private:
-    bool equals(const I& other) const {
-        fields::Comparer<I> visitor(self(), other, self().fields(), other.fields());
-        I::describeFields(visitor);
-        return visitor.equal;
-    }
+    bool equals(const I& other) const;
     I& self() { return static_cast<I&>(*this); }
     const I& self() const { return static_cast<const I&>(*this); }
 };
@@ -115,12 +92,10 @@ private:
 template <class C, class I>
 class CStored : public I {
 public:
-    IHandle<I>* handle() const override {
-        return new CBasicHandle<I, C>(static_cast<const C*>(this));
-    }
-    IWritableHandle<I>* writableHandle() override {
-        return new CWritableBasicHandle<I, C>(static_cast<C*>(this));
-    }
+    using Interface = I;
+
+    IHandle<I>* handle() const override;
+    IWritableHandle<I>* writableHandle() override;
 
 protected:
     using Fields = typename I::Fields;
@@ -138,3 +113,71 @@ protected:
 private:
     Fields m_fields;
 };
+
+// The bodies below are instantiated once per kind inside the library (see KindTemplates.h); a
+// host's translation unit sees them only as declarations.
+
+template <class I>
+void IDescribed<I>::Serialize(CZentrixArchive& ar) {
+    RecordScope scope(ar, I::s_kindName);
+    fields::Serializer<I> visitor(self(), self().fields(), ar);
+    I::describeFields(visitor);
+}
+
+template <class I>
+void IDescribed<I>::copyFrom(const I& other) {
+    if (&other == &self()) return;
+    self().fields() = other.fields();
+    fields::CollectionCopier<I> visitor(self(), other);
+    I::describeFields(visitor);
+}
+
+template <class I>
+void IDescribed<I>::generateIDs() {
+    fields::IDGenerator<I> visitor(self(), self().fields());
+    I::describeFields(visitor);
+}
+
+template <class I>
+std::string IDescribed<I>::dump() const {
+    std::string out = "{\"kind\":";
+    out += jsonQuote(I::s_kindName);
+    fields::Dumper<I> visitor(self(), self().fields(), out);
+    I::describeFields(visitor);
+    out += '}';
+    return out;
+}
+
+template <class I>
+void IDescribed<I>::initialize() {
+    self().fields() = typename I::Fields{};
+    fields::CollectionClearer<I> visitor(self());
+    I::describeFields(visitor);
+}
+
+template <class I>
+bool IDescribed<I>::equals(const I& other) const {
+    fields::Comparer<I> visitor(self(), other, self().fields(), other.fields());
+    I::describeFields(visitor);
+    return visitor.equal;
+}
+
+template <class I>
+const I& IDescribed<I>::invalidObject() {
+    return CBasicHandle<I, typename ConcreteKind<I>::type>::s_invalidObject;
+}
+
+template <class I>
+I& IDescribed<I>::writableInvalidObject() {
+    return CWritableBasicHandle<I, typename ConcreteKind<I>::type>::s_invalidObject;
+}
+
+template <class C, class I>
+IHandle<I>* CStored<C, I>::handle() const {
+    return new CBasicHandle<I, C>(static_cast<const C*>(this));
+}
+
+template <class C, class I>
+IWritableHandle<I>* CStored<C, I>::writableHandle() {
+    return new CWritableBasicHandle<I, C>(static_cast<C*>(this));
+}

@@ -17,6 +17,7 @@
 #include "basetypes/CProjectString.h"
 #include "basetypes/CProjectTime.h"
 #include "basetypes/IDescribed.h"
+#include "basetypes/KindTemplates.h"
 #include "basetypes/TypedIDs.h"
 #include "store/ArrayHandles.h"
 
@@ -103,3 +104,4 @@ protected:
 using IDocumentFileHandle = CWrapperHandle<IDocumentFile>;
 using IDocumentFileWritableHandle = CWritableWrapperHandle<IDocumentFile>;
 using IDocumentFileArrayHandle = CWrapperArrayHandle<IDocumentFile, CDocumentFileID, 0>;
+ZX_DECLARE_INTERFACE(IDocumentFile, CDocumentFileID, 0);

@@ -7,6 +7,7 @@
 #include "basetypes/CZentrixEnumeration.h"
 #include "basetypes/IDescribed.h"
 #include "basetypes/IDocumentFile.h"
+#include "basetypes/KindTemplates.h"
 #include "basetypes/TypedIDs.h"
 #include "store/ArrayHandles.h"
 
@@ -14,6 +15,7 @@ class IDocumentFolder;
 using IDocumentFolderHandle = CWrapperHandle<IDocumentFolder>;
 using IDocumentFolderWritableHandle = CWritableWrapperHandle<IDocumentFolder>;
 using IDocumentFolderArrayHandle = CWrapperArrayHandle<IDocumentFolder, CDocumentFolderID, 0>;
+ZX_DECLARE_INTERFACE(IDocumentFolder, CDocumentFolderID, 0);
 
 class IDocumentFolder : public IDescribed<IDocumentFolder> {
 public:

@@ -14,6 +14,7 @@
 #include "basetypes/IDescribed.h"
 #include "basetypes/IDocumentFile.h"
 #include "basetypes/INote.h"
+#include "basetypes/KindTemplates.h"
 #include "basetypes/TypedIDs.h"
 #include "store/ArrayHandles.h"
 #include "store/IDArrays.h"
@@ -169,3 +170,4 @@ protected:
 using IIssueHandle = CWrapperHandle<IIssue>;
 using IIssueWritableHandle = CWritableWrapperHandle<IIssue>;
 using IIssueArrayHandle = CWrapperArrayHandle<IIssue, CIssueID, 0>;
+ZX_DECLARE_INTERFACE(IIssue, CIssueID, 0);

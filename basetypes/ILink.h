@@ -5,6 +5,7 @@
 #include "basetypes/CProjectTime.h"
 #include "basetypes/CZentrixEnumeration.h"
 #include "basetypes/IDescribed.h"
+#include "basetypes/KindTemplates.h"
 #include "basetypes/TypedIDs.h"
 #include "store/ArrayHandles.h"
 
@@ -48,3 +49,4 @@ protected:
 using ILinkHandle = CWrapperHandle<ILink>;
 using ILinkWritableHandle = CWritableWrapperHandle<ILink>;
 using ILinkArrayHandle = CWrapperArrayHandle<ILink, CLinkID, 0>;
+ZX_DECLARE_INTERFACE(ILink, CLinkID, 0);

@@ -7,6 +7,7 @@
 #include "basetypes/CProjectString.h"
 #include "basetypes/CProjectTime.h"
 #include "basetypes/IDescribed.h"
+#include "basetypes/KindTemplates.h"
 #include "basetypes/TypedIDs.h"
 #include "store/ArrayHandles.h"
 
@@ -62,3 +63,4 @@ using INoteHandle = CWrapperHandle<INote>;
 using INoteWritableHandle = CWritableWrapperHandle<INote>;
 // Notes are walked in ID order, so their array handles are the iterating kind (flag 1).
 using INoteArrayHandle = CWrapperArrayHandle<INote, CNoteID, 1>;
+ZX_DECLARE_INTERFACE(INote, CNoteID, 1);

@@ -17,8 +17,6 @@ class IObjectRoot : public CObjectState {
 public:
     using ArrayHandle = CWrapperArrayHandle<I, ID, flag>;
 
-    static inline const std::string s_markerName = std::string(I::s_kindName) + "Root";
-
     const GUID& getObjectStateGUID() const override { return getID().getGUID(); }
     virtual const ID& getID() const = 0;
     virtual void setID(const ID& id) = 0;
@@ -28,28 +26,7 @@ public:
     // ID is skipped).
     virtual void set(const ArrayHandle& objects) = 0;
 
-    virtual void Serialize(CZentrixArchive& ar) {
-        ar.checkMarkerStart(s_markerName.c_str());
-        ID id = getID();
-        ar.setField("ID");
-        id.Serialize(ar);
-        if (ar.IsLoading()) setID(id);
-        ar.setField(nullptr);
-        if (ar.IsStoring()) {
-            get().Serialize(ar);
-            ar.checkMarkerEnd(s_markerName.c_str());
-            return;
-        }
-        try {
-            get().Serialize(ar);
-            ar.checkMarkerEnd(s_markerName.c_str());
-        } catch (...) {
-            // The collection empties itself when its own record fails; this covers a bad end
-            // marker of the root after a collection that loaded.
-            set(ArrayHandle());
-            throw;
-        }
-    }
+    virtual void Serialize(CZentrixArchive& ar);
     // A fresh ID for the root itself.
     virtual void generateIDs() { setID(ID(CIDBase::generate())); }
 
@@ -57,4 +34,68 @@ public:
     bool operator==(const IObjectRoot& other) const {
         return getID() == other.getID() && get() == other.get();
     }
+
+    // What null handles on a root of this kind dereference to: a root with no collection.
+    static const IObjectRoot& invalidObject();
+    static IObjectRoot& writableInvalidObject();
+
+    // The root's start and end marker, "<Kind>Root".
+    static const char* markerName();
+
+private:
+    class CInvalidRoot;
 };
+
+// A root that holds nothing: its ID is the unset ID and its collection is always empty.
+template <class I, class ID, int flag>
+class IObjectRoot<I, ID, flag>::CInvalidRoot final : public IObjectRoot {
+public:
+    const ID& getID() const override { return m_id; }
+    void setID(const ID&) override {}
+    ArrayHandle get() const override { return {}; }
+    void set(const ArrayHandle&) override {}
+
+private:
+    ID m_id;
+};
+
+template <class I, class ID, int flag>
+const IObjectRoot<I, ID, flag>& IObjectRoot<I, ID, flag>::invalidObject() {
+    return writableInvalidObject();
+}
+
+template <class I, class ID, int flag>
+IObjectRoot<I, ID, flag>& IObjectRoot<I, ID, flag>::writableInvalidObject() {
+    static CInvalidRoot invalid;
+    return invalid;
+}
+
+template <class I, class ID, int flag>
+const char* IObjectRoot<I, ID, flag>::markerName() {
+    static const std::string name = std::string(I::s_kindName) + "Root";
+    return name.c_str();
+}
+
+template <class I, class ID, int flag>
+void IObjectRoot<I, ID, flag>::Serialize(CZentrixArchive& ar) {
+    ar.checkMarkerStart(markerName());
+    ID id = getID();
+    ar.setField("ID");
+    id.Serialize(ar);
+    if (ar.IsLoading()) setID(id);
+    ar.setField(nullptr);
+    if (ar.IsStoring()) {
+        get().Serialize(ar);
+        ar.checkMarkerEnd(markerName());
+        return;
+    }
+    try {
+        get().Serialize(ar);
+        ar.checkMarkerEnd(markerName());
+    } catch (...) {
+        // The collection empties itself when its own record fails; this covers a bad end
+        // marker of the root after a collection that loaded.
+        set(ArrayHandle());
+        throw;
+    }
+}

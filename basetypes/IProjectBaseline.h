@@ -16,6 +16,7 @@
 #include "basetypes/IProjectAccessor.h"
 #include "basetypes/ITask.h"
 #include "basetypes/ITaskBaselineData.h"
+#include "basetypes/KindTemplates.h"
 #include "basetypes/TypedIDs.h"
 #include "store/ArrayHandles.h"
 
@@ -93,3 +94,4 @@ protected:
 using IProjectBaselineHandle = CWrapperHandle<IProjectBaseline>;
 using IProjectBaselineWritableHandle = CWritableWrapperHandle<IProjectBaseline>;
 using IProjectBaselineArrayHandle = CWrapperArrayHandle<IProjectBaseline, CProjectBaselineID, 0>;
+ZX_DECLARE_INTERFACE(IProjectBaseline, CProjectBaselineID, 0);

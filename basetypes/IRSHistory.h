@@ -16,6 +16,7 @@
 #include "basetypes/CProjectTime.h"
 #include "basetypes/IDescribed.h"
 #include "basetypes/IRSHistoryItem.h"
+#include "basetypes/KindTemplates.h"
 #include "basetypes/TypedIDs.h"
 #include "store/ArrayHandles.h"
 
@@ -145,3 +146,4 @@ protected:
 using IRSHistoryHandle = CWrapperHandle<IRSHistory>;
 using IRSHistoryWritableHandle = CWritableWrapperHandle<IRSHistory>;
 using IRSHistoryArrayHandle = CWrapperArrayHandle<IRSHistory, CResourceStateID, 0>;
+ZX_DECLARE_INTERFACE(IRSHistory, CResourceStateID, 0);

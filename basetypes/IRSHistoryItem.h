@@ -12,6 +12,7 @@
 #include "basetypes/CProjectString.h"
 #include "basetypes/CProjectTime.h"
 #include "basetypes/IDescribed.h"
+#include "basetypes/KindTemplates.h"
 #include "basetypes/TypedIDs.h"
 #include "store/ArrayHandles.h"
 
@@ -71,3 +72,4 @@ using IRSHistoryItemHandle = CWrapperHandle<IRSHistoryItem>;
 using IRSHistoryItemWritableHandle = CWritableWrapperHandle<IRSHistoryItem>;
 using IRSHistoryItemArrayHandle =
     CWrapperArrayHandle<IRSHistoryItem, CResourceStateHistoryItemID, 0>;
+ZX_DECLARE_INTERFACE(IRSHistoryItem, CResourceStateHistoryItemID, 0);

@@ -38,6 +38,7 @@
 #include "basetypes/INote.h"
 #include "basetypes/IRSHistory.h"
 #include "basetypes/IResourceRate.h"
+#include "basetypes/KindTemplates.h"
 #include "basetypes/TypedIDs.h"
 #include "schedule/CUserFieldValue.h"
 #include "store/ArrayHandles.h"
@@ -49,6 +50,7 @@ class IResource;
 using IResourceHandle = CWrapperHandle<IResource>;
 using IResourceWritableHandle = CWritableWrapperHandle<IResource>;
 using IResourceArrayHandle = CWrapperArrayHandle<IResource, CResourceID, 0>;
+ZX_DECLARE_INTERFACE(IResource, CResourceID, 0);
 
 class IResource : public IDescribed<IResource>, public ClassificationAccess<IResource> {
 public:

@@ -15,6 +15,7 @@
 #include "basetypes/ClassificationAccess.h"
 #include "basetypes/IDescribed.h"
 #include "basetypes/INote.h"
+#include "basetypes/KindTemplates.h"
 #include "basetypes/TypedIDs.h"
 #include "schedule/CUserFieldValue.h"
 #include "store/ArrayHandles.h"
@@ -24,6 +25,7 @@ class IResourceGroup;
 using IResourceGroupHandle = CWrapperHandle<IResourceGroup>;
 using IResourceGroupWritableHandle = CWritableWrapperHandle<IResourceGroup>;
 using IResourceGroupArrayHandle = CWrapperArrayHandle<IResourceGroup, CResourceGroupID, 0>;
+ZX_DECLARE_INTERFACE(IResourceGroup, CResourceGroupID, 0);
 
 class IResourceGroup : public IDescribed<IResourceGroup>,
                        public ClassificationAccess<IResourceGroup> {

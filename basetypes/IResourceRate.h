@@ -9,6 +9,7 @@
 #include "basetypes/CProjectTime.h"
 #include "basetypes/ICost.h"
 #include "basetypes/IDescribed.h"
+#include "basetypes/KindTemplates.h"
 #include "basetypes/TypedIDs.h"
 #include "store/ArrayHandles.h"
 
@@ -16,6 +17,7 @@ class IResourceRate;
 using IResourceRateHandle = CWrapperHandle<IResourceRate>;
 using IResourceRateWritableHandle = CWritableWrapperHandle<IResourceRate>;
 using IResourceRateArrayHandle = CWrapperArrayHandle<IResourceRate, CResourceRateID, 0>;
+ZX_DECLARE_INTERFACE(IResourceRate, CResourceRateID, 0);
 
 class IResourceRate : public IDescribed<IResourceRate> {
 public:

@@ -13,6 +13,7 @@
 #include "basetypes/CProjectString.h"
 #include "basetypes/CZentrixEnumeration.h"
 #include "basetypes/IDescribed.h"
+#include "basetypes/KindTemplates.h"
 #include "basetypes/TypedIDs.h"
 #include "store/ArrayHandles.h"
 
@@ -20,6 +21,7 @@ class IResourceState;
 using IResourceStateHandle = CWrapperHandle<IResourceState>;
 using IResourceStateWritableHandle = CWritableWrapperHandle<IResourceState>;
 using IResourceStateArrayHandle = CWrapperArrayHandle<IResourceState, CResourceStateID, 0>;
+ZX_DECLARE_INTERFACE(IResourceState, CResourceStateID, 0);
 
 class IResourceState : public IDescribed<IResourceState> {
 public:

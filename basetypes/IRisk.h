@@ -5,6 +5,7 @@
 #include "basetypes/CProjectString.h"
 #include "basetypes/CZentrixEnumeration.h"
 #include "basetypes/IDescribed.h"
+#include "basetypes/KindTemplates.h"
 #include "basetypes/TypedIDs.h"
 #include "store/ArrayHandles.h"
 
@@ -12,6 +13,7 @@ class IRisk;
 using IRiskHandle = CWrapperHandle<IRisk>;
 using IRiskWritableHandle = CWritableWrapperHandle<IRisk>;
 using IRiskArrayHandle = CWrapperArrayHandle<IRisk, CRiskID, 0>;
+ZX_DECLARE_INTERFACE(IRisk, CRiskID, 0);
 
 class IRisk : public IDescribed<IRisk> {
 public:

@@ -8,6 +8,7 @@
 #include "basetypes/CRuleRate.h"
 #include "basetypes/CZentrixEnumeration.h"
 #include "basetypes/IDescribed.h"
+#include "basetypes/KindTemplates.h"
 #include "basetypes/TypedIDs.h"
 #include "store/ArrayHandles.h"
 
@@ -15,6 +16,7 @@ class IRule;
 using IRuleHandle = CWrapperHandle<IRule>;
 using IRuleWritableHandle = CWritableWrapperHandle<IRule>;
 using IRuleArrayHandle = CWrapperArrayHandle<IRule, CRuleID, 0>;
+ZX_DECLARE_INTERFACE(IRule, CRuleID, 0);
 
 class IRule : public IDescribed<IRule> {
 public:

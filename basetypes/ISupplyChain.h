@@ -3,6 +3,7 @@
 #pragma once
 
 #include "basetypes/IDescribed.h"
+#include "basetypes/KindTemplates.h"
 #include "basetypes/TypedIDs.h"
 #include "store/IDArrays.h"
 
@@ -39,3 +40,4 @@ protected:
 
 using ISupplyChainHandle = CWrapperHandle<ISupplyChain>;
 using ISupplyChainWritableHandle = CWritableWrapperHandle<ISupplyChain>;
+ZX_DECLARE_INTERFACE(ISupplyChain, CSupplyChainID, 0);

@@ -31,6 +31,7 @@
 #include "basetypes/INote.h"
 #include "basetypes/ISupplyChain.h"
 #include "basetypes/ITaskReport.h"
+#include "basetypes/KindTemplates.h"
 #include "basetypes/TypedIDs.h"
 #include "schedule/CUserFieldValue.h"
 #include "store/ArrayHandles.h"
@@ -40,6 +41,7 @@ class ITask;
 using ITaskHandle = CWrapperHandle<ITask>;
 using ITaskWritableHandle = CWritableWrapperHandle<ITask>;
 using ITaskArrayHandle = CWrapperArrayHandle<ITask, CTaskID, 0>;
+ZX_DECLARE_INTERFACE(ITask, CTaskID, 0);
 
 class ITask : public IDescribed<ITask>, public ClassificationAccess<ITask> {
 public:

@@ -24,6 +24,7 @@
 #include "basetypes/ILink.h"
 #include "basetypes/IProjectAccessor.h"
 #include "basetypes/ITask.h"
+#include "basetypes/KindTemplates.h"
 #include "basetypes/TypedIDs.h"
 #include "store/ArrayHandles.h"
 #include "store/CNonUniqueValueArray.h"
@@ -357,3 +358,4 @@ private:
 using ITaskBaselineDataHandle = CWrapperHandle<ITaskBaselineData>;
 using ITaskBaselineDataWritableHandle = CWritableWrapperHandle<ITaskBaselineData>;
 using ITaskBaselineDataArrayHandle = CWrapperArrayHandle<ITaskBaselineData, CTaskID, 0>;
+ZX_DECLARE_INTERFACE(ITaskBaselineData, CTaskID, 0);

@@ -3,6 +3,7 @@
 
 #include "basetypes/CProjectString.h"
 #include "basetypes/IDescribed.h"
+#include "basetypes/KindTemplates.h"
 #include "basetypes/TypedIDs.h"
 #include "store/ArrayHandles.h"
 
@@ -34,3 +35,4 @@ protected:
 using ITaskCategoryHandle = CWrapperHandle<ITaskCategory>;
 using ITaskCategoryWritableHandle = CWritableWrapperHandle<ITaskCategory>;
 using ITaskCategoryArrayHandle = CWrapperArrayHandle<ITaskCategory, CTaskCategoryID, 0>;
+ZX_DECLARE_INTERFACE(ITaskCategory, CTaskCategoryID, 0);

@@ -7,6 +7,7 @@
 #include "basetypes/CZentrixEnumeration.h"
 #include "basetypes/ICost.h"
 #include "basetypes/IDescribed.h"
+#include "basetypes/KindTemplates.h"
 #include "basetypes/TypedIDs.h"
 #include "store/ArrayHandles.h"
 
@@ -63,3 +64,4 @@ protected:
 using ITaskReportHandle = CWrapperHandle<ITaskReport>;
 using ITaskReportWritableHandle = CWritableWrapperHandle<ITaskReport>;
 using ITaskReportArrayHandle = CWrapperArrayHandle<ITaskReport, CTaskReportID, 0>;
+ZX_DECLARE_INTERFACE(ITaskReport, CTaskReportID, 0);

@@ -6,6 +6,7 @@
 #include "basetypes/CProjectString.h"
 #include "basetypes/CZentrixEnumeration.h"
 #include "basetypes/IDescribed.h"
+#include "basetypes/KindTemplates.h"
 #include "basetypes/TypedIDs.h"
 #include "store/ArrayHandles.h"
 
@@ -49,3 +50,4 @@ protected:
 using ITaskStateHandle = CWrapperHandle<ITaskState>;
 using ITaskStateWritableHandle = CWritableWrapperHandle<ITaskState>;
 using ITaskStateArrayHandle = CWrapperArrayHandle<ITaskState, CTaskStateID, 0>;
+ZX_DECLARE_INTERFACE(ITaskState, CTaskStateID, 0);

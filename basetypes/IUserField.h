@@ -6,6 +6,7 @@
 #include "basetypes/CProjectString.h"
 #include "basetypes/CZentrixEnumeration.h"
 #include "basetypes/IDescribed.h"
+#include "basetypes/KindTemplates.h"
 #include "basetypes/TypedIDs.h"
 #include "store/ArrayHandles.h"
 
@@ -82,3 +83,4 @@ protected:
 using IUserFieldHandle = CWrapperHandle<IUserField>;
 using IUserFieldWritableHandle = CWritableWrapperHandle<IUserField>;
 using IUserFieldArrayHandle = CWrapperArrayHandle<IUserField, CUserFieldID, 0>;
+ZX_DECLARE_INTERFACE(IUserField, CUserFieldID, 0);

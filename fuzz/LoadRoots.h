@@ -15,6 +15,8 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <tuple>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -23,161 +25,117 @@
 
 namespace zxfuzz {
 
-// The roots and collections a fuzz input can be loaded as. The values are the selector bytes of
-// the committed corpus: append new targets, never reorder.
-enum class Target : std::uint8_t {
-    Codes,
-    UserFields,
-    TaskCategories,
-    TaskStates,
-    Links,
-    Costs,
-    TaskReports,
-    Tasks,
-    ResourceStates,
-    Risks,
-    Issues,
-    DocumentFolders,
-    Histories,
-    Rules,
-    Calendars,
-    Resources,
-    ResourceGroups,
-    Baselines,
+// What a fuzz input can be loaded as: every root of the list of kinds, in file order, then a bare
+// keyed collection of every other listed kind. The selector byte is the position in that order,
+// so the committed corpus is rebuilt (zxfuzz_corpus) whenever the list changes.
+struct Target {
+    int index = 0;
+    friend bool operator==(Target, Target) = default;
 };
-inline constexpr int kTargetCount = 18;
+inline constexpr int kTargetCount = static_cast<int>(zx::RootTypes::size + zx::ChildKinds::size);
 
-inline const char* targetName(Target target) {
-    switch (target) {
-        case Target::Codes:
-            return "codes";
-        case Target::UserFields:
-            return "user-fields";
-        case Target::TaskCategories:
-            return "task-categories";
-        case Target::TaskStates:
-            return "task-states";
-        case Target::Links:
-            return "links";
-        case Target::Costs:
-            return "costs";
-        case Target::TaskReports:
-            return "task-reports";
-        case Target::Tasks:
-            return "tasks";
-        case Target::ResourceStates:
-            return "resource-states";
-        case Target::Risks:
-            return "risks";
-        case Target::Issues:
-            return "issues";
-        case Target::DocumentFolders:
-            return "document-folders";
-        case Target::Histories:
-            return "histories";
-        case Target::Rules:
-            return "rules";
-        case Target::Calendars:
-            return "calendars";
-        case Target::Resources:
-            return "resources";
-        case Target::ResourceGroups:
-            return "resource-groups";
-        case Target::Baselines:
-            return "baselines";
-    }
-    return "?";
+// The target that loads Root (a root type) or a bare collection of C (a listed child kind).
+template <class T>
+constexpr Target targetOf() {
+    int position = 0, found = -1;
+    const auto visit = [&]<class U>() {
+        if (std::is_same_v<U, T>) found = position;
+        ++position;
+    };
+    zx::forEachType(zx::RootTypes{}, visit);
+    zx::forEachType(zx::ChildKinds{}, visit);
+    return Target{found};
 }
 
 inline std::vector<Target> allTargets() {
     std::vector<Target> targets;
-    for (int i = 0; i < kTargetCount; ++i) targets.push_back(static_cast<Target>(i));
+    for (int i = 0; i < kTargetCount; ++i) targets.push_back(Target{i});
     return targets;
 }
 
-// What a fuzz input can be loaded into: the sample project's roots and collections, and bare
-// collections of the child kinds that have no root (tasks hold them).
+// A keyed collection of the concrete class C.
+template <class C>
+using ArrayOf = CUniqueObjectPointerArray<typename C::Interface, C,
+                                          std::remove_cvref_t<decltype(std::declval<C>().getID())>>;
+
+template <class L>
+struct ArrayTuple;
+template <class... C>
+struct ArrayTuple<zx::TypeList<C...>> {
+    using type = std::tuple<ArrayOf<C>...>;
+};
+
+// What a fuzz input can be loaded into: the sample project's roots, and for every other kind a
+// bare collection holding every object of that kind found anywhere in the project.
 struct Containers {
     SampleProject project;
-    CLinkArray links;
-    CCostArray costs;
-    CTaskReportArray taskReports;
-    CRSHistoryArray histories;
+    ArrayTuple<zx::ChildKinds>::type collections;
 
     Containers() = default;
-    // The project, with every link, cost and report of its tasks and every history of its
-    // resources copied into the bare collections.
     explicit Containers(SampleProject sample) : project(std::move(sample)) {
-        collect(project.tasks.get());
-        collect(project.resources.get());
+        project.forEachRoot([&](const auto& root) {
+            using I = typename std::remove_cvref_t<decltype(root)>::Object::Interface;
+            const auto& objects = root.getArray();
+            for (int i = 0; i < objects.GetSize(); ++i) collect<I>(objects.getConstReference(i));
+        });
     }
 
-private:
-    void collect(const ITaskArrayHandle& tasks) {
-        for (int i = 0; i < tasks.GetSize(); ++i) {
-            const ITaskHandle task = tasks.getConstReference(i);
-            append(links, task->getUpstreamLinks());
-            append(costs, task->getCosts());
-            append(taskReports, task->getTaskReports());
-            collect(task->getSubTasks());
-        }
+    template <class C>
+    ArrayOf<C>& collection() {
+        return std::get<ArrayOf<C>>(collections);
     }
-    void collect(const IResourceArrayHandle& resources) {
-        for (int i = 0; i < resources.GetSize(); ++i) {
-            const IResourceHandle resource = resources.getConstReference(i);
-            append(histories, resource->getHistories());
-            collect(resource->getSubResources());
-        }
+
+    // Walks every child collection and part of an object through its kind's description.
+    template <class I>
+    void collect(const I& object) {
+        using C = typename ConcreteKind<I>::type;
+        if constexpr (zx::Contains<zx::ChildKinds, C>::value) (void)collection<C>().Add(object);
+        object.visitValues(*this);
     }
-    template <class Array, class Handle>
-    static void append(Array& into, const Handle& from) {
-        for (int i = 0; i < from.GetSize(); ++i) (void)into.Add(*from.getConstReference(i));
+    template <class T>
+    void value(const char*, const T&) {}
+    template <class H>
+    void children(const char*, const H& handle) {
+        for (int i = 0; i < handle.GetSize(); ++i) collect(*handle.getConstReference(i));
+    }
+    template <class Slot>
+    void optionalChildren(const char* name, const Slot& slot) {
+        children(name, slot.get());
+    }
+    template <class P>
+    void part(const char*, const P& part) {
+        collect(part);
+    }
+    template <class Slot>
+    void optionalPart(const char*, const Slot& slot) {
+        const auto handle = slot.get();
+        if (!handle.isNull()) collect(*handle);
     }
 };
 
 // Calls f with the container for target (a root or a bare collection).
 template <class F>
-decltype(auto) withContainer(Target target, Containers& all, F&& f) {
-    SampleProject& project = all.project;
-    switch (target) {
-        case Target::Codes:
-            return f(project.codes);
-        case Target::UserFields:
-            return f(project.userFields);
-        case Target::TaskCategories:
-            return f(project.taskCategories);
-        case Target::TaskStates:
-            return f(project.taskStates);
-        case Target::Links:
-            return f(all.links);
-        case Target::Costs:
-            return f(all.costs);
-        case Target::TaskReports:
-            return f(all.taskReports);
-        case Target::Tasks:
-            return f(project.tasks);
-        case Target::ResourceStates:
-            return f(project.resourceStates);
-        case Target::Risks:
-            return f(project.risks);
-        case Target::Issues:
-            return f(project.issues);
-        case Target::DocumentFolders:
-            return f(project.documentFolders);
-        case Target::Histories:
-            return f(all.histories);
-        case Target::Rules:
-            return f(project.rules);
-        case Target::Calendars:
-            return f(project.calendars);
-        case Target::Resources:
-            return f(project.resources);
-        case Target::ResourceGroups:
-            return f(project.resourceGroups);
-        case Target::Baselines:
-            break;
-    }
-    return f(project.baselines);
+void withContainer(Target target, Containers& all, F&& f) {
+    int position = 0;
+    all.project.forEachRoot([&](auto& root) {
+        if (position++ == target.index) f(root);
+    });
+    zx::forEachType(zx::ChildKinds{}, [&]<class C>() {
+        if (position++ == target.index) f(all.collection<C>());
+    });
+}
+
+// "CodeRoot" for a root, "LinkArray" for a bare collection.
+inline std::string targetName(Target target) {
+    std::string name = "?";
+    int position = 0;
+    zx::forEachType(zx::RootTypes{}, [&]<class R>() {
+        if (position++ == target.index) name = std::string(R::markerName());
+    });
+    zx::forEachType(zx::ChildKinds{}, [&]<class C>() {
+        if (position++ == target.index) name = std::string(C::s_kindName) + "Array";
+    });
+    return name;
 }
 
 // The keyed collection behind a root, or the collection itself.
@@ -263,7 +221,7 @@ inline LoadReport loadTarget(Target target, std::span<const std::byte> archive) 
 // A fuzz input: a selector byte, then the archive.
 inline LoadReport loadFuzzInput(std::span<const std::byte> input) {
     if (input.empty()) return {};
-    const auto target = static_cast<Target>(std::to_integer<unsigned>(input[0]) % kTargetCount);
+    const Target target{static_cast<int>(std::to_integer<unsigned>(input[0]) % kTargetCount)};
     return loadTarget(target, input.subspan(1));
 }
 
@@ -271,7 +229,7 @@ inline LoadReport loadFuzzInput(std::span<const std::byte> input) {
 inline std::vector<std::byte> fuzzInput(Target target, std::span<const std::byte> archive) {
     std::vector<std::byte> input;
     input.reserve(archive.size() + 1);
-    input.push_back(static_cast<std::byte>(target));
+    input.push_back(static_cast<std::byte>(target.index));
     input.insert(input.end(), archive.begin(), archive.end());
     return input;
 }

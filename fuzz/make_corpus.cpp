@@ -10,6 +10,7 @@
 #include <fstream>
 #include <iostream>
 #include <string>
+#include <type_traits>
 
 #include "LoadRoots.h"
 
@@ -25,20 +26,11 @@ ID pinnedID(std::uint8_t salt) {
 }
 
 void pinRootIDs(SampleProject& project) {
-    project.codes.setID(pinnedID<CCodeID>(1));
-    project.userFields.setID(pinnedID<CUserFieldID>(2));
-    project.taskCategories.setID(pinnedID<CTaskCategoryID>(3));
-    project.taskStates.setID(pinnedID<CTaskStateID>(4));
-    project.resourceStates.setID(pinnedID<CResourceStateID>(5));
-    project.risks.setID(pinnedID<CRiskID>(6));
-    project.issues.setID(pinnedID<CIssueID>(7));
-    project.documentFolders.setID(pinnedID<CDocumentFolderID>(8));
-    project.tasks.setID(pinnedID<CTaskID>(9));
-    project.rules.setID(pinnedID<CRuleID>(10));
-    project.calendars.setID(pinnedID<CCalendarID>(11));
-    project.resources.setID(pinnedID<CResourceID>(12));
-    project.resourceGroups.setID(pinnedID<CResourceGroupID>(13));
-    project.baselines.setID(pinnedID<CProjectBaselineID>(14));
+    std::uint8_t salt = 0;
+    project.forEachRoot([&](auto& root) {
+        using ID = std::remove_cvref_t<decltype(root.getID())>;
+        root.setID(pinnedID<ID>(++salt));
+    });
 }
 
 struct Sample {

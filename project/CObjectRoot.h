@@ -15,6 +15,7 @@ template <class I, class C, class ID, int flag = 0>
 class CObjectRoot : public IObjectRoot<I, ID, flag> {
 public:
     using Interface = IObjectRoot<I, ID, flag>;
+    using Object = C;
     using Array = CUniqueObjectPointerArray<I, C, ID>;
     using ArrayHandle = typename Interface::ArrayHandle;
 
@@ -22,16 +23,8 @@ public:
 
     const ID& getID() const override { return m_id; }
     void setID(const ID& id) override { m_id = id; }
-    ArrayHandle get() const override {
-        return ArrayHandle(new CBasicArrayHandle<I, C, ID, flag>(&m_array));
-    }
-    void set(const ArrayHandle& objects) override {
-        m_array.RemoveAll();
-        for (int i = 0; i < objects.GetSize(); ++i) {
-            const CWrapperHandle<I> object = objects.getConstReference(i);
-            if (!object.isNull()) (void)m_array.Add(*object);
-        }
-    }
+    ArrayHandle get() const override;
+    void set(const ArrayHandle& objects) override;
     Array& getArray() { return m_array; }
     const Array& getArray() const { return m_array; }
 
@@ -45,3 +38,17 @@ private:
     ID m_id;
     Array m_array;
 };
+
+template <class I, class C, class ID, int flag>
+typename CObjectRoot<I, C, ID, flag>::ArrayHandle CObjectRoot<I, C, ID, flag>::get() const {
+    return ArrayHandle(new CBasicArrayHandle<I, C, ID, flag>(&m_array));
+}
+
+template <class I, class C, class ID, int flag>
+void CObjectRoot<I, C, ID, flag>::set(const ArrayHandle& objects) {
+    m_array.RemoveAll();
+    for (int i = 0; i < objects.GetSize(); ++i) {
+        const CWrapperHandle<I> object = objects.getConstReference(i);
+        if (!object.isNull()) (void)m_array.Add(*object);
+    }
+}

@@ -1,94 +1,48 @@
-// The roots of the kinds that exist, with their interface and handle names.
-//
-// Adding a kind's root is three lines here: its interface, its root and its handles.
+// The roots of every kind in the list of kinds (KindList.h), with their interface and handle
+// names: for a listed kind Name, I<Name>Root, C<Name>Root, C<Name>RootHandle and
+// C<Name>RootWritableHandle. Their templates are compiled once, in Roots.cpp.
 #pragma once
 
 #include "project/CObjectRoot.h"
-#include "records/CDocumentFolder.h"
-#include "records/CIssue.h"
-#include "records/CRisk.h"
-#include "schedule/CCalendar.h"
-#include "schedule/CCode.h"
-#include "schedule/CProjectBaseline.h"
-#include "schedule/CResource.h"
-#include "schedule/CResourceGroup.h"
-#include "schedule/CResourceState.h"
-#include "schedule/CRule.h"
-#include "schedule/CTask.h"
-#include "schedule/CTaskCategory.h"
-#include "schedule/CTaskState.h"
-#include "schedule/CUserField.h"
+#include "project/KindList.h"
 
-using ICodeRoot = IObjectRoot<ICode, CCodeID>;
-using CCodeRoot = CObjectRoot<ICode, CCode, CCodeID>;
-using CCodeRootHandle = CBasicHandle<ICodeRoot, CCodeRoot>;
-using CCodeRootWritableHandle = CWritableBasicHandle<ICodeRoot, CCodeRoot>;
+#define ZX_ROOT_NAMES(Name, FLAG)                                           \
+    using I##Name##Root = IObjectRoot<I##Name, C##Name##ID, FLAG>;          \
+    using C##Name##Root = CObjectRoot<I##Name, C##Name, C##Name##ID, FLAG>; \
+    using C##Name##RootHandle = CBasicHandle<I##Name##Root, C##Name##Root>; \
+    using C##Name##RootWritableHandle = CWritableBasicHandle<I##Name##Root, C##Name##Root>;
+ZX_ROOT_KINDS(ZX_ROOT_NAMES)
+#undef ZX_ROOT_NAMES
 
-using IUserFieldRoot = IObjectRoot<IUserField, CUserFieldID>;
-using CUserFieldRoot = CObjectRoot<IUserField, CUserField, CUserFieldID>;
-using CUserFieldRootHandle = CBasicHandle<IUserFieldRoot, CUserFieldRoot>;
-using CUserFieldRootWritableHandle = CWritableBasicHandle<IUserFieldRoot, CUserFieldRoot>;
+namespace zx {
 
-using ITaskCategoryRoot = IObjectRoot<ITaskCategory, CTaskCategoryID>;
-using CTaskCategoryRoot = CObjectRoot<ITaskCategory, CTaskCategory, CTaskCategoryID>;
-using CTaskCategoryRootHandle = CBasicHandle<ITaskCategoryRoot, CTaskCategoryRoot>;
-using CTaskCategoryRootWritableHandle = CWritableBasicHandle<ITaskCategoryRoot, CTaskCategoryRoot>;
+// The root of each listed kind's concrete class: RootOf<CTask>::type is CTaskRoot.
+template <class C>
+struct RootOf;
 
-using ITaskStateRoot = IObjectRoot<ITaskState, CTaskStateID>;
-using CTaskStateRoot = CObjectRoot<ITaskState, CTaskState, CTaskStateID>;
-using CTaskStateRootHandle = CBasicHandle<ITaskStateRoot, CTaskStateRoot>;
-using CTaskStateRootWritableHandle = CWritableBasicHandle<ITaskStateRoot, CTaskStateRoot>;
+#define ZX_LISTED_ROOT(Name, FLAG) , C##Name##Root
+// Every root, in file order.
+using RootTypes = DropFirst<TypeList<void ZX_ROOT_KINDS(ZX_LISTED_ROOT)>>::type;
+#undef ZX_LISTED_ROOT
 
-using ITaskRoot = IObjectRoot<ITask, CTaskID>;
-using CTaskRoot = CObjectRoot<ITask, CTask, CTaskID>;
-using CTaskRootHandle = CBasicHandle<ITaskRoot, CTaskRoot>;
-using CTaskRootWritableHandle = CWritableBasicHandle<ITaskRoot, CTaskRoot>;
+}  // namespace zx
 
-using IResourceStateRoot = IObjectRoot<IResourceState, CResourceStateID>;
-using CResourceStateRoot = CObjectRoot<IResourceState, CResourceState, CResourceStateID>;
-using CResourceStateRootHandle = CBasicHandle<IResourceStateRoot, CResourceStateRoot>;
-using CResourceStateRootWritableHandle =
-    CWritableBasicHandle<IResourceStateRoot, CResourceStateRoot>;
+#define ZX_ROOT_OF(Name, FLAG)      \
+    template <>                     \
+    struct zx::RootOf<C##Name> {    \
+        using type = C##Name##Root; \
+    };
+ZX_ROOT_KINDS(ZX_ROOT_OF)
+#undef ZX_ROOT_OF
 
-using IIssueRoot = IObjectRoot<IIssue, CIssueID>;
-using CIssueRoot = CObjectRoot<IIssue, CIssue, CIssueID>;
-using CIssueRootHandle = CBasicHandle<IIssueRoot, CIssueRoot>;
-using CIssueRootWritableHandle = CWritableBasicHandle<IIssueRoot, CIssueRoot>;
-
-using IRiskRoot = IObjectRoot<IRisk, CRiskID>;
-using CRiskRoot = CObjectRoot<IRisk, CRisk, CRiskID>;
-using CRiskRootHandle = CBasicHandle<IRiskRoot, CRiskRoot>;
-using CRiskRootWritableHandle = CWritableBasicHandle<IRiskRoot, CRiskRoot>;
-
-using IDocumentFolderRoot = IObjectRoot<IDocumentFolder, CDocumentFolderID>;
-using CDocumentFolderRoot = CObjectRoot<IDocumentFolder, CDocumentFolder, CDocumentFolderID>;
-using CDocumentFolderRootHandle = CBasicHandle<IDocumentFolderRoot, CDocumentFolderRoot>;
-using CDocumentFolderRootWritableHandle =
-    CWritableBasicHandle<IDocumentFolderRoot, CDocumentFolderRoot>;
-
-using IRuleRoot = IObjectRoot<IRule, CRuleID>;
-using CRuleRoot = CObjectRoot<IRule, CRule, CRuleID>;
-using CRuleRootHandle = CBasicHandle<IRuleRoot, CRuleRoot>;
-using CRuleRootWritableHandle = CWritableBasicHandle<IRuleRoot, CRuleRoot>;
-
-using ICalendarRoot = IObjectRoot<ICalendar, CCalendarID>;
-using CCalendarRoot = CObjectRoot<ICalendar, CCalendar, CCalendarID>;
-using CCalendarRootHandle = CBasicHandle<ICalendarRoot, CCalendarRoot>;
-using CCalendarRootWritableHandle = CWritableBasicHandle<ICalendarRoot, CCalendarRoot>;
-
-using IResourceRoot = IObjectRoot<IResource, CResourceID>;
-using CResourceRoot = CObjectRoot<IResource, CResource, CResourceID>;
-using CResourceRootHandle = CBasicHandle<IResourceRoot, CResourceRoot>;
-using CResourceRootWritableHandle = CWritableBasicHandle<IResourceRoot, CResourceRoot>;
-
-using IResourceGroupRoot = IObjectRoot<IResourceGroup, CResourceGroupID>;
-using CResourceGroupRoot = CObjectRoot<IResourceGroup, CResourceGroup, CResourceGroupID>;
-using CResourceGroupRootHandle = CBasicHandle<IResourceGroupRoot, CResourceGroupRoot>;
-using CResourceGroupRootWritableHandle =
-    CWritableBasicHandle<IResourceGroupRoot, CResourceGroupRoot>;
-
-using IProjectBaselineRoot = IObjectRoot<IProjectBaseline, CProjectBaselineID>;
-using CProjectBaselineRoot = CObjectRoot<IProjectBaseline, CProjectBaseline, CProjectBaselineID>;
-using CProjectBaselineRootHandle = CBasicHandle<IProjectBaselineRoot, CProjectBaselineRoot>;
-using CProjectBaselineRootWritableHandle =
-    CWritableBasicHandle<IProjectBaselineRoot, CProjectBaselineRoot>;
+// The templates one root brings; Roots.cpp defines them, every other file only declares them.
+#define ZX_ROOT_TEMPLATES(EXTERN, Name, FLAG)                               \
+    EXTERN template class IObjectRoot<I##Name, C##Name##ID, FLAG>;          \
+    EXTERN template class CObjectRoot<I##Name, C##Name, C##Name##ID, FLAG>; \
+    EXTERN template class IHandle<I##Name##Root>;                           \
+    EXTERN template class IWritableHandle<I##Name##Root>;                   \
+    EXTERN template class CBasicHandle<I##Name##Root, C##Name##Root>;       \
+    EXTERN template class CWritableBasicHandle<I##Name##Root, C##Name##Root>;
+#define ZX_DECLARE_ROOT(Name, FLAG) ZX_ROOT_TEMPLATES(extern, Name, FLAG)
+ZX_ROOT_KINDS(ZX_DECLARE_ROOT)
+#undef ZX_DECLARE_ROOT

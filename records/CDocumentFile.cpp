@@ -178,3 +178,5 @@ bool CDocumentFile::writeDocumentData(CArchive& ar) const {
     ar.patch(lengthAt, shorter.data(), shorter.size());
     return false;
 }
+
+ZX_INSTANTIATE_KIND(IDocumentFile, CDocumentFile, CDocumentFileID, 0);

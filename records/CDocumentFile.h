@@ -40,7 +40,4 @@ using CDocumentFileHandle = CBasicHandle<IDocumentFile, CDocumentFile>;
 using CDocumentFileWritableHandle = CWritableBasicHandle<IDocumentFile, CDocumentFile>;
 using CDocumentFileArrayHandle =
     CBasicArrayHandle<IDocumentFile, CDocumentFile, CDocumentFileID, 0>;
-template <>
-struct ConcreteKind<IDocumentFile> {
-    using type = CDocumentFile;
-};
+ZX_DECLARE_KIND(IDocumentFile, CDocumentFile, CDocumentFileID, 0);

@@ -44,3 +44,5 @@ bool CDocumentFolder::holds(const IDocumentFolder* folder) const {
     }
     return false;
 }
+
+ZX_INSTANTIATE_KIND(IDocumentFolder, CDocumentFolder, CDocumentFolderID, 0);

@@ -57,7 +57,4 @@ private:
     COptionalObjectArray<IDocumentFolder, CDocumentFolder, CDocumentFolderID> m_subFolders;
 };
 
-template <>
-struct ConcreteKind<IDocumentFolder> {
-    using type = CDocumentFolder;
-};
+ZX_DECLARE_KIND(IDocumentFolder, CDocumentFolder, CDocumentFolderID, 0);

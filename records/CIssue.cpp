@@ -9,3 +9,5 @@ INoteArrayHandle CIssue::getComments() const {
 void CIssue::setComments(const INoteArrayHandle& notes) { replaceWithCopies(m_comments, notes); }
 
 bool CIssue::removeComment(const CNoteID& id) { return removeByIDKeepingSort(m_comments, id); }
+
+ZX_INSTANTIATE_KIND(IIssue, CIssue, CIssueID, 0);

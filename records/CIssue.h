@@ -64,7 +64,4 @@ using CIssueArray = CUniqueObjectPointerArray<IIssue, CIssue, CIssueID>;
 using CIssueHandle = CBasicHandle<IIssue, CIssue>;
 using CIssueWritableHandle = CWritableBasicHandle<IIssue, CIssue>;
 using CIssueArrayHandle = CBasicArrayHandle<IIssue, CIssue, CIssueID, 0>;
-template <>
-struct ConcreteKind<IIssue> {
-    using type = CIssue;
-};
+ZX_DECLARE_KIND(IIssue, CIssue, CIssueID, 0);

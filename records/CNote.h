@@ -18,7 +18,4 @@ using CNoteArray = CUniqueObjectPointerArray<INote, CNote, CNoteID>;
 using CNoteHandle = CBasicHandle<INote, CNote>;
 using CNoteWritableHandle = CWritableBasicHandle<INote, CNote>;
 using CNoteArrayHandle = CBasicArrayHandle<INote, CNote, CNoteID, 1>;
-template <>
-struct ConcreteKind<INote> {
-    using type = CNote;
-};
+ZX_DECLARE_KIND(INote, CNote, CNoteID, 1);

@@ -35,3 +35,5 @@ IRiskWritableHandle CRisk::findTargetSubRisk(const CRiskID& id) {
     }
     return {};
 }
+
+ZX_INSTANTIATE_KIND(IRisk, CRisk, CRiskID, 0);

@@ -34,7 +34,4 @@ private:
     COptionalObjectArray<IRisk, CRisk, CRiskID> m_subRisks;
 };
 
-template <>
-struct ConcreteKind<IRisk> {
-    using type = CRisk;
-};
+ZX_DECLARE_KIND(IRisk, CRisk, CRiskID, 0);

@@ -23,7 +23,4 @@ using CAssignedResourceHandle = CBasicHandle<IAssignedResource, CAssignedResourc
 using CAssignedResourceWritableHandle = CWritableBasicHandle<IAssignedResource, CAssignedResource>;
 using CAssignedResourceArrayHandle =
     CBasicArrayHandle<IAssignedResource, CAssignedResource, CAssignedResourceID, 0>;
-template <>
-struct ConcreteKind<IAssignedResource> {
-    using type = CAssignedResource;
-};
+ZX_DECLARE_KIND(IAssignedResource, CAssignedResource, CAssignedResourceID, 0);

@@ -25,7 +25,4 @@ using CAssignedResourceGroupWritableHandle =
     CWritableBasicHandle<IAssignedResourceGroup, CAssignedResourceGroup>;
 using CAssignedResourceGroupArrayHandle =
     CBasicArrayHandle<IAssignedResourceGroup, CAssignedResourceGroup, CAssignedResourceGroupID, 0>;
-template <>
-struct ConcreteKind<IAssignedResourceGroup> {
-    using type = CAssignedResourceGroup;
-};
+ZX_DECLARE_KIND(IAssignedResourceGroup, CAssignedResourceGroup, CAssignedResourceGroupID, 0);

@@ -23,3 +23,5 @@ bool CAssignedRisk::addCost(const ICost& cost) {
     if (!m_costs.change(cost)) (void)m_costs.add(cost);
     return true;
 }
+
+ZX_INSTANTIATE_KIND(IAssignedRisk, CAssignedRisk, CAssignedRiskID, 0);

@@ -33,7 +33,4 @@ using CAssignedRiskHandle = CBasicHandle<IAssignedRisk, CAssignedRisk>;
 using CAssignedRiskWritableHandle = CWritableBasicHandle<IAssignedRisk, CAssignedRisk>;
 using CAssignedRiskArrayHandle =
     CBasicArrayHandle<IAssignedRisk, CAssignedRisk, CAssignedRiskID, 0>;
-template <>
-struct ConcreteKind<IAssignedRisk> {
-    using type = CAssignedRisk;
-};
+ZX_DECLARE_KIND(IAssignedRisk, CAssignedRisk, CAssignedRiskID, 0);

@@ -174,3 +174,5 @@ bool CCalendar::holds(const ICalendar* calendar) const {
 void CCalendar::setSubCalendars(const ICalendarArrayHandle& calendars) {
     replaceWithCopies(*m_subCalendars, calendars);
 }
+
+ZX_INSTANTIATE_KIND(ICalendar, CCalendar, CCalendarID, 0);

@@ -93,7 +93,4 @@ private:
     std::unique_ptr<CCalendarArray> m_subCalendars;
 };
 
-template <>
-struct ConcreteKind<ICalendar> {
-    using type = CCalendar;
-};
+ZX_DECLARE_KIND(ICalendar, CCalendar, CCalendarID, 0);

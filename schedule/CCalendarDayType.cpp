@@ -49,3 +49,5 @@ void ICalendarDayType::validateTimeBlocks() {
         }
     }
 }
+
+ZX_INSTANTIATE_KIND(ICalendarDayType, CCalendarDayType, CCalendarDayTypeID, 0);

@@ -17,7 +17,4 @@ using CCalendarDayTypeHandle = CBasicHandle<ICalendarDayType, CCalendarDayType>;
 using CCalendarDayTypeWritableHandle = CWritableBasicHandle<ICalendarDayType, CCalendarDayType>;
 using CCalendarDayTypeArrayHandle =
     CBasicArrayHandle<ICalendarDayType, CCalendarDayType, CCalendarDayTypeID, 0>;
-template <>
-struct ConcreteKind<ICalendarDayType> {
-    using type = CCalendarDayType;
-};
+ZX_DECLARE_KIND(ICalendarDayType, CCalendarDayType, CCalendarDayTypeID, 0);

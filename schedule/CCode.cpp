@@ -13,3 +13,5 @@ bool CCode::attachCodeValue(ICodeValueWritableHandle value, int index) {
 ICodeValueWritableHandle CCode::detachCodeValue(const CCodeValueID& id) {
     return detachToHandle(m_codeValues, id);
 }
+
+ZX_INSTANTIATE_KIND(ICode, CCode, CCodeID, 0);

@@ -27,7 +27,4 @@ using CCodeArray = CUniqueObjectPointerArray<ICode, CCode, CCodeID>;
 using CCodeHandle = CBasicHandle<ICode, CCode>;
 using CCodeWritableHandle = CWritableBasicHandle<ICode, CCode>;
 using CCodeArrayHandle = CBasicArrayHandle<ICode, CCode, CCodeID, 0>;
-template <>
-struct ConcreteKind<ICode> {
-    using type = CCode;
-};
+ZX_DECLARE_KIND(ICode, CCode, CCodeID, 0);

@@ -44,3 +44,5 @@ bool CCodeValue::attachSubCodeValue(ICodeValueWritableHandle value, int index) {
 ICodeValueWritableHandle CCodeValue::detachSubCodeValue(const CCodeValueID& id) {
     return detachToHandle(*m_subCodeValues, id);
 }
+
+ZX_INSTANTIATE_KIND(ICodeValue, CCodeValue, CCodeValueID, 0);

@@ -33,7 +33,4 @@ public:
 private:
     std::unique_ptr<CCodeValueArray> m_subCodeValues;
 };
-template <>
-struct ConcreteKind<ICodeValue> {
-    using type = CCodeValue;
-};
+ZX_DECLARE_KIND(ICodeValue, CCodeValue, CCodeValueID, 0);

@@ -13,7 +13,4 @@ using CCostArray = CUniqueObjectPointerArray<ICost, CCost, CCostID>;
 using CCostHandle = CBasicHandle<ICost, CCost>;
 using CCostWritableHandle = CWritableBasicHandle<ICost, CCost>;
 using CCostArrayHandle = CBasicArrayHandle<ICost, CCost, CCostID, 0>;
-template <>
-struct ConcreteKind<ICost> {
-    using type = CCost;
-};
+ZX_DECLARE_KIND(ICost, CCost, CCostID, 0);

@@ -19,7 +19,4 @@ using CLinkArray = CUniqueObjectPointerArray<ILink, CLink, CLinkID>;
 using CLinkHandle = CBasicHandle<ILink, CLink>;
 using CLinkWritableHandle = CWritableBasicHandle<ILink, CLink>;
 using CLinkArrayHandle = CBasicArrayHandle<ILink, CLink, CLinkID, 0>;
-template <>
-struct ConcreteKind<ILink> {
-    using type = CLink;
-};
+ZX_DECLARE_KIND(ILink, CLink, CLinkID, 0);

@@ -134,3 +134,5 @@ void CProjectBaseline::rebuildIndex() const {
     }
     m_indexCurrent = true;
 }
+
+ZX_INSTANTIATE_KIND(IProjectBaseline, CProjectBaseline, CProjectBaselineID, 0);

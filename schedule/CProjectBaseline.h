@@ -75,7 +75,4 @@ using CProjectBaselineHandle = CBasicHandle<IProjectBaseline, CProjectBaseline>;
 using CProjectBaselineWritableHandle = CWritableBasicHandle<IProjectBaseline, CProjectBaseline>;
 using CProjectBaselineArrayHandle =
     CBasicArrayHandle<IProjectBaseline, CProjectBaseline, CProjectBaselineID, 0>;
-template <>
-struct ConcreteKind<IProjectBaseline> {
-    using type = CProjectBaseline;
-};
+ZX_DECLARE_KIND(IProjectBaseline, CProjectBaseline, CProjectBaselineID, 0);

@@ -222,3 +222,5 @@ void CRSHistory::restoreTimeOrder() {
     RemoveAll();
     for (int i = 0; i < loaded.GetSize(); ++i) (void)Add(loaded.getConstReference(i));
 }
+
+ZX_INSTANTIATE_KIND(IRSHistory, CRSHistory, CResourceStateID, 0);

@@ -141,7 +141,4 @@ using CRSHistoryArray = CUniqueObjectPointerArray<IRSHistory, CRSHistory, CResou
 using CRSHistoryHandle = CBasicHandle<IRSHistory, CRSHistory>;
 using CRSHistoryWritableHandle = CWritableBasicHandle<IRSHistory, CRSHistory>;
 using CRSHistoryArrayHandle = CBasicArrayHandle<IRSHistory, CRSHistory, CResourceStateID, 0>;
-template <>
-struct ConcreteKind<IRSHistory> {
-    using type = CRSHistory;
-};
+ZX_DECLARE_KIND(IRSHistory, CRSHistory, CResourceStateID, 0);

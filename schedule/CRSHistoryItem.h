@@ -39,7 +39,4 @@ using CRSHistoryItemHandle = CBasicHandle<IRSHistoryItem, CRSHistoryItem>;
 using CRSHistoryItemWritableHandle = CWritableBasicHandle<IRSHistoryItem, CRSHistoryItem>;
 using CRSHistoryItemArrayHandle =
     CBasicArrayHandle<IRSHistoryItem, CRSHistoryItem, CResourceStateHistoryItemID, 0>;
-template <>
-struct ConcreteKind<IRSHistoryItem> {
-    using type = CRSHistoryItem;
-};
+ZX_DECLARE_KIND(IRSHistoryItem, CRSHistoryItem, CResourceStateHistoryItemID, 0);

@@ -176,3 +176,5 @@ void CResource::regenerateIDs() {
     removeAllHistories();
     setHistories(IRSHistoryArrayHandle(new CRSHistoryArrayHandle(&histories)));
 }
+
+ZX_INSTANTIATE_KIND(IResource, CResource, CResourceID, 0);

@@ -90,7 +90,4 @@ private:
     COptionalObjectArray<IRSHistory, CRSHistory, CResourceStateID> m_histories;
 };
 
-template <>
-struct ConcreteKind<IResource> {
-    using type = CResource;
-};
+ZX_DECLARE_KIND(IResource, CResource, CResourceID, 0);

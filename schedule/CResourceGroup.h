@@ -50,7 +50,4 @@ using CResourceGroupHandle = CBasicHandle<IResourceGroup, CResourceGroup>;
 using CResourceGroupWritableHandle = CWritableBasicHandle<IResourceGroup, CResourceGroup>;
 using CResourceGroupArrayHandle =
     CBasicArrayHandle<IResourceGroup, CResourceGroup, CResourceGroupID, 0>;
-template <>
-struct ConcreteKind<IResourceGroup> {
-    using type = CResourceGroup;
-};
+ZX_DECLARE_KIND(IResourceGroup, CResourceGroup, CResourceGroupID, 0);

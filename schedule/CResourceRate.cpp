@@ -11,3 +11,5 @@ ICostArrayHandle CResourceRate::getCosts() const {
 void CResourceRate::setCosts(const ICostArrayHandle& costs) { replaceWithCopies(m_costs, costs); }
 
 bool CResourceRate::removeCost(const CCostID& id) { return removeByIDKeepingSort(m_costs, id); }
+
+ZX_INSTANTIATE_KIND(IResourceRate, CResourceRate, CResourceRateID, 0);

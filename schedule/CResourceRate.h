@@ -34,7 +34,4 @@ using CResourceRateHandle = CBasicHandle<IResourceRate, CResourceRate>;
 using CResourceRateWritableHandle = CWritableBasicHandle<IResourceRate, CResourceRate>;
 using CResourceRateArrayHandle =
     CBasicArrayHandle<IResourceRate, CResourceRate, CResourceRateID, 0>;
-template <>
-struct ConcreteKind<IResourceRate> {
-    using type = CResourceRate;
-};
+ZX_DECLARE_KIND(IResourceRate, CResourceRate, CResourceRateID, 0);

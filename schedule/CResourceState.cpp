@@ -12,3 +12,5 @@ CResourceState& CResourceState::operator=(const CResourceState& other) {
 
 // Out of line: the sub-state container holds objects of this very class.
 CResourceState::~CResourceState() = default;
+
+ZX_INSTANTIATE_KIND(IResourceState, CResourceState, CResourceStateID, 0);

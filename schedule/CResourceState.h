@@ -48,7 +48,4 @@ private:
     COptionalObjectArray<IResourceState, CResourceState, CResourceStateID> m_subStates;
 };
 
-template <>
-struct ConcreteKind<IResourceState> {
-    using type = CResourceState;
-};
+ZX_DECLARE_KIND(IResourceState, CResourceState, CResourceStateID, 0);

@@ -31,3 +31,5 @@ IRuleHandle CRule::addSubRule(const IRule& rule, int index) {
     if (!m_subRules.insert(rule, index)) return {};
     return m_subRules.get()->getConstReference(index).getHandle();
 }
+
+ZX_INSTANTIATE_KIND(IRule, CRule, CRuleID, 0);

@@ -42,7 +42,4 @@ private:
     COptionalObjectArray<IRule, CRule, CRuleID> m_subRules;
 };
 
-template <>
-struct ConcreteKind<IRule> {
-    using type = CRule;
-};
+ZX_DECLARE_KIND(IRule, CRule, CRuleID, 0);

@@ -10,7 +10,4 @@ public:
 
 using CSupplyChainHandle = CBasicHandle<ISupplyChain, CSupplyChain>;
 using CSupplyChainWritableHandle = CWritableBasicHandle<ISupplyChain, CSupplyChain>;
-template <>
-struct ConcreteKind<ISupplyChain> {
-    using type = CSupplyChain;
-};
+ZX_DECLARE_KIND(ISupplyChain, CSupplyChain, CSupplyChainID, 0);

@@ -73,3 +73,5 @@ void CTask::setComments(const CString& text) {
     note.setUpdatedUserID(commentUserID());
     (void)addNote(note);
 }
+
+ZX_INSTANTIATE_KIND(ITask, CTask, CTaskID, 0);

@@ -153,7 +153,4 @@ using CTaskArray = CUniqueObjectPointerArray<ITask, CTask, CTaskID>;
 using CTaskHandle = CBasicHandle<ITask, CTask>;
 using CTaskWritableHandle = CWritableBasicHandle<ITask, CTask>;
 using CTaskArrayHandle = CBasicArrayHandle<ITask, CTask, CTaskID, 0>;
-template <>
-struct ConcreteKind<ITask> {
-    using type = CTask;
-};
+ZX_DECLARE_KIND(ITask, CTask, CTaskID, 0);

@@ -227,3 +227,5 @@ void CTaskBaselineData::removeAllLinks() {
     fields().upstreamLinksDelaysEndpoints.RemoveAll();
     fields().criticalUpstreamLinks.RemoveAll();
 }
+
+ZX_INSTANTIATE_KIND(ITaskBaselineData, CTaskBaselineData, CTaskID, 0);

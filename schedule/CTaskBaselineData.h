@@ -34,7 +34,4 @@ using CTaskBaselineDataHandle = CBasicHandle<ITaskBaselineData, CTaskBaselineDat
 using CTaskBaselineDataWritableHandle = CWritableBasicHandle<ITaskBaselineData, CTaskBaselineData>;
 using CTaskBaselineDataArrayHandle =
     CBasicArrayHandle<ITaskBaselineData, CTaskBaselineData, CTaskID, 0>;
-template <>
-struct ConcreteKind<ITaskBaselineData> {
-    using type = CTaskBaselineData;
-};
+ZX_DECLARE_KIND(ITaskBaselineData, CTaskBaselineData, CTaskID, 0);

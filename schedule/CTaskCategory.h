@@ -15,7 +15,4 @@ using CTaskCategoryHandle = CBasicHandle<ITaskCategory, CTaskCategory>;
 using CTaskCategoryWritableHandle = CWritableBasicHandle<ITaskCategory, CTaskCategory>;
 using CTaskCategoryArrayHandle =
     CBasicArrayHandle<ITaskCategory, CTaskCategory, CTaskCategoryID, 0>;
-template <>
-struct ConcreteKind<ITaskCategory> {
-    using type = CTaskCategory;
-};
+ZX_DECLARE_KIND(ITaskCategory, CTaskCategory, CTaskCategoryID, 0);

@@ -25,7 +25,4 @@ using CTaskReportArray = CUniqueObjectPointerArray<ITaskReport, CTaskReport, CTa
 using CTaskReportHandle = CBasicHandle<ITaskReport, CTaskReport>;
 using CTaskReportWritableHandle = CWritableBasicHandle<ITaskReport, CTaskReport>;
 using CTaskReportArrayHandle = CBasicArrayHandle<ITaskReport, CTaskReport, CTaskReportID, 0>;
-template <>
-struct ConcreteKind<ITaskReport> {
-    using type = CTaskReport;
-};
+ZX_DECLARE_KIND(ITaskReport, CTaskReport, CTaskReportID, 0);

@@ -13,7 +13,4 @@ using CTaskStateArray = CUniqueObjectPointerArray<ITaskState, CTaskState, CTaskS
 using CTaskStateHandle = CBasicHandle<ITaskState, CTaskState>;
 using CTaskStateWritableHandle = CWritableBasicHandle<ITaskState, CTaskState>;
 using CTaskStateArrayHandle = CBasicArrayHandle<ITaskState, CTaskState, CTaskStateID, 0>;
-template <>
-struct ConcreteKind<ITaskState> {
-    using type = CTaskState;
-};
+ZX_DECLARE_KIND(ITaskState, CTaskState, CTaskStateID, 0);

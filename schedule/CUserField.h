@@ -13,7 +13,4 @@ using CUserFieldArray = CUniqueObjectPointerArray<IUserField, CUserField, CUserF
 using CUserFieldHandle = CBasicHandle<IUserField, CUserField>;
 using CUserFieldWritableHandle = CWritableBasicHandle<IUserField, CUserField>;
 using CUserFieldArrayHandle = CBasicArrayHandle<IUserField, CUserField, CUserFieldID, 0>;
-template <>
-struct ConcreteKind<IUserField> {
-    using type = CUserField;
-};
+ZX_DECLARE_KIND(IUserField, CUserField, CUserFieldID, 0);

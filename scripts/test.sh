@@ -1,14 +1,18 @@
 #!/usr/bin/env bash
-# Builds everything from scratch and runs the whole test suite twice: as built, and under
-# AddressSanitizer and UndefinedBehaviorSanitizer. Then a short fuzzing run and one pass of the
-# benchmarks at their quick size.
+# Checks that includes point down the layers, builds everything from scratch and runs the whole
+# test suite twice: as released (Release, -O3), and under AddressSanitizer and
+# UndefinedBehaviorSanitizer. Then a short fuzzing run and one pass of the Release benchmarks at
+# their quick size.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
 jobs=$(nproc)
 
-echo "== build and test (RelWithDebInfo)"
-cmake -S . -B build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+echo "== layering"
+/usr/bin/env python3 scripts/check_layers.py
+
+echo "== build and test (Release)"
+cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build/test -j"$jobs"
 ctest --test-dir build/test --output-on-failure -j"$jobs"
 

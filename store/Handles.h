@@ -11,6 +11,7 @@
 #pragma once
 
 #include <memory>
+#include <type_traits>
 #include <utility>
 
 template <class I>
@@ -40,7 +41,7 @@ template <class I, class C>
 class CBasicHandle : public IHandle<I> {
 public:
     // What a null handle dereferences to; built when the library loads.
-    static inline const C s_invalidObject{};
+    static const C s_invalidObject;
 
     CBasicHandle() = default;
     explicit CBasicHandle(const C* object) : m_object(object) {}
@@ -66,7 +67,7 @@ template <class I, class C>
 class CWritableBasicHandle : public IWritableHandle<I> {
 public:
     // What a null writable handle dereferences to; writes through a null handle land here.
-    static inline C s_invalidObject{};
+    static C s_invalidObject;
 
     CWritableBasicHandle() = default;
     explicit CWritableBasicHandle(C* object) : m_object(object) {}
@@ -88,6 +89,24 @@ private:
     C* m_object = nullptr;
 };
 
+// Defined out of the classes so that a kind's explicit instantiation in the library is the one
+// place they are built.
+template <class I, class C>
+const C CBasicHandle<I, C>::s_invalidObject{};
+template <class I, class C>
+C CWritableBasicHandle<I, C>::s_invalidObject{};
+
+// What a wrapper holding no handle dereferences to: the kind's invalid object, reached through
+// the interface (which knows it) rather than a concrete class the caller may not see.
+template <class I>
+const I* invalidObjectOf() {
+    return &I::invalidObject();
+}
+template <class I>
+I* writableInvalidObjectOf() {
+    return &I::writableInvalidObject();
+}
+
 // Shared behaviour of the read and writable wrapper handles; H is the abstract handle held.
 template <class H, class Derived>
 class CWrapperHandleBase {
@@ -105,9 +124,17 @@ public:
     CWrapperHandleBase& operator=(CWrapperHandleBase&&) noexcept = default;
     ~CWrapperHandleBase() = default;
 
-    // Callers test isNull() first: a wrapper without a handle has nothing to forward to.
-    auto operator->() const { return m_handle->operator->(); }
-    auto& operator*() const { return **m_handle; }
+    // A wrapper without a handle (a failed lookup) dereferences to the kind's invalid object, as
+    // a null basic handle does.
+    auto operator->() const {
+        using Element = std::remove_cvref_t<decltype(*std::declval<H&>().operator->())>;
+        if (m_handle) return m_handle->operator->();
+        if constexpr (std::is_const_v<std::remove_pointer_t<decltype(m_handle->operator->())>>)
+            return invalidObjectOf<Element>();
+        else
+            return writableInvalidObjectOf<Element>();
+    }
+    auto& operator*() const { return *operator->(); }
     bool isNull() const { return !m_handle || m_handle->isNull(); }
     bool operator!() const { return isNull(); }
     explicit operator bool() const { return !isNull(); }

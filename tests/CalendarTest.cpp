@@ -11,12 +11,8 @@
 #include <vector>
 
 #include "schedule/CCalendar.h"
-#include "tests/KindConformance.h"
-
-namespace conformance {
-using CalendarKinds = ::testing::Types<CCalendarDayType, CCalendar>;
-INSTANTIATE_TYPED_TEST_SUITE_P(Calendars, KindConformance, CalendarKinds);
-}  // namespace conformance
+#include "schedule/CCalendarDayType.h"
+#include "tests/RoundTrip.h"
 
 namespace {
 

@@ -1,8 +1,7 @@
 // The conformance suite every stored kind passes: construction, archive round trip (equal and
 // byte-identical on a second save), copies, equality per field, ID renewal, the dump and the
-// pinned record layout (golden files). A test file joins its kinds with
-//
-//     INSTANTIATE_TYPED_TEST_SUITE_P(Schedule, KindConformance, ::testing::Types<CLink, CCode>);
+// pinned record layout (golden files). Every kind in the list of kinds (project/KindList.h) is
+// instantiated in KindConformanceTest.cpp and ChildKindConformanceTest.cpp; nothing else joins it.
 //
 // Child kinds are found through ConcreteKind<I>. Golden files live in tests/data/golden/<Kind>.bin;
 // run the suite with ZX_UPDATE_GOLDEN=1 to rewrite them after a deliberate change of a record.
@@ -19,160 +18,10 @@
 #include <string>
 #include <vector>
 
-#include "zentrix.h"
+#include "project/KindList.h"
+#include "tests/RoundTrip.h"
 
 namespace conformance {
-
-// The concrete class of each interface that appears as a child collection somewhere.
-template <class H>
-struct HandleParts;
-template <class I, class ID, int flag>
-struct HandleParts<CWrapperArrayHandle<I, ID, flag>> {
-    using Interface = I;
-    using Id = ID;
-    static constexpr int kFlag = flag;
-};
-
-// Fills every value with a reproducible non-default value; children get two filled children
-// while depth lasts.
-class Filler {
-public:
-    Filler(std::uint64_t seed, int depth) : m_random(seed), m_depth(depth) {}
-
-    template <class Object>
-    void fill(Object& object) {
-        object.visitValues(*this);
-    }
-
-    void value(const char*, CIDBase& id) {
-        GUID guid;
-        for (auto& byte : guid) byte = static_cast<std::uint8_t>(m_random());
-        id.setGUID(guid);
-    }
-    void value(const char*, CProjectString& text) {
-        text =
-            CString(L"Pour slab \u00e9tage " + std::to_wstring(m_random() % 1000) + L" \U0001F3D7");
-    }
-    template <class T>
-    void value(const char*, CProjectScalar<T>& scalar) {
-        if constexpr (std::is_same_v<T, bool>)
-            scalar = !scalar.getValue();
-        else
-            scalar = static_cast<T>(1 + m_random() % 1000) + scalar.getValue();
-    }
-    void value(const char*, CProjectTime& time) {
-        time = CProjectTime(static_cast<std::int64_t>(m_random() % 4'000'000'000'000ULL));
-    }
-    void value(const char*, CProjectDate& date) {
-        date = CProjectDate(static_cast<std::int32_t>(1 + m_random() % 40000));
-    }
-    void value(const char*, CProjectDuration& duration) {
-        duration = CProjectDuration(static_cast<std::int64_t>(1 + m_random() % 1'000'000));
-    }
-    void value(const char*, CProjectColorRGB& color) {
-        color = CProjectColorRGB(color.getPacked() ^
-                                 (1 + static_cast<std::uint32_t>(m_random() % 0xFFFFFE)));
-    }
-    template <class E>
-    void value(const char*, CZentrixEnumeration<E>& e) {
-        const int count = CZentrixEnumeration<E>::s_count;
-        e = static_cast<E>((e.toInt() + 1 + static_cast<int>(m_random() % (count - 1))) % count);
-    }
-    void value(const char*, CProjectVariant& variant) {
-        variant.setInteger(static_cast<std::int64_t>(m_random() % 100000) + 1);
-    }
-    void value(const char*, CProjectStringArray& texts) {
-        (void)texts.Add(CString(L"Ref " + std::to_wstring(m_random() % 1000) + L" \u00e9"));
-    }
-    template <class T>
-    requires(std::is_arithmetic_v<T>) void value(const char*, T& number) {
-        number = static_cast<T>(number + 1 + static_cast<T>(m_random() % 100));
-    }
-    template <class ID>
-    void value(const char* name, CIDPointerArray<ID>& ids) {
-        for (int i = 0; i < 2; ++i) {
-            ID id;
-            value(name, id);
-            (void)ids.Add(id);
-        }
-    }
-    template <class T, class Key, class Getter>
-    void value(const char* name, CUniqueValueArray<T, Key, Getter>& values) {
-        for (int i = 0; i < 2; ++i) {
-            T item;
-            value(name, item);
-            (void)values.addValue(item);
-        }
-    }
-    template <class T>
-    void value(const char* name, CNonUniqueValueArray<T>& values) {
-        for (int i = 0; i < 2; ++i) {
-            T item{};
-            value(name, item);
-            (void)values.Add(std::move(item));
-        }
-    }
-    // An absent optional value appears; a present one goes away.
-    template <class T>
-    void value(const char* name, CHeapValue<T>& optional) {
-        if (optional) {
-            optional.reset();
-        } else {
-            value(name, optional.ensure());
-        }
-    }
-    template <class T>
-    void value(const char*, CTGraphicalPoint3D<T>& point) {
-        point.set(point.getX() + 1 + static_cast<T>(m_random() % 50), point.getY() - 2,
-                  point.getZ() + 0.5);
-    }
-    template <class T>
-    void value(const char*, CTGraphicalTransform<T>& transform) {
-        for (int i = 0; i < transform.getSize(); ++i)
-            transform.setAt(i, transform.getMatrix()[i] + static_cast<T>(1 + m_random() % 9));
-    }
-    // Plain described values are filled member by member.
-    template <class T>
-    requires(std::is_base_of_v<CDescribedValue<T>, T>) void value(const char*, T& described) {
-        fields::ValueAdapter<T, T, Filler> adapter{described, described, *this};
-        T::describeFields(adapter);
-    }
-    template <class Part>
-    void part(const char*, Part& part) {
-        fill(part);
-    }
-    template <class Slot>
-    void optionalChildren(const char* name, const Slot& slot) {
-        if (m_depth > 0) children(name, slot.ensure());
-    }
-    template <class Slot>
-    void optionalPart(const char*, const Slot& slot) {
-        if (m_depth <= 0) return;
-        --m_depth;
-        fill(*slot.ensure());
-        ++m_depth;
-    }
-    template <class H>
-    void children(const char*, const H& handle) {
-        if (m_depth <= 0) return;
-        using I = typename HandleParts<H>::Interface;
-        using ID = typename HandleParts<H>::Id;
-        using C = typename ConcreteKind<I>::type;
-        CUniqueObjectPointerArray<I, C, ID> source;
-        --m_depth;
-        for (int i = 0; i < 2; ++i) {
-            C child;
-            fill(child);
-            (void)source.Add(child);
-        }
-        ++m_depth;
-        handle.copyFrom(H(new CBasicArrayHandle<I, C, ID, HandleParts<H>::kFlag>(&source)));
-    }
-
-private:
-    std::mt19937_64 m_random;
-    int m_depth;
-};
 
 // Changes exactly the k-th value or collection of an object.
 class Mutator {
@@ -244,30 +93,19 @@ struct NameCollector {
 };
 
 template <class C>
-std::vector<std::byte> save(C& object, int version = CZentrixArchive::s_currentFileVersion) {
-    CZentrixArchive out(version);
-    object.Serialize(out);
-    return out.takeStoredBytes();
-}
-
-template <class C>
-C load(const std::vector<std::byte>& bytes) {
-    CZentrixArchive in{std::span<const std::byte>(bytes)};
-    C object;
-    object.Serialize(in);
-    EXPECT_EQ(in.remaining(), 0u);
-    return object;
-}
-
-template <class C>
-C filled(std::uint64_t seed = 7) {
-    C object;
-    Filler(seed, 2).fill(object);
-    return object;
-}
-
-template <class C>
 class KindConformance : public ::testing::Test {};
+
+// The gtest type list of a list of kinds.
+template <class... C>
+::testing::Types<C...> gtestTypes(zx::TypeList<C...>);
+template <class L>
+using GTestTypes = decltype(gtestTypes(L{}));
+
+// The golden record of C is tests/data/golden/<name>.bin.
+template <class C>
+std::string goldenName() {
+    return C::s_kindName;
+}
 
 TYPED_TEST_SUITE_P(KindConformance);
 
@@ -354,7 +192,7 @@ TYPED_TEST_P(KindConformance, DumpNamesEveryField) {
 TYPED_TEST_P(KindConformance, RecordLayoutMatchesGoldenFile) {
     TypeParam object = filled<TypeParam>(42);
     const auto bytes = save(object);
-    const std::string kind = TypeParam::s_kindName;
+    const std::string kind = goldenName<TypeParam>();
     const auto path = std::filesystem::path(ZX_TEST_DATA_DIR) / "golden" / (kind + ".bin");
     if (std::getenv("ZX_UPDATE_GOLDEN")) {
         std::filesystem::create_directories(path.parent_path());

@@ -205,22 +205,22 @@ TEST_P(MalformedRoot, HostileCountsAreRefusedAtTheirOffset) {
 
 TEST(MalformedStrings, HugeLengthIsRefusedAtTheLength) {
     const std::pair<Target, std::u16string> firstTexts[] = {
-        {Target::Codes, u"Code 0"},
-        {Target::UserFields, u"Field 0"},
-        {Target::TaskCategories, u"Category 0"},
-        {Target::TaskStates, u"State 0"},
-        {Target::Costs, u"Cost item 0"},
-        {Target::TaskReports, u"Formwork delivered, crew on site 2"},
-        {Target::Tasks, u"Phase 0"},
-        {Target::ResourceStates, u"Crane status 0"},
-        {Target::Risks, u"Late delivery of precast units, batch 0"},
-        {Target::Issues, u"ISS- 100"},
-        {Target::DocumentFolders, u"Structural drawings, block 0"},
-        {Target::Rules, u"R 100"},
-        {Target::Calendars, u"Site calendar 0"},
-        {Target::Resources, u"RES- 100"},
-        {Target::ResourceGroups, u"Work package 0"},
-        {Target::Baselines, u"Contract baseline"},
+        {zxfuzz::targetOf<CCodeRoot>(), u"Code 0"},
+        {zxfuzz::targetOf<CUserFieldRoot>(), u"Field 0"},
+        {zxfuzz::targetOf<CTaskCategoryRoot>(), u"Category 0"},
+        {zxfuzz::targetOf<CTaskStateRoot>(), u"State 0"},
+        {zxfuzz::targetOf<CCost>(), u"Cost item 0"},
+        {zxfuzz::targetOf<CTaskReport>(), u"Formwork delivered, crew on site 2"},
+        {zxfuzz::targetOf<CTaskRoot>(), u"Phase 0"},
+        {zxfuzz::targetOf<CResourceStateRoot>(), u"Crane status 0"},
+        {zxfuzz::targetOf<CRiskRoot>(), u"Late delivery of precast units, batch 0"},
+        {zxfuzz::targetOf<CIssueRoot>(), u"ISS- 100"},
+        {zxfuzz::targetOf<CDocumentFolderRoot>(), u"Structural drawings, block 0"},
+        {zxfuzz::targetOf<CRuleRoot>(), u"R 100"},
+        {zxfuzz::targetOf<CCalendarRoot>(), u"Site calendar 0"},
+        {zxfuzz::targetOf<CResourceRoot>(), u"RES- 100"},
+        {zxfuzz::targetOf<CResourceGroupRoot>(), u"Work package 0"},
+        {zxfuzz::targetOf<CProjectBaselineRoot>(), u"Contract baseline"},
     };
     for (const auto& [target, text] : firstTexts) {
         auto bytes = savedSample(target);

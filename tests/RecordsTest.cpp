@@ -20,14 +20,10 @@
 #include "records/CIssue.h"
 #include "records/CNote.h"
 #include "records/CRisk.h"
-#include "tests/KindConformance.h"
+#include "schedule/CTask.h"
+#include "tests/RoundTrip.h"
 
-namespace conformance {
-
-using RecordKinds = ::testing::Types<CNote, CRisk, CDocumentFile, CDocumentFolder, CIssue>;
-INSTANTIATE_TYPED_TEST_SUITE_P(Records, KindConformance, RecordKinds);
-
-}  // namespace conformance
+namespace conformance {}  // namespace conformance
 
 namespace {
 

@@ -12,15 +12,11 @@
 #include <vector>
 
 #include "schedule/CRSHistory.h"
+#include "schedule/CRSHistoryItem.h"
 #include "schedule/CResourceState.h"
-#include "tests/KindConformance.h"
+#include "tests/RoundTrip.h"
 
-namespace conformance {
-
-using ResourceStateKinds = ::testing::Types<CResourceState, CRSHistoryItem, CRSHistory>;
-INSTANTIATE_TYPED_TEST_SUITE_P(ResourceStates, KindConformance, ResourceStateKinds);
-
-}  // namespace conformance
+namespace conformance {}  // namespace conformance
 
 namespace {
 

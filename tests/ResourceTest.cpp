@@ -10,16 +10,20 @@
 #include <utility>
 #include <vector>
 
+#include "records/CNote.h"
+#include "schedule/CCodeValue.h"
+#include "schedule/CCost.h"
+#include "schedule/CRSHistory.h"
+#include "schedule/CRSHistoryItem.h"
 #include "schedule/CResource.h"
 #include "schedule/CResourceGroup.h"
-#include "tests/KindConformance.h"
+#include "schedule/CResourceRate.h"
+#include "schedule/CResourceState.h"
+#include "schedule/CUserField.h"
+#include "schedule/CUserFieldValue.h"
+#include "tests/RoundTrip.h"
 
-namespace conformance {
-
-using ResourceKinds = ::testing::Types<CResourceRate, CResource, CResourceGroup>;
-INSTANTIATE_TYPED_TEST_SUITE_P(Resources, KindConformance, ResourceKinds);
-
-}  // namespace conformance
+namespace conformance {}  // namespace conformance
 
 namespace {
 

@@ -11,13 +11,9 @@
 
 #include "basetypes/CRuleRate.h"
 #include "schedule/CRule.h"
-#include "tests/KindConformance.h"
+#include "tests/RoundTrip.h"
 
-namespace conformance {
-
-INSTANTIATE_TYPED_TEST_SUITE_P(Rules, KindConformance, ::testing::Types<CRule>);
-
-}  // namespace conformance
+namespace conformance {}  // namespace conformance
 
 namespace {
 

@@ -6,12 +6,16 @@
 #include <memory>
 #include <vector>
 
-#include "tests/KindConformance.h"
-
-namespace conformance {
-using TaskKinds = ::testing::Types<CTask, CSupplyChain>;
-INSTANTIATE_TYPED_TEST_SUITE_P(Tasks, KindConformance, TaskKinds);
-}  // namespace conformance
+#include "records/CNote.h"
+#include "schedule/CAssignedRisk.h"
+#include "schedule/CCost.h"
+#include "schedule/CLink.h"
+#include "schedule/CSupplyChain.h"
+#include "schedule/CTask.h"
+#include "schedule/CTaskReport.h"
+#include "schedule/CUserField.h"
+#include "schedule/CUserFieldValue.h"
+#include "tests/RoundTrip.h"
 
 namespace {
 

@@ -1,0 +1,131 @@
+// KindList: the one list of every stored kind, from which everything that walks all kinds is
+// derived: the roots and their names (Roots.h), the project's collection of roots and its file
+// order (CProjectRoots), the fuzz target's choices, the sample project's save, load, comparison
+// and counts, the demo's table and the typed conformance suite.
+//
+// A kind with a project-level root is listed in ZX_ROOT_KINDS as X(Name, FLAG): its interface
+// is I<Name>, its class C<Name>, its identifier C<Name>ID and FLAG the flag of the root's array
+// handles. Roots are saved in this order, so the order is part of the project file: append new
+// roots, never reorder. Every other kind (children and embedded parts) is listed in
+// ZX_CHILD_KINDS as X(Name). Fuzz inputs select their target by position in roots-then-children
+// order, so the committed corpus is rebuilt (zxfuzz_corpus) when either list changes.
+//
+// The lists are macros because they also name things (CTaskRoot, CTaskRootHandle, ...), which no
+// template can do; everything else is derived from the type lists below.
+#pragma once
+
+#include <cstddef>
+#include <type_traits>
+
+#include "records/CDocumentFile.h"
+#include "records/CDocumentFolder.h"
+#include "records/CIssue.h"
+#include "records/CNote.h"
+#include "records/CRisk.h"
+#include "schedule/CAssignedResource.h"
+#include "schedule/CAssignedResourceGroup.h"
+#include "schedule/CAssignedRisk.h"
+#include "schedule/CCalendar.h"
+#include "schedule/CCalendarDayType.h"
+#include "schedule/CCode.h"
+#include "schedule/CCodeValue.h"
+#include "schedule/CCost.h"
+#include "schedule/CLink.h"
+#include "schedule/CProjectBaseline.h"
+#include "schedule/CRSHistory.h"
+#include "schedule/CRSHistoryItem.h"
+#include "schedule/CResource.h"
+#include "schedule/CResourceGroup.h"
+#include "schedule/CResourceRate.h"
+#include "schedule/CResourceState.h"
+#include "schedule/CRule.h"
+#include "schedule/CSupplyChain.h"
+#include "schedule/CTask.h"
+#include "schedule/CTaskBaselineData.h"
+#include "schedule/CTaskCategory.h"
+#include "schedule/CTaskReport.h"
+#include "schedule/CTaskState.h"
+#include "schedule/CUserField.h"
+
+// clang-format off
+#define ZX_ROOT_KINDS(X)    \
+    X(Code, 0)              \
+    X(UserField, 0)         \
+    X(TaskCategory, 0)      \
+    X(TaskState, 0)         \
+    X(ResourceState, 0)     \
+    X(Risk, 0)              \
+    X(Issue, 0)             \
+    X(DocumentFolder, 0)    \
+    X(Rule, 0)              \
+    X(Calendar, 0)          \
+    X(Resource, 0)          \
+    X(ResourceGroup, 0)     \
+    X(Task, 0)              \
+    X(ProjectBaseline, 0)
+
+#define ZX_CHILD_KINDS(X)       \
+    X(CodeValue)                \
+    X(Link)                     \
+    X(Cost)                     \
+    X(TaskReport)               \
+    X(AssignedResource)         \
+    X(AssignedResourceGroup)    \
+    X(AssignedRisk)             \
+    X(SupplyChain)              \
+    X(Note)                     \
+    X(DocumentFile)             \
+    X(RSHistory)                \
+    X(RSHistoryItem)            \
+    X(CalendarDayType)          \
+    X(ResourceRate)             \
+    X(TaskBaselineData)
+// clang-format on
+
+namespace zx {
+
+template <class... T>
+struct TypeList {
+    static constexpr std::size_t size = sizeof...(T);
+};
+
+// The lists below are written as `void, A, B, ...` (each entry brings its own leading comma)
+// and lose the void here.
+template <class L>
+struct DropFirst;
+template <class First, class... Rest>
+struct DropFirst<TypeList<First, Rest...>> {
+    using type = TypeList<Rest...>;
+};
+
+template <class A, class B>
+struct Concat;
+template <class... A, class... B>
+struct Concat<TypeList<A...>, TypeList<B...>> {
+    using type = TypeList<A..., B...>;
+};
+
+#define ZX_LISTED_ROOT_KIND(Name, FLAG) , C##Name
+#define ZX_LISTED_CHILD_KIND(Name) , C##Name
+// The concrete classes of the kinds that have roots, in file order.
+using RootKinds = DropFirst<TypeList<void ZX_ROOT_KINDS(ZX_LISTED_ROOT_KIND)>>::type;
+// The concrete classes of every other kind.
+using ChildKinds = DropFirst<TypeList<void ZX_CHILD_KINDS(ZX_LISTED_CHILD_KIND)>>::type;
+// Every kind: roots' kinds first, then the others.
+using AllKinds = Concat<RootKinds, ChildKinds>::type;
+#undef ZX_LISTED_ROOT_KIND
+#undef ZX_LISTED_CHILD_KIND
+
+// True when T is one of the list's types.
+template <class L, class T>
+struct Contains;
+template <class... U, class T>
+struct Contains<TypeList<U...>, T> : std::bool_constant<(std::is_same_v<U, T> || ...)> {};
+
+// Calls f.template operator()<T>() for every type of the list, in order.
+template <class... T, class F>
+constexpr void forEachType(TypeList<T...>, F&& f) {
+    (f.template operator()<T>(), ...);
+}
+
+}  // namespace zx

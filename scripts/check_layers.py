@@ -1,0 +1,90 @@
+#!/usr/bin/env python3
+"""Fails when a source file includes a header of a higher layer.
+
+The library is built in layers, each allowed to include only its own layer and those below:
+
+  values      value types, identifiers, the archive and text
+  store       containers, ID sets, handles, array handles
+  shared      value types built on containers that every layer above shares: geometry values,
+              user field values, rule rates, assigned resource parameters, project constants
+  interfaces  the kinds' interfaces and their generic behaviour
+  kinds       the subsystems' concrete classes
+  project     roots, the list of kinds, the project's roots
+  api         zentrix.h
+
+A file's layer is the first rule below that matches its path. Tools, tests, benchmarks and fuzz
+targets sit above everything and are not checked.
+"""
+import fnmatch
+import pathlib
+import re
+import sys
+
+LAYERS = ["values", "store", "shared", "interfaces", "kinds", "project", "api"]
+
+# (pattern, layer), first match wins: named files before the folders they sit in.
+RULES = [
+    ("project/CProjectConstants.*", "shared"),
+    ("basetypes/CAssignedResourceParameters.*", "shared"),
+    ("basetypes/CRuleRate.*", "shared"),
+    ("schedule/CUserFieldValue.*", "shared"),
+    ("model3d/CGeometry.*", "shared"),
+    ("model3d/CGraphical*", "shared"),
+    ("model3d/CPlaneDouble.*", "shared"),
+    ("model3d/CPolyLineDouble3D.*", "shared"),
+    ("model3d/CSubdivisionByUniformSlices.*", "shared"),
+    ("model3d/Geometry*", "shared"),
+    ("model3d/GraphicalComponents.*", "shared"),
+    ("basetypes/I*", "interfaces"),
+    ("basetypes/KindTemplates.*", "interfaces"),
+    ("basetypes/ClassificationAccess.*", "interfaces"),
+    ("basetypes/*", "values"),
+    ("store/*", "store"),
+    ("schedule/*", "kinds"),
+    ("records/*", "kinds"),
+    ("model3d/*", "kinds"),
+    ("filters/*", "kinds"),
+    ("timeformat/*", "kinds"),
+    ("sources/*", "kinds"),
+    ("access/*", "kinds"),
+    ("presentation/*", "kinds"),
+    ("project/*", "project"),
+    ("zentrix.h", "api"),
+]
+
+INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.MULTILINE)
+
+
+def layer_of(path):
+    for pattern, layer in RULES:
+        if fnmatch.fnmatch(path, pattern):
+            return layer
+    return None
+
+
+def main():
+    root = pathlib.Path(__file__).resolve().parent.parent
+    violations = []
+    checked = 0
+    for file in sorted(root.rglob("*")):
+        if file.suffix not in (".h", ".cpp") or "build" in file.relative_to(root).parts[0]:
+            continue
+        path = file.relative_to(root).as_posix()
+        layer = layer_of(path)
+        if layer is None:
+            continue
+        checked += 1
+        for included in INCLUDE.findall(file.read_text(encoding="utf-8")):
+            target = layer_of(included)
+            if target is None:
+                violations.append(f"{path}: includes {included}, which belongs to no layer")
+            elif LAYERS.index(target) > LAYERS.index(layer):
+                violations.append(f"{path} ({layer}) includes {included} ({target})")
+    for violation in violations:
+        print("layering:", violation)
+    print(f"layering: {checked} files checked, {len(violations)} includes point up")
+    return 1 if violations else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
