@@ -184,3 +184,29 @@ TEST(ArrayIterator, RemoveDeletesTheCurrentObjectAndTheWalkGoesOn) {
 }
 
 }  // namespace
+
+namespace {
+
+// A failed lookup hands out a wrapper holding no handle at all; using it must read the kind's
+// invalid object, as a null basic handle does, and never crash.
+TEST(Handle, EmptyWrappersDereferenceToTheKindsInvalidObject) {
+    CCodeRoot codes;
+    const ICodeHandle missing = codes.get().find(CCodeID(CIDBase::generate()));
+    ASSERT_TRUE(missing.isNull());
+    EXPECT_EQ(missing.handle(), nullptr);
+    EXPECT_EQ(&*missing, &ICode::invalidObject());
+    EXPECT_TRUE(missing->getName().IsEmpty());
+    EXPECT_EQ(missing->getCodeValues().GetSize(), 0);
+
+    const ICodeWritableHandle stray;
+    stray->setName(L"stray");
+    EXPECT_EQ(codes.getArray().GetSize(), 0);
+    stray->setName(L"");
+
+    // Roots have no concrete kind behind their interface: theirs is an empty root.
+    const CWrapperHandle<ICodeRoot> noRoot;
+    EXPECT_EQ(noRoot->get().GetSize(), 0);
+    EXPECT_FALSE(noRoot->getID().isValid());
+}
+
+}  // namespace
