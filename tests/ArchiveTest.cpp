@@ -2,8 +2,12 @@
 // input.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <string>
+#include <vector>
 
 #include "zentrix.h"
 
@@ -47,6 +51,65 @@ TEST(Archive, ScalarsAndTextRoundTrip) {
     EXPECT_EQ(s, CString(L"Gr\u00f6\u00dfe \U0001F3D7 site"));
     EXPECT_TRUE(empty.IsEmpty());
     EXPECT_EQ(in.remaining(), 0u);
+}
+
+TEST(Archive, TextThatIsNotUnicodeIsRefusedWhenSavedAndWhenLoaded) {
+    // Lone surrogates and values beyond U+10FFFF have no UTF-16 form of their own.
+    for (const std::uint32_t bad : {0xD800u, 0xDBFFu, 0xDC00u, 0xDFFFu, 0x110000u, 0xFFFFFFFFu}) {
+        CZentrixArchive out;
+        out.checkMarkerStart("Note");
+        out.setField("Text");
+        const std::uint64_t at = out.position();
+        std::wstring text = L"ab";
+        text.push_back(static_cast<wchar_t>(bad));
+        text += L"c";
+        try {
+            out << CString(text);
+            ADD_FAILURE() << std::hex << bad << " was saved";
+        } catch (const CArchiveException& e) {
+            EXPECT_EQ(e.offset(), at) << e.what();
+            EXPECT_EQ(e.record(), "Note.Text") << e.what();
+            EXPECT_NE(std::string(e.what()).find("in Note.Text at byte " + std::to_string(at)),
+                      std::string::npos)
+                << e.what();
+        }
+        // Nothing of the refused text was written.
+        EXPECT_EQ(out.position(), at) << std::hex << bad;
+    }
+
+    // Their neighbours and the last code point are text like any other.
+    for (const std::uint32_t good : {0xD7FFu, 0xE000u, 0xFFFDu, 0xFFFFu, 0x10000u, 0x10FFFFu}) {
+        CZentrixArchive out;
+        const CString text(std::wstring(1, static_cast<wchar_t>(good)));
+        out << text;
+        CZentrixArchive in = reopen(out);
+        CString loaded;
+        in >> loaded;
+        EXPECT_EQ(loaded, text) << std::hex << good;
+    }
+
+    // A stored unit sequence with a surrogate out of its pair is malformed input.
+    const std::vector<std::vector<char16_t>> malformed = {
+        {u'a', 0xD800, u'b'}, {0xDC00, u'a'}, {u'a', 0xDBFF}, {0xDC00, 0xD800}};
+    for (const auto& units : malformed) {
+        CZentrixArchive out;
+        out << static_cast<std::uint32_t>(units.size());
+        out.Write(units.data(), units.size() * sizeof(char16_t));
+        CZentrixArchive in = reopen(out);
+        CString loaded;
+        const std::string message = messageOf([&] { in >> loaded; });
+        EXPECT_NE(message.find("surrogate"), std::string::npos) << message;
+    }
+
+    // Through an object, the error names the record and field being written.
+    CCodeRoot codes;
+    CCode code;
+    code.generateIDs();
+    code.setName(std::wstring(L"Zone ") + static_cast<wchar_t>(0xDD00));
+    ASSERT_EQ(codes.getArray().Add(code), 0);
+    CZentrixArchive out;
+    const std::string message = messageOf([&] { codes.Serialize(out); });
+    EXPECT_NE(message.find("Code.Name at byte"), std::string::npos) << message;
 }
 
 TEST(Archive, ErrorsNameWhatWhereAndInWhichRecord) {
