@@ -60,10 +60,7 @@ void IResource::serializeOldHistories(CZentrixArchive& ar) {
     }
     removeAllHistories();
     const int count = ar.readCount(kMinOldHistoryBytes, "histories");
-    if (count < 0) {
-        ar.failAt(ar.position() - sizeof(std::int32_t),
-                  "expected a count of histories, found " + std::to_string(count));
-    }
+    if (count < 0) ar.failNegativeCount(ar.position() - sizeof(std::int32_t));
     for (int i = 0; i < count; ++i) {
         ar.setRecordIndex(i);
         CResourceStateID state;

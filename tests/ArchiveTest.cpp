@@ -6,9 +6,11 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "store/CNonUniquePointerArray.h"
 #include "zentrix.h"
 
 namespace {
@@ -110,6 +112,72 @@ TEST(Archive, TextThatIsNotUnicodeIsRefusedWhenSavedAndWhenLoaded) {
     CZentrixArchive out;
     const std::string message = messageOf([&] { codes.Serialize(out); });
     EXPECT_NE(message.find("Code.Name at byte"), std::string::npos) << message;
+}
+
+// The count of an array record written as -1, after the array's start marker if it has one.
+struct NegativeCount {
+    std::vector<std::byte> bytes;
+    std::uint64_t offset;
+};
+NegativeCount negativeCountRecord(const char* marker) {
+    CZentrixArchive out;
+    if (marker) out.checkMarkerStart(marker);
+    const std::uint64_t offset = out.position();
+    out << std::int32_t{-1};
+    return {out.takeStoredBytes(), offset};
+}
+
+// Loads a record whose count is negative into an array that held something: the standard length
+// error of the vectors the arrays are built on. The arrays that empty themselves before reading
+// are left empty; the text list keeps what it held, as after any failed load.
+template <class Array>
+void expectNegativeCountRefused(const char* kind, const char* marker, const char* path, Array array,
+                                bool emptied = true) {
+    ASSERT_GT(array.GetSize(), 0) << kind;
+    const NegativeCount record = negativeCountRecord(marker);
+    CZentrixArchive in(record.bytes);
+    try {
+        array.Serialize(in);
+        ADD_FAILURE() << kind << " accepted a negative count";
+    } catch (const CArchiveLengthError& e) {
+        // The message is exactly the standard one; where it happened is beside it.
+        const std::length_error& standard = e;
+        EXPECT_STREQ(standard.what(), "vector too long") << kind;
+        EXPECT_EQ(e.offset(), record.offset) << kind;
+        EXPECT_EQ(e.recordPath(), path) << kind;
+    }
+    EXPECT_EQ(array.GetSize(), emptied ? 0 : 1) << kind;
+}
+
+TEST(Archive, NegativeCountsOfEveryArrayAreStandardLengthErrors) {
+    CLinkArray links;
+    CLink link;
+    link.generateIDs();
+    ASSERT_EQ(links.Add(link), 0);
+    expectNegativeCountRefused("keyed container", "CUniquePointerArray", "CUniquePointerArray",
+                               std::move(links));
+
+    CNonUniquePointerArray<CLink> pointers;
+    (void)pointers.Add(link);
+    expectNegativeCountRefused("pointer array", "CNonUniquePointerArray", "CNonUniquePointerArray",
+                               std::move(pointers));
+
+    CProjectIntArray ints;
+    (void)ints.Add(CProjectInt(3));
+    expectNegativeCountRefused("value array", nullptr, "CNonUniqueValueArray", std::move(ints));
+
+    CCalendarExceptionArray exceptions;
+    ASSERT_EQ(exceptions.addValue({CCalendarDayTypeID(CIDBase::generate()), CProjectDate(9)}), 0);
+    expectNegativeCountRefused("keyed value array", nullptr, "CUniqueValueArray",
+                               std::move(exceptions));
+
+    CIDBaseArray ids;
+    (void)ids.Add(CIDBase::generate());
+    expectNegativeCountRefused("ID set", nullptr, "CIDPointerArray", std::move(ids));
+
+    CProjectStringArray texts;
+    (void)texts.Add(CProjectString(L"Level 1"));
+    expectNegativeCountRefused("text list", nullptr, "", std::move(texts), false);
 }
 
 TEST(Archive, ErrorsNameWhatWhereAndInWhichRecord) {

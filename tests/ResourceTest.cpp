@@ -6,7 +6,9 @@
 #include <cstdint>
 #include <cstring>
 #include <span>
+#include <stdexcept>
 #include <string>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -460,15 +462,24 @@ TEST(Resource, DamagedOldRecordsEndInAnArchiveError) {
     CResource bare = namedResource(L"Ladder");
     std::vector<std::byte> bytes = save(bare, kOldVersion);
     const std::size_t countOffset = bytes.size() - sizeof(std::int32_t) - 1;
-    for (const std::int32_t count : {0x7FFFFFFF, -1}) {
-        std::memcpy(bytes.data() + countOffset, &count, sizeof count);
-        try {
-            load(bytes);
-            ADD_FAILURE() << "a history count of " << count << " was accepted";
-        } catch (const CArchiveException& e) {
-            EXPECT_NE(std::string(e.what()).find("count of histories"), std::string::npos)
-                << e.what();
-        }
+    std::int32_t count = 0x7FFFFFFF;
+    std::memcpy(bytes.data() + countOffset, &count, sizeof count);
+    try {
+        load(bytes);
+        ADD_FAILURE() << "a history count of " << count << " was accepted";
+    } catch (const CArchiveException& e) {
+        EXPECT_NE(std::string(e.what()).find("count of histories"), std::string::npos) << e.what();
+    }
+    count = -1;
+    std::memcpy(bytes.data() + countOffset, &count, sizeof count);
+    try {
+        load(bytes);
+        ADD_FAILURE() << "a history count of -1 was accepted";
+    } catch (const CArchiveLengthError& e) {
+        const std::length_error& standard = e;
+        EXPECT_STREQ(standard.what(), "vector too long");
+        EXPECT_EQ(e.offset(), countOffset);
+        EXPECT_NE(e.recordPath().find("Histories"), std::string::npos) << e.recordPath();
     }
 }
 
