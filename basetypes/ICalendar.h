@@ -5,8 +5,8 @@
 // date).
 //
 // The week and the exceptions name day types of the same calendar by ID. The mutators do not
-// enforce that; the renewal of identifiers (CCalendar::tryGenerateIDs) relies on it and fails
-// when it does not hold.
+// enforce that; the renewal of identifiers (generateIDs) relies on it and reports false when it
+// does not hold.
 //
 // Archive record (from describeFields): ID, name, week (seven day-type IDs, day 1 first),
 // exceptions (the keyed value array record), day types, sub-calendars (both with the keyed
@@ -169,6 +169,11 @@ public:
     virtual bool removeCalendarDayType(int index) = 0;
     virtual bool removeCalendarDayType(const CCalendarDayTypeID& id) = 0;
     virtual void removeAllCalendarDayTypes() = 0;
+
+    // Gives the calendar and its day types new IDs, points the week and the exceptions at the
+    // renewed day types, then renews every sub-calendar. False when the week or an exception
+    // names a day type the calendar does not hold.
+    virtual bool generateIDs() = 0;
 
     // Sub-calendars, owned by this calendar.
     virtual ICalendarArrayHandle getSubCalendars() const = 0;

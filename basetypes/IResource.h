@@ -123,8 +123,8 @@ public:
     }
 
     // A fresh ID for the resource and for everything it owns, except the keys of its histories:
-    // they name the resource states the histories record.
-    void generateIDs() override;
+    // they name the resource states the histories record. Reached through generateIDs().
+    void renewIDs() override;
 
     // Identity and texts.
     const CResourceID& getID() const { return fields().id; }

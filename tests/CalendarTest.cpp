@@ -5,9 +5,10 @@
 
 #include <algorithm>
 #include <array>
-
 #include <cstring>
 #include <memory>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "schedule/CCalendar.h"
@@ -150,6 +151,32 @@ TEST(Calendar, GenerateIDsFailsOnAMissingDayTypeAndKeepsTheReferences) {
     EXPECT_TRUE(removed.removeCalendarDayType(removed.getCalendarWeek().getDayTypeID(1)));
     EXPECT_FALSE(removed.removeCalendarDayType(stranger));
     expectRefused(removed);
+}
+
+TEST(Calendar, GenerateIDsGivesItsResultThroughTheInterfaceAndRunsForGenericCallers) {
+    static_assert(std::is_same_v<decltype(std::declval<ICalendar&>().generateIDs()), bool>);
+    CCalendar consistent;
+    ICalendar& asInterface = consistent;
+    EXPECT_TRUE(asInterface.generateIDs());
+    EXPECT_NE(consistent.getID(), CCalendar().getID());
+
+    CCalendar broken;
+    CCalendarWeek week = broken.getCalendarWeek();
+    week.setDayTypeID(3, CCalendarDayTypeID(CIDBase::generate()));
+    broken.setCalendarWeek(week);
+    ICalendar& brokenInterface = broken;
+    EXPECT_FALSE(brokenInterface.generateIDs());
+
+    // Code that renews any kind alike (an owner renewing its children) gets the calendar's own
+    // renewal: the week follows the renewed day types.
+    CCalendar generic;
+    IDescribed<ICalendar>& described = generic;
+    described.generateIDs();
+    const ICalendarDayTypeArrayHandle dayTypes = generic.getCalendarDayTypes();
+    const CCalendarDayTypeID working = dayTypes.getConstReference(0)->getID();
+    EXPECT_NE(working, CCalendar().getCalendarDayTypes().getConstReference(0)->getID());
+    for (int day = 2; day <= 6; ++day)
+        EXPECT_EQ(generic.getCalendarWeek().getDayTypeID(day), working);
 }
 
 TEST(CalendarDayType, SetTimeBlockResizesTheListWithinTheLimit) {
