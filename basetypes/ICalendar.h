@@ -149,9 +149,9 @@ public:
     void setCalendarDayExceptions(const CCalendarExceptionArray& exceptions) {
         fields().exceptions = exceptions;
     }
-    // With 0 <= index < count the exception is inserted at index; with any other index it goes
-    // before the first stored exception with a later date. Its position, or -1 (nothing changed)
-    // when an exception for its date is present.
+    // With 0 <= index < count the exception is inserted at index; with any other index it is
+    // added as the value array adds: stored at the end, found in date order through the ordered
+    // index. Its position, or -1 (nothing changed) when an exception for its date is present.
     int addCalendarException(const CCalendarException& exception, int index);
     // False when index is outside the array.
     bool removeCalendarDayException(int index) { return fields().exceptions.RemoveAt(index); }
