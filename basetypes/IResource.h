@@ -48,7 +48,8 @@ class IProjectAccessor;
 class IResource;
 using IResourceHandle = CWrapperHandle<IResource>;
 using IResourceWritableHandle = CWritableWrapperHandle<IResource>;
-using IResourceArrayHandle = CWrapperArrayHandle<IResource, CResourceID, 0>;
+// Resource collections walk in ID order (flag 1: iterators instead of find(ID, int&)).
+using IResourceArrayHandle = CWrapperArrayHandle<IResource, CResourceID, 1>;
 
 class IResource : public IDescribed<IResource>, public ClassificationAccess<IResource> {
 public:

@@ -76,8 +76,8 @@ using CCalendarRoot = CObjectRoot<ICalendar, CCalendar, CCalendarID>;
 using CCalendarRootHandle = CBasicHandle<ICalendarRoot, CCalendarRoot>;
 using CCalendarRootWritableHandle = CWritableBasicHandle<ICalendarRoot, CCalendarRoot>;
 
-using IResourceRoot = IObjectRoot<IResource, CResourceID>;
-using CResourceRoot = CObjectRoot<IResource, CResource, CResourceID>;
+using IResourceRoot = IObjectRoot<IResource, CResourceID, 1>;
+using CResourceRoot = CObjectRoot<IResource, CResource, CResourceID, 1>;
 using CResourceRootHandle = CBasicHandle<IResourceRoot, CResourceRoot>;
 using CResourceRootWritableHandle = CWritableBasicHandle<IResourceRoot, CResourceRoot>;
 

@@ -20,7 +20,7 @@ class CResource;
 using CResourceArray = CUniqueObjectPointerArray<IResource, CResource, CResourceID>;
 using CResourceHandle = CBasicHandle<IResource, CResource>;
 using CResourceWritableHandle = CWritableBasicHandle<IResource, CResource>;
-using CResourceArrayHandle = CBasicArrayHandle<IResource, CResource, CResourceID, 0>;
+using CResourceArrayHandle = CBasicArrayHandle<IResource, CResource, CResourceID, 1>;
 
 class CResource : public CStored<CResource, IResource> {
 public:

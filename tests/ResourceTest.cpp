@@ -208,6 +208,48 @@ TEST(Resource, GenerateIDsRenewsEverythingOwnedButTheHistoryKeys) {
                  before.getHistories()[0]->getItems()[0]->getID());
 }
 
+// Resources with IDs that order as n does.
+CResource resourceNumbered(std::uint8_t n) {
+    GUID guid{};
+    guid[0] = 0x30;
+    guid[15] = n;
+    CResource resource;
+    resource.setID(CResourceID(guid));
+    return resource;
+}
+
+std::vector<int> walkedForward(const IResourceArrayHandle& resources) {
+    std::vector<int> walked;
+    for (auto it = resources.getConstIterator(); it.hasNext();)
+        walked.push_back(it.next()->getID().getGUID()[15]);
+    return walked;
+}
+
+TEST(Resource, SubResourcesAndTheRootWalkInIDOrder) {
+    static_assert(std::is_same_v<CResourceRoot::ArrayHandle, IResourceArrayHandle>);
+    CResourceRoot root;
+    CResource parent;
+    for (const std::uint8_t n : {30, 10, 20}) {
+        ASSERT_GE(root.getArray().Add(resourceNumbered(n)), 0);
+        ASSERT_GE(parent.addSubResource(resourceNumbered(n)), 0);
+    }
+    for (const IResourceArrayHandle& resources : {root.get(), parent.getSubResources()}) {
+        EXPECT_EQ(walkedForward(resources), (std::vector<int>{10, 20, 30}));
+        std::vector<int> backward;
+        for (auto it = resources.getConstReverseIterator(); it.hasPrevious();)
+            backward.push_back(it.previous()->getID().getGUID()[15]);
+        EXPECT_EQ(backward, (std::vector<int>{30, 20, 10}));
+        // Removing through the iterator takes the resource out of its owner.
+        auto it = resources.getIterator(resourceNumbered(20).getID());
+        ASSERT_TRUE(static_cast<bool>(it));
+        EXPECT_TRUE(it.remove());
+        EXPECT_EQ(walkedForward(resources), (std::vector<int>{10, 30}));
+        EXPECT_EQ(resources.findByID(resourceNumbered(30).getID()), 0);
+    }
+    EXPECT_EQ(root.getArray().GetSize(), 2);
+    EXPECT_EQ(parent.getSubResources().GetSize(), 2);
+}
+
 TEST(Resource, SubResourcesMoveBetweenParentsWithoutCopies) {
     CResource site = namedResource(L"Site crew"), yard = namedResource(L"Yard crew");
     ASSERT_EQ(site.addSubResource(namedResource(L"Carpenter")), 0);
