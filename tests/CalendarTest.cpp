@@ -15,6 +15,32 @@
 #include "tests/KindConformance.h"
 
 namespace conformance {
+
+// Points the week days and exceptions of a filled calendar, and of each sub-calendar below it, at
+// day types the calendar holds, so that renewal can remap them.
+void pointAtOwnDayTypes(ICalendar& calendar) {
+    const ICalendarDayTypeArrayHandle dayTypes = calendar.getCalendarDayTypes();
+    ASSERT_GT(dayTypes.GetSize(), 0);
+    const auto dayType = [&dayTypes](int i) {
+        return dayTypes.getConstReference(i % dayTypes.GetSize())->getID();
+    };
+    CCalendarWeek week = calendar.getCalendarWeek();
+    for (int day = 1; day <= CCalendarWeek::getSize(); ++day) week.setDayTypeID(day, dayType(day));
+    calendar.setCalendarWeek(week);
+    CCalendarExceptionArray exceptions = calendar.getCalendarDayExceptions();
+    for (int i = 0; i < exceptions.GetSize(); ++i)
+        exceptions.getWritableReference(i).setCalendarDayTypeID(dayType(i));
+    calendar.setCalendarDayExceptions(std::move(exceptions));
+    const ICalendarArrayHandle subCalendars = calendar.getSubCalendars();
+    for (int i = 0; i < subCalendars.GetSize(); ++i)
+        pointAtOwnDayTypes(*subCalendars.getWritableReference(i));
+}
+
+template <>
+struct BeforeRenewal<CCalendar> {
+    static void prepare(CCalendar& calendar) { pointAtOwnDayTypes(calendar); }
+};
+
 using CalendarKinds = ::testing::Types<CCalendarDayType, CCalendar>;
 INSTANTIATE_TYPED_TEST_SUITE_P(Calendars, KindConformance, CalendarKinds);
 }  // namespace conformance
