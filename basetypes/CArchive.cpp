@@ -140,6 +140,16 @@ void CArchive::failAt(std::uint64_t offset, std::string_view expected) const {
     throw CArchiveException(message.str(), offset, record);
 }
 
+void CArchive::failNegativeCount(std::uint64_t offset) const {
+    m_valid = false;
+    throw CArchiveLengthError("vector too long", offset, recordPath());
+}
+
+void CArchive::failWithMessage(std::uint64_t offset, const std::string& message) const {
+    m_valid = false;
+    throw CArchiveRuntimeError(message, offset, recordPath());
+}
+
 void CArchive::failTooDeep(const char* name) const {
     fail("expected records nested at most " + std::to_string(s_maxRecordDepth) + " deep, found \"" +
          name + "\" below them");

@@ -9,6 +9,10 @@
 // Every failure while loading (end of data, a wrong marker, an impossible count, malformed text)
 // throws CArchiveException; its message names what was expected, the record being read and the
 // byte offset. The archive keeps a small stack of the records it is inside for that purpose.
+// Two refusals keep the standard exceptions and fixed messages callers know them by: a negative
+// element count of an array (std::length_error "vector too long", as CArchiveLengthError) and
+// the few records that word a refusal their own way (std::runtime_error, as CArchiveRuntimeError).
+// Those carry the byte offset and record path through their accessors instead of their message.
 #pragma once
 
 #include <cstddef>
@@ -35,6 +39,34 @@ private:
     std::uint64_t m_offset;
     std::string m_record;
 };
+
+// Where a load failed: the byte offset and the path of the records being read.
+class CArchiveErrorLocation {
+public:
+    CArchiveErrorLocation(std::uint64_t offset, std::string recordPath)
+        : m_offset(offset), m_recordPath(std::move(recordPath)) {}
+    virtual ~CArchiveErrorLocation() = default;
+
+    std::uint64_t offset() const { return m_offset; }
+    const std::string& recordPath() const { return m_recordPath; }
+
+private:
+    std::uint64_t m_offset;
+    std::string m_recordPath;
+};
+
+// A standard exception whose message is exactly the given one, with where the load failed beside.
+template <class Standard>
+class CArchiveStandardError : public Standard, public CArchiveErrorLocation {
+public:
+    CArchiveStandardError(const std::string& message, std::uint64_t offset, std::string recordPath)
+        : Standard(message), CArchiveErrorLocation(offset, std::move(recordPath)) {}
+};
+
+// A negative element count: "vector too long", as the vector behind the array would say.
+using CArchiveLengthError = CArchiveStandardError<std::length_error>;
+// A refusal whose message is fixed by the record that raises it.
+using CArchiveRuntimeError = CArchiveStandardError<std::runtime_error>;
 
 class CArchive {
 public:
@@ -129,6 +161,10 @@ public:
     // Throws CArchiveException saying what was expected at the current offset.
     [[noreturn]] void fail(std::string_view expected) const;
     [[noreturn]] void failAt(std::uint64_t offset, std::string_view expected) const;
+    // Refuses the negative element count read at offset: throws CArchiveLengthError.
+    [[noreturn]] void failNegativeCount(std::uint64_t offset) const;
+    // Throws CArchiveRuntimeError with exactly this message, located at offset.
+    [[noreturn]] void failWithMessage(std::uint64_t offset, const std::string& message) const;
 
     // False once a load failed; reading from a failed archive throws until forceValid().
     bool isValid() const { return m_valid; }

@@ -1,7 +1,9 @@
 #include "basetypes/CIDBase.h"
 
+#include <pthread.h>
 #include <sys/random.h>
 
+#include <atomic>
 #include <cerrno>
 #include <stdexcept>
 #include <system_error>
@@ -13,10 +15,28 @@ constexpr GUID filled(std::uint8_t byte) {
     return guid;
 }
 
+// How many forks this process is the child of. A forked child starts with a copy of its
+// parent's pools, random bytes drawn ahead included; its parent (and every sibling) goes on to use
+// those same bytes, so a pool filled under an older count is thrown away.
+std::atomic<unsigned> g_forks{0};
+
+void countFork() { g_forks.fetch_add(1, std::memory_order_relaxed); }
+
+// Registers countFork to run in the child of every later fork; safe to call again.
+void watchForks() {
+    static const bool registered = pthread_atfork(nullptr, nullptr, &countFork) == 0;
+    if (!registered) throw std::system_error(ENOMEM, std::generic_category(), "pthread_atfork");
+}
+
 // Random bytes from the kernel, fetched a page at a time: one system call serves 256 IDs.
 class RandomPool {
 public:
     void take(std::uint8_t* out, std::size_t size) {
+        const unsigned forks = g_forks.load(std::memory_order_relaxed);
+        if (forks != m_forks) {
+            m_forks = forks;
+            m_used = sizeof m_bytes;
+        }
         if (m_used + size > sizeof m_bytes) refill();
         std::memcpy(out, m_bytes + m_used, size);
         m_used += size;
@@ -38,6 +58,7 @@ private:
 
     std::uint8_t m_bytes[4096];
     std::size_t m_used = sizeof m_bytes;
+    unsigned m_forks = 0;
 };
 
 int hexDigit(wchar_t c) {
@@ -52,6 +73,7 @@ const GUID CIDBase::s_invalidData = filled(0xAD);
 const GUID CIDBase::s_nullGUID = filled(0x00);
 
 CIDBase CIDBase::generate() {
+    watchForks();
     thread_local RandomPool pool;
     GUID guid;
     do {

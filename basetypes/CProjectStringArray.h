@@ -1,6 +1,7 @@
 // CProjectStringArray: a list of stored texts (names a filter matches, columns of a layout, ...).
 //
-// Archive record: int32 count, then each text's CString record.
+// Archive record: int32 count, then each text's CString record. A negative count throws
+// CArchiveLengthError ("vector too long"); a failed load keeps the texts held before.
 #pragma once
 
 #include <string>
@@ -46,7 +47,7 @@ public:
         }
         // Every text takes at least its 4-byte length.
         const int count = ar.readCount(4, "texts");
-        if (count < 0) ar.fail("expected a count of texts, found " + std::to_string(count));
+        if (count < 0) ar.failNegativeCount(ar.position() - sizeof(std::int32_t));
         std::vector<CProjectString> loaded(static_cast<std::size_t>(count));
         for (auto& text : loaded) text.Serialize(ar);
         m_strings = std::move(loaded);

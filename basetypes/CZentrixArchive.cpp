@@ -1,12 +1,20 @@
 #include "basetypes/CZentrixArchive.h"
 
+#include <cstdio>
 #include <cstring>
 #include <iterator>
 #include <string>
 
 namespace {
 constexpr char kMagic[4] = {'Z', 'X', 'S', 'T'};
+
+// "U+D800" for a character of a message.
+std::string codePointName(std::uint32_t cp) {
+    char name[16];
+    std::snprintf(name, sizeof name, "U+%04X", static_cast<unsigned>(cp));
+    return name;
 }
+}  // namespace
 
 CZentrixArchive::CZentrixArchive(int fileVersion) : m_fileVersion(fileVersion) { writeHeader(); }
 
@@ -58,9 +66,18 @@ CZentrixArchive& CZentrixArchive::operator>>(bool& value) {
 
 CZentrixArchive& CZentrixArchive::operator<<(const CString& text) {
     const std::wstring& units = text.str();
-    // Count UTF-16 units first so the length prefix is exact.
+    // Count UTF-16 units first so the length prefix is exact. A value that is no Unicode scalar
+    // value has no UTF-16 form that reads back as itself, so the text is refused before any of it
+    // is written.
     std::uint32_t count = 0;
-    for (const wchar_t c : units) count += static_cast<std::uint32_t>(c) > 0xFFFF ? 2 : 1;
+    for (std::size_t i = 0; i < units.size(); ++i) {
+        const auto cp = static_cast<std::uint32_t>(units[i]);
+        if (cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+            fail("expected text of Unicode characters, found " + codePointName(cp) +
+                 " at character " + std::to_string(i));
+        }
+        count += cp > 0xFFFF ? 2 : 1;
+    }
     *this << count;
     // Encoded through a small buffer: no allocation per string.
     char16_t buffer[256];
@@ -93,6 +110,7 @@ CZentrixArchive& CZentrixArchive::operator>>(CString& text) {
                                               " UTF-16 units, " + std::to_string(remaining()) +
                                               " bytes remain");
     }
+    const std::uint64_t textOffset = position();
     const std::byte* bytes = consume(count * sizeof(char16_t), "string");
     const auto unitAt = [bytes](std::size_t i) {
         char16_t unit;
@@ -113,6 +131,13 @@ CZentrixArchive& CZentrixArchive::operator>>(CString& text) {
                 ++i;
                 continue;
             }
+        }
+        if (unit >= 0xD800 && unit <= 0xDFFF) {
+            // Text that cannot be saved again is not taken in.
+            out.clear();
+            failAt(textOffset + i * sizeof(char16_t),
+                   "expected UTF-16 text, found the unpaired surrogate " + codePointName(unit) +
+                       " at unit " + std::to_string(i));
         }
         out.push_back(static_cast<wchar_t>(unit));
     }

@@ -4,7 +4,9 @@
 //   header   "ZXST" (4 bytes), file version (int32)
 //   scalars  fixed width, little-endian: int/unsigned 4 bytes, 64-bit 8 bytes, float 4, double 8,
 //            bool 1 byte (0 or 1; anything else is refused on loading)
-//   CString  uint32 count of UTF-16 code units, then the units (2 bytes each)
+//   CString  uint32 count of UTF-16 code units, then the units (2 bytes each). Only Unicode text
+//            is stored: saving refuses a lone surrogate or a value above U+10FFFF, and loading
+//            refuses an unpaired surrogate unit, so that text never changes on its way through.
 //   marker   uint32 tag: FNV-1a of the marker name for a start marker, its complement for an end
 //   section  uint32 tag of the name, uint64 byte size of the section body, then the body
 //

@@ -292,8 +292,7 @@ struct IDGenerator {
     template <class H, class J>
     void collection(const char*, Getter<H, J> get) {
         const H children = (object.*get)();
-        for (int i = 0; i < children.GetSize(); ++i)
-            children.getWritableReference(i)->generateIDs();
+        for (int i = 0; i < children.GetSize(); ++i) children.getWritableReference(i)->renewIDs();
         children.resort();
     }
     template <class H, class J>
@@ -305,7 +304,7 @@ struct IDGenerator {
     void recordOnly(const char*, RecordHook<J>, FieldOptions = {}) {}
     template <class H, class W, class J>
     void part(const char*, Getter<H, J>, WritableGetter<W, J> getWritable) {
-        (object.*getWritable)()->generateIDs();
+        (object.*getWritable)()->renewIDs();
     }
     // Optional parts are snapshots (document copies whose stored bytes are named by their IDs),
     // so they keep their IDs.

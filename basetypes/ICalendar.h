@@ -5,8 +5,8 @@
 // date).
 //
 // The week and the exceptions name day types of the same calendar by ID. The mutators do not
-// enforce that; the renewal of identifiers (CCalendar::tryGenerateIDs) relies on it and fails
-// when it does not hold.
+// enforce that; the renewal of identifiers (generateIDs) relies on it and reports false when it
+// does not hold.
 //
 // Archive record (from describeFields): ID, name, week (seven day-type IDs, day 1 first),
 // exceptions (the keyed value array record), day types, sub-calendars (both with the keyed
@@ -151,9 +151,9 @@ public:
     void setCalendarDayExceptions(const CCalendarExceptionArray& exceptions) {
         fields().exceptions = exceptions;
     }
-    // With 0 <= index < count the exception is inserted at index; with any other index it goes
-    // before the first stored exception with a later date. Its position, or -1 (nothing changed)
-    // when an exception for its date is present.
+    // With 0 <= index < count the exception is inserted at index; with any other index it is
+    // added as the value array adds: stored at the end, found in date order through the ordered
+    // index. Its position, or -1 (nothing changed) when an exception for its date is present.
     int addCalendarException(const CCalendarException& exception, int index);
     // False when index is outside the array.
     bool removeCalendarDayException(int index) { return fields().exceptions.RemoveAt(index); }
@@ -171,6 +171,11 @@ public:
     virtual bool removeCalendarDayType(int index) = 0;
     virtual bool removeCalendarDayType(const CCalendarDayTypeID& id) = 0;
     virtual void removeAllCalendarDayTypes() = 0;
+
+    // Gives the calendar and its day types new IDs, points the week and the exceptions at the
+    // renewed day types, then renews every sub-calendar. False when the week or an exception
+    // names a day type the calendar does not hold.
+    virtual bool generateIDs() = 0;
 
     // Sub-calendars, owned by this calendar.
     virtual ICalendarArrayHandle getSubCalendars() const = 0;

@@ -3,8 +3,8 @@
 // An interface I derives from IDescribed<I> and supplies s_kindName, its value struct I::Fields
 // and a static describeFields(v) (see FieldVisitors.h). From those it gets its archive record
 // (Serialize), deep copy (copyFrom), comparison (== and !=), initial values (initialize), ID
-// renewal (generateIDs) and a JSON-like text dump. A kind with rules of its own overrides the
-// virtual ones and calls these for the rest.
+// renewal (generateIDs, overridden through renewIDs) and a JSON-like text dump. A kind with rules
+// of its own overrides the virtual ones and calls these for the rest.
 //
 // The concrete class C derives from CStored<C, I>, which holds the Fields and supplies handle()
 // and writableHandle(): new heap handles on the object, owned by the caller; getHandle() and
@@ -38,8 +38,11 @@ public:
     // Symmetric, so that comparing two different concrete classes of one kind is unambiguous;
     // != is the rewritten negation.
     friend bool operator==(const I& a, const I& b) { return a.equals(b); }
-    // A fresh ID for the object and for every object it owns.
-    virtual void generateIDs();
+    // A fresh ID for the object and for every object it owns. An interface whose renewal has a
+    // result declares its own generateIDs, which hides this one; its class then overrides
+    // renewIDs to call it, so generic callers reach it too.
+    void generateIDs() { renewIDs(); }
+    virtual void renewIDs();
     // One JSON object: the kind, then every field in record order.
     std::string dump() const;
 
@@ -133,7 +136,7 @@ void IDescribed<I>::copyFrom(const I& other) {
 }
 
 template <class I>
-void IDescribed<I>::generateIDs() {
+void IDescribed<I>::renewIDs() {
     fields::IDGenerator<I> visitor(self(), self().fields());
     I::describeFields(visitor);
 }

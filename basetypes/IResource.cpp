@@ -13,7 +13,7 @@ constexpr std::size_t kMinOldHistoryBytes = 16 + 3 * sizeof(std::uint32_t);
 
 }  // namespace
 
-void IResource::generateIDs() {
+void IResource::renewIDs() {
     // The generic renewal treats a history's key as the history's own identity; here it names a
     // resource state, so it is put back afterwards. Renewal keeps every history in its place.
     const IRSHistoryArrayHandle histories = getHistories();
@@ -21,7 +21,7 @@ void IResource::generateIDs() {
     keys.reserve(static_cast<std::size_t>(histories.GetSize()));
     for (int i = 0; i < histories.GetSize(); ++i)
         keys.push_back(histories.getConstReference(i)->getID());
-    IDescribed<IResource>::generateIDs();
+    IDescribed<IResource>::renewIDs();
     for (int i = 0; i < histories.GetSize(); ++i)
         histories.getWritableReference(i)->setID(keys[static_cast<std::size_t>(i)]);
     histories.resort();
@@ -60,10 +60,7 @@ void IResource::serializeOldHistories(CZentrixArchive& ar) {
     }
     removeAllHistories();
     const int count = ar.readCount(kMinOldHistoryBytes, "histories");
-    if (count < 0) {
-        ar.failAt(ar.position() - sizeof(std::int32_t),
-                  "expected a count of histories, found " + std::to_string(count));
-    }
+    if (count < 0) ar.failNegativeCount(ar.position() - sizeof(std::int32_t));
     for (int i = 0; i < count; ++i) {
         ar.setRecordIndex(i);
         CResourceStateID state;

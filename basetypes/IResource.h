@@ -49,8 +49,9 @@ class IProjectAccessor;
 class IResource;
 using IResourceHandle = CWrapperHandle<IResource>;
 using IResourceWritableHandle = CWritableWrapperHandle<IResource>;
-using IResourceArrayHandle = CWrapperArrayHandle<IResource, CResourceID, 0>;
-ZX_DECLARE_INTERFACE(IResource, CResourceID, 0);
+// Resource collections walk in ID order (flag 1: iterators instead of find(ID, int&)).
+using IResourceArrayHandle = CWrapperArrayHandle<IResource, CResourceID, 1>;
+ZX_DECLARE_INTERFACE(IResource, CResourceID, 1);
 
 class IResource : public IDescribed<IResource>, public ClassificationAccess<IResource> {
 public:
@@ -125,8 +126,8 @@ public:
     }
 
     // A fresh ID for the resource and for everything it owns, except the keys of its histories:
-    // they name the resource states the histories record.
-    void generateIDs() override;
+    // they name the resource states the histories record. Reached through generateIDs().
+    void renewIDs() override;
 
     // Identity and texts.
     const CResourceID& getID() const { return fields().id; }

@@ -1,9 +1,9 @@
 // The libFuzzer target: arbitrary bytes loaded as a root or collection of the sample project
 // (the first byte picks which, the rest is the archive).
 //
-// Bad input may only end in CArchiveException with the container left empty; any other exception
-// escapes and terminates, a broken promise of LoadReport aborts, and the sanitizers catch memory
-// errors, undefined behaviour and leaks. Each of those is a finding.
+// Bad input may only end in the archive's exceptions with the container left empty; any other
+// exception escapes and terminates, a broken promise of LoadReport aborts, and the sanitizers catch
+// memory errors, undefined behaviour and leaks. Each of those is a finding.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>

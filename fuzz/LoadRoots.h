@@ -3,7 +3,9 @@
 // malformed-input tests, so all three exercise exactly the same code.
 //
 // The promises of a load from bad input: it ends in CArchiveException whose message names a byte
-// offset, and the container it was loading is left empty. A load that succeeds must give a
+// offset, or in one of the archive's standard exceptions with a fixed message (a negative count's
+// CArchiveLengthError, a history's CArchiveRuntimeError) whose offset lies within the input, and
+// the container it was loading is left empty. A load that succeeds must give a
 // container that dumps, saves, loads back and saves the same bytes again. Any other exception is
 // not caught here: it escapes to the caller (the fuzzer reports it as a crash).
 //
@@ -13,6 +15,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <exception>
 #include <span>
 #include <string>
 #include <tuple>
@@ -157,26 +160,37 @@ struct LoadReport {
     bool loaded = false;
     // Top-level objects in the container after the load.
     int objects = 0;
-    // The CArchiveException's message and byte offset when the load failed.
+    // The exception's message and byte offset when the load failed.
     std::string error;
     std::uint64_t offset = 0;
+    // The load failed with a standard exception whose message is fixed: the offset came from its
+    // accessor, not from the message.
+    bool fixedMessage = false;
     // A broken promise, in words; empty when the load behaved.
     std::string fault;
 };
 
 namespace detail {
 
-// Loads bytes into project's container for target; only CArchiveException is caught.
+// Loads bytes into project's container for target; only the archive's exceptions are caught.
 inline LoadReport loadInto(Containers& project, Target target, std::span<const std::byte> bytes) {
     LoadReport report;
+    const auto failed = [&report](const std::exception& e, std::uint64_t offset, bool fixed) {
+        report.error = e.what();
+        report.offset = offset;
+        report.fixedMessage = fixed;
+    };
     withContainer(target, project, [&](auto& container) {
         try {
             CZentrixArchive ar(bytes);
             container.Serialize(ar);
             report.loaded = true;
         } catch (const CArchiveException& e) {
-            report.error = e.what();
-            report.offset = e.offset();
+            failed(e, e.offset(), false);
+        } catch (const CArchiveLengthError& e) {
+            failed(e, e.offset(), true);
+        } catch (const CArchiveRuntimeError& e) {
+            failed(e, e.offset(), true);
         }
         report.objects = objectsOf(container).GetSize();
     });
@@ -191,8 +205,9 @@ inline LoadReport loadTarget(Target target, std::span<const std::byte> archive) 
     if (!report.loaded) {
         if (report.objects != 0)
             report.fault = "a failed load left " + std::to_string(report.objects) + " objects";
-        else if (report.error.find(" at byte " + std::to_string(report.offset)) ==
-                 std::string::npos)
+        else if (!report.fixedMessage &&
+                 report.error.find(" at byte " + std::to_string(report.offset)) ==
+                     std::string::npos)
             report.fault = "the error names no byte offset: " + report.error;
         else if (report.offset > archive.size())
             report.fault = "the error names a byte past the input: " + report.error;

@@ -9,6 +9,7 @@
 #include "basetypes/IObjectRoot.h"
 #include "store/ArrayHandles.h"
 #include "store/CUniqueObjectPointerArray.h"
+#include "store/CollectionOps.h"
 #include "store/Handles.h"
 
 template <class I, class C, class ID, int flag = 0>
@@ -46,9 +47,9 @@ typename CObjectRoot<I, C, ID, flag>::ArrayHandle CObjectRoot<I, C, ID, flag>::g
 
 template <class I, class C, class ID, int flag>
 void CObjectRoot<I, C, ID, flag>::set(const ArrayHandle& objects) {
-    m_array.RemoveAll();
-    for (int i = 0; i < objects.GetSize(); ++i) {
-        const CWrapperHandle<I> object = objects.getConstReference(i);
-        if (!object.isNull()) (void)m_array.Add(*object);
-    }
+    // Set from its own collection, the root already holds exactly what it would copy in.
+    const auto* basic = dynamic_cast<const CBasicArrayHandle<I, C, ID, flag>*>(objects.handle());
+    if (basic && basic->array() == &m_array) return;
+    // Copies first: the handle may view a collection owned by one of the root's objects.
+    replaceWithCopies(m_array, objects);
 }

@@ -59,7 +59,7 @@
     X(DocumentFolder, 0)    \
     X(Rule, 0)              \
     X(Calendar, 0)          \
-    X(Resource, 0)          \
+    X(Resource, 1)          \
     X(ResourceGroup, 0)     \
     X(Task, 0)              \
     X(ProjectBaseline, 0)

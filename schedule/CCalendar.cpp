@@ -27,15 +27,10 @@ CCalendarDayType defaultDayType(const char* guid, const CString& description, st
 // needs more than the fields.
 int ICalendar::addCalendarException(const CCalendarException& exception, int index) {
     CCalendarExceptionArray& exceptions = fields().exceptions;
-    const int count = exceptions.GetSize();
-    if (index < 0 || index >= count) {
-        // Exceptions are usually kept by date, so a new one goes before the first later date.
-        index = 0;
-        while (index < count &&
-               !(exception.getDate() < exceptions.getConstReference(index).getDate()))
-            ++index;
-    }
-    return exceptions.insertValue(index, exception) ? index : -1;
+    if (index >= 0 && index < exceptions.GetSize())
+        return exceptions.insertValue(index, exception) ? index : -1;
+    // Added by date: stored at the end, entered in the ordered index at its date.
+    return exceptions.addValue(exception);
 }
 
 CCalendar::CCalendar() : m_subCalendars(std::make_unique<CCalendarArray>()) { clear(); }

@@ -5,7 +5,7 @@
 //
 // Every new or cleared calendar is the same default five-day calendar with three fixed IDs: the
 // calendar's and those of its working and non-working day types. A calendar that is to stand
-// beside another one gets fresh IDs through tryGenerateIDs (or generateIDs).
+// beside another one gets fresh IDs through generateIDs (or tryGenerateIDs).
 #pragma once
 
 #include <cstdint>
@@ -50,8 +50,10 @@ public:
     // names a day type the calendar does not hold: the calendar then has a new ID of its own but
     // its week, exceptions, day types and sub-calendars are exactly as before.
     [[nodiscard]] bool tryGenerateIDs();
-    // The same, for callers that treat every kind alike.
-    void generateIDs() override { (void)tryGenerateIDs(); }
+    // The same, through the interface.
+    bool generateIDs() override { return tryGenerateIDs(); }
+    // The same, for callers that treat every kind alike (the generic renewal of an owner).
+    void renewIDs() override { (void)tryGenerateIDs(); }
 
     ICalendarDayTypeArrayHandle getCalendarDayTypes() const override;
     void setCalendarDayTypes(const ICalendarDayTypeArrayHandle& dayTypes) override;

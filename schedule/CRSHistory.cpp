@@ -179,7 +179,7 @@ void CRSHistory::serializeUnkeyed(CZentrixArchive& ar) {
     fields().groupID.clear();
     RemoveAll();
     const int count = ar.readCount(kMinItemRecordBytes, "history items");
-    if (count < 0) ar.failAt(ar.position() - sizeof(std::int32_t), kNegativeCountMessage);
+    if (count < 0) ar.failWithMessage(ar.position() - sizeof(std::int32_t), kNegativeCountMessage);
     try {
         for (int i = 0; i < count; ++i) {
             ar.setRecordIndex(i);
@@ -207,7 +207,7 @@ void CRSHistory::refuseNegativeItemCount(CZentrixArchive& ar) const {
     std::memcpy(&marker, ahead, sizeof marker);
     std::memcpy(&count, ahead + sizeof marker, sizeof count);
     if (marker == archiveTag(kItemListMarker) && count < 0)
-        ar.failAt(ar.position() + sizeof marker, kNegativeCountMessage);
+        ar.failWithMessage(ar.position() + sizeof marker, kNegativeCountMessage);
 }
 
 // Stored lists come in time order; one that does not (a damaged or foreign file) is rebuilt item

@@ -10,7 +10,8 @@
 //     so loading one leaves both IDs null for the owner to fill in
 //   end marker "ResourceStateHistory"
 // Loading a list that is out of time order puts it back in order; a negative item count is
-// refused. Storing with an archive of an older version writes the older layout.
+// refused with CArchiveRuntimeError "Error on serializing CUniquePointerArray (archive returned 0
+// items)". Storing with an archive of an older version writes the older layout.
 #pragma once
 
 #include <memory>

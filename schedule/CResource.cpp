@@ -177,4 +177,4 @@ void CResource::regenerateIDs() {
     setHistories(IRSHistoryArrayHandle(new CRSHistoryArrayHandle(&histories)));
 }
 
-ZX_INSTANTIATE_KIND(IResource, CResource, CResourceID, 0);
+ZX_INSTANTIATE_KIND(IResource, CResource, CResourceID, 1);

@@ -20,7 +20,7 @@ class CResource;
 using CResourceArray = CUniqueObjectPointerArray<IResource, CResource, CResourceID>;
 using CResourceHandle = CBasicHandle<IResource, CResource>;
 using CResourceWritableHandle = CWritableBasicHandle<IResource, CResource>;
-using CResourceArrayHandle = CBasicArrayHandle<IResource, CResource, CResourceID, 0>;
+using CResourceArrayHandle = CBasicArrayHandle<IResource, CResource, CResourceID, 1>;
 
 class CResource : public CStored<CResource, IResource> {
 public:
@@ -90,4 +90,4 @@ private:
     COptionalObjectArray<IRSHistory, CRSHistory, CResourceStateID> m_histories;
 };
 
-ZX_DECLARE_KIND(IResource, CResource, CResourceID, 0);
+ZX_DECLARE_KIND(IResource, CResource, CResourceID, 1);

@@ -31,8 +31,8 @@
 //   bool    sorted
 // Loading replaces the contents with one owned segment. A record that claims to be sorted is
 // checked in one pass and sorted (dropping repeats) if it is not, so a loaded set never breaks
-// the order rules above whatever the bytes say. Bad input throws CArchiveException and leaves
-// the set empty.
+// the order rules above whatever the bytes say. A negative count throws CArchiveLengthError
+// ("vector too long"), other bad input CArchiveException, and either leaves the set empty.
 #pragma once
 
 #include <algorithm>
@@ -481,10 +481,7 @@ public:
         RemoveAll();
         const std::uint64_t countOffset = ar.position();
         const int count = ar.readCount(kIDRecordSize, "IDs");
-        if (count < 0) {
-            ar.failAt(countOffset,
-                      "expected a count of IDs of 0 or more, found " + std::to_string(count));
-        }
+        if (count < 0) ar.failNegativeCount(countOffset);
         // Read into a separate segment so that a failure part-way leaves this set empty. The
         // count was checked against the remaining bytes, so this allocates no more than the
         // input holds.

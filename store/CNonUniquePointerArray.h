@@ -14,8 +14,9 @@
 //   start marker (when named), int32 count, each object's own record in storage order,
 //   end marker (when named).
 // The one-argument Serialize uses the marker name "CNonUniquePointerArray". Loading replaces the
-// contents; a negative or impossible count, or any other bad input, throws CArchiveException and
-// leaves the array empty with every object it built freed.
+// contents; a negative count throws CArchiveLengthError ("vector too long"), an impossible count or
+// any other bad input CArchiveException, and either leaves the array empty with every object it
+// built freed.
 //
 // Not safe for concurrent use.
 #pragma once
@@ -208,11 +209,7 @@ private:
     }
     static std::vector<std::unique_ptr<T>> load(CZentrixArchive& ar) {
         const int count = ar.readCount(1, "objects");
-        if (count < 0) {
-            ar.failAt(ar.position() - sizeof(std::int32_t),
-                      "vector too long: expected a count of objects of 0 or more, found " +
-                          std::to_string(count));
-        }
+        if (count < 0) ar.failNegativeCount(ar.position() - sizeof(std::int32_t));
         std::vector<std::unique_ptr<T>> loaded;
         loaded.reserve(static_cast<std::size_t>(std::min(count, kMaxUpfrontReserve)));
         for (int i = 0; i < count; ++i) {

@@ -8,7 +8,8 @@
 // (ArrayCapacity.h).
 //
 // Archive record (written to disk; must never change): the count as int32, then each value's own
-// record in storage order. Loading replaces the contents; bad input throws CArchiveException and
+// record in storage order. Loading replaces the contents; a negative count throws
+// CArchiveLengthError ("vector too long"), other bad input CArchiveException, and either
 // leaves the array empty.
 //
 // Not safe for concurrent use.
@@ -161,10 +162,7 @@ public:
         }
         RemoveAll();
         const int count = ar.readCount(1, "values");
-        if (count < 0) {
-            ar.failAt(ar.position() - sizeof(std::int32_t),
-                      "expected a count of values of 0 or more, found " + std::to_string(count));
-        }
+        if (count < 0) ar.failNegativeCount(ar.position() - sizeof(std::int32_t));
         // Read into a separate vector so that a failure part-way leaves this array empty.
         std::vector<T> loaded;
         loaded.reserve(static_cast<std::size_t>(std::min(count, kMaxUpfrontReserve)));

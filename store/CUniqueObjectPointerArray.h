@@ -16,7 +16,8 @@
 //   start marker, int32 count, then per object in storage order: the object's own record and its
 //   ordered-index entry (int32), then the end marker.
 // Loading takes the stored index after an O(n) check (a permutation in ascending ID order) and
-// rebuilds it by sorting only when the check fails. A load that fails part-way leaves the
+// rebuilds it by sorting only when the check fails. A negative count throws CArchiveLengthError
+// ("vector too long"), other bad input CArchiveException. A load that fails part-way leaves the
 // container empty with every object it built freed.
 //
 // Not safe for concurrent use; sort() and lookups are const but rewrite the index.
@@ -481,10 +482,7 @@ private:
         RemoveAll();
         // Every entry takes at least its 4-byte ordered-index entry.
         const int n = ar.readCount(sizeof(std::int32_t), "objects");
-        if (n < 0) {
-            ar.failAt(ar.position() - sizeof(std::int32_t),
-                      "vector too long: expected a count of objects, found " + std::to_string(n));
-        }
+        if (n < 0) ar.failNegativeCount(ar.position() - sizeof(std::int32_t));
         // Each object's key is taken while the object is still in cache; checking the stored
         // index later reads these instead of visiting the objects in ID order, one cache miss
         // each.

@@ -12,8 +12,9 @@
 // under its new key only after resort().
 //
 // Archive record (written to disk; must never change): the count as int32, then each value's own
-// record in storage order. Loading rebuilds the index; a repeated key or any other bad input
-// throws CArchiveException and leaves the array empty.
+// record in storage order. Loading rebuilds the index; a negative count throws CArchiveLengthError
+// ("vector too long"), a repeated key or any other bad input CArchiveException, and either leaves
+// the array empty.
 //
 // Not safe for concurrent use; lookups are const but may rebuild the index.
 #pragma once
@@ -160,10 +161,7 @@ public:
         }
         RemoveAll();
         const int count = ar.readCount(1, "values");
-        if (count < 0) {
-            ar.failAt(ar.position() - sizeof(std::int32_t),
-                      "expected a count of values of 0 or more, found " + std::to_string(count));
-        }
+        if (count < 0) ar.failNegativeCount(ar.position() - sizeof(std::int32_t));
         // Built apart so that a failure part-way leaves this array empty.
         CUniqueValueArray loaded;
         loaded.reserve(std::min(count, kMaxUpfrontReserve));

@@ -2,9 +2,15 @@
 // input.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <vector>
 
+#include "store/CNonUniquePointerArray.h"
 #include "zentrix.h"
 
 namespace {
@@ -47,6 +53,131 @@ TEST(Archive, ScalarsAndTextRoundTrip) {
     EXPECT_EQ(s, CString(L"Gr\u00f6\u00dfe \U0001F3D7 site"));
     EXPECT_TRUE(empty.IsEmpty());
     EXPECT_EQ(in.remaining(), 0u);
+}
+
+TEST(Archive, TextThatIsNotUnicodeIsRefusedWhenSavedAndWhenLoaded) {
+    // Lone surrogates and values beyond U+10FFFF have no UTF-16 form of their own.
+    for (const std::uint32_t bad : {0xD800u, 0xDBFFu, 0xDC00u, 0xDFFFu, 0x110000u, 0xFFFFFFFFu}) {
+        CZentrixArchive out;
+        out.checkMarkerStart("Note");
+        out.setField("Text");
+        const std::uint64_t at = out.position();
+        std::wstring text = L"ab";
+        text.push_back(static_cast<wchar_t>(bad));
+        text += L"c";
+        try {
+            out << CString(text);
+            ADD_FAILURE() << std::hex << bad << " was saved";
+        } catch (const CArchiveException& e) {
+            EXPECT_EQ(e.offset(), at) << e.what();
+            EXPECT_EQ(e.record(), "Note.Text") << e.what();
+            EXPECT_NE(std::string(e.what()).find("in Note.Text at byte " + std::to_string(at)),
+                      std::string::npos)
+                << e.what();
+        }
+        // Nothing of the refused text was written.
+        EXPECT_EQ(out.position(), at) << std::hex << bad;
+    }
+
+    // Their neighbours and the last code point are text like any other.
+    for (const std::uint32_t good : {0xD7FFu, 0xE000u, 0xFFFDu, 0xFFFFu, 0x10000u, 0x10FFFFu}) {
+        CZentrixArchive out;
+        const CString text(std::wstring(1, static_cast<wchar_t>(good)));
+        out << text;
+        CZentrixArchive in = reopen(out);
+        CString loaded;
+        in >> loaded;
+        EXPECT_EQ(loaded, text) << std::hex << good;
+    }
+
+    // A stored unit sequence with a surrogate out of its pair is malformed input.
+    const std::vector<std::vector<char16_t>> malformed = {
+        {u'a', 0xD800, u'b'}, {0xDC00, u'a'}, {u'a', 0xDBFF}, {0xDC00, 0xD800}};
+    for (const auto& units : malformed) {
+        CZentrixArchive out;
+        out << static_cast<std::uint32_t>(units.size());
+        out.Write(units.data(), units.size() * sizeof(char16_t));
+        CZentrixArchive in = reopen(out);
+        CString loaded;
+        const std::string message = messageOf([&] { in >> loaded; });
+        EXPECT_NE(message.find("surrogate"), std::string::npos) << message;
+    }
+
+    // Through an object, the error names the record and field being written.
+    CCodeRoot codes;
+    CCode code;
+    code.generateIDs();
+    code.setName(std::wstring(L"Zone ") + static_cast<wchar_t>(0xDD00));
+    ASSERT_EQ(codes.getArray().Add(code), 0);
+    CZentrixArchive out;
+    const std::string message = messageOf([&] { codes.Serialize(out); });
+    EXPECT_NE(message.find("Code.Name at byte"), std::string::npos) << message;
+}
+
+// The count of an array record written as -1, after the array's start marker if it has one.
+struct NegativeCount {
+    std::vector<std::byte> bytes;
+    std::uint64_t offset;
+};
+NegativeCount negativeCountRecord(const char* marker) {
+    CZentrixArchive out;
+    if (marker) out.checkMarkerStart(marker);
+    const std::uint64_t offset = out.position();
+    out << std::int32_t{-1};
+    return {out.takeStoredBytes(), offset};
+}
+
+// Loads a record whose count is negative into an array that held something: the standard length
+// error of the vectors the arrays are built on. The arrays that empty themselves before reading
+// are left empty; the text list keeps what it held, as after any failed load.
+template <class Array>
+void expectNegativeCountRefused(const char* kind, const char* marker, const char* path, Array array,
+                                bool emptied = true) {
+    ASSERT_GT(array.GetSize(), 0) << kind;
+    const NegativeCount record = negativeCountRecord(marker);
+    CZentrixArchive in(record.bytes);
+    try {
+        array.Serialize(in);
+        ADD_FAILURE() << kind << " accepted a negative count";
+    } catch (const CArchiveLengthError& e) {
+        // The message is exactly the standard one; where it happened is beside it.
+        const std::length_error& standard = e;
+        EXPECT_STREQ(standard.what(), "vector too long") << kind;
+        EXPECT_EQ(e.offset(), record.offset) << kind;
+        EXPECT_EQ(e.recordPath(), path) << kind;
+    }
+    EXPECT_EQ(array.GetSize(), emptied ? 0 : 1) << kind;
+}
+
+TEST(Archive, NegativeCountsOfEveryArrayAreStandardLengthErrors) {
+    CLinkArray links;
+    CLink link;
+    link.generateIDs();
+    ASSERT_EQ(links.Add(link), 0);
+    expectNegativeCountRefused("keyed container", "CUniquePointerArray", "CUniquePointerArray",
+                               std::move(links));
+
+    CNonUniquePointerArray<CLink> pointers;
+    (void)pointers.Add(link);
+    expectNegativeCountRefused("pointer array", "CNonUniquePointerArray", "CNonUniquePointerArray",
+                               std::move(pointers));
+
+    CProjectIntArray ints;
+    (void)ints.Add(CProjectInt(3));
+    expectNegativeCountRefused("value array", nullptr, "CNonUniqueValueArray", std::move(ints));
+
+    CCalendarExceptionArray exceptions;
+    ASSERT_EQ(exceptions.addValue({CCalendarDayTypeID(CIDBase::generate()), CProjectDate(9)}), 0);
+    expectNegativeCountRefused("keyed value array", nullptr, "CUniqueValueArray",
+                               std::move(exceptions));
+
+    CIDBaseArray ids;
+    (void)ids.Add(CIDBase::generate());
+    expectNegativeCountRefused("ID set", nullptr, "CIDPointerArray", std::move(ids));
+
+    CProjectStringArray texts;
+    (void)texts.Add(CProjectString(L"Level 1"));
+    expectNegativeCountRefused("text list", nullptr, "", std::move(texts), false);
 }
 
 TEST(Archive, ErrorsNameWhatWhereAndInWhichRecord) {

@@ -5,9 +5,10 @@
 
 #include <algorithm>
 #include <array>
-
 #include <cstring>
 #include <memory>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "schedule/CCalendar.h"
@@ -148,6 +149,32 @@ TEST(Calendar, GenerateIDsFailsOnAMissingDayTypeAndKeepsTheReferences) {
     expectRefused(removed);
 }
 
+TEST(Calendar, GenerateIDsGivesItsResultThroughTheInterfaceAndRunsForGenericCallers) {
+    static_assert(std::is_same_v<decltype(std::declval<ICalendar&>().generateIDs()), bool>);
+    CCalendar consistent;
+    ICalendar& asInterface = consistent;
+    EXPECT_TRUE(asInterface.generateIDs());
+    EXPECT_NE(consistent.getID(), CCalendar().getID());
+
+    CCalendar broken;
+    CCalendarWeek week = broken.getCalendarWeek();
+    week.setDayTypeID(3, CCalendarDayTypeID(CIDBase::generate()));
+    broken.setCalendarWeek(week);
+    ICalendar& brokenInterface = broken;
+    EXPECT_FALSE(brokenInterface.generateIDs());
+
+    // Code that renews any kind alike (an owner renewing its children) gets the calendar's own
+    // renewal: the week follows the renewed day types.
+    CCalendar generic;
+    IDescribed<ICalendar>& described = generic;
+    described.generateIDs();
+    const ICalendarDayTypeArrayHandle dayTypes = generic.getCalendarDayTypes();
+    const CCalendarDayTypeID working = dayTypes.getConstReference(0)->getID();
+    EXPECT_NE(working, CCalendar().getCalendarDayTypes().getConstReference(0)->getID());
+    for (int day = 2; day <= 6; ++day)
+        EXPECT_EQ(generic.getCalendarWeek().getDayTypeID(day), working);
+}
+
 TEST(CalendarDayType, SetTimeBlockResizesTheListWithinTheLimit) {
     CCalendarDayType dayType;
     dayType.setTimeBlock(24, span(8, 0, 9, 0));
@@ -207,29 +234,46 @@ TEST(Calendar, ExceptionsAreKeyedByDate) {
     CCalendar calendar;
     const CCalendarDayTypeID off = calendar.getCalendarWeek().getDayTypeID(1);
     const CCalendarDayTypeID on = calendar.getCalendarWeek().getDayTypeID(2);
+    const CCalendarExceptionArray& exceptions = calendar.getCalendarDayExceptions();
+    const auto storedDays = [&exceptions] {
+        std::vector<int> days;
+        for (int i = 0; i < exceptions.GetSize(); ++i)
+            days.push_back(exceptions.getConstReference(i).getDate().getDays());
+        return days;
+    };
+    const auto daysInDateOrder = [&exceptions] {
+        std::vector<int> days;
+        for (int k = 0; k < exceptions.GetSize(); ++k)
+            days.push_back(exceptions.getConstOrderedReference(k).getDate().getDays());
+        return days;
+    };
+
     EXPECT_EQ(calendar.addCalendarException({off, CProjectDate(20)}, -1), 0);
     EXPECT_EQ(calendar.addCalendarException({off, CProjectDate(40)}, -1), 1);
-    // An index equal to the count also adds in date order.
-    EXPECT_EQ(calendar.addCalendarException({on, CProjectDate(30)}, 2), 1);
+    // An index outside the stored exceptions (here equal to the count) appends; the ordered
+    // index keeps the dates in order.
+    EXPECT_EQ(calendar.addCalendarException({on, CProjectDate(30)}, 2), 2);
     // An index inside the array inserts there, whatever the date.
     EXPECT_EQ(calendar.addCalendarException({on, CProjectDate(5)}, 2), 2);
-    const CCalendarExceptionArray& exceptions = calendar.getCalendarDayExceptions();
-    const std::vector<int> days = {exceptions.getConstReference(0).getDate().getDays(),
-                                   exceptions.getConstReference(1).getDate().getDays(),
-                                   exceptions.getConstReference(2).getDate().getDays(),
-                                   exceptions.getConstReference(3).getDate().getDays()};
-    EXPECT_EQ(days, (std::vector<int>{20, 30, 5, 40}));
+    EXPECT_EQ(calendar.addCalendarException({on, CProjectDate(10)}, 99), 4);
+    EXPECT_EQ(calendar.addCalendarException({on, CProjectDate(1)}, -7), 5);
+    EXPECT_EQ(storedDays(), (std::vector<int>{20, 40, 5, 30, 10, 1}));
+    EXPECT_EQ(daysInDateOrder(), (std::vector<int>{1, 5, 10, 20, 30, 40}));
     EXPECT_EQ(exceptions.findByID(CProjectDate(5)), 2);
+    EXPECT_EQ(exceptions.findByID(CProjectDate(10)), 4);
 
-    for (const int index : {-1, 0, 2, 4, 9})
+    for (const int index : {-1, 0, 2, 6, 9})
         EXPECT_EQ(calendar.addCalendarException({on, CProjectDate(30)}, index), -1) << index;
-    EXPECT_EQ(exceptions.GetSize(), 4);
+    EXPECT_EQ(exceptions.GetSize(), 6);
 
-    EXPECT_FALSE(calendar.removeCalendarDayException(4));
+    EXPECT_FALSE(calendar.removeCalendarDayException(6));
     EXPECT_FALSE(calendar.removeCalendarDayException(-1));
     EXPECT_TRUE(calendar.removeCalendarDayException(2));
+    EXPECT_EQ(storedDays(), (std::vector<int>{20, 40, 30, 10, 1}));
+    EXPECT_EQ(daysInDateOrder(), (std::vector<int>{1, 10, 20, 30, 40}));
     EXPECT_EQ(exceptions.findByID(CProjectDate(5)), -1);
-    EXPECT_EQ(exceptions.findByID(CProjectDate(40)), 2);
+    EXPECT_EQ(exceptions.findByID(CProjectDate(40)), 1);
+    EXPECT_EQ(exceptions.findByID(CProjectDate(1)), 4);
 }
 
 TEST(Calendar, SubCalendarsMoveByIdentity) {

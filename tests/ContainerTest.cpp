@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <set>
+#include <stdexcept>
 
 #include "zentrix.h"
 
@@ -268,8 +269,11 @@ TEST(Container, ArchiveCountsAndIndexesFromBadFiles) {
     try {
         links.Serialize(in);
         FAIL() << "a negative count must be refused";
-    } catch (const CArchiveException& error) {
-        EXPECT_EQ(std::string(error.what()).rfind("vector too long", 0), 0u) << error.what();
+    } catch (const CArchiveLengthError& error) {
+        const std::length_error& standard = error;
+        EXPECT_STREQ(standard.what(), "vector too long");
+        EXPECT_EQ(error.offset(), 12u);  // the count, after the header and the marker
+        EXPECT_EQ(error.recordPath(), "CUniquePointerArray");
     }
     EXPECT_EQ(links.GetSize(), 0);
     EXPECT_TRUE(links.isSorted());

@@ -24,11 +24,18 @@ TEST(Handle, NullHandlesDereferenceToTheStaticInvalidObject) {
     EXPECT_TRUE(handle.isNull());
     EXPECT_TRUE(!handle);
     EXPECT_EQ(&*handle, &CCodeHandle::s_invalidObject);
-    EXPECT_EQ(handle.operator->(), handle.operator->());
+    EXPECT_EQ(handle.operator->(), &CCodeHandle::s_invalidObject);
+    // Through the interface and through a wrapper that holds the null handle alike.
+    const IHandle<ICode>& asInterface = handle;
+    EXPECT_EQ(asInterface.operator->(), &CCodeHandle::s_invalidObject);
+    const ICodeHandle wrapped(new CCodeHandle());
+    EXPECT_EQ(wrapped.operator->(), &CCodeHandle::s_invalidObject);
+    EXPECT_EQ(wrapped.get(), nullptr);
     EXPECT_EQ(static_cast<const ICode*>(handle), nullptr);
 
     // Writes through a null writable handle land in its own invalid object, not in any container.
     const CCodeWritableHandle writable;
+    EXPECT_EQ(writable.operator->(), &CCodeWritableHandle::s_invalidObject);
     writable->setName(L"stray");
     EXPECT_EQ(CCodeWritableHandle::s_invalidObject.getName(), CProjectString(L"stray"));
     EXPECT_TRUE(CCodeHandle::s_invalidObject.getName().IsEmpty());

@@ -323,17 +323,18 @@ TEST(IDPointerArray, ArchiveRefusesBadInputAndLeavesTheSetEmpty) {
         EXPECT_EQ(set.GetSize(), 0);
     }
 
-    const auto refuses = [](std::int32_t count, std::uint8_t flag) {
+    const auto record = [](std::int32_t count, std::uint8_t flag) {
         CZentrixArchive out;
         out << count;
         CIDBase id = idOf(1);
         id.Serialize(out);
         out.Write(&flag, 1);
-        EXPECT_THROW(load(out.takeStoredBytes()), CArchiveException) << count;
+        return out.takeStoredBytes();
     };
-    refuses(-1, 1);             // negative count
-    refuses(1'000'000'000, 1);  // more IDs than bytes, refused before allocating
-    refuses(1, 2);              // a bool that is neither 0 nor 1
+    EXPECT_THROW(load(record(-1, 1)), CArchiveLengthError);  // negative count
+    // More IDs than bytes, refused before allocating.
+    EXPECT_THROW(load(record(1'000'000'000, 1)), CArchiveException);
+    EXPECT_THROW(load(record(1, 2)), CArchiveException);  // a bool that is neither 0 nor 1
 }
 
 TEST(IDPointerArray, DumpTextListsTheIDsInRecordOrder) {

@@ -1,10 +1,14 @@
 // Identifiers: the three states, order, text forms and fresh IDs.
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cctype>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "zentrix.h"
 
@@ -75,6 +79,49 @@ TEST(Identifier, GeneratedIDsAreDistinctRandomGUIDs) {
         EXPECT_EQ(id.getGUID()[8] >> 6, 2);  // variant 1
         EXPECT_TRUE(seen.insert(id.toString().toUtf8()).second);
     }
+}
+
+// A forked child starts with a copy of its parent's memory, random bytes drawn ahead included;
+// its IDs must still differ from every ID the parent goes on to draw.
+TEST(Identifier, ForkedChildDrawsIDsOfItsOwn) {
+    constexpr int kCount = 64;
+    (void)CIDBase::generate();  // the parent has random bytes in stock
+    int fds[2];
+    ASSERT_EQ(pipe(fds), 0);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        close(fds[0]);
+        bool ok = true;
+        for (int i = 0; i < kCount && ok; ++i) {
+            const GUID guid = CIDBase::generate().getGUID();
+            ok = write(fds[1], guid.data(), guid.size()) == static_cast<ssize_t>(guid.size());
+        }
+        _exit(ok ? 0 : 1);
+    }
+    close(fds[1]);
+    std::set<GUID> parent;
+    for (int i = 0; i < kCount; ++i) parent.insert(CIDBase::generate().getGUID());
+    std::vector<GUID> fromChild;
+    GUID guid;
+    std::size_t filled = 0;
+    for (;;) {
+        const ssize_t n = read(fds[0], guid.data() + filled, guid.size() - filled);
+        if (n <= 0) break;
+        filled += static_cast<std::size_t>(n);
+        if (filled == guid.size()) {
+            fromChild.push_back(guid);
+            filled = 0;
+        }
+    }
+    close(fds[0]);
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    ASSERT_EQ(fromChild.size(), static_cast<std::size_t>(kCount));
+    int repeated = 0;
+    for (const GUID& id : fromChild) repeated += parent.count(id) != 0 ? 1 : 0;
+    EXPECT_EQ(repeated, 0) << "of " << kCount << " IDs drawn in the child";
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 // The conformance suite every stored kind passes: construction, archive round trip (equal and
-// byte-identical on a second save), copies, equality per field, ID renewal, the dump and the
-// pinned record layout (golden files). Every kind in the list of kinds (project/KindList.h) is
-// instantiated in KindConformanceTest.cpp and ChildKindConformanceTest.cpp; nothing else joins it.
+// byte-identical on a second save), copies, equality per field, ID renewal (of the object and of
+// every object it owns), the dump and the pinned record layout (golden files). Every kind in the
+// list of kinds (project/KindList.h) is instantiated in KindConformanceTest.cpp and
+// ChildKindConformanceTest.cpp; nothing else joins it.
 //
 // Child kinds are found through ConcreteKind<I>. Golden files live in tests/data/golden/<Kind>.bin;
 // run the suite with ZX_UPDATE_GOLDEN=1 to rewrite them after a deliberate change of a record.
@@ -15,6 +16,7 @@
 #include <fstream>
 #include <iterator>
 #include <random>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -70,6 +72,8 @@ private:
 
 struct NameCollector {
     std::vector<std::string> names;
+    // How many of the entries are collections or parts of owned objects.
+    int owned = 0;
     template <class T>
     void value(const char* name, const T&) {
         names.emplace_back(name);
@@ -77,19 +81,130 @@ struct NameCollector {
     template <class H>
     void children(const char* name, const H&) {
         names.emplace_back(name);
+        ++owned;
     }
     template <class T>
     void part(const char* name, const T&) {
         names.emplace_back(name);
+        ++owned;
     }
     template <class Slot>
     void optionalChildren(const char* name, const Slot&) {
         names.emplace_back(name);
+        ++owned;
     }
     template <class Slot>
     void optionalPart(const char* name, const Slot&) {
         names.emplace_back(name);
     }
+};
+
+// One object's ID found while walking an object and everything it owns.
+struct OwnedID {
+    // Where it was found: collection names and positions from the walked object down.
+    std::string path;
+    CIDBase id;
+    // False where the ID is a key naming another object, which renewal keeps.
+    bool renewable;
+};
+
+// Collections whose entries are keyed by another object's ID rather than by an identity of their
+// own: a resource keeps one history per resource state, under that state's ID.
+template <class Parent, class Child>
+inline constexpr bool kKeyedByAnotherObject = false;
+template <>
+inline constexpr bool kKeyedByAnotherObject<IResource, IRSHistory> = true;
+
+// Lists the IDs of every object that object I owns (collections, optional collections and parts,
+// at any depth), in the order of its description. Optional parts are snapshots that keep their
+// IDs on renewal, so they are not walked.
+template <class I>
+class OwnedIDCollector {
+public:
+    OwnedIDCollector(std::vector<OwnedID>& ids, std::string path)
+        : m_ids(ids), m_path(std::move(path)) {}
+
+    template <class T>
+    void value(const char*, const T&) {}
+    template <class H>
+    void children(const char* name, const H& handle) {
+        using Child = typename HandleParts<H>::Interface;
+        for (int i = 0; i < handle.GetSize(); ++i) {
+            const CWrapperHandle<Child> child = handle.getConstReference(i);
+            add<Child>(*child, m_path + '/' + name + '[' + std::to_string(i) + ']',
+                       !kKeyedByAnotherObject<I, Child>);
+        }
+    }
+    template <class Slot>
+    void optionalChildren(const char* name, const Slot& slot) {
+        children(name, slot.get());
+    }
+    template <class Part>
+    void part(const char* name, const Part& part) {
+        add<Part>(part, m_path + '/' + name, true);
+    }
+    template <class Slot>
+    void optionalPart(const char*, const Slot&) {}
+
+    template <class Object>
+    void add(const Object& object, std::string path, bool renewable) {
+        m_ids.push_back({path, object.getID(), renewable});
+        OwnedIDCollector<Object> inner(m_ids, std::move(path));
+        object.visitValues(inner);
+    }
+
+private:
+    std::vector<OwnedID>& m_ids;
+    std::string m_path;
+};
+
+template <class H>
+struct HandledInterface;
+template <class I>
+struct HandledInterface<CWrapperHandle<I>> {
+    using type = I;
+};
+
+// The object's own ID first, then those of everything it owns.
+template <class C>
+std::vector<OwnedID> ownedIDs(const C& object) {
+    using I = typename HandledInterface<decltype(object.getHandle())>::type;
+    std::vector<OwnedID> ids;
+    OwnedIDCollector<I>(ids, "").template add<I>(object, I::s_kindName, true);
+    return ids;
+}
+
+// Kinds whose renewal relies on references between their own values (a calendar's week names its
+// own day types) make a filled object consistent here before it is renewed; the default changes
+// nothing.
+template <class C>
+struct BeforeRenewal {
+    static void prepare(C&) {}
+};
+
+// Points the week days and exceptions of a filled calendar, and of each sub-calendar below it, at
+// day types the calendar holds, so that renewal can remap them.
+inline void pointAtOwnDayTypes(ICalendar& calendar) {
+    const ICalendarDayTypeArrayHandle dayTypes = calendar.getCalendarDayTypes();
+    ASSERT_GT(dayTypes.GetSize(), 0);
+    const auto dayType = [&dayTypes](int i) {
+        return dayTypes.getConstReference(i % dayTypes.GetSize())->getID();
+    };
+    CCalendarWeek week = calendar.getCalendarWeek();
+    for (int day = 1; day <= CCalendarWeek::getSize(); ++day) week.setDayTypeID(day, dayType(day));
+    calendar.setCalendarWeek(week);
+    CCalendarExceptionArray exceptions = calendar.getCalendarDayExceptions();
+    for (int i = 0; i < exceptions.GetSize(); ++i)
+        exceptions.getWritableReference(i).setCalendarDayTypeID(dayType(i));
+    calendar.setCalendarDayExceptions(std::move(exceptions));
+    const ICalendarArrayHandle subCalendars = calendar.getSubCalendars();
+    for (int i = 0; i < subCalendars.GetSize(); ++i)
+        pointAtOwnDayTypes(*subCalendars.getWritableReference(i));
+}
+
+template <>
+struct BeforeRenewal<CCalendar> {
+    static void prepare(CCalendar& calendar) { pointAtOwnDayTypes(calendar); }
 };
 
 template <class C>
@@ -171,13 +286,35 @@ TYPED_TEST_P(KindConformance, EveryFieldTakesPartInEquality) {
 }
 
 TYPED_TEST_P(KindConformance, GenerateIDsRenewsOwnAndChildIDs) {
-    const TypeParam original = filled<TypeParam>();
+    TypeParam original = filled<TypeParam>();
+    BeforeRenewal<TypeParam>::prepare(original);
     TypeParam renewed(original);
     renewed.generateIDs();
     EXPECT_TRUE(renewed.getID().isValidNotNull());
     EXPECT_FALSE(renewed.getID() == original.getID());
     // The dump differs in IDs only: same length, since every ID text has the same size.
     EXPECT_EQ(renewed.dump().size(), original.dump().size());
+
+    // Every owned object, at any depth, has a new ID of its own; renewal moves nothing.
+    const std::vector<OwnedID> before = ownedIDs(original), after = ownedIDs(renewed);
+    NameCollector described;
+    original.visitValues(described);
+    ASSERT_EQ(after.size(), before.size());
+    std::set<CIDBase> seen;
+    for (std::size_t i = 0; i < before.size(); ++i) {
+        EXPECT_EQ(after[i].path, before[i].path);
+        if (!before[i].renewable) {
+            EXPECT_EQ(after[i].id, before[i].id) << "a key was renewed at " << before[i].path;
+            continue;
+        }
+        EXPECT_TRUE(after[i].id.isValidNotNull()) << before[i].path;
+        EXPECT_FALSE(after[i].id == before[i].id) << "not renewed: " << before[i].path;
+        EXPECT_TRUE(seen.insert(after[i].id).second) << "renewed twice alike: " << before[i].path;
+    }
+    // Kinds that own objects were filled with some, so the walk above looked at them.
+    if (described.owned > 0) {
+        EXPECT_GT(before.size(), 1u) << original.dump();
+    }
 }
 
 TYPED_TEST_P(KindConformance, DumpNamesEveryField) {

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <memory>
 #include <random>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -362,13 +363,19 @@ TEST(RSHistory, NegativeItemCountsAreRefusedWithTheHistoryMessage) {
     ASSERT_GT(keyed.size(), countOffset + 4);
     const std::int32_t negative = -1;
     std::memcpy(keyed.data() + countOffset, &negative, sizeof negative);
-    for (const auto& bytes : {keyed, oldFormat({}, -3)}) {
+    // The old layout's count follows the header and the history's marker.
+    const std::pair<std::vector<std::byte>, std::size_t> records[] = {{keyed, countOffset},
+                                                                      {oldFormat({}, -3), 8 + 4}};
+    for (const auto& [bytes, offset] : records) {
         try {
             load(bytes);
             ADD_FAILURE() << "a negative count was accepted";
-        } catch (const CArchiveException& e) {
-            EXPECT_NE(std::string(e.what()).find(message), std::string::npos) << e.what();
-            EXPECT_EQ(e.record(), "ResourceStateHistory.Items");
+        } catch (const CArchiveRuntimeError& e) {
+            // Exactly the message; where it happened is beside it.
+            const std::runtime_error& standard = e;
+            EXPECT_STREQ(standard.what(), message.c_str());
+            EXPECT_EQ(e.offset(), offset);
+            EXPECT_EQ(e.recordPath(), "ResourceStateHistory.Items");
         }
     }
 }

@@ -6,7 +6,9 @@
 #include <cstdint>
 #include <cstring>
 #include <span>
+#include <stdexcept>
 #include <string>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -208,6 +210,48 @@ TEST(Resource, GenerateIDsRenewsEverythingOwnedButTheHistoryKeys) {
     EXPECT_FALSE(resource.getHistories().find(state).isNull());
     EXPECT_FALSE(resource.getHistories()[0]->getItems()[0]->getID() ==
                  before.getHistories()[0]->getItems()[0]->getID());
+}
+
+// Resources with IDs that order as n does.
+CResource resourceNumbered(std::uint8_t n) {
+    GUID guid{};
+    guid[0] = 0x30;
+    guid[15] = n;
+    CResource resource;
+    resource.setID(CResourceID(guid));
+    return resource;
+}
+
+std::vector<int> walkedForward(const IResourceArrayHandle& resources) {
+    std::vector<int> walked;
+    for (auto it = resources.getConstIterator(); it.hasNext();)
+        walked.push_back(it.next()->getID().getGUID()[15]);
+    return walked;
+}
+
+TEST(Resource, SubResourcesAndTheRootWalkInIDOrder) {
+    static_assert(std::is_same_v<CResourceRoot::ArrayHandle, IResourceArrayHandle>);
+    CResourceRoot root;
+    CResource parent;
+    for (const std::uint8_t n : {30, 10, 20}) {
+        ASSERT_GE(root.getArray().Add(resourceNumbered(n)), 0);
+        ASSERT_GE(parent.addSubResource(resourceNumbered(n)), 0);
+    }
+    for (const IResourceArrayHandle& resources : {root.get(), parent.getSubResources()}) {
+        EXPECT_EQ(walkedForward(resources), (std::vector<int>{10, 20, 30}));
+        std::vector<int> backward;
+        for (auto it = resources.getConstReverseIterator(); it.hasPrevious();)
+            backward.push_back(it.previous()->getID().getGUID()[15]);
+        EXPECT_EQ(backward, (std::vector<int>{30, 20, 10}));
+        // Removing through the iterator takes the resource out of its owner.
+        auto it = resources.getIterator(resourceNumbered(20).getID());
+        ASSERT_TRUE(static_cast<bool>(it));
+        EXPECT_TRUE(it.remove());
+        EXPECT_EQ(walkedForward(resources), (std::vector<int>{10, 30}));
+        EXPECT_EQ(resources.findByID(resourceNumbered(30).getID()), 0);
+    }
+    EXPECT_EQ(root.getArray().GetSize(), 2);
+    EXPECT_EQ(parent.getSubResources().GetSize(), 2);
 }
 
 TEST(Resource, SubResourcesMoveBetweenParentsWithoutCopies) {
@@ -464,15 +508,24 @@ TEST(Resource, DamagedOldRecordsEndInAnArchiveError) {
     CResource bare = namedResource(L"Ladder");
     std::vector<std::byte> bytes = save(bare, kOldVersion);
     const std::size_t countOffset = bytes.size() - sizeof(std::int32_t) - 1;
-    for (const std::int32_t count : {0x7FFFFFFF, -1}) {
-        std::memcpy(bytes.data() + countOffset, &count, sizeof count);
-        try {
-            load(bytes);
-            ADD_FAILURE() << "a history count of " << count << " was accepted";
-        } catch (const CArchiveException& e) {
-            EXPECT_NE(std::string(e.what()).find("count of histories"), std::string::npos)
-                << e.what();
-        }
+    std::int32_t count = 0x7FFFFFFF;
+    std::memcpy(bytes.data() + countOffset, &count, sizeof count);
+    try {
+        load(bytes);
+        ADD_FAILURE() << "a history count of " << count << " was accepted";
+    } catch (const CArchiveException& e) {
+        EXPECT_NE(std::string(e.what()).find("count of histories"), std::string::npos) << e.what();
+    }
+    count = -1;
+    std::memcpy(bytes.data() + countOffset, &count, sizeof count);
+    try {
+        load(bytes);
+        ADD_FAILURE() << "a history count of -1 was accepted";
+    } catch (const CArchiveLengthError& e) {
+        const std::length_error& standard = e;
+        EXPECT_STREQ(standard.what(), "vector too long");
+        EXPECT_EQ(e.offset(), countOffset);
+        EXPECT_NE(e.recordPath().find("Histories"), std::string::npos) << e.recordPath();
     }
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 
 #include "zentrix.h"
 
@@ -119,6 +120,41 @@ TEST(Root, SetCopiesAndSkipsRepeatedIDs) {
     root.set(ITaskStateArrayHandle(new CTaskStateArrayHandle(&states)));
     EXPECT_EQ(root.get().GetSize(), 1);
     EXPECT_NE(&root.getArray().getConstReference(0), &states.getConstReference(0));
+}
+
+TEST(Root, SettingFromItsOwnObjectsKeepsThem) {
+    CCodeRoot codes;
+    for (const wchar_t* name : {L"Zone", L"Level", L"Trade"}) {
+        CCode code;
+        code.generateIDs();
+        code.setName(name);
+        ASSERT_GE(codes.getArray().Add(code), 0);
+    }
+    const std::string before = codes.getArray().getConstReference(1).dump();
+    const ICode* second = &codes.getArray().getConstReference(1);
+    codes.set(codes.get());
+    ASSERT_EQ(codes.get().GetSize(), 3);
+    // Nothing was copied: the objects (and every handle on them) are the same ones.
+    EXPECT_EQ(&codes.getArray().getConstReference(1), second);
+    EXPECT_EQ(codes.getArray().getConstReference(1).dump(), before);
+    EXPECT_EQ(codes.get().findByID(second->getID()), 1);
+
+    // A handle on a collection owned by one of the root's own objects stays readable while the
+    // root replaces its contents with copies of that collection.
+    CTaskRoot tasks;
+    CTask summary;
+    summary.generateIDs();
+    for (const wchar_t* name : {L"Formwork", L"Rebar"}) {
+        CTask child;
+        child.generateIDs();
+        child.setName(name);
+        ASSERT_GE(summary.addSubTask(child), 0);
+    }
+    ASSERT_EQ(tasks.getArray().Add(summary), 0);
+    tasks.set(tasks.getArray().getConstReference(0).getSubTasks());
+    ASSERT_EQ(tasks.get().GetSize(), 2);
+    EXPECT_EQ(tasks.get()[0]->getName(), CProjectString(L"Formwork"));
+    EXPECT_EQ(tasks.get()[1]->getName(), CProjectString(L"Rebar"));
 }
 
 TEST(Root, SavesAndLoadsWithItsID) {

@@ -57,10 +57,13 @@ TEST(Task, NewTaskHasNoPointerHeldCollections) {
     EXPECT_TRUE(task.canBaseline());
 }
 
-TEST(Task, EmptiedCollectionsAreFreed) {
+TEST(Task, EmptiedAndRefusedCollectionsAreFreed) {
     struct Case {
         const char* name;
         std::function<bool(CTask&)> addAndRemove;
+        // Tries to put an entry into the empty collection in a way the task refuses; true when
+        // it was refused.
+        std::function<bool(CTask&)> refusedAdd;
         std::function<bool(const CTask&)> isNull;
     };
     const std::vector<Case> cases = {
@@ -69,11 +72,16 @@ TEST(Task, EmptiedCollectionsAreFreed) {
              const CNote note = withFreshID<CNote>();
              return t.addNote(note) == 0 && t.removeNote(note.getID());
          },
+         [](CTask& t) { return !t.insertNote(withFreshID<CNote>(), 1); },
          [](const CTask& t) { return t.getNotes().isNull(); }},
         {"costs",
          [](CTask& t) {
              const CCost cost = withFreshID<CCost>();
              return t.addCost(cost) == 0 && t.removeCost(cost.getID());
+         },
+         [](CTask& t) {
+             // A summary task takes no costs.
+             return t.addSubTask(namedTask(L"child")) == 0 && t.addCost(withFreshID<CCost>()) == -1;
          },
          [](const CTask& t) { return t.getCosts().isNull(); }},
         {"assigned risks",
@@ -81,17 +89,24 @@ TEST(Task, EmptiedCollectionsAreFreed) {
              const CAssignedRisk risk = withFreshID<CAssignedRisk>();
              return t.addAssignedRisk(risk) == 0 && t.removeAssignedRisk(risk.getID());
          },
+         [](CTask& t) { return !t.insertAssignedRisk(withFreshID<CAssignedRisk>(), 1); },
          [](const CTask& t) { return t.getAssignedRisks().isNull(); }},
         {"task reports",
          [](CTask& t) {
              const CTaskReport report = withFreshID<CTaskReport>();
              return t.addTaskReport(report) == 0 && t.removeTaskReport(report.getID());
          },
+         [](CTask& t) { return !t.insertTaskReport(withFreshID<CTaskReport>(), -1); },
          [](const CTask& t) { return t.getTaskReports().isNull(); }},
         {"sub-tasks",
          [](CTask& t) {
              const CTask child = namedTask(L"child");
              return t.addSubTask(child) == 0 && t.removeSubTask(child.getID());
+         },
+         [](CTask& t) {
+             // A milestone takes no sub-tasks.
+             t.setTaskType(TaskType::FinishMilestone);
+             return !t.insertSubTask(namedTask(L"child"), 0);
          },
          [](const CTask& t) { return t.getSubTasks().isNull(); }},
         {"user field values",
@@ -99,14 +114,22 @@ TEST(Task, EmptiedCollectionsAreFreed) {
              const CUserFieldValue value(fresh<CUserFieldID>(), CProjectVariant());
              return t.addUserFieldValue(value, -1) && t.removeUserFieldValue(value.getID());
          },
+         [](CTask& t) {
+             // Without values only the positions 0 and -1 are accepted.
+             return !t.addUserFieldValue(CUserFieldValue(fresh<CUserFieldID>(), CProjectVariant()),
+                                         1);
+         },
          [](const CTask& t) { return t.getUserFieldValues() == nullptr; }},
     };
     for (const Case& c : cases) {
         CTask task;
         EXPECT_TRUE(c.addAndRemove(task)) << c.name;
         EXPECT_TRUE(c.isNull(task)) << c.name;
-        // A refused add leaves nothing behind either.
-        EXPECT_TRUE(c.addAndRemove(task)) << c.name;
+        CTask refusing;
+        EXPECT_TRUE(c.refusedAdd(refusing)) << c.name;
+        EXPECT_TRUE(c.isNull(refusing)) << c.name;
+        // A refusal after the collection was emptied leaves nothing behind either.
+        EXPECT_TRUE(c.refusedAdd(task)) << c.name;
         EXPECT_TRUE(c.isNull(task)) << c.name;
     }
 }

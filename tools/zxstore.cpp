@@ -76,7 +76,13 @@ int main(int argc, char** argv) {
         if (std::strcmp(argv[1], "demo") == 0 && argc <= 3)
             return demo(argc == 3 ? argv[2] : nullptr);
     } catch (const std::exception& error) {
-        std::fprintf(stderr, "zxstore: %s\n", error.what());
+        // The archive's standard exceptions keep their fixed message; where they arose is beside.
+        if (const auto* at = dynamic_cast<const CArchiveErrorLocation*>(&error)) {
+            std::fprintf(stderr, "zxstore: %s in %s at byte %llu\n", error.what(),
+                         at->recordPath().c_str(), static_cast<unsigned long long>(at->offset()));
+        } else {
+            std::fprintf(stderr, "zxstore: %s\n", error.what());
+        }
         return 1;
     }
     return usage();

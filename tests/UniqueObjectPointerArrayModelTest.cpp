@@ -1,0 +1,266 @@
+// The keyed container against a plain model: random runs of adds, inserts, removals, ownership
+// moves, position changes, unsorted mutators, IDs changed in place, archive round trips and
+// clearing, checking storage order, lookups and the ordered index after every step.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <memory>
+#include <random>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "zentrix.h"
+
+namespace {
+
+// IDs that order as n does.
+CLinkID idOf(int n) {
+    GUID guid{};
+    guid[0] = 0x20;
+    guid[14] = static_cast<std::uint8_t>(n >> 8);
+    guid[15] = static_cast<std::uint8_t>(n);
+    return CLinkID(guid);
+}
+
+CLink linkOf(int n) {
+    CLink link;
+    link.setID(idOf(n));
+    // A value beside the ID, so that copies that lost their contents would show.
+    link.setDelay(CProjectDuration(n));
+    return link;
+}
+
+int numberOf(const CIDBase& id) { return id.getGUID()[14] << 8 | id.getGUID()[15]; }
+
+// The container's contents as the model sees them: ID numbers in storage order.
+class Model {
+public:
+    std::vector<int> stored;
+
+    bool holds(int n) const { return std::find(stored.begin(), stored.end(), n) != stored.end(); }
+    int size() const { return static_cast<int>(stored.size()); }
+    int positionOf(int n) const {
+        const auto it = std::find(stored.begin(), stored.end(), n);
+        return it == stored.end() ? -1 : static_cast<int>(it - stored.begin());
+    }
+    // Storage positions in ascending ID order.
+    std::vector<int> orderedIndex() const {
+        std::vector<int> index(stored.size());
+        for (std::size_t i = 0; i < index.size(); ++i) index[i] = static_cast<int>(i);
+        std::sort(index.begin(), index.end(), [this](int a, int b) {
+            return stored[static_cast<std::size_t>(a)] < stored[static_cast<std::size_t>(b)];
+        });
+        return index;
+    }
+};
+
+class RandomRun {
+public:
+    static constexpr int kPool = 40;
+
+    explicit RandomRun(std::uint32_t seed) : m_random(seed) {}
+
+    int pick(int below) { return std::uniform_int_distribution<int>(0, below - 1)(m_random); }
+    int pickBetween(int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(m_random);
+    }
+    // A position that is sometimes outside the container.
+    int anyPosition() { return pickBetween(-2, m_model.size() + 2); }
+    int absentNumber() {
+        if (m_model.size() == kPool) return -1;
+        int n = pick(kPool);
+        while (m_model.holds(n)) n = (n + 1) % kPool;
+        return n;
+    }
+    bool inRange(int i) const { return i >= 0 && i < m_model.size(); }
+
+    // One random operation; returns its name for failure messages.
+    std::string step() {
+        const int n = pick(kPool);
+        switch (pick(14)) {
+            case 0:
+            case 1: {
+                const int i = m_array.Add(linkOf(n));
+                if (m_model.holds(n)) {
+                    EXPECT_EQ(i, -1) << "a repeated ID was added";
+                } else {
+                    EXPECT_EQ(i, m_model.size());
+                    m_model.stored.push_back(n);
+                }
+                return "Add " + std::to_string(n);
+            }
+            case 2: {
+                const int i = anyPosition();
+                const bool valid = i >= 0 && i <= m_model.size() && !m_model.holds(n);
+                EXPECT_EQ(m_array.InsertAt(i, linkOf(n)), valid);
+                if (valid) m_model.stored.insert(m_model.stored.begin() + i, n);
+                return "InsertAt " + std::to_string(i);
+            }
+            case 3: {
+                const int i = anyPosition();
+                EXPECT_EQ(m_array.RemoveAt(i), inRange(i));
+                if (inRange(i)) m_model.stored.erase(m_model.stored.begin() + i);
+                return "RemoveAt " + std::to_string(i);
+            }
+            case 4: {
+                const int i = m_model.positionOf(n);
+                if (pick(2) == 0) {
+                    EXPECT_EQ(m_array.Remove(idOf(n)), i >= 0);
+                } else {
+                    EXPECT_EQ(m_array.removeByID(idOf(n)), i);
+                }
+                if (i >= 0) m_model.stored.erase(m_model.stored.begin() + i);
+                return "remove by ID " + std::to_string(n);
+            }
+            case 5: {
+                // Ownership moves out and back in at another place.
+                const int from = anyPosition();
+                std::unique_ptr<CLink> detached(m_array.Detach(from));
+                EXPECT_EQ(detached != nullptr, inRange(from));
+                if (!detached) return "Detach outside";
+                const int moved = m_model.stored[static_cast<std::size_t>(from)];
+                m_model.stored.erase(m_model.stored.begin() + from);
+                EXPECT_EQ(numberOf(detached->getID()), moved);
+                const int to = anyPosition();
+                const bool valid = to >= 0 && to <= m_model.size();
+                CLink* raw = detached.get();
+                EXPECT_EQ(m_array.Attach(to, raw), valid);
+                if (valid) {
+                    (void)detached.release();
+                    m_model.stored.insert(m_model.stored.begin() + to, moved);
+                    EXPECT_EQ(&m_array.getConstReference(to), raw) << "the object was copied";
+                }
+                return "Detach " + std::to_string(from) + ", Attach " + std::to_string(to);
+            }
+            case 6: {
+                // A new object with an ID that is present stays with the caller.
+                auto object = std::make_unique<CLink>(linkOf(n));
+                const int to = anyPosition();
+                const bool valid = to >= 0 && to <= m_model.size() && !m_model.holds(n);
+                EXPECT_EQ(m_array.Attach(to, object.get()), valid);
+                if (valid) {
+                    (void)object.release();
+                    m_model.stored.insert(m_model.stored.begin() + to, n);
+                }
+                return "Attach new " + std::to_string(n) + " at " + std::to_string(to);
+            }
+            case 7: {
+                const int a = anyPosition(), b = anyPosition();
+                EXPECT_EQ(m_array.changePosition(a, b), inRange(a) && inRange(b));
+                if (inRange(a) && inRange(b) && a != b) {
+                    const int moved = m_model.stored[static_cast<std::size_t>(b)];
+                    m_model.stored.erase(m_model.stored.begin() + b);
+                    m_model.stored.insert(m_model.stored.begin() + a, moved);
+                }
+                return "changePosition " + std::to_string(a) + " " + std::to_string(b);
+            }
+            case 8: {
+                // Unsorted mutators with absent IDs, then a sort.
+                for (int k = pick(3); k >= 0; --k) {
+                    const int fresh = absentNumber();
+                    if (fresh < 0) break;
+                    if (pick(2) == 0) {
+                        EXPECT_EQ(m_array.AddNoSort(linkOf(fresh)), m_model.size());
+                        m_model.stored.push_back(fresh);
+                    } else {
+                        const int i = pickBetween(0, m_model.size());
+                        EXPECT_TRUE(m_array.InsertAtNoSort(i, linkOf(fresh)));
+                        m_model.stored.insert(m_model.stored.begin() + i, fresh);
+                    }
+                }
+                if (m_model.size() > 0) {
+                    const int i = pick(m_model.size());
+                    EXPECT_TRUE(m_array.RemoveAtNoSort(i));
+                    m_model.stored.erase(m_model.stored.begin() + i);
+                }
+                expectUnsortedLookupsFindNothing();
+                m_array.sort();
+                return "NoSort mutators, sort";
+            }
+            case 9:
+            case 10: {
+                // An ID changed in place is found under its new ID once the handle resorts.
+                const int fresh = absentNumber();
+                if (m_model.size() == 0 || fresh < 0) return "no ID change";
+                const int i = pick(m_model.size());
+                const ILinkArrayHandle handle(new CLinkArrayHandle(&m_array));
+                const ILinkWritableHandle link = handle.getWritableReference(i);
+                link->setID(idOf(fresh));
+                link->setDelay(CProjectDuration(fresh));
+                handle.resort();
+                m_model.stored[static_cast<std::size_t>(i)] = fresh;
+                return "ID change at " + std::to_string(i) + ", resort";
+            }
+            case 11: {
+                CZentrixArchive out;
+                m_array.Serialize(out);
+                CZentrixArchive in(out.takeStoredBytes());
+                CLinkArray loaded;
+                loaded.Serialize(in);
+                EXPECT_EQ(in.remaining(), 0u);
+                EXPECT_TRUE(loaded == m_array);
+                m_array = std::move(loaded);
+                return "archive round trip";
+            }
+            case 12: {
+                // A copy is independent of the original.
+                const CLinkArray copy(m_array);
+                m_array.RemoveAll();
+                m_array = copy;
+                return "copy";
+            }
+            default:
+                if (pick(8) == 0) {
+                    m_array.RemoveAll();
+                    m_model.stored.clear();
+                    return "RemoveAll";
+                }
+                return "nothing";
+        }
+    }
+
+    void expectUnsortedLookupsFindNothing() {
+        if (m_array.isSorted()) return;
+        for (int n = 0; n < kPool; ++n) EXPECT_EQ(m_array.findByID(idOf(n)), -1) << n;
+    }
+
+    // Size, storage order, contents, lookups and the ordered index agree with the model.
+    void check(const std::string& what) {
+        SCOPED_TRACE(what);
+        ASSERT_TRUE(m_array.isSorted());
+        ASSERT_EQ(m_array.GetSize(), m_model.size());
+        for (int i = 0; i < m_model.size(); ++i) {
+            const int n = m_model.stored[static_cast<std::size_t>(i)];
+            ASSERT_EQ(numberOf(m_array.getID(i)), n) << "storage position " << i;
+            ASSERT_EQ(m_array.getConstReference(i).getDelay(), CProjectDuration(n)) << i;
+        }
+        for (int n = 0; n < kPool; ++n)
+            ASSERT_EQ(m_array.findByID(idOf(n)), m_model.positionOf(n)) << "ID " << n;
+        const std::vector<int> index = m_model.orderedIndex();
+        for (int k = 0; k < m_model.size(); ++k)
+            ASSERT_EQ(m_array.getOrderedIndex(k), index[static_cast<std::size_t>(k)]) << k;
+        ASSERT_EQ(m_array.getOrderedIndex(m_model.size()), -1);
+    }
+
+private:
+    std::mt19937 m_random;
+    CLinkArray m_array;
+    Model m_model;
+};
+
+TEST(UniqueObjectPointerArrayModel, RandomOperationsMatchAPlainModel) {
+    for (const std::uint32_t seed : {1u, 20240611u, 77u}) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        RandomRun run(seed);
+        std::vector<std::string> history;
+        for (int step = 0; step < 2000; ++step) {
+            history.push_back(run.step());
+            run.check("step " + std::to_string(step) + ": " + history.back());
+            if (::testing::Test::HasFatalFailure()) return;
+        }
+    }
+}
+
+}  // namespace
