@@ -20,8 +20,6 @@
 #include "schedule/CTask.h"
 #include "tests/RoundTrip.h"
 
-namespace conformance {}  // namespace conformance
-
 namespace {
 
 using conformance::load;

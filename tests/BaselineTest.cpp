@@ -19,8 +19,6 @@
 #include "schedule/CTaskState.h"
 #include "tests/RoundTrip.h"
 
-namespace conformance {}  // namespace conformance
-
 namespace {
 
 constexpr std::int64_t kHour = 3'600'000;

@@ -23,8 +23,6 @@
 #include "schedule/CTask.h"
 #include "tests/RoundTrip.h"
 
-namespace conformance {}  // namespace conformance
-
 namespace {
 
 template <class C>

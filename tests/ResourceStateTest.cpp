@@ -17,8 +17,6 @@
 #include "schedule/CResourceState.h"
 #include "tests/RoundTrip.h"
 
-namespace conformance {}  // namespace conformance
-
 namespace {
 
 CResourceState stateNamed(const wchar_t* name) {

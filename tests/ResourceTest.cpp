@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "project/Roots.h"
 #include "records/CNote.h"
 #include "schedule/CCodeValue.h"
 #include "schedule/CCost.h"
@@ -24,8 +25,6 @@
 #include "schedule/CUserField.h"
 #include "schedule/CUserFieldValue.h"
 #include "tests/RoundTrip.h"
-
-namespace conformance {}  // namespace conformance
 
 namespace {
 

@@ -13,8 +13,6 @@
 #include "schedule/CRule.h"
 #include "tests/RoundTrip.h"
 
-namespace conformance {}  // namespace conformance
-
 namespace {
 
 using conformance::load;
