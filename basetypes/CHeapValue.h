@@ -28,7 +28,7 @@ public:
     explicit operator bool() const { return m_value != nullptr; }
     // The value, or null when absent.
     const T* get() const { return m_value.get(); }
-    T* getWritable() const { return m_value.get(); }
+    T* getWritable() { return m_value.get(); }
     // The value, created default-constructed when absent.
     T& ensure() {
         if (!m_value) m_value = std::make_unique<T>();

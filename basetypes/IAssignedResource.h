@@ -49,3 +49,5 @@ protected:
 using IAssignedResourceHandle = CWrapperHandle<IAssignedResource>;
 using IAssignedResourceWritableHandle = CWritableWrapperHandle<IAssignedResource>;
 using IAssignedResourceArrayHandle = CWrapperArrayHandle<IAssignedResource, CAssignedResourceID, 0>;
+using IAssignedResourceConstArrayHandle =
+    CConstWrapperArrayHandle<IAssignedResource, CAssignedResourceID, 0>;

@@ -62,3 +62,5 @@ using IAssignedResourceGroupHandle = CWrapperHandle<IAssignedResourceGroup>;
 using IAssignedResourceGroupWritableHandle = CWritableWrapperHandle<IAssignedResourceGroup>;
 using IAssignedResourceGroupArrayHandle =
     CWrapperArrayHandle<IAssignedResourceGroup, CAssignedResourceGroupID, 0>;
+using IAssignedResourceGroupConstArrayHandle =
+    CConstWrapperArrayHandle<IAssignedResourceGroup, CAssignedResourceGroupID, 0>;

@@ -40,8 +40,8 @@ public:
         v.field("ValuePercent", &Fields::valuePercent);
         v.field("ValueFixed", &Fields::valueFixed);
         v.field("ValueMode", &Fields::valueMode);
-        v.optionalCollection("Costs", &IAssignedRisk::getCosts, &IAssignedRisk::allocateCosts,
-                             &IAssignedRisk::removeAllCosts);
+        v.optionalCollection("Costs", &IAssignedRisk::getCosts, &IAssignedRisk::getCosts,
+                             &IAssignedRisk::allocateCosts, &IAssignedRisk::removeAllCosts);
         v.field("BufferID", &Fields::bufferID);
     }
 
@@ -64,7 +64,8 @@ public:
     void setBufferID(const CTaskID& id) { fields().bufferID = id; }
 
     // An empty handle while there are no costs.
-    virtual ICostArrayHandle getCosts() const = 0;
+    virtual ICostConstArrayHandle getCosts() const = 0;
+    virtual ICostArrayHandle getCosts() = 0;
     // A cost whose ID is present replaces the stored one in place (same position); any other is
     // appended. Always true.
     virtual bool addCost(const ICost& cost) = 0;
@@ -83,3 +84,4 @@ protected:
 using IAssignedRiskHandle = CWrapperHandle<IAssignedRisk>;
 using IAssignedRiskWritableHandle = CWritableWrapperHandle<IAssignedRisk>;
 using IAssignedRiskArrayHandle = CWrapperArrayHandle<IAssignedRisk, CAssignedRiskID, 0>;
+using IAssignedRiskConstArrayHandle = CConstWrapperArrayHandle<IAssignedRisk, CAssignedRiskID, 0>;

@@ -108,6 +108,7 @@ class ICalendar;
 using ICalendarHandle = CWrapperHandle<ICalendar>;
 using ICalendarWritableHandle = CWritableWrapperHandle<ICalendar>;
 using ICalendarArrayHandle = CWrapperArrayHandle<ICalendar, CCalendarID, 0>;
+using ICalendarConstArrayHandle = CConstWrapperArrayHandle<ICalendar, CCalendarID, 0>;
 
 class ICalendar : public IDescribed<ICalendar> {
 public:
@@ -125,8 +126,9 @@ public:
         v.field("Name", &Fields::name);
         v.field("CalendarWeek", &Fields::week);
         v.field("CalendarDayExceptions", &Fields::exceptions);
-        v.collection("CalendarDayTypes", &ICalendar::getCalendarDayTypes);
-        v.collection("SubCalendars", &ICalendar::getSubCalendars);
+        v.collection("CalendarDayTypes", &ICalendar::getCalendarDayTypes,
+                     &ICalendar::getCalendarDayTypes);
+        v.collection("SubCalendars", &ICalendar::getSubCalendars, &ICalendar::getSubCalendars);
     }
 
     // The descriptions of the default calendar's two day types.
@@ -159,9 +161,10 @@ public:
 
     // Day types. None of the removals checks whether the week or an exception still names the
     // removed day type.
-    virtual ICalendarDayTypeArrayHandle getCalendarDayTypes() const = 0;
+    virtual ICalendarDayTypeConstArrayHandle getCalendarDayTypes() const = 0;
+    virtual ICalendarDayTypeArrayHandle getCalendarDayTypes() = 0;
     // Replaces the day types with copies of the handle's, in order.
-    virtual void setCalendarDayTypes(const ICalendarDayTypeArrayHandle& dayTypes) = 0;
+    virtual void setCalendarDayTypes(const ICalendarDayTypeConstArrayHandle& dayTypes) = 0;
     // Adds a copy; silently nothing when a day type with its ID is present.
     virtual void addCalendarDayType(const ICalendarDayType& dayType) = 0;
     // Copies dayType into the stored day type with its ID; false when there is none.
@@ -171,7 +174,8 @@ public:
     virtual void removeAllCalendarDayTypes() = 0;
 
     // Sub-calendars, owned by this calendar.
-    virtual ICalendarArrayHandle getSubCalendars() const = 0;
+    virtual ICalendarConstArrayHandle getSubCalendars() const = 0;
+    virtual ICalendarArrayHandle getSubCalendars() = 0;
     virtual void addSubCalendar(const ICalendar& calendar) = 0;
     // False unless 0 <= index <= count and the ID is absent.
     virtual bool insertSubCalendar(const ICalendar& calendar, int index) = 0;
@@ -191,5 +195,5 @@ protected:
     virtual Fields& fields() = 0;
     virtual const Fields& fields() const = 0;
     // Replaces the sub-calendars with copies of the handle's, in order.
-    virtual void setSubCalendars(const ICalendarArrayHandle& calendars) = 0;
+    virtual void setSubCalendars(const ICalendarConstArrayHandle& calendars) = 0;
 };

@@ -130,6 +130,8 @@ class ICalendarDayType;
 using ICalendarDayTypeHandle = CWrapperHandle<ICalendarDayType>;
 using ICalendarDayTypeWritableHandle = CWritableWrapperHandle<ICalendarDayType>;
 using ICalendarDayTypeArrayHandle = CWrapperArrayHandle<ICalendarDayType, CCalendarDayTypeID, 0>;
+using ICalendarDayTypeConstArrayHandle =
+    CConstWrapperArrayHandle<ICalendarDayType, CCalendarDayTypeID, 0>;
 
 class ICalendarDayType : public IDescribed<ICalendarDayType> {
 public:

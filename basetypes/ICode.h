@@ -27,7 +27,7 @@ public:
         v.field("Type", &Fields::type);
         v.field("Category", &Fields::category);
         v.field("MaxValueLength", &Fields::maxValueLength);
-        v.collection("CodeValues", &ICode::getCodeValues);
+        v.collection("CodeValues", &ICode::getCodeValues, &ICode::getCodeValues);
     }
 
     const CCodeID& getID() const { return fields().id; }
@@ -41,7 +41,8 @@ public:
     const CProjectInt& getMaxValueLength() const { return fields().maxValueLength; }
     void setMaxValueLength(const CProjectInt& length) { fields().maxValueLength = length; }
 
-    virtual ICodeValueArrayHandle getCodeValues() const = 0;
+    virtual ICodeValueConstArrayHandle getCodeValues() const = 0;
+    virtual ICodeValueArrayHandle getCodeValues() = 0;
     virtual int addCodeValue(const ICodeValue& value) = 0;
     virtual bool insertCodeValue(int index, const ICodeValue& value) = 0;
     virtual bool removeCodeValue(int index) = 0;
@@ -58,3 +59,4 @@ protected:
 using ICodeHandle = CWrapperHandle<ICode>;
 using ICodeWritableHandle = CWritableWrapperHandle<ICode>;
 using ICodeArrayHandle = CWrapperArrayHandle<ICode, CCodeID, 0>;
+using ICodeConstArrayHandle = CConstWrapperArrayHandle<ICode, CCodeID, 0>;

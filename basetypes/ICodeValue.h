@@ -12,6 +12,7 @@ class ICodeValue;
 using ICodeValueHandle = CWrapperHandle<ICodeValue>;
 using ICodeValueWritableHandle = CWritableWrapperHandle<ICodeValue>;
 using ICodeValueArrayHandle = CWrapperArrayHandle<ICodeValue, CCodeValueID, 0>;
+using ICodeValueConstArrayHandle = CConstWrapperArrayHandle<ICodeValue, CCodeValueID, 0>;
 
 class ICodeValue : public IDescribed<ICodeValue> {
 public:
@@ -29,7 +30,7 @@ public:
         v.field("BarColor", &Fields::barColor);
         v.field("Name", &Fields::name);
         v.field("Description", &Fields::description);
-        v.collection("SubCodeValues", &ICodeValue::getSubCodeValues);
+        v.collection("SubCodeValues", &ICodeValue::getSubCodeValues, &ICodeValue::getSubCodeValues);
     }
 
     const CCodeValueID& getID() const { return fields().id; }
@@ -41,7 +42,8 @@ public:
     const CProjectColorRGB& getBarColor() const { return fields().barColor; }
     void setBarColor(const CProjectColorRGB& color) { fields().barColor = color; }
 
-    virtual ICodeValueArrayHandle getSubCodeValues() const = 0;
+    virtual ICodeValueConstArrayHandle getSubCodeValues() const = 0;
+    virtual ICodeValueArrayHandle getSubCodeValues() = 0;
     virtual int addSubCodeValue(const ICodeValue& value) = 0;
     virtual bool insertSubCodeValue(const ICodeValue& value, int index) = 0;
     virtual bool removeSubCodeValue(int index) = 0;

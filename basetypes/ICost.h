@@ -48,3 +48,4 @@ protected:
 using ICostHandle = CWrapperHandle<ICost>;
 using ICostWritableHandle = CWritableWrapperHandle<ICost>;
 using ICostArrayHandle = CWrapperArrayHandle<ICost, CCostID, 0>;
+using ICostConstArrayHandle = CConstWrapperArrayHandle<ICost, CCostID, 0>;

@@ -103,3 +103,4 @@ protected:
 using IDocumentFileHandle = CWrapperHandle<IDocumentFile>;
 using IDocumentFileWritableHandle = CWritableWrapperHandle<IDocumentFile>;
 using IDocumentFileArrayHandle = CWrapperArrayHandle<IDocumentFile, CDocumentFileID, 0>;
+using IDocumentFileConstArrayHandle = CConstWrapperArrayHandle<IDocumentFile, CDocumentFileID, 0>;

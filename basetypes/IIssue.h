@@ -53,7 +53,7 @@ public:
         v.field("Priority", &Fields::priority);
         v.field("IssueCode", &Fields::issueCode);
         v.field("Title", &Fields::title);
-        v.collection("Comments", &IIssue::getComments);
+        v.collection("Comments", &IIssue::getComments, &IIssue::getComments);
         v.field("Description", &Fields::description);
         v.field("DocumentFileIDs", &Fields::documentFileIDs);
         v.field("Tasks", &Fields::tasks);
@@ -139,9 +139,10 @@ public:
     }
     void removeAllDocumentFileIDs() { fields().documentFileIDs.RemoveAll(); }
 
-    virtual INoteArrayHandle getComments() const = 0;
+    virtual INoteConstArrayHandle getComments() const = 0;
+    virtual INoteArrayHandle getComments() = 0;
     // Replaces the comments with copies of the given notes (a repeated ID is kept once).
-    virtual void setComments(const INoteArrayHandle& notes) = 0;
+    virtual void setComments(const INoteConstArrayHandle& notes) = 0;
     [[nodiscard]] virtual int addComment(const INote& note) = 0;
     [[nodiscard]] virtual bool insertComment(const INote& note, int index) = 0;
     // Overwrites the comment with note's ID; false when there is none.
@@ -169,3 +170,4 @@ protected:
 using IIssueHandle = CWrapperHandle<IIssue>;
 using IIssueWritableHandle = CWritableWrapperHandle<IIssue>;
 using IIssueArrayHandle = CWrapperArrayHandle<IIssue, CIssueID, 0>;
+using IIssueConstArrayHandle = CConstWrapperArrayHandle<IIssue, CIssueID, 0>;

@@ -48,3 +48,4 @@ protected:
 using ILinkHandle = CWrapperHandle<ILink>;
 using ILinkWritableHandle = CWritableWrapperHandle<ILink>;
 using ILinkArrayHandle = CWrapperArrayHandle<ILink, CLinkID, 0>;
+using ILinkConstArrayHandle = CConstWrapperArrayHandle<ILink, CLinkID, 0>;

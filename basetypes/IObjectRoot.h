@@ -16,17 +16,19 @@ template <class I, class ID, int flag = 0>
 class IObjectRoot : public CObjectState {
 public:
     using ArrayHandle = CWrapperArrayHandle<I, ID, flag>;
+    using ConstArrayHandle = CConstWrapperArrayHandle<I, ID, flag>;
 
     static inline const std::string s_markerName = std::string(I::s_kindName) + "Root";
 
     const GUID& getObjectStateGUID() const override { return getID().getGUID(); }
     virtual const ID& getID() const = 0;
     virtual void setID(const ID& id) = 0;
-    // A new array handle on the collection.
-    virtual ArrayHandle get() const = 0;
+    // A new array handle on the collection: read-only on a const root.
+    virtual ConstArrayHandle get() const = 0;
+    virtual ArrayHandle get() = 0;
     // Empties the collection, then adds a copy of every object the handle yields (a repeated
     // ID is skipped).
-    virtual void set(const ArrayHandle& objects) = 0;
+    virtual void set(const ConstArrayHandle& objects) = 0;
 
     virtual void Serialize(CZentrixArchive& ar) {
         ar.checkMarkerStart(s_markerName.c_str());
@@ -46,7 +48,7 @@ public:
         } catch (...) {
             // The collection empties itself when its own record fails; this covers a bad end
             // marker of the root after a collection that loaded.
-            set(ArrayHandle());
+            set(ConstArrayHandle());
             throw;
         }
     }

@@ -93,7 +93,7 @@ public:
     static void describeFields(V& v) {
         v.id("ID", &Fields::id);
         v.field("GroupID", &Fields::groupID);
-        v.collection("Items", &IRSHistory::getItems);
+        v.collection("Items", &IRSHistory::getItems, &IRSHistory::getItems);
     }
 
     const CResourceStateID& getID() const { return fields().id; }
@@ -104,7 +104,8 @@ public:
     // The items in time order. Replacing them through the handle (copyFrom) adds each one by
     // time; changing an item's time through a writable element handle is the caller's risk: the
     // list is not reordered.
-    virtual IRSHistoryItemArrayHandle getItems() const = 0;
+    virtual IRSHistoryItemConstArrayHandle getItems() const = 0;
+    virtual IRSHistoryItemArrayHandle getItems() = 0;
 
     virtual int GetSize() const = 0;
     // Inserts a copy after the last item whose time is not after the item's time and returns its
@@ -145,3 +146,4 @@ protected:
 using IRSHistoryHandle = CWrapperHandle<IRSHistory>;
 using IRSHistoryWritableHandle = CWritableWrapperHandle<IRSHistory>;
 using IRSHistoryArrayHandle = CWrapperArrayHandle<IRSHistory, CResourceStateID, 0>;
+using IRSHistoryConstArrayHandle = CConstWrapperArrayHandle<IRSHistory, CResourceStateID, 0>;

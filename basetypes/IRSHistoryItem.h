@@ -71,3 +71,5 @@ using IRSHistoryItemHandle = CWrapperHandle<IRSHistoryItem>;
 using IRSHistoryItemWritableHandle = CWritableWrapperHandle<IRSHistoryItem>;
 using IRSHistoryItemArrayHandle =
     CWrapperArrayHandle<IRSHistoryItem, CResourceStateHistoryItemID, 0>;
+using IRSHistoryItemConstArrayHandle =
+    CConstWrapperArrayHandle<IRSHistoryItem, CResourceStateHistoryItemID, 0>;

@@ -49,6 +49,7 @@ class IResource;
 using IResourceHandle = CWrapperHandle<IResource>;
 using IResourceWritableHandle = CWritableWrapperHandle<IResource>;
 using IResourceArrayHandle = CWrapperArrayHandle<IResource, CResourceID, 0>;
+using IResourceConstArrayHandle = CConstWrapperArrayHandle<IResource, CResourceID, 0>;
 
 class IResource : public IDescribed<IResource>, public ClassificationAccess<IResource> {
 public:
@@ -110,16 +111,17 @@ public:
         v.field("AssignedCodeValues", &Fields::assignedCodeValues);
         v.field("DocumentFileIDs", &Fields::documentFileIDs);
         v.field("UserFieldValues", &Fields::userFieldValues);
-        v.collection("ResourceRates", &IResource::getResourceRates);
-        v.optionalCollection("Notes", &IResource::getNotes, &IResource::allocateNotes,
-                             &IResource::removeAllNotes);
-        v.optionalCollection("Histories", &IResource::getHistories, &IResource::allocateHistories,
-                             &IResource::removeAllHistories,
+        v.collection("ResourceRates", &IResource::getResourceRates, &IResource::getResourceRates);
+        v.optionalCollection("Notes", &IResource::getNotes, &IResource::getNotes,
+                             &IResource::allocateNotes, &IResource::removeAllNotes);
+        v.optionalCollection("Histories", &IResource::getHistories, &IResource::getHistories,
+                             &IResource::allocateHistories, &IResource::removeAllHistories,
                              {.since = s_firstKeyedHistoriesVersion});
         v.recordOnly("Histories", &IResource::serializeOldHistories,
                      {.before = s_firstKeyedHistoriesVersion});
         v.optionalCollection("SubResources", &IResource::getSubResources,
-                             &IResource::allocateSubResources, &IResource::emptySubResources);
+                             &IResource::getSubResources, &IResource::allocateSubResources,
+                             &IResource::emptySubResources);
     }
 
     // A fresh ID for the resource and for everything it owns, except the keys of its histories:
@@ -220,7 +222,8 @@ public:
 
     // Rates (embedded). index -1 adds; any other index inserts there. False when the rate's ID
     // is present or the index is outside 0..count.
-    virtual IResourceRateArrayHandle getResourceRates() const = 0;
+    virtual IResourceRateConstArrayHandle getResourceRates() const = 0;
+    virtual IResourceRateArrayHandle getResourceRates() = 0;
     [[nodiscard]] virtual bool addResourceRate(const IResourceRate& rate, int index) = 0;
     virtual bool changeResourceRate(const IResourceRate& rate) = 0;
     virtual bool removeResourceRate(const CResourceRateID& id) = 0;
@@ -229,7 +232,8 @@ public:
     void addDefaultRate() { createDefaultRate(); }
 
     // Sub-resources. A null collection (after removeAllSubResources) reads as empty.
-    virtual IResourceArrayHandle getSubResources() const = 0;
+    virtual IResourceConstArrayHandle getSubResources() const = 0;
+    virtual IResourceArrayHandle getSubResources() = 0;
     // Position of the stored copy, or -1 when a sub-resource with that ID is present.
     [[nodiscard]] virtual int addSubResource(const IResource& resource) = 0;
     // False for a negative index, one above the count or an ID already present.
@@ -246,8 +250,9 @@ public:
     virtual IResourceWritableHandle detachSubResource(const CResourceID& id) = 0;
 
     // Notes.
-    virtual INoteArrayHandle getNotes() const = 0;
-    virtual void setNotes(const INoteArrayHandle& notes) = 0;
+    virtual INoteConstArrayHandle getNotes() const = 0;
+    virtual INoteArrayHandle getNotes() = 0;
+    virtual void setNotes(const INoteConstArrayHandle& notes) = 0;
     virtual int addNote(const INote& note) = 0;
     virtual bool insertNote(const INote& note, int index) = 0;
     virtual bool changeNote(const INote& note) = 0;
@@ -255,8 +260,9 @@ public:
     virtual void removeAllNotes() = 0;
 
     // Histories, one per resource state. index -1 adds; any other index inserts there.
-    virtual IRSHistoryArrayHandle getHistories() const = 0;
-    virtual void setHistories(const IRSHistoryArrayHandle& histories) = 0;
+    virtual IRSHistoryConstArrayHandle getHistories() const = 0;
+    virtual IRSHistoryArrayHandle getHistories() = 0;
+    virtual void setHistories(const IRSHistoryConstArrayHandle& histories) = 0;
     [[nodiscard]] virtual bool addHistory(const IRSHistory& history, int index) = 0;
     virtual bool changeHistory(const IRSHistory& history) = 0;
     // An emptied collection is deleted.

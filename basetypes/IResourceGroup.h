@@ -24,6 +24,8 @@ class IResourceGroup;
 using IResourceGroupHandle = CWrapperHandle<IResourceGroup>;
 using IResourceGroupWritableHandle = CWritableWrapperHandle<IResourceGroup>;
 using IResourceGroupArrayHandle = CWrapperArrayHandle<IResourceGroup, CResourceGroupID, 0>;
+using IResourceGroupConstArrayHandle =
+    CConstWrapperArrayHandle<IResourceGroup, CResourceGroupID, 0>;
 
 class IResourceGroup : public IDescribed<IResourceGroup>,
                        public ClassificationAccess<IResourceGroup> {
@@ -74,8 +76,8 @@ public:
         v.field("AssignedCodeValues", &Fields::assignedCodeValues);
         v.field("DocumentFileIDs", &Fields::documentFileIDs);
         v.field("UserFieldValues", &Fields::userFieldValues);
-        v.optionalCollection("Notes", &IResourceGroup::getNotes, &IResourceGroup::allocateNotes,
-                             &IResourceGroup::removeAllNotes);
+        v.optionalCollection("Notes", &IResourceGroup::getNotes, &IResourceGroup::getNotes,
+                             &IResourceGroup::allocateNotes, &IResourceGroup::removeAllNotes);
     }
 
     const CResourceGroupID& getID() const { return fields().id; }
@@ -127,8 +129,9 @@ public:
     void setGeneralForemanID(const CResourceID& id) { fields().generalForemanID = id; }
 
     // Notes.
-    virtual INoteArrayHandle getNotes() const = 0;
-    virtual void setNotes(const INoteArrayHandle& notes) = 0;
+    virtual INoteConstArrayHandle getNotes() const = 0;
+    virtual INoteArrayHandle getNotes() = 0;
+    virtual void setNotes(const INoteConstArrayHandle& notes) = 0;
     virtual int addNote(const INote& note) = 0;
     virtual bool insertNote(const INote& note, int index) = 0;
     virtual bool changeNote(const INote& note) = 0;

@@ -16,6 +16,7 @@ class IResourceRate;
 using IResourceRateHandle = CWrapperHandle<IResourceRate>;
 using IResourceRateWritableHandle = CWritableWrapperHandle<IResourceRate>;
 using IResourceRateArrayHandle = CWrapperArrayHandle<IResourceRate, CResourceRateID, 0>;
+using IResourceRateConstArrayHandle = CConstWrapperArrayHandle<IResourceRate, CResourceRateID, 0>;
 
 class IResourceRate : public IDescribed<IResourceRate> {
 public:
@@ -31,7 +32,7 @@ public:
         v.id("ID", &Fields::id);
         v.field("EffectiveDate", &Fields::effectiveDate);
         v.field("UseRatePerDay", &Fields::useRatePerDay);
-        v.collection("Costs", &IResourceRate::getCosts);
+        v.collection("Costs", &IResourceRate::getCosts, &IResourceRate::getCosts);
     }
 
     const CResourceRateID& getID() const { return fields().id; }
@@ -43,9 +44,10 @@ public:
     void setUseRatePerDay(int rate) { fields().useRatePerDay = rate; }
 
     // Costs (embedded).
-    virtual ICostArrayHandle getCosts() const = 0;
+    virtual ICostConstArrayHandle getCosts() const = 0;
+    virtual ICostArrayHandle getCosts() = 0;
     // Replaces the costs with copies of what the handle yields.
-    virtual void setCosts(const ICostArrayHandle& costs) = 0;
+    virtual void setCosts(const ICostConstArrayHandle& costs) = 0;
     // Position of the stored copy, or -1 when a cost with that ID is present.
     virtual int addCost(const ICost& cost) = 0;
     // False for an index outside 0..count or an ID already present.

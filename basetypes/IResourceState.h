@@ -20,6 +20,8 @@ class IResourceState;
 using IResourceStateHandle = CWrapperHandle<IResourceState>;
 using IResourceStateWritableHandle = CWritableWrapperHandle<IResourceState>;
 using IResourceStateArrayHandle = CWrapperArrayHandle<IResourceState, CResourceStateID, 0>;
+using IResourceStateConstArrayHandle =
+    CConstWrapperArrayHandle<IResourceState, CResourceStateID, 0>;
 
 class IResourceState : public IDescribed<IResourceState> {
 public:
@@ -43,7 +45,7 @@ public:
         v.field("Transparency", &Fields::transparency);
         v.field("Visible", &Fields::visible);
         v.optionalCollection("SubStates", &IResourceState::getSubStates,
-                             &IResourceState::allocateSubStates,
+                             &IResourceState::getSubStates, &IResourceState::allocateSubStates,
                              &IResourceState::removeAllSubStates);
         v.field("Type", &Fields::type);
     }
@@ -66,7 +68,8 @@ public:
     void setType(const CRSType& type) { fields().type = type; }
 
     // The sub-states, or an empty handle while there are none.
-    virtual IResourceStateArrayHandle getSubStates() const = 0;
+    virtual IResourceStateConstArrayHandle getSubStates() const = 0;
+    virtual IResourceStateArrayHandle getSubStates() = 0;
     // Deletes the sub-state collection.
     virtual void removeAllSubStates() = 0;
     // False when absent; a removal that empties the collection deletes it.

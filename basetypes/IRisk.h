@@ -12,6 +12,7 @@ class IRisk;
 using IRiskHandle = CWrapperHandle<IRisk>;
 using IRiskWritableHandle = CWritableWrapperHandle<IRisk>;
 using IRiskArrayHandle = CWrapperArrayHandle<IRisk, CRiskID, 0>;
+using IRiskConstArrayHandle = CConstWrapperArrayHandle<IRisk, CRiskID, 0>;
 
 class IRisk : public IDescribed<IRisk> {
 public:
@@ -27,8 +28,8 @@ public:
         v.id("ID", &Fields::id);
         v.field("Description", &Fields::description);
         v.field("ValueMode", &Fields::valueMode);
-        v.optionalCollection("SubRisks", &IRisk::getSubRisks, &IRisk::allocateSubRisks,
-                             &IRisk::removeAllSubRisks);
+        v.optionalCollection("SubRisks", &IRisk::getSubRisks, &IRisk::getSubRisks,
+                             &IRisk::allocateSubRisks, &IRisk::removeAllSubRisks);
     }
 
     const CRiskID& getID() const { return fields().id; }
@@ -39,7 +40,8 @@ public:
     void setValueMode(const CRiskValueMode& mode) { fields().valueMode = mode; }
 
     // An empty handle while the risk has no sub-risks.
-    virtual IRiskArrayHandle getSubRisks() const = 0;
+    virtual IRiskConstArrayHandle getSubRisks() const = 0;
+    virtual IRiskArrayHandle getSubRisks() = 0;
     // Position of the stored copy, or -1 when a sub-risk with that ID is present.
     [[nodiscard]] virtual int addSubRisk(const IRisk& risk) = 0;
     // False for an index outside 0..count or an ID already present.

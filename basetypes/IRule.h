@@ -15,6 +15,7 @@ class IRule;
 using IRuleHandle = CWrapperHandle<IRule>;
 using IRuleWritableHandle = CWritableWrapperHandle<IRule>;
 using IRuleArrayHandle = CWrapperArrayHandle<IRule, CRuleID, 0>;
+using IRuleConstArrayHandle = CConstWrapperArrayHandle<IRule, CRuleID, 0>;
 
 class IRule : public IDescribed<IRule> {
 public:
@@ -36,8 +37,8 @@ public:
         v.field("Description", &Fields::description);
         v.field("Rate", &Fields::rate);
         v.field("Unit", &Fields::unit);
-        v.optionalCollection("SubRules", &IRule::getSubRules, &IRule::allocateSubRules,
-                             &IRule::removeAllSubRules);
+        v.optionalCollection("SubRules", &IRule::getSubRules, &IRule::getSubRules,
+                             &IRule::allocateSubRules, &IRule::removeAllSubRules);
     }
 
     const CRuleID& getID() const { return fields().id; }
@@ -52,7 +53,8 @@ public:
     void setUnit(const CResourceUnitType& unit) { fields().unit = unit; }
 
     // Sub-rules. An empty handle while the rule has none.
-    virtual IRuleArrayHandle getSubRules() const = 0;
+    virtual IRuleConstArrayHandle getSubRules() const = 0;
+    virtual IRuleArrayHandle getSubRules() = 0;
     // Removes the direct sub-rule with this ID or, when recursive and no direct sub-rule has it,
     // the first one found below the direct sub-rules taken in storage order. A collection the
     // removal empties is freed.

@@ -40,6 +40,7 @@ class ITask;
 using ITaskHandle = CWrapperHandle<ITask>;
 using ITaskWritableHandle = CWritableWrapperHandle<ITask>;
 using ITaskArrayHandle = CWrapperArrayHandle<ITask, CTaskID, 0>;
+using ITaskConstArrayHandle = CConstWrapperArrayHandle<ITask, CTaskID, 0>;
 
 class ITask : public IDescribed<ITask>, public ClassificationAccess<ITask> {
 public:
@@ -123,19 +124,21 @@ public:
         v.field("DocumentFileIDs", &Fields::documentFileIDs);
         v.field("UserFieldValues", &Fields::userFieldValues);
         v.part("SupplyChain", &ITask::getSupplyChain, &ITask::getWritableSupplyChain);
-        v.collection("UpstreamLinks", &ITask::getUpstreamLinks);
-        v.collection("AssignedResources", &ITask::getAssignedResources);
-        v.collection("AssignedResourceGroups", &ITask::getAssignedResourceGroups);
-        v.optionalCollection("Costs", &ITask::getCosts, &ITask::allocateCosts,
+        v.collection("UpstreamLinks", &ITask::getUpstreamLinks, &ITask::getUpstreamLinks);
+        v.collection("AssignedResources", &ITask::getAssignedResources,
+                     &ITask::getAssignedResources);
+        v.collection("AssignedResourceGroups", &ITask::getAssignedResourceGroups,
+                     &ITask::getAssignedResourceGroups);
+        v.optionalCollection("Costs", &ITask::getCosts, &ITask::getCosts, &ITask::allocateCosts,
                              &ITask::removeAllCosts);
-        v.optionalCollection("AssignedRisks", &ITask::getAssignedRisks,
+        v.optionalCollection("AssignedRisks", &ITask::getAssignedRisks, &ITask::getAssignedRisks,
                              &ITask::allocateAssignedRisks, &ITask::removeAllAssignedRisks);
-        v.optionalCollection("TaskReports", &ITask::getTaskReports, &ITask::allocateTaskReports,
-                             &ITask::removeAllTaskReports);
-        v.optionalCollection("Notes", &ITask::getNotes, &ITask::allocateNotes,
+        v.optionalCollection("TaskReports", &ITask::getTaskReports, &ITask::getTaskReports,
+                             &ITask::allocateTaskReports, &ITask::removeAllTaskReports);
+        v.optionalCollection("Notes", &ITask::getNotes, &ITask::getNotes, &ITask::allocateNotes,
                              &ITask::removeAllNotes);
-        v.optionalCollection("SubTasks", &ITask::getSubTasks, &ITask::allocateSubTasks,
-                             &ITask::removeAllSubTasks);
+        v.optionalCollection("SubTasks", &ITask::getSubTasks, &ITask::getSubTasks,
+                             &ITask::allocateSubTasks, &ITask::removeAllSubTasks);
     }
 
     // Identity and classification.
@@ -246,8 +249,9 @@ public:
     void generateNewSupplyChainID() { getWritableSupplyChain()->generateIDs(); }
 
     // Sub-tasks. addSubTask does not ask canBecomeSummaryTask; insertSubTask and setSubTasks do.
-    virtual ITaskArrayHandle getSubTasks() const = 0;
-    virtual void setSubTasks(const ITaskArrayHandle& tasks) = 0;
+    virtual ITaskConstArrayHandle getSubTasks() const = 0;
+    virtual ITaskArrayHandle getSubTasks() = 0;
+    virtual void setSubTasks(const ITaskConstArrayHandle& tasks) = 0;
     virtual int addSubTask(const ITask& task) = 0;
     virtual bool insertSubTask(const ITask& task, int index) = 0;
     virtual bool changeSubTask(const ITask& task) = 0;
@@ -261,8 +265,9 @@ public:
     virtual ITaskWritableHandle detachSubTask(const CTaskID& id) = 0;
 
     // Upstream links (embedded).
-    virtual ILinkArrayHandle getUpstreamLinks() const = 0;
-    virtual void setUpstreamLinks(const ILinkArrayHandle& links) = 0;
+    virtual ILinkConstArrayHandle getUpstreamLinks() const = 0;
+    virtual ILinkArrayHandle getUpstreamLinks() = 0;
+    virtual void setUpstreamLinks(const ILinkConstArrayHandle& links) = 0;
     virtual int addUpstreamLink(const ILink& link) = 0;
     virtual bool insertUpstreamLink(const ILink& link, int index) = 0;
     virtual bool changeUpstreamLink(const ILink& link) = 0;
@@ -270,8 +275,9 @@ public:
     virtual void removeAllUpstreamLinks() = 0;
 
     // Resource assignments (embedded).
-    virtual IAssignedResourceArrayHandle getAssignedResources() const = 0;
-    virtual void setAssignedResources(const IAssignedResourceArrayHandle& assignments) = 0;
+    virtual IAssignedResourceConstArrayHandle getAssignedResources() const = 0;
+    virtual IAssignedResourceArrayHandle getAssignedResources() = 0;
+    virtual void setAssignedResources(const IAssignedResourceConstArrayHandle& assignments) = 0;
     virtual int addAssignedResource(const IAssignedResource& assignment) = 0;
     virtual bool insertAssignedResource(const IAssignedResource& assignment, int index) = 0;
     virtual bool changeAssignedResource(const IAssignedResource& assignment) = 0;
@@ -279,8 +285,10 @@ public:
     virtual void removeAllAssignedResources() = 0;
 
     // Resource group assignments (embedded).
-    virtual IAssignedResourceGroupArrayHandle getAssignedResourceGroups() const = 0;
-    virtual void setAssignedResourceGroups(const IAssignedResourceGroupArrayHandle& groups) = 0;
+    virtual IAssignedResourceGroupConstArrayHandle getAssignedResourceGroups() const = 0;
+    virtual IAssignedResourceGroupArrayHandle getAssignedResourceGroups() = 0;
+    virtual void setAssignedResourceGroups(
+        const IAssignedResourceGroupConstArrayHandle& groups) = 0;
     virtual int addAssignedResourceGroup(const IAssignedResourceGroup& group) = 0;
     virtual bool insertAssignedResourceGroup(const IAssignedResourceGroup& group, int index) = 0;
     virtual bool changeAssignedResourceGroup(const IAssignedResourceGroup& group) = 0;
@@ -288,8 +296,9 @@ public:
     virtual void removeAllAssignedResourceGroups() = 0;
 
     // Assigned risks. These do not ask canAssignRisks; only setRiskType does.
-    virtual IAssignedRiskArrayHandle getAssignedRisks() const = 0;
-    virtual void setAssignedRisks(const IAssignedRiskArrayHandle& risks) = 0;
+    virtual IAssignedRiskConstArrayHandle getAssignedRisks() const = 0;
+    virtual IAssignedRiskArrayHandle getAssignedRisks() = 0;
+    virtual void setAssignedRisks(const IAssignedRiskConstArrayHandle& risks) = 0;
     virtual int addAssignedRisk(const IAssignedRisk& risk) = 0;
     virtual bool insertAssignedRisk(const IAssignedRisk& risk, int index) = 0;
     virtual bool changeAssignedRisk(const IAssignedRisk& risk) = 0;
@@ -297,8 +306,9 @@ public:
     virtual void removeAllAssignedRisks() = 0;
 
     // Costs; refused while the task has sub-tasks.
-    virtual ICostArrayHandle getCosts() const = 0;
-    virtual void setCosts(const ICostArrayHandle& costs) = 0;
+    virtual ICostConstArrayHandle getCosts() const = 0;
+    virtual ICostArrayHandle getCosts() = 0;
+    virtual void setCosts(const ICostConstArrayHandle& costs) = 0;
     virtual int addCost(const ICost& cost) = 0;
     virtual bool insertCost(const ICost& cost, int index) = 0;
     virtual bool changeCost(const ICost& cost) = 0;
@@ -306,7 +316,8 @@ public:
     virtual void removeAllCosts() = 0;
 
     // Task reports.
-    virtual ITaskReportArrayHandle getTaskReports() const = 0;
+    virtual ITaskReportConstArrayHandle getTaskReports() const = 0;
+    virtual ITaskReportArrayHandle getTaskReports() = 0;
     virtual int addTaskReport(const ITaskReport& report) = 0;
     virtual bool insertTaskReport(const ITaskReport& report, int index) = 0;
     virtual bool changeTaskReport(const ITaskReport& report) = 0;
@@ -314,8 +325,9 @@ public:
     virtual void removeAllTaskReports() = 0;
 
     // Notes.
-    virtual INoteArrayHandle getNotes() const = 0;
-    virtual void setNotes(const INoteArrayHandle& notes) = 0;
+    virtual INoteConstArrayHandle getNotes() const = 0;
+    virtual INoteArrayHandle getNotes() = 0;
+    virtual void setNotes(const INoteConstArrayHandle& notes) = 0;
     virtual int addNote(const INote& note) = 0;
     virtual bool insertNote(const INote& note, int index) = 0;
     virtual bool changeNote(const INote& note) = 0;

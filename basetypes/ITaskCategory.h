@@ -34,3 +34,4 @@ protected:
 using ITaskCategoryHandle = CWrapperHandle<ITaskCategory>;
 using ITaskCategoryWritableHandle = CWritableWrapperHandle<ITaskCategory>;
 using ITaskCategoryArrayHandle = CWrapperArrayHandle<ITaskCategory, CTaskCategoryID, 0>;
+using ITaskCategoryConstArrayHandle = CConstWrapperArrayHandle<ITaskCategory, CTaskCategoryID, 0>;

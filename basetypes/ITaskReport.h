@@ -30,7 +30,7 @@ public:
         v.field("Duration", &Fields::duration);
         v.field("Type", &Fields::type);
         v.field("Comments", &Fields::comments);
-        v.collection("Costs", &ITaskReport::getCosts);
+        v.collection("Costs", &ITaskReport::getCosts, &ITaskReport::getCosts);
     }
 
     const CTaskReportID& getID() const { return fields().id; }
@@ -46,7 +46,8 @@ public:
     const CProjectString& getComments() const { return fields().comments; }
     void setComments(const CString& comments) { fields().comments = comments; }
 
-    virtual ICostArrayHandle getCosts() const = 0;
+    virtual ICostConstArrayHandle getCosts() const = 0;
+    virtual ICostArrayHandle getCosts() = 0;
     // A cost whose ID is present is not added.
     virtual void addCost(const ICost& cost) = 0;
     // Overwrites the stored cost with cost's ID; false when there is none.
@@ -63,3 +64,4 @@ protected:
 using ITaskReportHandle = CWrapperHandle<ITaskReport>;
 using ITaskReportWritableHandle = CWritableWrapperHandle<ITaskReport>;
 using ITaskReportArrayHandle = CWrapperArrayHandle<ITaskReport, CTaskReportID, 0>;
+using ITaskReportConstArrayHandle = CConstWrapperArrayHandle<ITaskReport, CTaskReportID, 0>;

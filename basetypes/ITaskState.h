@@ -49,3 +49,4 @@ protected:
 using ITaskStateHandle = CWrapperHandle<ITaskState>;
 using ITaskStateWritableHandle = CWritableWrapperHandle<ITaskState>;
 using ITaskStateArrayHandle = CWrapperArrayHandle<ITaskState, CTaskStateID, 0>;
+using ITaskStateConstArrayHandle = CConstWrapperArrayHandle<ITaskState, CTaskStateID, 0>;

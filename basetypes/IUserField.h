@@ -82,3 +82,4 @@ protected:
 using IUserFieldHandle = CWrapperHandle<IUserField>;
 using IUserFieldWritableHandle = CWritableWrapperHandle<IUserField>;
 using IUserFieldArrayHandle = CWrapperArrayHandle<IUserField, CUserFieldID, 0>;
+using IUserFieldConstArrayHandle = CConstWrapperArrayHandle<IUserField, CUserFieldID, 0>;

@@ -113,7 +113,7 @@ struct Containers {
     }
 
 private:
-    void collect(const ITaskArrayHandle& tasks) {
+    void collect(const ITaskConstArrayHandle& tasks) {
         for (int i = 0; i < tasks.GetSize(); ++i) {
             const ITaskHandle task = tasks.getConstReference(i);
             append(links, task->getUpstreamLinks());
@@ -122,7 +122,7 @@ private:
             collect(task->getSubTasks());
         }
     }
-    void collect(const IResourceArrayHandle& resources) {
+    void collect(const IResourceConstArrayHandle& resources) {
         for (int i = 0; i < resources.GetSize(); ++i) {
             const IResourceHandle resource = resources.getConstReference(i);
             append(histories, resource->getHistories());

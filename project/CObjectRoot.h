@@ -17,15 +17,15 @@ public:
     using Interface = IObjectRoot<I, ID, flag>;
     using Array = CUniqueObjectPointerArray<I, C, ID>;
     using ArrayHandle = typename Interface::ArrayHandle;
+    using ConstArrayHandle = typename Interface::ConstArrayHandle;
 
     CObjectRoot() { this->generateIDs(); }
 
     const ID& getID() const override { return m_id; }
     void setID(const ID& id) override { m_id = id; }
-    ArrayHandle get() const override {
-        return ArrayHandle(new CBasicArrayHandle<I, C, ID, flag>(&m_array));
-    }
-    void set(const ArrayHandle& objects) override {
+    ConstArrayHandle get() const override { return ConstArrayHandle::over(&m_array); }
+    ArrayHandle get() override { return ArrayHandle::over(&m_array); }
+    void set(const ConstArrayHandle& objects) override {
         m_array.RemoveAll();
         for (int i = 0; i < objects.GetSize(); ++i) {
             const CWrapperHandle<I> object = objects.getConstReference(i);

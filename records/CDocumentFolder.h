@@ -24,8 +24,9 @@ public:
     CDocumentFolder& operator=(const CDocumentFolder& other);
     ~CDocumentFolder() override;
 
-    IDocumentFileArrayHandle getFiles() const override;
-    void setFiles(const IDocumentFileArrayHandle& files) override;
+    IDocumentFileConstArrayHandle getFiles() const override;
+    IDocumentFileArrayHandle getFiles() override;
+    void setFiles(const IDocumentFileConstArrayHandle& files) override;
     int addFile(const IDocumentFile& file) override { return m_files.Add(file); }
     bool insertFile(const IDocumentFile& file, int index) override {
         return m_files.InsertAt(index, file);
@@ -33,8 +34,9 @@ public:
     bool removeFile(const CDocumentFileID& id) override;
     void removeAllFiles() override { m_files.RemoveAll(); }
 
-    IDocumentFolderArrayHandle getSubFolders() const override { return m_subFolders.handle(); }
-    void setSubFolders(const IDocumentFolderArrayHandle& folders) override {
+    IDocumentFolderConstArrayHandle getSubFolders() const override { return m_subFolders.handle(); }
+    IDocumentFolderArrayHandle getSubFolders() override { return m_subFolders.handle(); }
+    void setSubFolders(const IDocumentFolderConstArrayHandle& folders) override {
         m_subFolders.set(folders);
     }
     int addSubFolder(const IDocumentFolder& folder) override { return m_subFolders.add(folder); }

@@ -20,8 +20,9 @@ public:
     }
     ~CIssue() override = default;
 
-    INoteArrayHandle getComments() const override;
-    void setComments(const INoteArrayHandle& notes) override;
+    INoteConstArrayHandle getComments() const override;
+    INoteArrayHandle getComments() override;
+    void setComments(const INoteConstArrayHandle& notes) override;
     int addComment(const INote& note) override { return m_comments.Add(note); }
     bool insertComment(const INote& note, int index) override {
         return m_comments.InsertAt(index, note);

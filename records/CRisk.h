@@ -20,7 +20,8 @@ public:
     CRisk& operator=(const CRisk& other);
     ~CRisk() override;
 
-    IRiskArrayHandle getSubRisks() const override { return m_subRisks.handle(); }
+    IRiskConstArrayHandle getSubRisks() const override { return m_subRisks.handle(); }
+    IRiskArrayHandle getSubRisks() override { return m_subRisks.handle(); }
     int addSubRisk(const IRisk& risk) override { return m_subRisks.add(risk); }
     bool insertSubRisk(const IRisk& risk, int index) override {
         return m_subRisks.insert(risk, index);

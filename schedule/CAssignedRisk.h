@@ -16,7 +16,8 @@ public:
     CAssignedRisk& operator=(const CAssignedRisk& other);
     ~CAssignedRisk() override;
 
-    ICostArrayHandle getCosts() const override { return m_costs.handle(); }
+    ICostConstArrayHandle getCosts() const override { return m_costs.handle(); }
+    ICostArrayHandle getCosts() override { return m_costs.handle(); }
     bool addCost(const ICost& cost) override;
     bool removeCost(const CCostID& id) override { return m_costs.remove(id); }
     void removeAllCosts() override { m_costs.reset(); }

@@ -53,8 +53,9 @@ public:
     // The same, for callers that treat every kind alike.
     void generateIDs() override { (void)tryGenerateIDs(); }
 
-    ICalendarDayTypeArrayHandle getCalendarDayTypes() const override;
-    void setCalendarDayTypes(const ICalendarDayTypeArrayHandle& dayTypes) override;
+    ICalendarDayTypeConstArrayHandle getCalendarDayTypes() const override;
+    ICalendarDayTypeArrayHandle getCalendarDayTypes() override;
+    void setCalendarDayTypes(const ICalendarDayTypeConstArrayHandle& dayTypes) override;
     // Empties the day types and adds a copy of each of dayTypes in storage order.
     void setCalendarDayTypes(const CCalendarDayTypeArray& dayTypes);
     void addCalendarDayType(const ICalendarDayType& dayType) override {
@@ -71,7 +72,8 @@ public:
     }
     void removeAllCalendarDayTypes() override { m_dayTypes.RemoveAll(); }
 
-    ICalendarArrayHandle getSubCalendars() const override;
+    ICalendarConstArrayHandle getSubCalendars() const override;
+    ICalendarArrayHandle getSubCalendars() override;
     void addSubCalendar(const ICalendar& calendar) override { (void)m_subCalendars->Add(calendar); }
     bool insertSubCalendar(const ICalendar& calendar, int index) override {
         return m_subCalendars->InsertAt(index, calendar);
@@ -85,7 +87,7 @@ public:
     bool holds(const ICalendar* calendar) const;
 
 protected:
-    void setSubCalendars(const ICalendarArrayHandle& calendars) override;
+    void setSubCalendars(const ICalendarConstArrayHandle& calendars) override;
 
 private:
     CCalendarDayTypeArray m_dayTypes;

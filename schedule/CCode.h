@@ -8,7 +8,8 @@ class CCode : public CStored<CCode, ICode> {
 public:
     CCode() { initialize(); }
 
-    ICodeValueArrayHandle getCodeValues() const override;
+    ICodeValueConstArrayHandle getCodeValues() const override;
+    ICodeValueArrayHandle getCodeValues() override;
     int addCodeValue(const ICodeValue& value) override { return m_codeValues.Add(value); }
     bool insertCodeValue(int index, const ICodeValue& value) override {
         return m_codeValues.InsertAt(index, value);

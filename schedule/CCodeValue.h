@@ -21,7 +21,8 @@ public:
     CCodeValue& operator=(const CCodeValue& other);
     ~CCodeValue() override;
 
-    ICodeValueArrayHandle getSubCodeValues() const override;
+    ICodeValueConstArrayHandle getSubCodeValues() const override;
+    ICodeValueArrayHandle getSubCodeValues() override;
     int addSubCodeValue(const ICodeValue& value) override;
     bool insertSubCodeValue(const ICodeValue& value, int index) override;
     bool removeSubCodeValue(int index) override;

@@ -42,7 +42,8 @@ public:
 
     void Serialize(CZentrixArchive& ar) override;
 
-    IRSHistoryItemArrayHandle getItems() const override;
+    IRSHistoryItemConstArrayHandle getItems() const override;
+    IRSHistoryItemArrayHandle getItems() override;
     int GetSize() const override { return m_items.GetSize(); }
     int Add(const IRSHistoryItem& item) override;
     bool Remove(const CResourceStateHistoryItemID& id) override;
@@ -112,11 +113,11 @@ public:
     }
     Handle current() const override {
         if (!valid()) return Handle();
-        auto& item = m_items->getWritableReference(m_position);
         if constexpr (writable)
-            return Handle(new CRSHistoryItemWritableHandle(&item));
+            return Handle(
+                new CRSHistoryItemWritableHandle(&m_items->getWritableReference(m_position)));
         else
-            return Handle(new CRSHistoryItemHandle(&item));
+            return Handle(new CRSHistoryItemHandle(&m_items->getConstReference(m_position)));
     }
     bool remove() override {
         if constexpr (writable) {

@@ -30,7 +30,8 @@ public:
     CResource& operator=(const CResource& other);
     ~CResource() override;
 
-    IResourceRateArrayHandle getResourceRates() const override;
+    IResourceRateConstArrayHandle getResourceRates() const override;
+    IResourceRateArrayHandle getResourceRates() override;
     bool addResourceRate(const IResourceRate& rate, int index) override;
     bool changeResourceRate(const IResourceRate& rate) override {
         return m_rates.changeElement(rate);
@@ -38,7 +39,8 @@ public:
     bool removeResourceRate(const CResourceRateID& id) override;
     void removeAllResourceRates() override { m_rates.RemoveAll(); }
 
-    IResourceArrayHandle getSubResources() const override;
+    IResourceConstArrayHandle getSubResources() const override;
+    IResourceArrayHandle getSubResources() override;
     int addSubResource(const IResource& resource) override;
     bool insertSubResource(const IResource& resource, int index) override;
     bool removeSubResource(const CResourceID& id) override;
@@ -49,16 +51,18 @@ public:
     // them (repeated IDs skipped) and leaves the array as it was. An empty array changes nothing.
     void attachSubResources(CResourceArray&& resources);
 
-    INoteArrayHandle getNotes() const override { return m_notes.handle(); }
-    void setNotes(const INoteArrayHandle& notes) override { m_notes.set(notes); }
+    INoteConstArrayHandle getNotes() const override { return m_notes.handle(); }
+    INoteArrayHandle getNotes() override { return m_notes.handle(); }
+    void setNotes(const INoteConstArrayHandle& notes) override { m_notes.set(notes); }
     int addNote(const INote& note) override { return m_notes.add(note); }
     bool insertNote(const INote& note, int index) override { return m_notes.insert(note, index); }
     bool changeNote(const INote& note) override { return m_notes.change(note); }
     bool removeNote(const CNoteID& id) override { return m_notes.remove(id); }
     void removeAllNotes() override { m_notes.reset(); }
 
-    IRSHistoryArrayHandle getHistories() const override { return m_histories.handle(); }
-    void setHistories(const IRSHistoryArrayHandle& histories) override {
+    IRSHistoryConstArrayHandle getHistories() const override { return m_histories.handle(); }
+    IRSHistoryArrayHandle getHistories() override { return m_histories.handle(); }
+    void setHistories(const IRSHistoryConstArrayHandle& histories) override {
         m_histories.set(histories);
     }
     bool addHistory(const IRSHistory& history, int index) override;

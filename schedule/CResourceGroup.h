@@ -30,8 +30,9 @@ public:
     }
     ~CResourceGroup() override = default;
 
-    INoteArrayHandle getNotes() const override { return m_notes.handle(); }
-    void setNotes(const INoteArrayHandle& notes) override { m_notes.set(notes); }
+    INoteConstArrayHandle getNotes() const override { return m_notes.handle(); }
+    INoteArrayHandle getNotes() override { return m_notes.handle(); }
+    void setNotes(const INoteConstArrayHandle& notes) override { m_notes.set(notes); }
     int addNote(const INote& note) override { return m_notes.add(note); }
     bool insertNote(const INote& note, int index) override { return m_notes.insert(note, index); }
     bool changeNote(const INote& note) override { return m_notes.change(note); }

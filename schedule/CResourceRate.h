@@ -17,8 +17,9 @@ public:
     }
     ~CResourceRate() override;
 
-    ICostArrayHandle getCosts() const override;
-    void setCosts(const ICostArrayHandle& costs) override;
+    ICostConstArrayHandle getCosts() const override;
+    ICostArrayHandle getCosts() override;
+    void setCosts(const ICostConstArrayHandle& costs) override;
     int addCost(const ICost& cost) override { return m_costs.Add(cost); }
     bool insertCost(const ICost& cost, int index) override { return m_costs.InsertAt(index, cost); }
     bool removeCost(const CCostID& id) override;

@@ -23,7 +23,8 @@ public:
     CResourceState& operator=(const CResourceState& other);
     ~CResourceState() override;
 
-    IResourceStateArrayHandle getSubStates() const override { return m_subStates.handle(); }
+    IResourceStateConstArrayHandle getSubStates() const override { return m_subStates.handle(); }
+    IResourceStateArrayHandle getSubStates() override { return m_subStates.handle(); }
     void removeAllSubStates() override { m_subStates.reset(); }
     bool removeSubState(const CResourceStateID& id) override { return m_subStates.remove(id); }
     [[nodiscard]] bool insertSubState(const IResourceState& state, int index) override {

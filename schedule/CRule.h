@@ -21,7 +21,8 @@ public:
     CRule& operator=(const CRule& other);
     ~CRule() override;
 
-    IRuleArrayHandle getSubRules() const override { return m_subRules.handle(); }
+    IRuleConstArrayHandle getSubRules() const override { return m_subRules.handle(); }
+    IRuleArrayHandle getSubRules() override { return m_subRules.handle(); }
     bool removeSubRule(const CRuleID& id, bool recursive) override;
     void removeAllSubRules() override { m_subRules.reset(); }
     IRuleHandle addSubRule(const IRule& rule, int index) override;

@@ -29,8 +29,9 @@ public:
 
     ISupplyChainHandle getSupplyChain() const override;
 
-    ITaskArrayHandle getSubTasks() const override { return m_subTasks.handle(); }
-    void setSubTasks(const ITaskArrayHandle& tasks) override;
+    ITaskConstArrayHandle getSubTasks() const override { return m_subTasks.handle(); }
+    ITaskArrayHandle getSubTasks() override { return m_subTasks.handle(); }
+    void setSubTasks(const ITaskConstArrayHandle& tasks) override;
     int addSubTask(const ITask& task) override { return m_subTasks.add(task); }
     bool insertSubTask(const ITask& task, int index) override;
     bool changeSubTask(const ITask& task) override { return m_subTasks.change(task); }
@@ -42,8 +43,9 @@ public:
     bool attachSubTask(ITaskWritableHandle task, int index) override;
     ITaskWritableHandle detachSubTask(const CTaskID& id) override { return m_subTasks.detach(id); }
 
-    ILinkArrayHandle getUpstreamLinks() const override;
-    void setUpstreamLinks(const ILinkArrayHandle& links) override;
+    ILinkConstArrayHandle getUpstreamLinks() const override;
+    ILinkArrayHandle getUpstreamLinks() override;
+    void setUpstreamLinks(const ILinkConstArrayHandle& links) override;
     int addUpstreamLink(const ILink& link) override { return m_upstreamLinks.Add(link); }
     bool insertUpstreamLink(const ILink& link, int index) override {
         return m_upstreamLinks.InsertAt(index, link);
@@ -54,8 +56,9 @@ public:
     bool removeUpstreamLink(const CLinkID& id) override { return m_upstreamLinks.Remove(id); }
     void removeAllUpstreamLinks() override { m_upstreamLinks.RemoveAll(); }
 
-    IAssignedResourceArrayHandle getAssignedResources() const override;
-    void setAssignedResources(const IAssignedResourceArrayHandle& assignments) override;
+    IAssignedResourceConstArrayHandle getAssignedResources() const override;
+    IAssignedResourceArrayHandle getAssignedResources() override;
+    void setAssignedResources(const IAssignedResourceConstArrayHandle& assignments) override;
     int addAssignedResource(const IAssignedResource& assignment) override {
         return m_assignedResources.Add(assignment);
     }
@@ -70,8 +73,9 @@ public:
     }
     void removeAllAssignedResources() override { m_assignedResources.RemoveAll(); }
 
-    IAssignedResourceGroupArrayHandle getAssignedResourceGroups() const override;
-    void setAssignedResourceGroups(const IAssignedResourceGroupArrayHandle& groups) override;
+    IAssignedResourceGroupConstArrayHandle getAssignedResourceGroups() const override;
+    IAssignedResourceGroupArrayHandle getAssignedResourceGroups() override;
+    void setAssignedResourceGroups(const IAssignedResourceGroupConstArrayHandle& groups) override;
     int addAssignedResourceGroup(const IAssignedResourceGroup& group) override {
         return m_assignedResourceGroups.Add(group);
     }
@@ -86,8 +90,11 @@ public:
     }
     void removeAllAssignedResourceGroups() override { m_assignedResourceGroups.RemoveAll(); }
 
-    IAssignedRiskArrayHandle getAssignedRisks() const override { return m_assignedRisks.handle(); }
-    void setAssignedRisks(const IAssignedRiskArrayHandle& risks) override {
+    IAssignedRiskConstArrayHandle getAssignedRisks() const override {
+        return m_assignedRisks.handle();
+    }
+    IAssignedRiskArrayHandle getAssignedRisks() override { return m_assignedRisks.handle(); }
+    void setAssignedRisks(const IAssignedRiskConstArrayHandle& risks) override {
         m_assignedRisks.set(risks);
     }
     int addAssignedRisk(const IAssignedRisk& risk) override { return m_assignedRisks.add(risk); }
@@ -102,15 +109,17 @@ public:
     }
     void removeAllAssignedRisks() override { m_assignedRisks.reset(); }
 
-    ICostArrayHandle getCosts() const override { return m_costs.handle(); }
-    void setCosts(const ICostArrayHandle& costs) override;
+    ICostConstArrayHandle getCosts() const override { return m_costs.handle(); }
+    ICostArrayHandle getCosts() override { return m_costs.handle(); }
+    void setCosts(const ICostConstArrayHandle& costs) override;
     int addCost(const ICost& cost) override;
     bool insertCost(const ICost& cost, int index) override;
     bool changeCost(const ICost& cost) override { return m_costs.change(cost); }
     bool removeCost(const CCostID& id) override { return m_costs.remove(id); }
     void removeAllCosts() override { m_costs.reset(); }
 
-    ITaskReportArrayHandle getTaskReports() const override { return m_taskReports.handle(); }
+    ITaskReportConstArrayHandle getTaskReports() const override { return m_taskReports.handle(); }
+    ITaskReportArrayHandle getTaskReports() override { return m_taskReports.handle(); }
     int addTaskReport(const ITaskReport& report) override { return m_taskReports.add(report); }
     bool insertTaskReport(const ITaskReport& report, int index) override {
         return m_taskReports.insert(report, index);
@@ -121,8 +130,9 @@ public:
     bool removeTaskReport(const CTaskReportID& id) override { return m_taskReports.remove(id); }
     void removeAllTaskReports() override { m_taskReports.reset(); }
 
-    INoteArrayHandle getNotes() const override { return m_notes.handle(); }
-    void setNotes(const INoteArrayHandle& notes) override { m_notes.set(notes); }
+    INoteConstArrayHandle getNotes() const override { return m_notes.handle(); }
+    INoteArrayHandle getNotes() override { return m_notes.handle(); }
+    void setNotes(const INoteConstArrayHandle& notes) override { m_notes.set(notes); }
     int addNote(const INote& note) override { return m_notes.add(note); }
     bool insertNote(const INote& note, int index) override { return m_notes.insert(note, index); }
     bool changeNote(const INote& note) override { return m_notes.change(note); }

@@ -9,9 +9,10 @@ class CTaskReport : public CStored<CTaskReport, ITaskReport> {
 public:
     CTaskReport() { initialize(); }
 
-    ICostArrayHandle getCosts() const override {
-        return ICostArrayHandle(new CCostArrayHandle(&m_costs));
+    ICostConstArrayHandle getCosts() const override {
+        return ICostConstArrayHandle::over(&m_costs);
     }
+    ICostArrayHandle getCosts() override { return ICostArrayHandle::over(&m_costs); }
     void addCost(const ICost& cost) override { (void)m_costs.Add(cost); }
     bool changeCost(const ICost& cost) override { return m_costs.changeElement(cost); }
     void removeCost(const CCostID& id) override { removeByIDKeepingSort(m_costs, id); }

@@ -20,6 +20,7 @@ class COptionalObjectArray {
 public:
     using Array = CUniqueObjectPointerArray<I, C, ID>;
     using ArrayHandle = CWrapperArrayHandle<I, ID, flag>;
+    using ConstArrayHandle = CConstWrapperArrayHandle<I, ID, flag>;
 
     COptionalObjectArray() = default;
     COptionalObjectArray(const COptionalObjectArray& other)
@@ -35,7 +36,8 @@ public:
     bool exists() const { return m_array != nullptr; }
     int GetSize() const { return m_array ? m_array->GetSize() : 0; }
     // The collection, or null while there is none.
-    Array* get() const { return m_array.get(); }
+    const Array* get() const { return m_array.get(); }
+    Array* get() { return m_array.get(); }
     // The collection, created empty when there is none.
     Array& ensure() {
         if (!m_array) m_array = std::make_unique<Array>();
@@ -43,11 +45,10 @@ public:
     }
     void reset() { m_array.reset(); }
 
-    // An array handle over the collection; an empty handle while there is none.
-    ArrayHandle handle() const {
-        if (!m_array) return {};
-        return ArrayHandle(new CBasicArrayHandle<I, C, ID, flag>(m_array.get()));
-    }
+    // An array handle over the collection (read-only when the collection is reached as const);
+    // an empty handle while there is none.
+    ConstArrayHandle handle() const { return ConstArrayHandle::over(get()); }
+    ArrayHandle handle() { return ArrayHandle::over(get()); }
 
     // Adds a copy; its position, or -1 when the ID is present.
     int add(const I& object) {
@@ -77,7 +78,7 @@ public:
     }
     // Replaces the contents with copies of what the handle yields (null entries and repeated IDs
     // skipped).
-    void set(const ArrayHandle& source) {
+    void set(const ConstArrayHandle& source) {
         auto copies = std::make_unique<Array>();
         replaceWithCopies(*copies, source);
         m_array = copies->GetSize() > 0 ? std::move(copies) : nullptr;

@@ -152,7 +152,7 @@ public:
         static const C defaultItem;
         return inRange(i) ? *m_items[i] : defaultItem;
     }
-    C& getWritableReference(int i) const {
+    C& getWritableReference(int i) {
         static C defaultItem;
         return inRange(i) ? *m_items[i] : defaultItem;
     }

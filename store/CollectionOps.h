@@ -45,7 +45,7 @@ bool removeByIDKeepingSort(CUniqueObjectPointerArray<I, C, ID>& array, const ID&
 // repeated IDs are skipped. The copies are made first, so the source may view the array itself.
 template <class I, class C, class ID, int flag>
 void replaceWithCopies(CUniqueObjectPointerArray<I, C, ID>& array,
-                       const CWrapperArrayHandle<I, ID, flag>& source) {
+                       const CConstWrapperArrayHandle<I, ID, flag>& source) {
     CUniqueObjectPointerArray<I, C, ID> copies;
     for (int i = 0; i < source.GetSize(); ++i) {
         const CWrapperHandle<I> object = source.getConstReference(i);

@@ -13,7 +13,7 @@ std::int64_t delayOf(const ILink& link) {
 
 std::size_t slot(CostKind kind) { return static_cast<std::size_t>(kind); }
 
-double amountOf(const ICostArrayHandle& costs) {
+double amountOf(const ICostConstArrayHandle& costs) {
     double sum = 0.0;
     for (int i = 0; i < costs.GetSize(); ++i) {
         const ICostHandle cost = costs.getConstReference(i);
@@ -95,7 +95,7 @@ void SampleCalculation::collect(const ITask& root, int rootParent) {
         Node node;
         node.task = task;
         node.parent = parent;
-        const ITaskArrayHandle subTasks = task->getSubTasks();
+        const auto subTasks = task->getSubTasks();
         node.summary = subTasks.GetSize() > 0;
         const CProjectDuration& duration = task->getTaskDuration();
         node.duration = duration.isValid() ? std::max<std::int64_t>(0, duration.getCount()) : 0;
@@ -110,7 +110,7 @@ void SampleCalculation::collect(const ITask& root, int rootParent) {
 
 void SampleCalculation::resolveLinks() {
     for (std::size_t v = 0; v < m_nodes.size(); ++v) {
-        const ILinkArrayHandle links = m_nodes[v].task->getUpstreamLinks();
+        const auto links = m_nodes[v].task->getUpstreamLinks();
         for (int i = 0; i < links.GetSize(); ++i) {
             const ILinkHandle handle = links.getConstReference(i);
             if (handle.isNull()) continue;
@@ -285,7 +285,7 @@ void SampleCalculation::totalCosts() {
                 std::clamp(100.0 * (1.0 - left / static_cast<double>(node.duration)), 0.0, 100.0);
         }
 
-        const ICostArrayHandle costs = task.getCosts();
+        const auto costs = task.getCosts();
         for (int i = 0; i < costs.GetSize(); ++i) {
             const ICostHandle cost = costs.getConstReference(i);
             if (cost.isNull()) continue;
@@ -293,13 +293,13 @@ void SampleCalculation::totalCosts() {
             node.planned[slot(kindOf(cost->getType()))] += amount;
             node.planned[slot(CostKind::Task)] += amount;
         }
-        const ITaskReportArrayHandle reports = task.getTaskReports();
+        const auto reports = task.getTaskReports();
         for (int i = 0; i < reports.GetSize(); ++i) {
             const ITaskReportHandle report = reports.getConstReference(i);
             if (!report.isNull())
                 node.planned[slot(CostKind::Report)] += amountOf(report->getCosts());
         }
-        const IAssignedRiskArrayHandle risks = task.getAssignedRisks();
+        const auto risks = task.getAssignedRisks();
         for (int i = 0; i < risks.GetSize(); ++i) {
             const IAssignedRiskHandle risk = risks.getConstReference(i);
             if (risk.isNull()) continue;
