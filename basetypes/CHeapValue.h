@@ -58,10 +58,10 @@ public:
             }
             // Read into a fresh value so that a failed load leaves no half-read part behind.
             auto loaded = std::make_unique<T>();
-            serializeValue(ar, *loaded);
+            zx::serializeValue(ar, *loaded);
             m_value = std::move(loaded);
         } else if (present) {
-            serializeValue(ar, *m_value);
+            zx::serializeValue(ar, *m_value);
         }
     }
 

@@ -146,6 +146,8 @@ constexpr std::uint32_t archiveTag(std::string_view name) {
     return hash;
 }
 
+namespace zx {
+
 // Serializes any value in the archive's direction: through its own Serialize where it has one,
 // through the archive's operators otherwise.
 template <class T>
@@ -155,3 +157,5 @@ void serializeValue(CZentrixArchive& ar, T& value) {
     else
         ar.io(value);
 }
+
+}  // namespace zx

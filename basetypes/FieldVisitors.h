@@ -52,6 +52,11 @@
 #include "basetypes/CZentrixArchive.h"
 #include "basetypes/DumpText.h"
 
+template <class I>
+class IDescribed;
+
+namespace zx {
+
 struct FieldOptions {
     // The first file version that holds the entry.
     int since = 0;
@@ -60,9 +65,6 @@ struct FieldOptions {
 
     bool appliesTo(int version) const { return since <= version && version < before; }
 };
-
-template <class I>
-class IDescribed;
 
 namespace fields {
 
@@ -431,6 +433,7 @@ struct ValueAdapter {
 };
 
 }  // namespace fields
+}  // namespace zx
 
 // A plain value type described like the kinds: T names itself in s_kindName, lists its members
 // once with v.field(name, &T::member) in record order, and derives from CDescribedValue<T> for
@@ -441,19 +444,19 @@ public:
     using Fields = T;
 
     void Serialize(CZentrixArchive& ar) {
-        RecordScope scope(ar, T::s_kindName);
-        fields::Serializer<T> visitor(self(), self(), ar);
+        zx::RecordScope scope(ar, T::s_kindName);
+        zx::fields::Serializer<T> visitor(self(), self(), ar);
         T::describeFields(visitor);
     }
     friend bool operator==(const T& a, const T& b) {
-        fields::Comparer<T> visitor(a, b, a, b);
+        zx::fields::Comparer<T> visitor(a, b, a, b);
         T::describeFields(visitor);
         return visitor.equal;
     }
     // One JSON object of the fields in record order.
     friend std::string toDumpText(const T& value) {
         std::string out = "{";
-        fields::Dumper<T> visitor(value, value, out);
+        zx::fields::Dumper<T> visitor(value, value, out);
         T::describeFields(visitor);
         return out + '}';
     }

@@ -68,9 +68,9 @@ public:
     virtual ICostArrayHandle getCosts() = 0;
     // A cost whose ID is present replaces the stored one in place (same position); any other is
     // appended. Always true.
-    virtual bool addCost(const ICost& cost) = 0;
+    [[nodiscard]] virtual bool addCost(const ICost& cost) = 0;
     // False when there is no such cost. Removing the last cost frees the collection.
-    virtual bool removeCost(const CCostID& id) = 0;
+    [[nodiscard]] virtual bool removeCost(const CCostID& id) = 0;
     virtual void removeAllCosts() = 0;
 
 protected:

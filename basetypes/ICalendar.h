@@ -154,9 +154,11 @@ public:
     // With 0 <= index < count the exception is inserted at index; with any other index it goes
     // before the first stored exception with a later date. Its position, or -1 (nothing changed)
     // when an exception for its date is present.
-    int addCalendarException(const CCalendarException& exception, int index);
+    [[nodiscard]] int addCalendarException(const CCalendarException& exception, int index);
     // False when index is outside the array.
-    bool removeCalendarDayException(int index) { return fields().exceptions.RemoveAt(index); }
+    [[nodiscard]] bool removeCalendarDayException(int index) {
+        return fields().exceptions.RemoveAt(index);
+    }
     void removeAllCalendarDayExceptions() { fields().exceptions.RemoveAll(); }
 
     // Day types. None of the removals checks whether the week or an exception still names the
@@ -169,8 +171,8 @@ public:
     virtual void addCalendarDayType(const ICalendarDayType& dayType) = 0;
     // Copies dayType into the stored day type with its ID; false when there is none.
     virtual bool editCalendarDayType(const ICalendarDayType& dayType) = 0;
-    virtual bool removeCalendarDayType(int index) = 0;
-    virtual bool removeCalendarDayType(const CCalendarDayTypeID& id) = 0;
+    [[nodiscard]] virtual bool removeCalendarDayType(int index) = 0;
+    [[nodiscard]] virtual bool removeCalendarDayType(const CCalendarDayTypeID& id) = 0;
     virtual void removeAllCalendarDayTypes() = 0;
 
     // Sub-calendars, owned by this calendar.
@@ -178,8 +180,8 @@ public:
     virtual ICalendarArrayHandle getSubCalendars() = 0;
     virtual void addSubCalendar(const ICalendar& calendar) = 0;
     // False unless 0 <= index <= count and the ID is absent.
-    virtual bool insertSubCalendar(const ICalendar& calendar, int index) = 0;
-    virtual bool removeSubCalendar(const CCalendarID& id) = 0;
+    [[nodiscard]] virtual bool insertSubCalendar(const ICalendar& calendar, int index) = 0;
+    [[nodiscard]] virtual bool removeSubCalendar(const CCalendarID& id) = 0;
     virtual void removeAllSubCalendars() = 0;
     // Moves the calendar the handle views (a detached one) in at 0 <= index <= count without
     // copying; this calendar owns it from then on. False for an empty handle, an index out of

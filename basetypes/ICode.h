@@ -43,11 +43,11 @@ public:
 
     virtual ICodeValueConstArrayHandle getCodeValues() const = 0;
     virtual ICodeValueArrayHandle getCodeValues() = 0;
-    virtual int addCodeValue(const ICodeValue& value) = 0;
-    virtual bool insertCodeValue(int index, const ICodeValue& value) = 0;
-    virtual bool removeCodeValue(int index) = 0;
-    virtual bool attachCodeValue(ICodeValueWritableHandle value, int index) = 0;
-    virtual ICodeValueWritableHandle detachCodeValue(const CCodeValueID& id) = 0;
+    [[nodiscard]] virtual int addCodeValue(const ICodeValue& value) = 0;
+    [[nodiscard]] virtual bool insertCodeValue(int index, const ICodeValue& value) = 0;
+    [[nodiscard]] virtual bool removeCodeValue(int index) = 0;
+    [[nodiscard]] virtual bool attachCodeValue(ICodeValueWritableHandle value, int index) = 0;
+    [[nodiscard]] virtual ICodeValueWritableHandle detachCodeValue(const CCodeValueID& id) = 0;
     virtual void removeAllCodeValues() = 0;
 
 protected:

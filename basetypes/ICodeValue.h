@@ -44,11 +44,11 @@ public:
 
     virtual ICodeValueConstArrayHandle getSubCodeValues() const = 0;
     virtual ICodeValueArrayHandle getSubCodeValues() = 0;
-    virtual int addSubCodeValue(const ICodeValue& value) = 0;
-    virtual bool insertSubCodeValue(const ICodeValue& value, int index) = 0;
-    virtual bool removeSubCodeValue(int index) = 0;
-    virtual bool attachSubCodeValue(ICodeValueWritableHandle value, int index) = 0;
-    virtual ICodeValueWritableHandle detachSubCodeValue(const CCodeValueID& id) = 0;
+    [[nodiscard]] virtual int addSubCodeValue(const ICodeValue& value) = 0;
+    [[nodiscard]] virtual bool insertSubCodeValue(const ICodeValue& value, int index) = 0;
+    [[nodiscard]] virtual bool removeSubCodeValue(int index) = 0;
+    [[nodiscard]] virtual bool attachSubCodeValue(ICodeValueWritableHandle value, int index) = 0;
+    [[nodiscard]] virtual ICodeValueWritableHandle detachSubCodeValue(const CCodeValueID& id) = 0;
 
 protected:
     friend IDescribed<ICodeValue>;

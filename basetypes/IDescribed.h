@@ -33,15 +33,15 @@ public:
 
     // Writes or reads the object's archive record.
     virtual void Serialize(CZentrixArchive& ar) {
-        RecordScope scope(ar, I::s_kindName);
-        fields::Serializer<I> visitor(self(), self().fields(), ar);
+        zx::RecordScope scope(ar, I::s_kindName);
+        zx::fields::Serializer<I> visitor(self(), self().fields(), ar);
         I::describeFields(visitor);
     }
     // Makes this object a deep copy of other.
     virtual void copyFrom(const I& other) {
         if (&other == &self()) return;
         self().fields() = other.fields();
-        fields::CollectionCopier<I> visitor(self(), other);
+        zx::fields::CollectionCopier<I> visitor(self(), other);
         I::describeFields(visitor);
     }
     // Symmetric, so that comparing two different concrete classes of one kind is unambiguous;
@@ -49,14 +49,14 @@ public:
     friend bool operator==(const I& a, const I& b) { return a.equals(b); }
     // A fresh ID for the object and for every object it owns.
     virtual void generateIDs() {
-        fields::IDGenerator<I> visitor(self(), self().fields());
+        zx::fields::IDGenerator<I> visitor(self(), self().fields());
         I::describeFields(visitor);
     }
     // One JSON object: the kind, then every field in record order.
     std::string dump() const {
         std::string out = "{\"kind\":";
-        out += jsonQuote(I::s_kindName);
-        fields::Dumper<I> visitor(self(), self().fields(), out);
+        out += zx::jsonQuote(I::s_kindName);
+        zx::fields::Dumper<I> visitor(self(), self().fields(), out);
         I::describeFields(visitor);
         out += '}';
         return out;
@@ -67,13 +67,13 @@ public:
     // each collection. For tools and tests that treat every kind alike.
     template <class Visitor>
     void visitValues(Visitor& visitor) {
-        fields::ValueAdapter<I, typename I::Fields, Visitor> adapter{self(), self().fields(),
-                                                                     visitor};
+        zx::fields::ValueAdapter<I, typename I::Fields, Visitor> adapter{self(), self().fields(),
+                                                                         visitor};
         I::describeFields(adapter);
     }
     template <class Visitor>
     void visitValues(Visitor& visitor) const {
-        fields::ValueAdapter<const I, const typename I::Fields, Visitor> adapter{
+        zx::fields::ValueAdapter<const I, const typename I::Fields, Visitor> adapter{
             self(), self().fields(), visitor};
         I::describeFields(adapter);
     }
@@ -87,7 +87,7 @@ public:
     virtual IWritableHandle<I>* writableHandle() = 0;
 
 protected:
-    friend struct fields::Access;
+    friend struct zx::fields::Access;
 
     IDescribed() = default;
     IDescribed(const IDescribed&) : CObjectState() {}
@@ -97,13 +97,13 @@ protected:
     // end with it.
     virtual void initialize() {
         self().fields() = typename I::Fields{};
-        fields::CollectionClearer<I> visitor(self());
+        zx::fields::CollectionClearer<I> visitor(self());
         I::describeFields(visitor);
     }
 
 private:
     bool equals(const I& other) const {
-        fields::Comparer<I> visitor(self(), other, self().fields(), other.fields());
+        zx::fields::Comparer<I> visitor(self(), other, self().fields(), other.fields());
         I::describeFields(visitor);
         return visitor.equal;
     }

@@ -71,7 +71,7 @@ public:
     // The record of this task, or an empty handle. A keyed lookup, however the records were
     // added.
     virtual ITaskBaselineDataHandle findBaselinedTask(const CTaskID& id) const = 0;
-    virtual ITaskBaselineDataWritableHandle findBaselinedTask(const CTaskID& id) = 0;
+    [[nodiscard]] virtual ITaskBaselineDataWritableHandle findBaselinedTask(const CTaskID& id) = 0;
 
     // Records the task (refreshing its record when it has one) unless it cannot be baselined.
     // scheduledDates takes planned dates and floats from the critical-path calculation instead of

@@ -40,7 +40,7 @@ public:
         virtual Handle current() const = 0;
         // Removes and deletes the item at the position, which then holds the following item.
         // False when the position is on no item or the iterator is read-only.
-        virtual bool remove() = 0;
+        [[nodiscard]] virtual bool remove() = 0;
         virtual std::unique_ptr<IItemCursor> clone() const = 0;
     };
 
@@ -78,7 +78,7 @@ public:
     class CRSHistoryIterator : public CIteratorBase<IRSHistoryItemWritableHandle> {
     public:
         using CIteratorBase::CIteratorBase;
-        bool remove() { return m_cursor && m_cursor->remove(); }
+        [[nodiscard]] bool remove() { return m_cursor && m_cursor->remove(); }
     };
     class CRSHistoryConstIterator : public CIteratorBase<IRSHistoryItemHandle> {
     public:
@@ -110,11 +110,11 @@ public:
     virtual int GetSize() const = 0;
     // Inserts a copy after the last item whose time is not after the item's time and returns its
     // position; -1 when an item with the same ID is present.
-    virtual int Add(const IRSHistoryItem& item) = 0;
+    [[nodiscard]] virtual int Add(const IRSHistoryItem& item) = 0;
     // False when there is no item with this ID.
-    virtual bool Remove(const CResourceStateHistoryItemID& id) = 0;
+    [[nodiscard]] virtual bool Remove(const CResourceStateHistoryItemID& id) = 0;
     // Removes an item at exactly this time; false when there is none.
-    virtual bool Remove(const CProjectTime& time) = 0;
+    [[nodiscard]] virtual bool Remove(const CProjectTime& time) = 0;
     virtual void RemoveAll() = 0;
 
     // The earliest item whose status is this state.

@@ -87,8 +87,10 @@ public:
     const CResourceIDArray& getResourceIDs() const { return fields().resourceIDs; }
     void setResourceIDs(const CResourceIDArray& ids) { fields().resourceIDs = ids; }
     // The member's position, or -1 when it is a member already.
-    int addToResourceGroup(const CResourceID& id) { return fields().resourceIDs.Add(id); }
-    bool removeFromResourceGroup(const CResourceID& id) {
+    [[nodiscard]] int addToResourceGroup(const CResourceID& id) {
+        return fields().resourceIDs.Add(id);
+    }
+    [[nodiscard]] bool removeFromResourceGroup(const CResourceID& id) {
         return fields().resourceIDs.removeByID(id);
     }
     // Empties the member list and nothing else.
@@ -132,10 +134,10 @@ public:
     virtual INoteConstArrayHandle getNotes() const = 0;
     virtual INoteArrayHandle getNotes() = 0;
     virtual void setNotes(const INoteConstArrayHandle& notes) = 0;
-    virtual int addNote(const INote& note) = 0;
-    virtual bool insertNote(const INote& note, int index) = 0;
-    virtual bool changeNote(const INote& note) = 0;
-    virtual bool removeNote(const CNoteID& id) = 0;
+    [[nodiscard]] virtual int addNote(const INote& note) = 0;
+    [[nodiscard]] virtual bool insertNote(const INote& note, int index) = 0;
+    [[nodiscard]] virtual bool changeNote(const INote& note) = 0;
+    [[nodiscard]] virtual bool removeNote(const CNoteID& id) = 0;
     virtual void removeAllNotes() = 0;
 
 protected:

@@ -49,13 +49,13 @@ public:
     // Replaces the costs with copies of what the handle yields.
     virtual void setCosts(const ICostConstArrayHandle& costs) = 0;
     // Position of the stored copy, or -1 when a cost with that ID is present.
-    virtual int addCost(const ICost& cost) = 0;
+    [[nodiscard]] virtual int addCost(const ICost& cost) = 0;
     // False for an index outside 0..count or an ID already present.
-    virtual bool insertCost(const ICost& cost, int index) = 0;
-    virtual bool removeCost(const CCostID& id) = 0;
+    [[nodiscard]] virtual bool insertCost(const ICost& cost, int index) = 0;
+    [[nodiscard]] virtual bool removeCost(const CCostID& id) = 0;
     virtual void removeAllCosts() = 0;
     // Overwrites the stored cost with cost's ID; false when there is none.
-    virtual bool changeCost(const ICost& cost) = 0;
+    [[nodiscard]] virtual bool changeCost(const ICost& cost) = 0;
     int numberOfCosts() const { return getCosts().GetSize(); }
 
 protected:

@@ -73,7 +73,7 @@ public:
     // Deletes the sub-state collection.
     virtual void removeAllSubStates() = 0;
     // False when absent; a removal that empties the collection deletes it.
-    virtual bool removeSubState(const CResourceStateID& id) = 0;
+    [[nodiscard]] virtual bool removeSubState(const CResourceStateID& id) = 0;
     // Inserts a copy at index, creating the collection first; false for a negative index, an
     // index beyond the end or an ID already present.
     [[nodiscard]] virtual bool insertSubState(const IResourceState& state, int index) = 0;
@@ -84,7 +84,8 @@ public:
     [[nodiscard]] virtual bool attachSubState(IResourceStateWritableHandle state, int index) = 0;
     // Takes the sub-state out without deleting it: the caller owns it (through the handle) until
     // it is attached elsewhere. Empty when absent.
-    virtual IResourceStateWritableHandle detachSubState(const CResourceStateID& id) = 0;
+    [[nodiscard]] virtual IResourceStateWritableHandle detachSubState(
+        const CResourceStateID& id) = 0;
 
 protected:
     friend IDescribed<IResourceState>;

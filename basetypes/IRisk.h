@@ -48,12 +48,12 @@ public:
     [[nodiscard]] virtual bool insertSubRisk(const IRisk& risk, int index) = 0;
     // Removes the direct sub-risk with this ID or, when recursive, the first one found depth
     // first anywhere below. A collection the removal empties is freed.
-    virtual bool removeSubRisk(const CRiskID& id, bool recursive) = 0;
+    [[nodiscard]] virtual bool removeSubRisk(const CRiskID& id, bool recursive) = 0;
     // Frees the sub-risk collection and every risk in it.
     virtual void removeAllSubRisks() = 0;
     // This risk when the ID is its own, else the first match depth first below it, else a null
     // handle.
-    virtual IRiskWritableHandle findTargetSubRisk(const CRiskID& id) = 0;
+    [[nodiscard]] virtual IRiskWritableHandle findTargetSubRisk(const CRiskID& id) = 0;
     // Creates the (empty) sub-risk collection if there is none.
     virtual void allocateSubRisks() = 0;
 

@@ -58,7 +58,7 @@ public:
     // Removes the direct sub-rule with this ID or, when recursive and no direct sub-rule has it,
     // the first one found below the direct sub-rules taken in storage order. A collection the
     // removal empties is freed.
-    virtual bool removeSubRule(const CRuleID& id, bool recursive) = 0;
+    [[nodiscard]] virtual bool removeSubRule(const CRuleID& id, bool recursive) = 0;
     // Frees the sub-rule collection and every rule in it.
     virtual void removeAllSubRules() = 0;
     // Stores a copy at index (negative: at the end). A handle on the stored copy; an empty handle
@@ -79,7 +79,7 @@ public:
     // Inserts at storage position index when 0 <= index < count, otherwise appends. A rate whose
     // date is already present is not stored; the result is true either way, so callers that must
     // know look the date up first.
-    bool addEffectiveRate(const CRuleRate& rate, int index) {
+    [[nodiscard]] bool addEffectiveRate(const CRuleRate& rate, int index) {
         CRuleRateArray& rates = fields().effectiveRates;
         if (index >= 0 && index < rates.GetSize())
             (void)rates.insertValue(index, rate);
@@ -88,7 +88,7 @@ public:
         return true;
     }
     // Overwrites the stored rate with rate's date, which keeps its place; false when absent.
-    bool changeEffectiveRate(const CRuleRate& rate) {
+    [[nodiscard]] bool changeEffectiveRate(const CRuleRate& rate) {
         CRuleRateArray& rates = fields().effectiveRates;
         const int i = rates.findByID(rate.getID());
         if (i < 0) return false;
@@ -96,7 +96,7 @@ public:
         return true;
     }
     // False when no rate has this date.
-    bool removeEffectiveRate(const CProjectDate& date) {
+    [[nodiscard]] bool removeEffectiveRate(const CProjectDate& date) {
         CRuleRateArray& rates = fields().effectiveRates;
         return rates.RemoveAt(rates.findByID(date));
     }

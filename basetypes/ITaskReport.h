@@ -51,7 +51,7 @@ public:
     // A cost whose ID is present is not added.
     virtual void addCost(const ICost& cost) = 0;
     // Overwrites the stored cost with cost's ID; false when there is none.
-    virtual bool changeCost(const ICost& cost) = 0;
+    [[nodiscard]] virtual bool changeCost(const ICost& cost) = 0;
     virtual void removeCost(const CCostID& id) = 0;
     virtual void removeAllCosts() = 0;
 

@@ -18,8 +18,8 @@ public:
 
     ICostConstArrayHandle getCosts() const override { return m_costs.handle(); }
     ICostArrayHandle getCosts() override { return m_costs.handle(); }
-    bool addCost(const ICost& cost) override;
-    bool removeCost(const CCostID& id) override { return m_costs.remove(id); }
+    [[nodiscard]] bool addCost(const ICost& cost) override;
+    [[nodiscard]] bool removeCost(const CCostID& id) override { return m_costs.remove(id); }
     void removeAllCosts() override { m_costs.reset(); }
 
 protected:

@@ -64,9 +64,9 @@ public:
     bool editCalendarDayType(const ICalendarDayType& dayType) override {
         return m_dayTypes.changeElement(dayType);
     }
-    bool removeCalendarDayType(int index) override;
+    [[nodiscard]] bool removeCalendarDayType(int index) override;
     // A missing ID is passed on as position -1, which is refused.
-    bool removeCalendarDayType(const CCalendarDayTypeID& id) override {
+    [[nodiscard]] bool removeCalendarDayType(const CCalendarDayTypeID& id) override {
         m_dayTypes.sort();
         return removeCalendarDayType(m_dayTypes.findByID(id));
     }
@@ -75,10 +75,10 @@ public:
     ICalendarConstArrayHandle getSubCalendars() const override;
     ICalendarArrayHandle getSubCalendars() override;
     void addSubCalendar(const ICalendar& calendar) override { (void)m_subCalendars->Add(calendar); }
-    bool insertSubCalendar(const ICalendar& calendar, int index) override {
+    [[nodiscard]] bool insertSubCalendar(const ICalendar& calendar, int index) override {
         return m_subCalendars->InsertAt(index, calendar);
     }
-    bool removeSubCalendar(const CCalendarID& id) override;
+    [[nodiscard]] bool removeSubCalendar(const CCalendarID& id) override;
     void removeAllSubCalendars() override { m_subCalendars->RemoveAll(); }
     [[nodiscard]] bool attachSubCalendar(ICalendarWritableHandle calendar, int index) override;
     [[nodiscard]] ICalendarWritableHandle detachSubCalendar(const CCalendarID& id) override;

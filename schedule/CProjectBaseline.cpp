@@ -95,7 +95,7 @@ bool CProjectBaseline::removeTaskFromProjectBaseline(const CTaskID& id) {
     // Removing shifts the storage anyway, so finding the position by a pass costs nothing more.
     for (int i = 0; i < m_tasks.GetSize(); ++i) {
         if (&m_tasks.getConstReference(i) != record) continue;
-        m_index.erase(IDKey::of(id));
+        m_index.erase(zx::IDKey::of(id));
         return removeAtKeepingSort(m_tasks, i);
     }
     return false;
@@ -123,7 +123,7 @@ CTaskBaselineData* CProjectBaseline::findRecord(const CTaskID& id) {
 }
 
 CTaskBaselineData* CProjectBaseline::indexedRecord(const CTaskID& id) const {
-    const auto found = m_index.find(IDKey::of(id));
+    const auto found = m_index.find(zx::IDKey::of(id));
     if (found == m_index.end()) return nullptr;
     // A record whose ID was changed in place through a handle is no longer this one.
     return found->second->getID() == id ? found->second : nullptr;
@@ -134,22 +134,22 @@ bool CProjectBaseline::adopt(std::unique_ptr<CTaskBaselineData> record, int inde
     CTaskBaselineData* stored = record.get();
     if (!m_tasks.AttachNoSort(index, stored)) return false;
     (void)record.release();
-    m_index.emplace(IDKey::of(stored->getID()), stored);
+    m_index.emplace(zx::IDKey::of(stored->getID()), stored);
     return true;
 }
 
 void CProjectBaseline::replaceRecords(const ITaskBaselineDataConstArrayHandle& source) {
     // Copied aside first: the source may view these very records.
     CTaskBaselineDataArray copies;
-    std::unordered_map<IDKey, CTaskBaselineData*, KeyHash> index;
+    std::unordered_map<zx::IDKey, CTaskBaselineData*, KeyHash> index;
     copies.Reserve(source.GetSize());
     index.reserve(static_cast<std::size_t>(source.GetSize()));
     for (int i = 0; i < source.GetSize(); ++i) {
         const ITaskBaselineDataHandle record = source.getConstReference(i);
-        if (record.isNull() || index.contains(IDKey::of(record->getID()))) continue;
+        if (record.isNull() || index.contains(zx::IDKey::of(record->getID()))) continue;
         const int position = copies.AddNoSort(*record);
         CTaskBaselineData* stored = &copies.getWritableReference(position);
-        index.emplace(IDKey::of(stored->getID()), stored);
+        index.emplace(zx::IDKey::of(stored->getID()), stored);
     }
     copies.sort();
     // Moving the collection moves the owning pointers, not the records the index points at.
@@ -164,7 +164,7 @@ void CProjectBaseline::rebuildIndex() {
     // A malformed archive may hold an ID twice; the first record keeps it.
     for (int i = 0; i < m_tasks.GetSize(); ++i) {
         CTaskBaselineData& record = m_tasks.getWritableReference(i);
-        m_index.emplace(IDKey::of(record.getID()), &record);
+        m_index.emplace(zx::IDKey::of(record.getID()), &record);
     }
     m_indexCurrent = true;
 }

@@ -38,7 +38,7 @@ public:
     ITaskBaselineDataConstArrayHandle getBaselinedTasks() const override;
     ITaskBaselineDataArrayHandle getBaselinedTasks() override;
     ITaskBaselineDataHandle findBaselinedTask(const CTaskID& id) const override;
-    ITaskBaselineDataWritableHandle findBaselinedTask(const CTaskID& id) override;
+    [[nodiscard]] ITaskBaselineDataWritableHandle findBaselinedTask(const CTaskID& id) override;
 
     void baselineTask(const ITask& task, const IProjectAccessor* accessor,
                       bool scheduledDates) override;
@@ -52,7 +52,7 @@ private:
     class ConstTasksHandle;
 
     struct KeyHash {
-        std::size_t operator()(const IDKey& key) const {
+        std::size_t operator()(const zx::IDKey& key) const {
             // IDs are random GUIDs; mixing both words is plenty.
             return static_cast<std::size_t>(key.hi ^ (key.lo * 0x9E3779B97F4A7C15ULL));
         }
@@ -71,7 +71,7 @@ private:
     void rebuildIndex();
 
     CTaskBaselineDataArray m_tasks;
-    mutable std::unordered_map<IDKey, CTaskBaselineData*, KeyHash> m_index;
+    mutable std::unordered_map<zx::IDKey, CTaskBaselineData*, KeyHash> m_index;
     mutable bool m_indexCurrent = true;
 };
 

@@ -330,7 +330,7 @@ public:
     }
     bool hasNext() const override { return m_position >= -1 && m_position < count() - 1; }
     bool hasPrevious() const override { return m_position >= 1 && m_position <= count(); }
-    bool remove() override {
+    [[nodiscard]] bool remove() override {
         if constexpr (kWritable) {
             if (!inside(m_position)) return false;
             if (!m_array->RemoveAt(m_array->getOrderedIndex(m_position))) return false;
@@ -383,7 +383,9 @@ public:
         if (!m_array) return {};
         return CWrapperHandle<I>(new CBasicHandle<I, C>(&m_array->getConstReference(i)));
     }
-    int findByID(const ID& id) const override { return m_array ? m_array->findByID(id) : -1; }
+    [[nodiscard]] int findByID(const ID& id) const override {
+        return m_array ? m_array->findByID(id) : -1;
+    }
     CWrapperHandle<I> find(const ID& id) const override {
         const int i = findByID(id);
         return i < 0 ? CWrapperHandle<I>() : getConstReference(i);

@@ -51,27 +51,27 @@ public:
     ArrayHandle handle() { return ArrayHandle::over(get()); }
 
     // Adds a copy; its position, or -1 when the ID is present.
-    int add(const I& object) {
+    [[nodiscard]] int add(const I& object) {
         const int i = ensure().Add(object);
         freeIfEmpty();
         return i;
     }
     // Inserts a copy at index; false unless 0 <= index <= count and the ID is absent.
-    bool insert(const I& object, int index) {
+    [[nodiscard]] bool insert(const I& object, int index) {
         const bool inserted = ensure().InsertAt(index, object);
         freeIfEmpty();
         return inserted;
     }
     // Copies object into the stored entry with its ID, which keeps its place.
-    bool change(const I& object) { return m_array && m_array->changeElement(object); }
+    [[nodiscard]] bool change(const I& object) { return m_array && m_array->changeElement(object); }
     // Removals, even refused ones, also free a collection that was allocated and left empty.
-    bool remove(const ID& id) {
+    [[nodiscard]] bool remove(const ID& id) {
         const bool removed = m_array && removeByIDKeepingSort(*m_array, id);
         freeIfEmpty();
         return removed;
     }
     // Removes the entry at this position; false when it is out of range.
-    bool removeAt(int index) {
+    [[nodiscard]] bool removeAt(int index) {
         const bool removed = m_array && removeAtKeepingSort(*m_array, index);
         freeIfEmpty();
         return removed;
@@ -83,7 +83,7 @@ public:
         replaceWithCopies(*copies, source);
         m_array = copies->GetSize() > 0 ? std::move(copies) : nullptr;
     }
-    bool changePosition(int from, int to) {
+    [[nodiscard]] bool changePosition(int from, int to) {
         if (!m_array) return false;
         const int n = m_array->GetSize();
         if (from < 0 || from >= n || to < 0 || to >= n) return false;
@@ -91,7 +91,7 @@ public:
     }
     // Moves the handle's object in at index without copying. With no collection only index 0 is
     // accepted; otherwise 0 <= index <= count. On refusal the object stays with the caller.
-    bool attach(const CWritableWrapperHandle<I>& object, int index) {
+    [[nodiscard]] bool attach(const CWritableWrapperHandle<I>& object, int index) {
         if (index < 0 || index > GetSize() || object.isNull()) return false;
         const bool attached = attachFromHandle(ensure(), object, index);
         freeIfEmpty();
@@ -99,7 +99,7 @@ public:
     }
     // Takes the object with this ID out without deleting it; the caller owns it through the
     // returned handle (empty when absent).
-    CWritableWrapperHandle<I> detach(const ID& id) {
+    [[nodiscard]] CWritableWrapperHandle<I> detach(const ID& id) {
         if (!m_array) return {};
         CWritableWrapperHandle<I> detached = detachToHandle(*m_array, id);
         freeIfEmpty();

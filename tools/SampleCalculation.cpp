@@ -41,7 +41,7 @@ void SampleCalculation::IDIndex::reserve(std::size_t n) {
     while (m_slots.size() < 2 * n) grow();
 }
 
-bool SampleCalculation::IDIndex::insert(const IDKey& key, int position) {
+bool SampleCalculation::IDIndex::insert(const zx::IDKey& key, int position) {
     // At most half full, so probes stay short.
     if (2 * (m_count + 1) > m_slots.size()) grow();
     for (std::size_t i = home(key);; i = (i + 1) & m_mask) {
@@ -55,7 +55,7 @@ bool SampleCalculation::IDIndex::insert(const IDKey& key, int position) {
     }
 }
 
-int SampleCalculation::IDIndex::find(const IDKey& key) const {
+int SampleCalculation::IDIndex::find(const zx::IDKey& key) const {
     if (m_slots.empty()) return -1;
     for (std::size_t i = home(key);; i = (i + 1) & m_mask) {
         const Slot& slot = m_slots[i];
@@ -91,7 +91,7 @@ void SampleCalculation::collect(const ITask& root, int rootParent) {
         pending.pop_back();
         const int index = static_cast<int>(m_nodes.size());
         // A repeated ID keeps its first task.
-        if (!m_taskIndex.insert(IDKey::of(task->getID()), index)) continue;
+        if (!m_taskIndex.insert(zx::IDKey::of(task->getID()), index)) continue;
         Node node;
         node.task = task;
         node.parent = parent;
@@ -115,11 +115,11 @@ void SampleCalculation::resolveLinks() {
             const ILinkHandle handle = links.getConstReference(i);
             if (handle.isNull()) continue;
             const int index = static_cast<int>(m_links.size());
-            if (!m_linkIndex.insert(IDKey::of(handle->getID()), index)) continue;
+            if (!m_linkIndex.insert(zx::IDKey::of(handle->getID()), index)) continue;
             Link link;
             link.link = handle.get();
             link.successor = static_cast<int>(v);
-            const int predecessor = m_taskIndex.find(IDKey::of(handle->getUpstreamTaskID()));
+            const int predecessor = m_taskIndex.find(zx::IDKey::of(handle->getUpstreamTaskID()));
             if (predecessor >= 0) {
                 link.predecessor = predecessor;
                 m_nodes[static_cast<std::size_t>(link.predecessor)].leaving.push_back(index);
@@ -334,12 +334,12 @@ void SampleCalculation::totalCosts() {
 }
 
 const SampleCalculation::Node* SampleCalculation::node(const CTaskID& id) const {
-    const int found = m_taskIndex.find(IDKey::of(id));
+    const int found = m_taskIndex.find(zx::IDKey::of(id));
     return found < 0 ? nullptr : &m_nodes[static_cast<std::size_t>(found)];
 }
 
 const SampleCalculation::Link* SampleCalculation::link(const CLinkID& id) const {
-    const int found = m_linkIndex.find(IDKey::of(id));
+    const int found = m_linkIndex.find(zx::IDKey::of(id));
     return found < 0 ? nullptr : &m_links[static_cast<std::size_t>(found)];
 }
 
