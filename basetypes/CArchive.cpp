@@ -92,7 +92,7 @@ void CArchive::patch(std::uint64_t offset, const void* data, std::size_t size) {
     std::memcpy(m_buffer.get() + offset, data, size);
 }
 
-void CArchive::grow(std::size_t more) {
+std::byte* CArchive::grow(std::size_t more) {
     const std::size_t wanted = m_size + more;
     std::size_t capacity = std::max<std::size_t>(m_capacity * 2, 4096);
     while (capacity < wanted) capacity *= 2;
@@ -101,6 +101,7 @@ void CArchive::grow(std::size_t more) {
     (void)m_buffer.release();  // realloc took the old block
     m_buffer.reset(bigger);
     m_capacity = capacity;
+    return bigger + m_size;
 }
 
 std::string CArchive::recordPath() const {

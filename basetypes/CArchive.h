@@ -89,8 +89,10 @@ public:
     bool IsStoring() const { return m_mode == store; }
 
     void Write(const void* data, std::size_t size) {
-        if (m_capacity - m_size < size) grow(size);
-        std::memcpy(m_buffer.get() + m_size, data, size);
+        // The destination comes from grow() when the buffer is full, so the copy never goes
+        // through a buffer pointer read before the buffer was (re)allocated.
+        std::byte* end = m_capacity - m_size < size ? grow(size) : m_buffer.get() + m_size;
+        std::memcpy(end, data, size);
         m_size += size;
     }
     // Reads up to size bytes and returns how many were read (fewer only at the end of the data).
@@ -171,7 +173,8 @@ public:
     void setValid(bool valid) { m_valid = valid; }
 
 private:
-    void grow(std::size_t more);
+    // Makes room for more bytes; returns where the next byte goes.
+    std::byte* grow(std::size_t more);
     [[noreturn]] void failShort(std::size_t wanted, const char* what) const;
     [[noreturn]] void failTooDeep(const char* name) const;
 
@@ -196,6 +199,8 @@ private:
     mutable bool m_valid = true;
 };
 
+namespace zx {
+
 // Pushes a record frame for the lifetime of a scope.
 class RecordScope {
 public:
@@ -207,3 +212,5 @@ public:
 private:
     CArchive& m_ar;
 };
+
+}  // namespace zx

@@ -28,7 +28,7 @@ public:
     explicit operator bool() const { return m_value != nullptr; }
     // The value, or null when absent.
     const T* get() const { return m_value.get(); }
-    T* getWritable() const { return m_value.get(); }
+    T* getWritable() { return m_value.get(); }
     // The value, created default-constructed when absent.
     T& ensure() {
         if (!m_value) m_value = std::make_unique<T>();
@@ -58,10 +58,10 @@ public:
             }
             // Read into a fresh value so that a failed load leaves no half-read part behind.
             auto loaded = std::make_unique<T>();
-            serializeValue(ar, *loaded);
+            zx::serializeValue(ar, *loaded);
             m_value = std::move(loaded);
         } else if (present) {
-            serializeValue(ar, *m_value);
+            zx::serializeValue(ar, *m_value);
         }
     }
 

@@ -133,7 +133,7 @@ void CProjectVariant::Serialize(CZentrixArchive& ar) {
     std::visit(
         [&ar](auto& v) {
             if constexpr (!std::is_same_v<std::decay_t<decltype(v)>, std::monostate>)
-                serializeValue(ar, v);
+                zx::serializeValue(ar, v);
         },
         m_value);
 }

@@ -148,6 +148,8 @@ constexpr std::uint32_t archiveTag(std::string_view name) {
     return hash;
 }
 
+namespace zx {
+
 // Serializes any value in the archive's direction: through its own Serialize where it has one,
 // through the archive's operators otherwise.
 template <class T>
@@ -157,3 +159,5 @@ void serializeValue(CZentrixArchive& ar, T& value) {
     else
         ar.io(value);
 }
+
+}  // namespace zx

@@ -53,7 +53,7 @@ private:
 
 template <class E>
 std::string toDumpText(const CZentrixEnumeration<E>& value) {
-    return jsonQuote(value.name());
+    return zx::jsonQuote(value.name());
 }
 
 // The enumerations of the schedule kinds.

@@ -19,21 +19,25 @@ public:
     // Code values and document links (ID sets). The removals are false when the ID is absent.
     const CCodeValueIDArray& getAssignedCodeValues() const { return values().assignedCodeValues; }
     void setAssignedCodeValues(const CCodeValueIDArray& ids) { values().assignedCodeValues = ids; }
-    int addCodeValue(const CCodeValueID& id) { return values().assignedCodeValues.Add(id); }
-    bool insertCodeValue(const CCodeValueID& id, int index) {
+    [[nodiscard]] int addCodeValue(const CCodeValueID& id) {
+        return values().assignedCodeValues.Add(id);
+    }
+    [[nodiscard]] bool insertCodeValue(const CCodeValueID& id, int index) {
         return values().assignedCodeValues.InsertAt(index, id);
     }
-    bool removeCodeValue(const CCodeValueID& id) {
+    [[nodiscard]] bool removeCodeValue(const CCodeValueID& id) {
         return values().assignedCodeValues.removeByID(id);
     }
     void removeAllCodes() { values().assignedCodeValues.RemoveAll(); }
 
     const CDocumentFileIDArray& getDocumentFileIDs() const { return values().documentFileIDs; }
-    int addDocumentFileID(const CDocumentFileID& id) { return values().documentFileIDs.Add(id); }
-    bool insertDocumentFileID(const CDocumentFileID& id, int index) {
+    [[nodiscard]] int addDocumentFileID(const CDocumentFileID& id) {
+        return values().documentFileIDs.Add(id);
+    }
+    [[nodiscard]] bool insertDocumentFileID(const CDocumentFileID& id, int index) {
         return values().documentFileIDs.InsertAt(index, id);
     }
-    bool removeDocumentFileID(const CDocumentFileID& id) {
+    [[nodiscard]] bool removeDocumentFileID(const CDocumentFileID& id) {
         return values().documentFileIDs.removeByID(id);
     }
     void removeAllDocumentFileIDs() { values().documentFileIDs.RemoveAll(); }
@@ -44,13 +48,13 @@ public:
     }
     // index -1 adds in key order; otherwise 0 <= index <= count (only 0 without values). False
     // when the user field already has a value here.
-    bool addUserFieldValue(const CUserFieldValue& value, int index) {
+    [[nodiscard]] bool addUserFieldValue(const CUserFieldValue& value, int index) {
         return userFieldValues::add(values().userFieldValues, value, index);
     }
-    bool changeUserFieldValue(const CUserFieldValue& value) {
+    [[nodiscard]] bool changeUserFieldValue(const CUserFieldValue& value) {
         return userFieldValues::change(values().userFieldValues, value);
     }
-    bool removeUserFieldValue(const CUserFieldID& id) {
+    [[nodiscard]] bool removeUserFieldValue(const CUserFieldID& id) {
         return userFieldValues::remove(values().userFieldValues, id);
     }
     void removeAllUserFieldValues() { values().userFieldValues.reset(); }

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
-std::string jsonQuote(std::string_view utf8) {
+std::string zx::jsonQuote(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size() + 2);
     out.push_back('"');
@@ -38,11 +38,11 @@ std::string jsonQuote(std::string_view utf8) {
     return out;
 }
 
-std::string toDumpText(const CString& text) { return jsonQuote(text.toUtf8()); }
+std::string toDumpText(const CString& text) { return zx::jsonQuote(text.toUtf8()); }
 
 std::string toDumpText(double value) {
     if (!std::isfinite(value))
-        return jsonQuote(std::isnan(value) ? "nan" : (value > 0 ? "inf" : "-inf"));
+        return zx::jsonQuote(std::isnan(value) ? "nan" : (value > 0 ? "inf" : "-inf"));
     char text[32];
     std::snprintf(text, sizeof text, "%.17g", value);
     return text;

@@ -12,7 +12,10 @@
 
 #include "basetypes/CString.h"
 
+namespace zx {
+// The UTF-8 text as a JSON string literal, quotes included.
 std::string jsonQuote(std::string_view utf8);
+}  // namespace zx
 std::string toDumpText(const CString& text);
 std::string toDumpText(double value);
 inline std::string toDumpText(bool value) { return value ? "true" : "false"; }

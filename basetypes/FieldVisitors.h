@@ -8,15 +8,18 @@
 //         v.id("ID", &Fields::id);
 //         v.field("Amount", &Fields::amount);
 //         v.field("Type", &Fields::type, {.since = 420});
-//         v.collection("Costs", &ITaskReport::getCosts);
+//         v.collection("Costs", &ITaskReport::getCosts, &ITaskReport::getCosts);
 //     }
 //
 // id() names the object's own identifier (renewed by generateIDs); field() any other value;
-// collection() a child collection handed out as an array handle. `since` is the file version that
-// introduced a field: archives older than that neither hold nor write it.
+// collection() a child collection handed out as an array handle, named twice: the same getter name
+// resolves once to the const overload (a read-only handle, for comparing and dumping) and once to
+// the non-const one (a writable handle, for loading, copying, clearing and renewing IDs). `since`
+// is the file version that introduced a field: archives older than that neither hold nor write it.
 //
 // Three more entries cover what an object owns through pointers:
-//   v.optionalCollection("Notes", &ITask::getNotes, &ITask::allocateNotes, &ITask::removeAllNotes)
+//   v.optionalCollection("Notes", &ITask::getNotes, &ITask::getNotes, &ITask::allocateNotes,
+//                        &ITask::removeAllNotes)
 //       a child collection that exists only while it has entries (null reads as empty). Record:
 //       a presence byte, then the collection's record when it has entries.
 //   v.part("SupplyChain", &ITask::getSupplyChain, &ITask::getWritableSupplyChain)
@@ -49,6 +52,11 @@
 #include "basetypes/CZentrixArchive.h"
 #include "basetypes/DumpText.h"
 
+template <class I>
+class IDescribed;
+
+namespace zx {
+
 struct FieldOptions {
     // The first file version that holds the entry.
     int since = 0;
@@ -57,9 +65,6 @@ struct FieldOptions {
 
     bool appliesTo(int version) const { return since <= version && version < before; }
 };
-
-template <class I>
-class IDescribed;
 
 namespace fields {
 
@@ -98,10 +103,10 @@ struct FieldsOnly {
     void id(const char* name, T F::*member) {
         static_cast<Self*>(this)->field(name, member);
     }
-    template <class H, class J>
-    void optionalCollection(const char* name, Getter<H, J> get, Action<J>, Action<J>,
-                            FieldOptions = {}) {
-        static_cast<Self*>(this)->collection(name, get);
+    template <class H, class W, class J>
+    void optionalCollection(const char* name, Getter<H, J> get, WritableGetter<W, J> getWritable,
+                            Action<J>, Action<J>, FieldOptions = {}) {
+        static_cast<Self*>(this)->collection(name, get, getWritable);
     }
     template <class J>
     void recordOnly(const char*, RecordHook<J>, FieldOptions = {}) {}
@@ -124,18 +129,18 @@ struct Serializer : FieldsOnly<Serializer<I>> {
         ar.setField(name);
         serializeValue(ar, values.*member);
     }
-    template <class H, class J>
-    void collection(const char* name, Getter<H, J> get) {
+    template <class H, class W, class J>
+    void collection(const char* name, Getter<H, J>, WritableGetter<W, J> getWritable) {
         ar.setField(name);
-        (object.*get)().Serialize(ar);
+        (object.*getWritable)().Serialize(ar);
     }
-    template <class H, class J>
-    void optionalCollection(const char* name, Getter<H, J> get, Action<J> allocate, Action<J> clear,
-                            FieldOptions options = {}) {
+    template <class H, class W, class J>
+    void optionalCollection(const char* name, Getter<H, J> get, WritableGetter<W, J> getWritable,
+                            Action<J> allocate, Action<J> clear, FieldOptions options = {}) {
         if (!options.appliesTo(version)) return;
         ar.setField(name);
         if (!presence((object.*get)().GetSize() > 0, allocate, clear)) return;
-        (object.*get)().Serialize(ar);
+        (object.*getWritable)().Serialize(ar);
         // A stored empty collection is not kept: absent and empty read alike.
         if (ar.IsLoading() && (object.*get)().GetSize() == 0) (object.*clear)();
     }
@@ -180,18 +185,18 @@ struct CollectionCopier : FieldsOnly<CollectionCopier<I>> {
 
     template <class T, class F>
     void field(const char*, T F::*, FieldOptions = {}) {}
-    template <class H, class J>
-    void collection(const char*, Getter<H, J> get) {
-        (target.*get)().copyFrom((source.*get)());
+    template <class H, class W, class J>
+    void collection(const char*, Getter<H, J> get, WritableGetter<W, J> getWritable) {
+        (target.*getWritable)().copyFrom((source.*get)());
     }
-    template <class H, class J>
-    void optionalCollection(const char*, Getter<H, J> get, Action<J> allocate, Action<J> clear,
-                            FieldOptions = {}) {
+    template <class H, class W, class J>
+    void optionalCollection(const char*, Getter<H, J> get, WritableGetter<W, J> getWritable,
+                            Action<J> allocate, Action<J> clear, FieldOptions = {}) {
         (target.*clear)();
         const H from = (source.*get)();
         if (from.GetSize() == 0) return;
         (target.*allocate)();
-        (target.*get)().copyFrom(from);
+        (target.*getWritable)().copyFrom(from);
     }
     template <class H, class W, class J>
     void part(const char*, Getter<H, J> get, WritableGetter<W, J> getWritable) {
@@ -216,13 +221,13 @@ struct CollectionClearer : FieldsOnly<CollectionClearer<I>> {
 
     template <class T, class F>
     void field(const char*, T F::*, FieldOptions = {}) {}
-    template <class H, class J>
-    void collection(const char*, Getter<H, J> get) {
-        (object.*get)().copyFrom(H());
+    template <class H, class W, class J>
+    void collection(const char*, Getter<H, J>, WritableGetter<W, J> getWritable) {
+        (object.*getWritable)().copyFrom(H());
     }
-    template <class H, class J>
-    void optionalCollection(const char*, Getter<H, J>, Action<J>, Action<J> clear,
-                            FieldOptions = {}) {
+    template <class H, class W, class J>
+    void optionalCollection(const char*, Getter<H, J>, WritableGetter<W, J>, Action<J>,
+                            Action<J> clear, FieldOptions = {}) {
         (object.*clear)();
     }
     template <class H, class W, class J>
@@ -250,13 +255,13 @@ struct Comparer : FieldsOnly<Comparer<I>> {
     void field(const char*, T F::*member, FieldOptions = {}) {
         if (equal && !(x.*member == y.*member)) equal = false;
     }
-    template <class H, class J>
-    void collection(const char*, Getter<H, J> get) {
+    template <class H, class W, class J>
+    void collection(const char*, Getter<H, J> get, WritableGetter<W, J>) {
         if (equal && !((a.*get)() == (b.*get)())) equal = false;
     }
-    template <class H, class J>
-    void optionalCollection(const char*, Getter<H, J> get, Action<J>, Action<J>,
-                            FieldOptions = {}) {
+    template <class H, class W, class J>
+    void optionalCollection(const char*, Getter<H, J> get, WritableGetter<W, J>, Action<J>,
+                            Action<J>, FieldOptions = {}) {
         if (equal && !sameElements((a.*get)(), (b.*get)())) equal = false;
     }
     template <class H, class W, class J>
@@ -289,16 +294,17 @@ struct IDGenerator {
     }
     template <class T, class F>
     void field(const char*, T F::*, FieldOptions = {}) {}
-    template <class H, class J>
-    void collection(const char*, Getter<H, J> get) {
-        const H children = (object.*get)();
-        for (int i = 0; i < children.GetSize(); ++i) children.getWritableReference(i)->renewIDs();
+    template <class H, class W, class J>
+    void collection(const char*, Getter<H, J>, WritableGetter<W, J> getWritable) {
+        const W children = (object.*getWritable)();
+        for (int i = 0; i < children.GetSize(); ++i)
+            children.getWritableReference(i)->renewIDs();
         children.resort();
     }
-    template <class H, class J>
-    void optionalCollection(const char* name, Getter<H, J> get, Action<J>, Action<J>,
-                            FieldOptions = {}) {
-        collection(name, get);
+    template <class H, class W, class J>
+    void optionalCollection(const char* name, Getter<H, J> get, WritableGetter<W, J> getWritable,
+                            Action<J>, Action<J>, FieldOptions = {}) {
+        collection(name, get, getWritable);
     }
     template <class J>
     void recordOnly(const char*, RecordHook<J>, FieldOptions = {}) {}
@@ -326,8 +332,8 @@ struct Dumper : FieldsOnly<Dumper<I>> {
         key(name);
         out += toDumpText(values.*member);
     }
-    template <class H, class J>
-    void collection(const char* name, Getter<H, J> get) {
+    template <class H, class W, class J>
+    void collection(const char* name, Getter<H, J> get, WritableGetter<W, J>) {
         key(name);
         const H children = (object.*get)();
         out += '[';
@@ -372,14 +378,18 @@ struct ValueAdapter {
     void field(const char* name, T F::*member, FieldOptions = {}) {
         visitor.value(name, values.*member);
     }
-    template <class H, class J>
-    void collection(const char* name, Getter<H, J> get) {
-        visitor.children(name, (object.*get)());
+    template <class H, class W, class J>
+    void collection(const char* name, Getter<H, J> get, WritableGetter<W, J> getWritable) {
+        if constexpr (std::is_const_v<Object>)
+            visitor.children(name, (object.*get)());
+        else
+            visitor.children(name, (object.*getWritable)());
     }
-    template <class H, class J>
-    void optionalCollection(const char* name, Getter<H, J> get, Action<J> allocate, Action<J> clear,
-                            FieldOptions = {}) {
-        visitor.optionalChildren(name, OptionalSlot<H, H, J>{object, get, get, allocate, clear});
+    template <class H, class W, class J>
+    void optionalCollection(const char* name, Getter<H, J> get, WritableGetter<W, J> getWritable,
+                            Action<J> allocate, Action<J> clear, FieldOptions = {}) {
+        visitor.optionalChildren(
+            name, OptionalSlot<H, W, J, true>{object, get, getWritable, allocate, clear});
     }
     template <class H, class W, class J>
     void part(const char* name, Getter<H, J> get, WritableGetter<W, J> getWritable) {
@@ -393,22 +403,22 @@ struct ValueAdapter {
     template <class H, class W, class J>
     void optionalPart(const char* name, Getter<H, J> get, WritableGetter<W, J> getWritable,
                       Action<J> allocate, Action<J> clear) {
-        visitor.optionalPart(name,
-                             OptionalSlot<H, W, J>{object, get, getWritable, allocate, clear});
+        visitor.optionalPart(
+            name, OptionalSlot<H, W, J, false>{object, get, getWritable, allocate, clear});
     }
 
     // What a visitor gets for an optional collection or part: present() asks, get() hands out
     // the current handle, ensure() allocates (on a writable object) and hands out a writable one.
-    template <class H, class W, class J>
+    template <class H, class W, class J, bool isCollection>
     struct OptionalSlot {
         Object& object;
         Getter<H, J> getter;
-        std::conditional_t<std::is_same_v<H, W>, Getter<W, J>, WritableGetter<W, J>> writableGetter;
+        WritableGetter<W, J> writableGetter;
         Action<J> allocate;
         Action<J> clear;
 
         bool present() const {
-            if constexpr (std::is_same_v<H, W>)
+            if constexpr (isCollection)
                 return (object.*getter)().GetSize() > 0;
             else
                 return !(object.*getter)().isNull();
@@ -423,6 +433,7 @@ struct ValueAdapter {
 };
 
 }  // namespace fields
+}  // namespace zx
 
 // A plain value type described like the kinds: T names itself in s_kindName, lists its members
 // once with v.field(name, &T::member) in record order, and derives from CDescribedValue<T> for
@@ -433,19 +444,19 @@ public:
     using Fields = T;
 
     void Serialize(CZentrixArchive& ar) {
-        RecordScope scope(ar, T::s_kindName);
-        fields::Serializer<T> visitor(self(), self(), ar);
+        zx::RecordScope scope(ar, T::s_kindName);
+        zx::fields::Serializer<T> visitor(self(), self(), ar);
         T::describeFields(visitor);
     }
     friend bool operator==(const T& a, const T& b) {
-        fields::Comparer<T> visitor(a, b, a, b);
+        zx::fields::Comparer<T> visitor(a, b, a, b);
         T::describeFields(visitor);
         return visitor.equal;
     }
     // One JSON object of the fields in record order.
     friend std::string toDumpText(const T& value) {
         std::string out = "{";
-        fields::Dumper<T> visitor(value, value, out);
+        zx::fields::Dumper<T> visitor(value, value, out);
         T::describeFields(visitor);
         return out + '}';
     }

@@ -50,4 +50,6 @@ protected:
 using IAssignedResourceHandle = CWrapperHandle<IAssignedResource>;
 using IAssignedResourceWritableHandle = CWritableWrapperHandle<IAssignedResource>;
 using IAssignedResourceArrayHandle = CWrapperArrayHandle<IAssignedResource, CAssignedResourceID, 0>;
+using IAssignedResourceConstArrayHandle =
+    CConstWrapperArrayHandle<IAssignedResource, CAssignedResourceID, 0>;
 ZX_DECLARE_INTERFACE(IAssignedResource, CAssignedResourceID, 0);

@@ -63,4 +63,6 @@ using IAssignedResourceGroupHandle = CWrapperHandle<IAssignedResourceGroup>;
 using IAssignedResourceGroupWritableHandle = CWritableWrapperHandle<IAssignedResourceGroup>;
 using IAssignedResourceGroupArrayHandle =
     CWrapperArrayHandle<IAssignedResourceGroup, CAssignedResourceGroupID, 0>;
+using IAssignedResourceGroupConstArrayHandle =
+    CConstWrapperArrayHandle<IAssignedResourceGroup, CAssignedResourceGroupID, 0>;
 ZX_DECLARE_INTERFACE(IAssignedResourceGroup, CAssignedResourceGroupID, 0);

@@ -41,8 +41,8 @@ public:
         v.field("ValuePercent", &Fields::valuePercent);
         v.field("ValueFixed", &Fields::valueFixed);
         v.field("ValueMode", &Fields::valueMode);
-        v.optionalCollection("Costs", &IAssignedRisk::getCosts, &IAssignedRisk::allocateCosts,
-                             &IAssignedRisk::removeAllCosts);
+        v.optionalCollection("Costs", &IAssignedRisk::getCosts, &IAssignedRisk::getCosts,
+                             &IAssignedRisk::allocateCosts, &IAssignedRisk::removeAllCosts);
         v.field("BufferID", &Fields::bufferID);
     }
 
@@ -65,12 +65,13 @@ public:
     void setBufferID(const CTaskID& id) { fields().bufferID = id; }
 
     // An empty handle while there are no costs.
-    virtual ICostArrayHandle getCosts() const = 0;
+    virtual ICostConstArrayHandle getCosts() const = 0;
+    virtual ICostArrayHandle getCosts() = 0;
     // A cost whose ID is present replaces the stored one in place (same position); any other is
     // appended. Always true.
-    virtual bool addCost(const ICost& cost) = 0;
+    [[nodiscard]] virtual bool addCost(const ICost& cost) = 0;
     // False when there is no such cost. Removing the last cost frees the collection.
-    virtual bool removeCost(const CCostID& id) = 0;
+    [[nodiscard]] virtual bool removeCost(const CCostID& id) = 0;
     virtual void removeAllCosts() = 0;
 
 protected:
@@ -84,4 +85,5 @@ protected:
 using IAssignedRiskHandle = CWrapperHandle<IAssignedRisk>;
 using IAssignedRiskWritableHandle = CWritableWrapperHandle<IAssignedRisk>;
 using IAssignedRiskArrayHandle = CWrapperArrayHandle<IAssignedRisk, CAssignedRiskID, 0>;
+using IAssignedRiskConstArrayHandle = CConstWrapperArrayHandle<IAssignedRisk, CAssignedRiskID, 0>;
 ZX_DECLARE_INTERFACE(IAssignedRisk, CAssignedRiskID, 0);

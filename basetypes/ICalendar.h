@@ -109,6 +109,7 @@ class ICalendar;
 using ICalendarHandle = CWrapperHandle<ICalendar>;
 using ICalendarWritableHandle = CWritableWrapperHandle<ICalendar>;
 using ICalendarArrayHandle = CWrapperArrayHandle<ICalendar, CCalendarID, 0>;
+using ICalendarConstArrayHandle = CConstWrapperArrayHandle<ICalendar, CCalendarID, 0>;
 ZX_DECLARE_INTERFACE(ICalendar, CCalendarID, 0);
 
 class ICalendar : public IDescribed<ICalendar> {
@@ -127,8 +128,9 @@ public:
         v.field("Name", &Fields::name);
         v.field("CalendarWeek", &Fields::week);
         v.field("CalendarDayExceptions", &Fields::exceptions);
-        v.collection("CalendarDayTypes", &ICalendar::getCalendarDayTypes);
-        v.collection("SubCalendars", &ICalendar::getSubCalendars);
+        v.collection("CalendarDayTypes", &ICalendar::getCalendarDayTypes,
+                     &ICalendar::getCalendarDayTypes);
+        v.collection("SubCalendars", &ICalendar::getSubCalendars, &ICalendar::getSubCalendars);
     }
 
     // The descriptions of the default calendar's two day types.
@@ -154,22 +156,25 @@ public:
     // With 0 <= index < count the exception is inserted at index; with any other index it is
     // added as the value array adds: stored at the end, found in date order through the ordered
     // index. Its position, or -1 (nothing changed) when an exception for its date is present.
-    int addCalendarException(const CCalendarException& exception, int index);
+    [[nodiscard]] int addCalendarException(const CCalendarException& exception, int index);
     // False when index is outside the array.
-    bool removeCalendarDayException(int index) { return fields().exceptions.RemoveAt(index); }
+    [[nodiscard]] bool removeCalendarDayException(int index) {
+        return fields().exceptions.RemoveAt(index);
+    }
     void removeAllCalendarDayExceptions() { fields().exceptions.RemoveAll(); }
 
     // Day types. None of the removals checks whether the week or an exception still names the
     // removed day type.
-    virtual ICalendarDayTypeArrayHandle getCalendarDayTypes() const = 0;
+    virtual ICalendarDayTypeConstArrayHandle getCalendarDayTypes() const = 0;
+    virtual ICalendarDayTypeArrayHandle getCalendarDayTypes() = 0;
     // Replaces the day types with copies of the handle's, in order.
-    virtual void setCalendarDayTypes(const ICalendarDayTypeArrayHandle& dayTypes) = 0;
+    virtual void setCalendarDayTypes(const ICalendarDayTypeConstArrayHandle& dayTypes) = 0;
     // Adds a copy; silently nothing when a day type with its ID is present.
     virtual void addCalendarDayType(const ICalendarDayType& dayType) = 0;
     // Copies dayType into the stored day type with its ID; false when there is none.
     virtual bool editCalendarDayType(const ICalendarDayType& dayType) = 0;
-    virtual bool removeCalendarDayType(int index) = 0;
-    virtual bool removeCalendarDayType(const CCalendarDayTypeID& id) = 0;
+    [[nodiscard]] virtual bool removeCalendarDayType(int index) = 0;
+    [[nodiscard]] virtual bool removeCalendarDayType(const CCalendarDayTypeID& id) = 0;
     virtual void removeAllCalendarDayTypes() = 0;
 
     // Gives the calendar and its day types new IDs, points the week and the exceptions at the
@@ -178,11 +183,12 @@ public:
     virtual bool generateIDs() = 0;
 
     // Sub-calendars, owned by this calendar.
-    virtual ICalendarArrayHandle getSubCalendars() const = 0;
+    virtual ICalendarConstArrayHandle getSubCalendars() const = 0;
+    virtual ICalendarArrayHandle getSubCalendars() = 0;
     virtual void addSubCalendar(const ICalendar& calendar) = 0;
     // False unless 0 <= index <= count and the ID is absent.
-    virtual bool insertSubCalendar(const ICalendar& calendar, int index) = 0;
-    virtual bool removeSubCalendar(const CCalendarID& id) = 0;
+    [[nodiscard]] virtual bool insertSubCalendar(const ICalendar& calendar, int index) = 0;
+    [[nodiscard]] virtual bool removeSubCalendar(const CCalendarID& id) = 0;
     virtual void removeAllSubCalendars() = 0;
     // Moves the calendar the handle views (a detached one) in at 0 <= index <= count without
     // copying; this calendar owns it from then on. False for an empty handle, an index out of
@@ -198,5 +204,5 @@ protected:
     virtual Fields& fields() = 0;
     virtual const Fields& fields() const = 0;
     // Replaces the sub-calendars with copies of the handle's, in order.
-    virtual void setSubCalendars(const ICalendarArrayHandle& calendars) = 0;
+    virtual void setSubCalendars(const ICalendarConstArrayHandle& calendars) = 0;
 };

@@ -131,6 +131,8 @@ class ICalendarDayType;
 using ICalendarDayTypeHandle = CWrapperHandle<ICalendarDayType>;
 using ICalendarDayTypeWritableHandle = CWritableWrapperHandle<ICalendarDayType>;
 using ICalendarDayTypeArrayHandle = CWrapperArrayHandle<ICalendarDayType, CCalendarDayTypeID, 0>;
+using ICalendarDayTypeConstArrayHandle =
+    CConstWrapperArrayHandle<ICalendarDayType, CCalendarDayTypeID, 0>;
 ZX_DECLARE_INTERFACE(ICalendarDayType, CCalendarDayTypeID, 0);
 
 class ICalendarDayType : public IDescribed<ICalendarDayType> {

@@ -28,7 +28,7 @@ public:
         v.field("Type", &Fields::type);
         v.field("Category", &Fields::category);
         v.field("MaxValueLength", &Fields::maxValueLength);
-        v.collection("CodeValues", &ICode::getCodeValues);
+        v.collection("CodeValues", &ICode::getCodeValues, &ICode::getCodeValues);
     }
 
     const CCodeID& getID() const { return fields().id; }
@@ -42,12 +42,13 @@ public:
     const CProjectInt& getMaxValueLength() const { return fields().maxValueLength; }
     void setMaxValueLength(const CProjectInt& length) { fields().maxValueLength = length; }
 
-    virtual ICodeValueArrayHandle getCodeValues() const = 0;
-    virtual int addCodeValue(const ICodeValue& value) = 0;
-    virtual bool insertCodeValue(int index, const ICodeValue& value) = 0;
-    virtual bool removeCodeValue(int index) = 0;
-    virtual bool attachCodeValue(ICodeValueWritableHandle value, int index) = 0;
-    virtual ICodeValueWritableHandle detachCodeValue(const CCodeValueID& id) = 0;
+    virtual ICodeValueConstArrayHandle getCodeValues() const = 0;
+    virtual ICodeValueArrayHandle getCodeValues() = 0;
+    [[nodiscard]] virtual int addCodeValue(const ICodeValue& value) = 0;
+    [[nodiscard]] virtual bool insertCodeValue(int index, const ICodeValue& value) = 0;
+    [[nodiscard]] virtual bool removeCodeValue(int index) = 0;
+    [[nodiscard]] virtual bool attachCodeValue(ICodeValueWritableHandle value, int index) = 0;
+    [[nodiscard]] virtual ICodeValueWritableHandle detachCodeValue(const CCodeValueID& id) = 0;
     virtual void removeAllCodeValues() = 0;
 
 protected:
@@ -59,4 +60,5 @@ protected:
 using ICodeHandle = CWrapperHandle<ICode>;
 using ICodeWritableHandle = CWritableWrapperHandle<ICode>;
 using ICodeArrayHandle = CWrapperArrayHandle<ICode, CCodeID, 0>;
+using ICodeConstArrayHandle = CConstWrapperArrayHandle<ICode, CCodeID, 0>;
 ZX_DECLARE_INTERFACE(ICode, CCodeID, 0);

@@ -13,6 +13,7 @@ class ICodeValue;
 using ICodeValueHandle = CWrapperHandle<ICodeValue>;
 using ICodeValueWritableHandle = CWritableWrapperHandle<ICodeValue>;
 using ICodeValueArrayHandle = CWrapperArrayHandle<ICodeValue, CCodeValueID, 0>;
+using ICodeValueConstArrayHandle = CConstWrapperArrayHandle<ICodeValue, CCodeValueID, 0>;
 ZX_DECLARE_INTERFACE(ICodeValue, CCodeValueID, 0);
 
 class ICodeValue : public IDescribed<ICodeValue> {
@@ -31,7 +32,7 @@ public:
         v.field("BarColor", &Fields::barColor);
         v.field("Name", &Fields::name);
         v.field("Description", &Fields::description);
-        v.collection("SubCodeValues", &ICodeValue::getSubCodeValues);
+        v.collection("SubCodeValues", &ICodeValue::getSubCodeValues, &ICodeValue::getSubCodeValues);
     }
 
     const CCodeValueID& getID() const { return fields().id; }
@@ -43,12 +44,13 @@ public:
     const CProjectColorRGB& getBarColor() const { return fields().barColor; }
     void setBarColor(const CProjectColorRGB& color) { fields().barColor = color; }
 
-    virtual ICodeValueArrayHandle getSubCodeValues() const = 0;
-    virtual int addSubCodeValue(const ICodeValue& value) = 0;
-    virtual bool insertSubCodeValue(const ICodeValue& value, int index) = 0;
-    virtual bool removeSubCodeValue(int index) = 0;
-    virtual bool attachSubCodeValue(ICodeValueWritableHandle value, int index) = 0;
-    virtual ICodeValueWritableHandle detachSubCodeValue(const CCodeValueID& id) = 0;
+    virtual ICodeValueConstArrayHandle getSubCodeValues() const = 0;
+    virtual ICodeValueArrayHandle getSubCodeValues() = 0;
+    [[nodiscard]] virtual int addSubCodeValue(const ICodeValue& value) = 0;
+    [[nodiscard]] virtual bool insertSubCodeValue(const ICodeValue& value, int index) = 0;
+    [[nodiscard]] virtual bool removeSubCodeValue(int index) = 0;
+    [[nodiscard]] virtual bool attachSubCodeValue(ICodeValueWritableHandle value, int index) = 0;
+    [[nodiscard]] virtual ICodeValueWritableHandle detachSubCodeValue(const CCodeValueID& id) = 0;
 
 protected:
     friend IDescribed<ICodeValue>;

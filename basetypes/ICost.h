@@ -49,4 +49,5 @@ protected:
 using ICostHandle = CWrapperHandle<ICost>;
 using ICostWritableHandle = CWritableWrapperHandle<ICost>;
 using ICostArrayHandle = CWrapperArrayHandle<ICost, CCostID, 0>;
+using ICostConstArrayHandle = CConstWrapperArrayHandle<ICost, CCostID, 0>;
 ZX_DECLARE_INTERFACE(ICost, CCostID, 0);

@@ -51,13 +51,13 @@ public:
     // each collection. For tools and tests that treat every kind alike.
     template <class Visitor>
     void visitValues(Visitor& visitor) {
-        fields::ValueAdapter<I, typename I::Fields, Visitor> adapter{self(), self().fields(),
-                                                                     visitor};
+        zx::fields::ValueAdapter<I, typename I::Fields, Visitor> adapter{self(), self().fields(),
+                                                                         visitor};
         I::describeFields(adapter);
     }
     template <class Visitor>
     void visitValues(Visitor& visitor) const {
-        fields::ValueAdapter<const I, const typename I::Fields, Visitor> adapter{
+        zx::fields::ValueAdapter<const I, const typename I::Fields, Visitor> adapter{
             self(), self().fields(), visitor};
         I::describeFields(adapter);
     }
@@ -75,7 +75,7 @@ public:
     virtual IWritableHandle<I>* writableHandle() = 0;
 
 protected:
-    friend struct fields::Access;
+    friend struct zx::fields::Access;
 
     IDescribed() = default;
     IDescribed(const IDescribed&) : CObjectState() {}
@@ -122,8 +122,8 @@ private:
 
 template <class I>
 void IDescribed<I>::Serialize(CZentrixArchive& ar) {
-    RecordScope scope(ar, I::s_kindName);
-    fields::Serializer<I> visitor(self(), self().fields(), ar);
+    zx::RecordScope scope(ar, I::s_kindName);
+    zx::fields::Serializer<I> visitor(self(), self().fields(), ar);
     I::describeFields(visitor);
 }
 
@@ -131,21 +131,21 @@ template <class I>
 void IDescribed<I>::copyFrom(const I& other) {
     if (&other == &self()) return;
     self().fields() = other.fields();
-    fields::CollectionCopier<I> visitor(self(), other);
+    zx::fields::CollectionCopier<I> visitor(self(), other);
     I::describeFields(visitor);
 }
 
 template <class I>
 void IDescribed<I>::renewIDs() {
-    fields::IDGenerator<I> visitor(self(), self().fields());
+    zx::fields::IDGenerator<I> visitor(self(), self().fields());
     I::describeFields(visitor);
 }
 
 template <class I>
 std::string IDescribed<I>::dump() const {
     std::string out = "{\"kind\":";
-    out += jsonQuote(I::s_kindName);
-    fields::Dumper<I> visitor(self(), self().fields(), out);
+    out += zx::jsonQuote(I::s_kindName);
+    zx::fields::Dumper<I> visitor(self(), self().fields(), out);
     I::describeFields(visitor);
     out += '}';
     return out;
@@ -154,13 +154,13 @@ std::string IDescribed<I>::dump() const {
 template <class I>
 void IDescribed<I>::initialize() {
     self().fields() = typename I::Fields{};
-    fields::CollectionClearer<I> visitor(self());
+    zx::fields::CollectionClearer<I> visitor(self());
     I::describeFields(visitor);
 }
 
 template <class I>
 bool IDescribed<I>::equals(const I& other) const {
-    fields::Comparer<I> visitor(self(), other, self().fields(), other.fields());
+    zx::fields::Comparer<I> visitor(self(), other, self().fields(), other.fields());
     I::describeFields(visitor);
     return visitor.equal;
 }

@@ -104,4 +104,5 @@ protected:
 using IDocumentFileHandle = CWrapperHandle<IDocumentFile>;
 using IDocumentFileWritableHandle = CWritableWrapperHandle<IDocumentFile>;
 using IDocumentFileArrayHandle = CWrapperArrayHandle<IDocumentFile, CDocumentFileID, 0>;
+using IDocumentFileConstArrayHandle = CConstWrapperArrayHandle<IDocumentFile, CDocumentFileID, 0>;
 ZX_DECLARE_INTERFACE(IDocumentFile, CDocumentFileID, 0);

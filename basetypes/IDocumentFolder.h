@@ -15,6 +15,8 @@ class IDocumentFolder;
 using IDocumentFolderHandle = CWrapperHandle<IDocumentFolder>;
 using IDocumentFolderWritableHandle = CWritableWrapperHandle<IDocumentFolder>;
 using IDocumentFolderArrayHandle = CWrapperArrayHandle<IDocumentFolder, CDocumentFolderID, 0>;
+using IDocumentFolderConstArrayHandle =
+    CConstWrapperArrayHandle<IDocumentFolder, CDocumentFolderID, 0>;
 ZX_DECLARE_INTERFACE(IDocumentFolder, CDocumentFolderID, 0);
 
 class IDocumentFolder : public IDescribed<IDocumentFolder> {
@@ -41,9 +43,9 @@ public:
         v.field("UpdatedUserID", &Fields::updatedUserID);
         v.field("CreatedTimestamp", &Fields::createdTimestamp);
         v.field("UpdatedTimestamp", &Fields::updatedTimestamp);
-        v.collection("Files", &IDocumentFolder::getFiles);
+        v.collection("Files", &IDocumentFolder::getFiles, &IDocumentFolder::getFiles);
         v.optionalCollection("SubFolders", &IDocumentFolder::getSubFolders,
-                             &IDocumentFolder::allocateSubFolders,
+                             &IDocumentFolder::getSubFolders, &IDocumentFolder::allocateSubFolders,
                              &IDocumentFolder::removeAllSubFolders);
     }
 
@@ -64,9 +66,10 @@ public:
     const CProjectTime& getUpdatedTimestamp() const { return fields().updatedTimestamp; }
     void setUpdatedTimestamp(const CProjectTime& time) { fields().updatedTimestamp = time; }
 
-    virtual IDocumentFileArrayHandle getFiles() const = 0;
+    virtual IDocumentFileConstArrayHandle getFiles() const = 0;
+    virtual IDocumentFileArrayHandle getFiles() = 0;
     // Replaces the documents with copies of the given ones (a repeated ID is kept once).
-    virtual void setFiles(const IDocumentFileArrayHandle& files) = 0;
+    virtual void setFiles(const IDocumentFileConstArrayHandle& files) = 0;
     // Position of the stored copy, or -1 when a document with that ID is present.
     [[nodiscard]] virtual int addFile(const IDocumentFile& file) = 0;
     [[nodiscard]] virtual bool insertFile(const IDocumentFile& file, int index) = 0;
@@ -74,8 +77,9 @@ public:
     virtual void removeAllFiles() = 0;
 
     // An empty handle while the folder has no sub-folders.
-    virtual IDocumentFolderArrayHandle getSubFolders() const = 0;
-    virtual void setSubFolders(const IDocumentFolderArrayHandle& folders) = 0;
+    virtual IDocumentFolderConstArrayHandle getSubFolders() const = 0;
+    virtual IDocumentFolderArrayHandle getSubFolders() = 0;
+    virtual void setSubFolders(const IDocumentFolderConstArrayHandle& folders) = 0;
     [[nodiscard]] virtual int addSubFolder(const IDocumentFolder& folder) = 0;
     [[nodiscard]] virtual bool insertSubFolder(const IDocumentFolder& folder, int index) = 0;
     // Takes the sub-folder out without copying it: the caller owns the folder the handle views

@@ -54,7 +54,7 @@ public:
         v.field("Priority", &Fields::priority);
         v.field("IssueCode", &Fields::issueCode);
         v.field("Title", &Fields::title);
-        v.collection("Comments", &IIssue::getComments);
+        v.collection("Comments", &IIssue::getComments, &IIssue::getComments);
         v.field("Description", &Fields::description);
         v.field("DocumentFileIDs", &Fields::documentFileIDs);
         v.field("Tasks", &Fields::tasks);
@@ -96,32 +96,36 @@ public:
     // The ID lists: adds return the position or -1 for an ID already listed; inserts and
     // removals say whether they happened.
     const CTaskIDArray& getTasks() const { return fields().tasks; }
-    int addTask(const CTaskID& id) { return fields().tasks.Add(id); }
+    [[nodiscard]] int addTask(const CTaskID& id) { return fields().tasks.Add(id); }
     [[nodiscard]] bool insertTask(const CTaskID& id, int index) {
         return fields().tasks.InsertAt(index, id);
     }
     void setTasks(const CTaskIDArray& ids) { fields().tasks = ids; }
-    bool removeTask(const CTaskID& id) { return fields().tasks.removeByID(id); }
+    [[nodiscard]] bool removeTask(const CTaskID& id) { return fields().tasks.removeByID(id); }
     void removeAllTasks() { fields().tasks.RemoveAll(); }
     bool hasTasks() const { return fields().tasks.GetSize() > 0; }
 
     const CResourceIDArray& getResources() const { return fields().resources; }
-    int addResource(const CResourceID& id) { return fields().resources.Add(id); }
+    [[nodiscard]] int addResource(const CResourceID& id) { return fields().resources.Add(id); }
     [[nodiscard]] bool insertResource(const CResourceID& id, int index) {
         return fields().resources.InsertAt(index, id);
     }
     void setResources(const CResourceIDArray& ids) { fields().resources = ids; }
-    bool removeResource(const CResourceID& id) { return fields().resources.removeByID(id); }
+    [[nodiscard]] bool removeResource(const CResourceID& id) {
+        return fields().resources.removeByID(id);
+    }
     void removeAllResources() { fields().resources.RemoveAll(); }
     bool hasResources() const { return fields().resources.GetSize() > 0; }
 
     const CEntity3DIDArray& getEntities() const { return fields().entities; }
-    int addEntity(const CEntity3DID& id) { return fields().entities.Add(id); }
+    [[nodiscard]] int addEntity(const CEntity3DID& id) { return fields().entities.Add(id); }
     [[nodiscard]] bool insertEntity(const CEntity3DID& id, int index) {
         return fields().entities.InsertAt(index, id);
     }
     void setEntities(const CEntity3DIDArray& ids) { fields().entities = ids; }
-    bool removeEntity(const CEntity3DID& id) { return fields().entities.removeByID(id); }
+    [[nodiscard]] bool removeEntity(const CEntity3DID& id) {
+        return fields().entities.removeByID(id);
+    }
     void removeAllEntities() { fields().entities.RemoveAll(); }
     bool hasEntities() const { return fields().entities.GetSize() > 0; }
 
@@ -131,23 +135,26 @@ public:
     bool hasPosition() const { return fields().position.isValidNotNull(); }
 
     const CDocumentFileIDArray& getDocumentFileIDs() const { return fields().documentFileIDs; }
-    int addDocumentFileID(const CDocumentFileID& id) { return fields().documentFileIDs.Add(id); }
+    [[nodiscard]] int addDocumentFileID(const CDocumentFileID& id) {
+        return fields().documentFileIDs.Add(id);
+    }
     [[nodiscard]] bool insertDocumentFileID(const CDocumentFileID& id, int index) {
         return fields().documentFileIDs.InsertAt(index, id);
     }
-    bool removeDocumentFileID(const CDocumentFileID& id) {
+    [[nodiscard]] bool removeDocumentFileID(const CDocumentFileID& id) {
         return fields().documentFileIDs.removeByID(id);
     }
     void removeAllDocumentFileIDs() { fields().documentFileIDs.RemoveAll(); }
 
-    virtual INoteArrayHandle getComments() const = 0;
+    virtual INoteConstArrayHandle getComments() const = 0;
+    virtual INoteArrayHandle getComments() = 0;
     // Replaces the comments with copies of the given notes (a repeated ID is kept once).
-    virtual void setComments(const INoteArrayHandle& notes) = 0;
+    virtual void setComments(const INoteConstArrayHandle& notes) = 0;
     [[nodiscard]] virtual int addComment(const INote& note) = 0;
     [[nodiscard]] virtual bool insertComment(const INote& note, int index) = 0;
     // Overwrites the comment with note's ID; false when there is none.
-    virtual bool changeComment(const INote& note) = 0;
-    virtual bool removeComment(const CNoteID& id) = 0;
+    [[nodiscard]] virtual bool changeComment(const INote& note) = 0;
+    [[nodiscard]] virtual bool removeComment(const CNoteID& id) = 0;
     virtual void removeComments() = 0;
 
     // The document copies: null handles while absent. allocate creates an empty one (keeping
@@ -170,4 +177,5 @@ protected:
 using IIssueHandle = CWrapperHandle<IIssue>;
 using IIssueWritableHandle = CWritableWrapperHandle<IIssue>;
 using IIssueArrayHandle = CWrapperArrayHandle<IIssue, CIssueID, 0>;
+using IIssueConstArrayHandle = CConstWrapperArrayHandle<IIssue, CIssueID, 0>;
 ZX_DECLARE_INTERFACE(IIssue, CIssueID, 0);

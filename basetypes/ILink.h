@@ -49,4 +49,5 @@ protected:
 using ILinkHandle = CWrapperHandle<ILink>;
 using ILinkWritableHandle = CWritableWrapperHandle<ILink>;
 using ILinkArrayHandle = CWrapperArrayHandle<ILink, CLinkID, 0>;
+using ILinkConstArrayHandle = CConstWrapperArrayHandle<ILink, CLinkID, 0>;
 ZX_DECLARE_INTERFACE(ILink, CLinkID, 0);

@@ -63,4 +63,5 @@ using INoteHandle = CWrapperHandle<INote>;
 using INoteWritableHandle = CWritableWrapperHandle<INote>;
 // Notes are walked in ID order, so their array handles are the iterating kind (flag 1).
 using INoteArrayHandle = CWrapperArrayHandle<INote, CNoteID, 1>;
+using INoteConstArrayHandle = CConstWrapperArrayHandle<INote, CNoteID, 1>;
 ZX_DECLARE_INTERFACE(INote, CNoteID, 1);

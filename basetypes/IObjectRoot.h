@@ -16,15 +16,17 @@ template <class I, class ID, int flag = 0>
 class IObjectRoot : public CObjectState {
 public:
     using ArrayHandle = CWrapperArrayHandle<I, ID, flag>;
+    using ConstArrayHandle = CConstWrapperArrayHandle<I, ID, flag>;
 
     const GUID& getObjectStateGUID() const override { return getID().getGUID(); }
     virtual const ID& getID() const = 0;
     virtual void setID(const ID& id) = 0;
-    // A new array handle on the collection.
-    virtual ArrayHandle get() const = 0;
+    // A new array handle on the collection: read-only on a const root.
+    virtual ConstArrayHandle get() const = 0;
+    virtual ArrayHandle get() = 0;
     // Empties the collection, then adds a copy of every object the handle yields (a repeated
     // ID is skipped).
-    virtual void set(const ArrayHandle& objects) = 0;
+    virtual void set(const ConstArrayHandle& objects) = 0;
 
     virtual void Serialize(CZentrixArchive& ar);
     // A fresh ID for the root itself.
@@ -52,8 +54,9 @@ class IObjectRoot<I, ID, flag>::CInvalidRoot final : public IObjectRoot {
 public:
     const ID& getID() const override { return m_id; }
     void setID(const ID&) override {}
-    ArrayHandle get() const override { return {}; }
-    void set(const ArrayHandle&) override {}
+    ConstArrayHandle get() const override { return {}; }
+    ArrayHandle get() override { return {}; }
+    void set(const ConstArrayHandle&) override {}
 
 private:
     ID m_id;
@@ -95,7 +98,7 @@ void IObjectRoot<I, ID, flag>::Serialize(CZentrixArchive& ar) {
     } catch (...) {
         // The collection empties itself when its own record fails; this covers a bad end
         // marker of the root after a collection that loaded.
-        set(ArrayHandle());
+        set(ConstArrayHandle());
         throw;
     }
 }

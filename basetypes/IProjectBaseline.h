@@ -46,7 +46,8 @@ public:
         v.field("OriginatingUser", &Fields::originatingUser);
         v.field("LastModifiedTime", &Fields::lastModifiedTime);
         v.field("LastModifiedUser", &Fields::lastModifiedUser);
-        v.collection("BaselinedTasks", &IProjectBaseline::getBaselinedTasks);
+        v.collection("BaselinedTasks", &IProjectBaseline::getBaselinedTasks,
+                     &IProjectBaseline::getBaselinedTasks);
     }
 
     const CProjectBaselineID& getID() const { return fields().id; }
@@ -66,10 +67,12 @@ public:
     const CCodeValueID& getBaselineCodeID() const { return fields().baselineCodeID; }
     void setBaselineCodeID(const CCodeValueID& id) { fields().baselineCodeID = id; }
 
-    virtual ITaskBaselineDataArrayHandle getBaselinedTasks() const = 0;
+    virtual ITaskBaselineDataConstArrayHandle getBaselinedTasks() const = 0;
+    virtual ITaskBaselineDataArrayHandle getBaselinedTasks() = 0;
     // The record of this task, or an empty handle. A keyed lookup, however the records were
     // added.
-    virtual ITaskBaselineDataWritableHandle findBaselinedTask(const CTaskID& id) const = 0;
+    virtual ITaskBaselineDataHandle findBaselinedTask(const CTaskID& id) const = 0;
+    [[nodiscard]] virtual ITaskBaselineDataWritableHandle findBaselinedTask(const CTaskID& id) = 0;
 
     // Records the task (refreshing its record when it has one) unless it cannot be baselined.
     // scheduledDates takes planned dates and floats from the critical-path calculation instead of
@@ -94,4 +97,6 @@ protected:
 using IProjectBaselineHandle = CWrapperHandle<IProjectBaseline>;
 using IProjectBaselineWritableHandle = CWritableWrapperHandle<IProjectBaseline>;
 using IProjectBaselineArrayHandle = CWrapperArrayHandle<IProjectBaseline, CProjectBaselineID, 0>;
+using IProjectBaselineConstArrayHandle =
+    CConstWrapperArrayHandle<IProjectBaseline, CProjectBaselineID, 0>;
 ZX_DECLARE_INTERFACE(IProjectBaseline, CProjectBaselineID, 0);

@@ -41,7 +41,7 @@ public:
         virtual Handle current() const = 0;
         // Removes and deletes the item at the position, which then holds the following item.
         // False when the position is on no item or the iterator is read-only.
-        virtual bool remove() = 0;
+        [[nodiscard]] virtual bool remove() = 0;
         virtual std::unique_ptr<IItemCursor> clone() const = 0;
     };
 
@@ -79,7 +79,7 @@ public:
     class CRSHistoryIterator : public CIteratorBase<IRSHistoryItemWritableHandle> {
     public:
         using CIteratorBase::CIteratorBase;
-        bool remove() { return m_cursor && m_cursor->remove(); }
+        [[nodiscard]] bool remove() { return m_cursor && m_cursor->remove(); }
     };
     class CRSHistoryConstIterator : public CIteratorBase<IRSHistoryItemHandle> {
     public:
@@ -94,7 +94,7 @@ public:
     static void describeFields(V& v) {
         v.id("ID", &Fields::id);
         v.field("GroupID", &Fields::groupID);
-        v.collection("Items", &IRSHistory::getItems);
+        v.collection("Items", &IRSHistory::getItems, &IRSHistory::getItems);
     }
 
     const CResourceStateID& getID() const { return fields().id; }
@@ -105,16 +105,17 @@ public:
     // The items in time order. Replacing them through the handle (copyFrom) adds each one by
     // time; changing an item's time through a writable element handle is the caller's risk: the
     // list is not reordered.
-    virtual IRSHistoryItemArrayHandle getItems() const = 0;
+    virtual IRSHistoryItemConstArrayHandle getItems() const = 0;
+    virtual IRSHistoryItemArrayHandle getItems() = 0;
 
     virtual int GetSize() const = 0;
     // Inserts a copy after the last item whose time is not after the item's time and returns its
     // position; -1 when an item with the same ID is present.
-    virtual int Add(const IRSHistoryItem& item) = 0;
+    [[nodiscard]] virtual int Add(const IRSHistoryItem& item) = 0;
     // False when there is no item with this ID.
-    virtual bool Remove(const CResourceStateHistoryItemID& id) = 0;
+    [[nodiscard]] virtual bool Remove(const CResourceStateHistoryItemID& id) = 0;
     // Removes an item at exactly this time; false when there is none.
-    virtual bool Remove(const CProjectTime& time) = 0;
+    [[nodiscard]] virtual bool Remove(const CProjectTime& time) = 0;
     virtual void RemoveAll() = 0;
 
     // The earliest item whose status is this state.
@@ -146,4 +147,5 @@ protected:
 using IRSHistoryHandle = CWrapperHandle<IRSHistory>;
 using IRSHistoryWritableHandle = CWritableWrapperHandle<IRSHistory>;
 using IRSHistoryArrayHandle = CWrapperArrayHandle<IRSHistory, CResourceStateID, 0>;
+using IRSHistoryConstArrayHandle = CConstWrapperArrayHandle<IRSHistory, CResourceStateID, 0>;
 ZX_DECLARE_INTERFACE(IRSHistory, CResourceStateID, 0);

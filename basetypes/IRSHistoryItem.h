@@ -72,4 +72,6 @@ using IRSHistoryItemHandle = CWrapperHandle<IRSHistoryItem>;
 using IRSHistoryItemWritableHandle = CWritableWrapperHandle<IRSHistoryItem>;
 using IRSHistoryItemArrayHandle =
     CWrapperArrayHandle<IRSHistoryItem, CResourceStateHistoryItemID, 0>;
+using IRSHistoryItemConstArrayHandle =
+    CConstWrapperArrayHandle<IRSHistoryItem, CResourceStateHistoryItemID, 0>;
 ZX_DECLARE_INTERFACE(IRSHistoryItem, CResourceStateHistoryItemID, 0);

@@ -16,7 +16,7 @@ constexpr std::size_t kMinOldHistoryBytes = 16 + 3 * sizeof(std::uint32_t);
 void IResource::renewIDs() {
     // The generic renewal treats a history's key as the history's own identity; here it names a
     // resource state, so it is put back afterwards. Renewal keeps every history in its place.
-    const IRSHistoryArrayHandle histories = getHistories();
+    const auto histories = getHistories();
     std::vector<CResourceStateID> keys;
     keys.reserve(static_cast<std::size_t>(histories.GetSize()));
     for (int i = 0; i < histories.GetSize(); ++i)
@@ -47,7 +47,7 @@ void IResource::postSerialize(IProjectAccessor*) {}
 
 void IResource::serializeOldHistories(CZentrixArchive& ar) {
     if (ar.IsStoring()) {
-        const IRSHistoryArrayHandle histories = getHistories();
+        const auto histories = getHistories();
         ar << static_cast<std::int32_t>(histories.GetSize());
         for (int i = 0; i < histories.GetSize(); ++i) {
             ar.setRecordIndex(i);

@@ -51,6 +51,7 @@ using IResourceHandle = CWrapperHandle<IResource>;
 using IResourceWritableHandle = CWritableWrapperHandle<IResource>;
 // Resource collections walk in ID order (flag 1: iterators instead of find(ID, int&)).
 using IResourceArrayHandle = CWrapperArrayHandle<IResource, CResourceID, 1>;
+using IResourceConstArrayHandle = CConstWrapperArrayHandle<IResource, CResourceID, 1>;
 ZX_DECLARE_INTERFACE(IResource, CResourceID, 1);
 
 class IResource : public IDescribed<IResource>, public ClassificationAccess<IResource> {
@@ -113,16 +114,17 @@ public:
         v.field("AssignedCodeValues", &Fields::assignedCodeValues);
         v.field("DocumentFileIDs", &Fields::documentFileIDs);
         v.field("UserFieldValues", &Fields::userFieldValues);
-        v.collection("ResourceRates", &IResource::getResourceRates);
-        v.optionalCollection("Notes", &IResource::getNotes, &IResource::allocateNotes,
-                             &IResource::removeAllNotes);
-        v.optionalCollection("Histories", &IResource::getHistories, &IResource::allocateHistories,
-                             &IResource::removeAllHistories,
+        v.collection("ResourceRates", &IResource::getResourceRates, &IResource::getResourceRates);
+        v.optionalCollection("Notes", &IResource::getNotes, &IResource::getNotes,
+                             &IResource::allocateNotes, &IResource::removeAllNotes);
+        v.optionalCollection("Histories", &IResource::getHistories, &IResource::getHistories,
+                             &IResource::allocateHistories, &IResource::removeAllHistories,
                              {.since = s_firstKeyedHistoriesVersion});
         v.recordOnly("Histories", &IResource::serializeOldHistories,
                      {.before = s_firstKeyedHistoriesVersion});
         v.optionalCollection("SubResources", &IResource::getSubResources,
-                             &IResource::allocateSubResources, &IResource::emptySubResources);
+                             &IResource::getSubResources, &IResource::allocateSubResources,
+                             &IResource::emptySubResources);
     }
 
     // A fresh ID for the resource and for everything it owns, except the keys of its histories:
@@ -149,12 +151,12 @@ public:
         fields().supplierReferences = references;
     }
     // The new reference's position.
-    int addSupplierReference(const CString& reference) {
+    [[nodiscard]] int addSupplierReference(const CString& reference) {
         return fields().supplierReferences.Add(reference);
     }
     // False for a position outside the list.
-    bool setSupplierReference(const CString& reference, int index);
-    bool removeSupplierReference(int index);
+    [[nodiscard]] bool setSupplierReference(const CString& reference, int index);
+    [[nodiscard]] bool removeSupplierReference(int index);
 
     // Classification and links to other objects.
     const CResourceType& getType() const { return fields().type; }
@@ -212,58 +214,64 @@ public:
     // 3D representations (an ID set).
     const CEntity3DIDArray& get3DRepresentations() const { return fields().representations3D; }
     void set3DRepresentations(const CEntity3DIDArray& ids) { fields().representations3D = ids; }
-    int add3DRepresentation(const CEntity3DID& id) { return fields().representations3D.Add(id); }
-    bool insert3DRepresentation(const CEntity3DID& id, int index) {
+    [[nodiscard]] int add3DRepresentation(const CEntity3DID& id) {
+        return fields().representations3D.Add(id);
+    }
+    [[nodiscard]] bool insert3DRepresentation(const CEntity3DID& id, int index) {
         return fields().representations3D.InsertAt(index, id);
     }
-    bool remove3DRepresentation(const CEntity3DID& id) {
+    [[nodiscard]] bool remove3DRepresentation(const CEntity3DID& id) {
         return fields().representations3D.RemoveAt(fields().representations3D.findByID(id));
     }
     void removeAll3DRepresentations() { fields().representations3D.RemoveAll(); }
 
     // Rates (embedded). index -1 adds; any other index inserts there. False when the rate's ID
     // is present or the index is outside 0..count.
-    virtual IResourceRateArrayHandle getResourceRates() const = 0;
+    virtual IResourceRateConstArrayHandle getResourceRates() const = 0;
+    virtual IResourceRateArrayHandle getResourceRates() = 0;
     [[nodiscard]] virtual bool addResourceRate(const IResourceRate& rate, int index) = 0;
     virtual bool changeResourceRate(const IResourceRate& rate) = 0;
-    virtual bool removeResourceRate(const CResourceRateID& id) = 0;
+    [[nodiscard]] virtual bool removeResourceRate(const CResourceRateID& id) = 0;
     virtual void removeAllResourceRates() = 0;
     // Adds a rate of fresh identity effective from the zero date.
     void addDefaultRate() { createDefaultRate(); }
 
     // Sub-resources. A null collection (after removeAllSubResources) reads as empty.
-    virtual IResourceArrayHandle getSubResources() const = 0;
+    virtual IResourceConstArrayHandle getSubResources() const = 0;
+    virtual IResourceArrayHandle getSubResources() = 0;
     // Position of the stored copy, or -1 when a sub-resource with that ID is present.
     [[nodiscard]] virtual int addSubResource(const IResource& resource) = 0;
     // False for a negative index, one above the count or an ID already present.
     [[nodiscard]] virtual bool insertSubResource(const IResource& resource, int index) = 0;
     // An emptied collection is deleted.
-    virtual bool removeSubResource(const CResourceID& id) = 0;
+    [[nodiscard]] virtual bool removeSubResource(const CResourceID& id) = 0;
     // Deletes the collection with every sub-resource in it.
     virtual void removeAllSubResources() = 0;
     // Moves the handle's resource in at the end without copying; refused unless the handle holds
     // a CResource. On refusal the resource stays with the handle's holder.
-    virtual bool attachSubResource(IResourceWritableHandle resource) = 0;
+    [[nodiscard]] virtual bool attachSubResource(IResourceWritableHandle resource) = 0;
     // Takes the sub-resource out without deleting it: the caller owns it through the handle.
     // The collection stays allocated.
-    virtual IResourceWritableHandle detachSubResource(const CResourceID& id) = 0;
+    [[nodiscard]] virtual IResourceWritableHandle detachSubResource(const CResourceID& id) = 0;
 
     // Notes.
-    virtual INoteArrayHandle getNotes() const = 0;
-    virtual void setNotes(const INoteArrayHandle& notes) = 0;
-    virtual int addNote(const INote& note) = 0;
-    virtual bool insertNote(const INote& note, int index) = 0;
-    virtual bool changeNote(const INote& note) = 0;
-    virtual bool removeNote(const CNoteID& id) = 0;
+    virtual INoteConstArrayHandle getNotes() const = 0;
+    virtual INoteArrayHandle getNotes() = 0;
+    virtual void setNotes(const INoteConstArrayHandle& notes) = 0;
+    [[nodiscard]] virtual int addNote(const INote& note) = 0;
+    [[nodiscard]] virtual bool insertNote(const INote& note, int index) = 0;
+    [[nodiscard]] virtual bool changeNote(const INote& note) = 0;
+    [[nodiscard]] virtual bool removeNote(const CNoteID& id) = 0;
     virtual void removeAllNotes() = 0;
 
     // Histories, one per resource state. index -1 adds; any other index inserts there.
-    virtual IRSHistoryArrayHandle getHistories() const = 0;
-    virtual void setHistories(const IRSHistoryArrayHandle& histories) = 0;
+    virtual IRSHistoryConstArrayHandle getHistories() const = 0;
+    virtual IRSHistoryArrayHandle getHistories() = 0;
+    virtual void setHistories(const IRSHistoryConstArrayHandle& histories) = 0;
     [[nodiscard]] virtual bool addHistory(const IRSHistory& history, int index) = 0;
     virtual bool changeHistory(const IRSHistory& history) = 0;
     // An emptied collection is deleted.
-    virtual bool removeHistory(const CResourceStateID& id) = 0;
+    [[nodiscard]] virtual bool removeHistory(const CResourceStateID& id) = 0;
     virtual void removeAllHistories() = 0;
 
     // Runs after the whole project has been loaded. A resource keeps nothing that the project's

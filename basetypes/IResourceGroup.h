@@ -25,6 +25,8 @@ class IResourceGroup;
 using IResourceGroupHandle = CWrapperHandle<IResourceGroup>;
 using IResourceGroupWritableHandle = CWritableWrapperHandle<IResourceGroup>;
 using IResourceGroupArrayHandle = CWrapperArrayHandle<IResourceGroup, CResourceGroupID, 0>;
+using IResourceGroupConstArrayHandle =
+    CConstWrapperArrayHandle<IResourceGroup, CResourceGroupID, 0>;
 ZX_DECLARE_INTERFACE(IResourceGroup, CResourceGroupID, 0);
 
 class IResourceGroup : public IDescribed<IResourceGroup>,
@@ -76,8 +78,8 @@ public:
         v.field("AssignedCodeValues", &Fields::assignedCodeValues);
         v.field("DocumentFileIDs", &Fields::documentFileIDs);
         v.field("UserFieldValues", &Fields::userFieldValues);
-        v.optionalCollection("Notes", &IResourceGroup::getNotes, &IResourceGroup::allocateNotes,
-                             &IResourceGroup::removeAllNotes);
+        v.optionalCollection("Notes", &IResourceGroup::getNotes, &IResourceGroup::getNotes,
+                             &IResourceGroup::allocateNotes, &IResourceGroup::removeAllNotes);
     }
 
     const CResourceGroupID& getID() const { return fields().id; }
@@ -87,8 +89,10 @@ public:
     const CResourceIDArray& getResourceIDs() const { return fields().resourceIDs; }
     void setResourceIDs(const CResourceIDArray& ids) { fields().resourceIDs = ids; }
     // The member's position, or -1 when it is a member already.
-    int addToResourceGroup(const CResourceID& id) { return fields().resourceIDs.Add(id); }
-    bool removeFromResourceGroup(const CResourceID& id) {
+    [[nodiscard]] int addToResourceGroup(const CResourceID& id) {
+        return fields().resourceIDs.Add(id);
+    }
+    [[nodiscard]] bool removeFromResourceGroup(const CResourceID& id) {
         return fields().resourceIDs.removeByID(id);
     }
     // Empties the member list and nothing else.
@@ -129,12 +133,13 @@ public:
     void setGeneralForemanID(const CResourceID& id) { fields().generalForemanID = id; }
 
     // Notes.
-    virtual INoteArrayHandle getNotes() const = 0;
-    virtual void setNotes(const INoteArrayHandle& notes) = 0;
-    virtual int addNote(const INote& note) = 0;
-    virtual bool insertNote(const INote& note, int index) = 0;
-    virtual bool changeNote(const INote& note) = 0;
-    virtual bool removeNote(const CNoteID& id) = 0;
+    virtual INoteConstArrayHandle getNotes() const = 0;
+    virtual INoteArrayHandle getNotes() = 0;
+    virtual void setNotes(const INoteConstArrayHandle& notes) = 0;
+    [[nodiscard]] virtual int addNote(const INote& note) = 0;
+    [[nodiscard]] virtual bool insertNote(const INote& note, int index) = 0;
+    [[nodiscard]] virtual bool changeNote(const INote& note) = 0;
+    [[nodiscard]] virtual bool removeNote(const CNoteID& id) = 0;
     virtual void removeAllNotes() = 0;
 
 protected:

@@ -17,6 +17,7 @@ class IResourceRate;
 using IResourceRateHandle = CWrapperHandle<IResourceRate>;
 using IResourceRateWritableHandle = CWritableWrapperHandle<IResourceRate>;
 using IResourceRateArrayHandle = CWrapperArrayHandle<IResourceRate, CResourceRateID, 0>;
+using IResourceRateConstArrayHandle = CConstWrapperArrayHandle<IResourceRate, CResourceRateID, 0>;
 ZX_DECLARE_INTERFACE(IResourceRate, CResourceRateID, 0);
 
 class IResourceRate : public IDescribed<IResourceRate> {
@@ -33,7 +34,7 @@ public:
         v.id("ID", &Fields::id);
         v.field("EffectiveDate", &Fields::effectiveDate);
         v.field("UseRatePerDay", &Fields::useRatePerDay);
-        v.collection("Costs", &IResourceRate::getCosts);
+        v.collection("Costs", &IResourceRate::getCosts, &IResourceRate::getCosts);
     }
 
     const CResourceRateID& getID() const { return fields().id; }
@@ -45,17 +46,18 @@ public:
     void setUseRatePerDay(int rate) { fields().useRatePerDay = rate; }
 
     // Costs (embedded).
-    virtual ICostArrayHandle getCosts() const = 0;
+    virtual ICostConstArrayHandle getCosts() const = 0;
+    virtual ICostArrayHandle getCosts() = 0;
     // Replaces the costs with copies of what the handle yields.
-    virtual void setCosts(const ICostArrayHandle& costs) = 0;
+    virtual void setCosts(const ICostConstArrayHandle& costs) = 0;
     // Position of the stored copy, or -1 when a cost with that ID is present.
-    virtual int addCost(const ICost& cost) = 0;
+    [[nodiscard]] virtual int addCost(const ICost& cost) = 0;
     // False for an index outside 0..count or an ID already present.
-    virtual bool insertCost(const ICost& cost, int index) = 0;
-    virtual bool removeCost(const CCostID& id) = 0;
+    [[nodiscard]] virtual bool insertCost(const ICost& cost, int index) = 0;
+    [[nodiscard]] virtual bool removeCost(const CCostID& id) = 0;
     virtual void removeAllCosts() = 0;
     // Overwrites the stored cost with cost's ID; false when there is none.
-    virtual bool changeCost(const ICost& cost) = 0;
+    [[nodiscard]] virtual bool changeCost(const ICost& cost) = 0;
     int numberOfCosts() const { return getCosts().GetSize(); }
 
 protected:

@@ -21,6 +21,8 @@ class IResourceState;
 using IResourceStateHandle = CWrapperHandle<IResourceState>;
 using IResourceStateWritableHandle = CWritableWrapperHandle<IResourceState>;
 using IResourceStateArrayHandle = CWrapperArrayHandle<IResourceState, CResourceStateID, 0>;
+using IResourceStateConstArrayHandle =
+    CConstWrapperArrayHandle<IResourceState, CResourceStateID, 0>;
 ZX_DECLARE_INTERFACE(IResourceState, CResourceStateID, 0);
 
 class IResourceState : public IDescribed<IResourceState> {
@@ -45,7 +47,7 @@ public:
         v.field("Transparency", &Fields::transparency);
         v.field("Visible", &Fields::visible);
         v.optionalCollection("SubStates", &IResourceState::getSubStates,
-                             &IResourceState::allocateSubStates,
+                             &IResourceState::getSubStates, &IResourceState::allocateSubStates,
                              &IResourceState::removeAllSubStates);
         v.field("Type", &Fields::type);
     }
@@ -68,11 +70,12 @@ public:
     void setType(const CRSType& type) { fields().type = type; }
 
     // The sub-states, or an empty handle while there are none.
-    virtual IResourceStateArrayHandle getSubStates() const = 0;
+    virtual IResourceStateConstArrayHandle getSubStates() const = 0;
+    virtual IResourceStateArrayHandle getSubStates() = 0;
     // Deletes the sub-state collection.
     virtual void removeAllSubStates() = 0;
     // False when absent; a removal that empties the collection deletes it.
-    virtual bool removeSubState(const CResourceStateID& id) = 0;
+    [[nodiscard]] virtual bool removeSubState(const CResourceStateID& id) = 0;
     // Inserts a copy at index, creating the collection first; false for a negative index, an
     // index beyond the end or an ID already present.
     [[nodiscard]] virtual bool insertSubState(const IResourceState& state, int index) = 0;
@@ -83,7 +86,8 @@ public:
     [[nodiscard]] virtual bool attachSubState(IResourceStateWritableHandle state, int index) = 0;
     // Takes the sub-state out without deleting it: the caller owns it (through the handle) until
     // it is attached elsewhere. Empty when absent.
-    virtual IResourceStateWritableHandle detachSubState(const CResourceStateID& id) = 0;
+    [[nodiscard]] virtual IResourceStateWritableHandle detachSubState(
+        const CResourceStateID& id) = 0;
 
 protected:
     friend IDescribed<IResourceState>;

@@ -13,6 +13,7 @@ class IRisk;
 using IRiskHandle = CWrapperHandle<IRisk>;
 using IRiskWritableHandle = CWritableWrapperHandle<IRisk>;
 using IRiskArrayHandle = CWrapperArrayHandle<IRisk, CRiskID, 0>;
+using IRiskConstArrayHandle = CConstWrapperArrayHandle<IRisk, CRiskID, 0>;
 ZX_DECLARE_INTERFACE(IRisk, CRiskID, 0);
 
 class IRisk : public IDescribed<IRisk> {
@@ -29,8 +30,8 @@ public:
         v.id("ID", &Fields::id);
         v.field("Description", &Fields::description);
         v.field("ValueMode", &Fields::valueMode);
-        v.optionalCollection("SubRisks", &IRisk::getSubRisks, &IRisk::allocateSubRisks,
-                             &IRisk::removeAllSubRisks);
+        v.optionalCollection("SubRisks", &IRisk::getSubRisks, &IRisk::getSubRisks,
+                             &IRisk::allocateSubRisks, &IRisk::removeAllSubRisks);
     }
 
     const CRiskID& getID() const { return fields().id; }
@@ -41,19 +42,20 @@ public:
     void setValueMode(const CRiskValueMode& mode) { fields().valueMode = mode; }
 
     // An empty handle while the risk has no sub-risks.
-    virtual IRiskArrayHandle getSubRisks() const = 0;
+    virtual IRiskConstArrayHandle getSubRisks() const = 0;
+    virtual IRiskArrayHandle getSubRisks() = 0;
     // Position of the stored copy, or -1 when a sub-risk with that ID is present.
     [[nodiscard]] virtual int addSubRisk(const IRisk& risk) = 0;
     // False for an index outside 0..count or an ID already present.
     [[nodiscard]] virtual bool insertSubRisk(const IRisk& risk, int index) = 0;
     // Removes the direct sub-risk with this ID or, when recursive, the first one found depth
     // first anywhere below. A collection the removal empties is freed.
-    virtual bool removeSubRisk(const CRiskID& id, bool recursive) = 0;
+    [[nodiscard]] virtual bool removeSubRisk(const CRiskID& id, bool recursive) = 0;
     // Frees the sub-risk collection and every risk in it.
     virtual void removeAllSubRisks() = 0;
     // This risk when the ID is its own, else the first match depth first below it, else a null
     // handle.
-    virtual IRiskWritableHandle findTargetSubRisk(const CRiskID& id) = 0;
+    [[nodiscard]] virtual IRiskWritableHandle findTargetSubRisk(const CRiskID& id) = 0;
     // Creates the (empty) sub-risk collection if there is none.
     virtual void allocateSubRisks() = 0;
 

@@ -16,6 +16,7 @@ class IRule;
 using IRuleHandle = CWrapperHandle<IRule>;
 using IRuleWritableHandle = CWritableWrapperHandle<IRule>;
 using IRuleArrayHandle = CWrapperArrayHandle<IRule, CRuleID, 0>;
+using IRuleConstArrayHandle = CConstWrapperArrayHandle<IRule, CRuleID, 0>;
 ZX_DECLARE_INTERFACE(IRule, CRuleID, 0);
 
 class IRule : public IDescribed<IRule> {
@@ -38,8 +39,8 @@ public:
         v.field("Description", &Fields::description);
         v.field("Rate", &Fields::rate);
         v.field("Unit", &Fields::unit);
-        v.optionalCollection("SubRules", &IRule::getSubRules, &IRule::allocateSubRules,
-                             &IRule::removeAllSubRules);
+        v.optionalCollection("SubRules", &IRule::getSubRules, &IRule::getSubRules,
+                             &IRule::allocateSubRules, &IRule::removeAllSubRules);
     }
 
     const CRuleID& getID() const { return fields().id; }
@@ -54,11 +55,12 @@ public:
     void setUnit(const CResourceUnitType& unit) { fields().unit = unit; }
 
     // Sub-rules. An empty handle while the rule has none.
-    virtual IRuleArrayHandle getSubRules() const = 0;
+    virtual IRuleConstArrayHandle getSubRules() const = 0;
+    virtual IRuleArrayHandle getSubRules() = 0;
     // Removes the direct sub-rule with this ID or, when recursive and no direct sub-rule has it,
     // the first one found below the direct sub-rules taken in storage order. A collection the
     // removal empties is freed.
-    virtual bool removeSubRule(const CRuleID& id, bool recursive) = 0;
+    [[nodiscard]] virtual bool removeSubRule(const CRuleID& id, bool recursive) = 0;
     // Frees the sub-rule collection and every rule in it.
     virtual void removeAllSubRules() = 0;
     // Stores a copy at index (negative: at the end). A handle on the stored copy; an empty handle
@@ -79,7 +81,7 @@ public:
     // Inserts at storage position index when 0 <= index < count, otherwise appends. A rate whose
     // date is already present is not stored; the result is true either way, so callers that must
     // know look the date up first.
-    bool addEffectiveRate(const CRuleRate& rate, int index) {
+    [[nodiscard]] bool addEffectiveRate(const CRuleRate& rate, int index) {
         CRuleRateArray& rates = fields().effectiveRates;
         if (index >= 0 && index < rates.GetSize())
             (void)rates.insertValue(index, rate);
@@ -88,7 +90,7 @@ public:
         return true;
     }
     // Overwrites the stored rate with rate's date, which keeps its place; false when absent.
-    bool changeEffectiveRate(const CRuleRate& rate) {
+    [[nodiscard]] bool changeEffectiveRate(const CRuleRate& rate) {
         CRuleRateArray& rates = fields().effectiveRates;
         const int i = rates.findByID(rate.getID());
         if (i < 0) return false;
@@ -96,7 +98,7 @@ public:
         return true;
     }
     // False when no rate has this date.
-    bool removeEffectiveRate(const CProjectDate& date) {
+    [[nodiscard]] bool removeEffectiveRate(const CProjectDate& date) {
         CRuleRateArray& rates = fields().effectiveRates;
         return rates.RemoveAt(rates.findByID(date));
     }

@@ -29,8 +29,10 @@ public:
     void setSupplierID(const CCompanyID& id) { fields().supplierID = id; }
     const CCompanyIDArray& getCustomerIDs() const { return fields().customerIDs; }
     void setCustomerIDs(const CCompanyIDArray& ids) { fields().customerIDs = ids; }
-    int addCustomerID(const CCompanyID& id) { return fields().customerIDs.Add(id); }
-    bool removeCustomerID(const CCompanyID& id) { return fields().customerIDs.removeByID(id); }
+    [[nodiscard]] int addCustomerID(const CCompanyID& id) { return fields().customerIDs.Add(id); }
+    [[nodiscard]] bool removeCustomerID(const CCompanyID& id) {
+        return fields().customerIDs.removeByID(id);
+    }
 
 protected:
     friend IDescribed<ISupplyChain>;

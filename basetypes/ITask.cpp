@@ -13,7 +13,7 @@ void ITask::setManualPercentComplete(double percent) {
 
 CString ITask::getComments() const {
     CString text;
-    const INoteArrayHandle notes = getNotes();
+    const auto notes = getNotes();
     for (int i = 0; i < notes.GetSize(); ++i) {
         const INoteHandle note = notes.getConstReference(i);
         if (!(note->getCreatedUserID() == commentUserID())) continue;
@@ -44,7 +44,7 @@ bool ITask::canAssignRisks() const {
 }
 
 int ITask::countSubTasks(bool recursive) const {
-    const ITaskArrayHandle subTasks = getSubTasks();
+    const auto subTasks = getSubTasks();
     int count = subTasks.GetSize();
     if (recursive)
         for (int i = 0; i < subTasks.GetSize(); ++i)

@@ -41,6 +41,7 @@ class ITask;
 using ITaskHandle = CWrapperHandle<ITask>;
 using ITaskWritableHandle = CWritableWrapperHandle<ITask>;
 using ITaskArrayHandle = CWrapperArrayHandle<ITask, CTaskID, 0>;
+using ITaskConstArrayHandle = CConstWrapperArrayHandle<ITask, CTaskID, 0>;
 ZX_DECLARE_INTERFACE(ITask, CTaskID, 0);
 
 class ITask : public IDescribed<ITask>, public ClassificationAccess<ITask> {
@@ -125,19 +126,21 @@ public:
         v.field("DocumentFileIDs", &Fields::documentFileIDs);
         v.field("UserFieldValues", &Fields::userFieldValues);
         v.part("SupplyChain", &ITask::getSupplyChain, &ITask::getWritableSupplyChain);
-        v.collection("UpstreamLinks", &ITask::getUpstreamLinks);
-        v.collection("AssignedResources", &ITask::getAssignedResources);
-        v.collection("AssignedResourceGroups", &ITask::getAssignedResourceGroups);
-        v.optionalCollection("Costs", &ITask::getCosts, &ITask::allocateCosts,
+        v.collection("UpstreamLinks", &ITask::getUpstreamLinks, &ITask::getUpstreamLinks);
+        v.collection("AssignedResources", &ITask::getAssignedResources,
+                     &ITask::getAssignedResources);
+        v.collection("AssignedResourceGroups", &ITask::getAssignedResourceGroups,
+                     &ITask::getAssignedResourceGroups);
+        v.optionalCollection("Costs", &ITask::getCosts, &ITask::getCosts, &ITask::allocateCosts,
                              &ITask::removeAllCosts);
-        v.optionalCollection("AssignedRisks", &ITask::getAssignedRisks,
+        v.optionalCollection("AssignedRisks", &ITask::getAssignedRisks, &ITask::getAssignedRisks,
                              &ITask::allocateAssignedRisks, &ITask::removeAllAssignedRisks);
-        v.optionalCollection("TaskReports", &ITask::getTaskReports, &ITask::allocateTaskReports,
-                             &ITask::removeAllTaskReports);
-        v.optionalCollection("Notes", &ITask::getNotes, &ITask::allocateNotes,
+        v.optionalCollection("TaskReports", &ITask::getTaskReports, &ITask::getTaskReports,
+                             &ITask::allocateTaskReports, &ITask::removeAllTaskReports);
+        v.optionalCollection("Notes", &ITask::getNotes, &ITask::getNotes, &ITask::allocateNotes,
                              &ITask::removeAllNotes);
-        v.optionalCollection("SubTasks", &ITask::getSubTasks, &ITask::allocateSubTasks,
-                             &ITask::removeAllSubTasks);
+        v.optionalCollection("SubTasks", &ITask::getSubTasks, &ITask::getSubTasks,
+                             &ITask::allocateSubTasks, &ITask::removeAllSubTasks);
     }
 
     // Identity and classification.
@@ -166,7 +169,7 @@ public:
     }
     const CRiskType& getRiskType() const { return fields().riskType; }
     // Refused (false, nothing changed) unless the task can take risks.
-    bool setRiskType(const CRiskType& type) {
+    [[nodiscard]] bool setRiskType(const CRiskType& type) {
         if (!canAssignRisks()) return false;
         fields().riskType = type;
         return true;
@@ -248,80 +251,91 @@ public:
     void generateNewSupplyChainID() { getWritableSupplyChain()->generateIDs(); }
 
     // Sub-tasks. addSubTask does not ask canBecomeSummaryTask; insertSubTask and setSubTasks do.
-    virtual ITaskArrayHandle getSubTasks() const = 0;
-    virtual void setSubTasks(const ITaskArrayHandle& tasks) = 0;
-    virtual int addSubTask(const ITask& task) = 0;
-    virtual bool insertSubTask(const ITask& task, int index) = 0;
-    virtual bool changeSubTask(const ITask& task) = 0;
-    virtual bool removeSubTask(const CTaskID& id) = 0;
+    virtual ITaskConstArrayHandle getSubTasks() const = 0;
+    virtual ITaskArrayHandle getSubTasks() = 0;
+    virtual void setSubTasks(const ITaskConstArrayHandle& tasks) = 0;
+    [[nodiscard]] virtual int addSubTask(const ITask& task) = 0;
+    [[nodiscard]] virtual bool insertSubTask(const ITask& task, int index) = 0;
+    [[nodiscard]] virtual bool changeSubTask(const ITask& task) = 0;
+    [[nodiscard]] virtual bool removeSubTask(const CTaskID& id) = 0;
     virtual void removeAllSubTasks() = 0;
-    virtual bool changeSubTaskPosition(int from, int to) = 0;
+    [[nodiscard]] virtual bool changeSubTaskPosition(int from, int to) = 0;
     // Moves the handle's task in without copying; the collection owns it from then on. On
     // refusal the task stays with the handle's holder.
-    virtual bool attachSubTask(ITaskWritableHandle task, int index) = 0;
+    [[nodiscard]] virtual bool attachSubTask(ITaskWritableHandle task, int index) = 0;
     // Takes the sub-task out without deleting it: the caller owns it through the handle.
-    virtual ITaskWritableHandle detachSubTask(const CTaskID& id) = 0;
+    [[nodiscard]] virtual ITaskWritableHandle detachSubTask(const CTaskID& id) = 0;
 
     // Upstream links (embedded).
-    virtual ILinkArrayHandle getUpstreamLinks() const = 0;
-    virtual void setUpstreamLinks(const ILinkArrayHandle& links) = 0;
-    virtual int addUpstreamLink(const ILink& link) = 0;
-    virtual bool insertUpstreamLink(const ILink& link, int index) = 0;
-    virtual bool changeUpstreamLink(const ILink& link) = 0;
-    virtual bool removeUpstreamLink(const CLinkID& id) = 0;
+    virtual ILinkConstArrayHandle getUpstreamLinks() const = 0;
+    virtual ILinkArrayHandle getUpstreamLinks() = 0;
+    virtual void setUpstreamLinks(const ILinkConstArrayHandle& links) = 0;
+    [[nodiscard]] virtual int addUpstreamLink(const ILink& link) = 0;
+    [[nodiscard]] virtual bool insertUpstreamLink(const ILink& link, int index) = 0;
+    [[nodiscard]] virtual bool changeUpstreamLink(const ILink& link) = 0;
+    [[nodiscard]] virtual bool removeUpstreamLink(const CLinkID& id) = 0;
     virtual void removeAllUpstreamLinks() = 0;
 
     // Resource assignments (embedded).
-    virtual IAssignedResourceArrayHandle getAssignedResources() const = 0;
-    virtual void setAssignedResources(const IAssignedResourceArrayHandle& assignments) = 0;
-    virtual int addAssignedResource(const IAssignedResource& assignment) = 0;
-    virtual bool insertAssignedResource(const IAssignedResource& assignment, int index) = 0;
-    virtual bool changeAssignedResource(const IAssignedResource& assignment) = 0;
-    virtual bool removeAssignedResource(const CAssignedResourceID& id) = 0;
+    virtual IAssignedResourceConstArrayHandle getAssignedResources() const = 0;
+    virtual IAssignedResourceArrayHandle getAssignedResources() = 0;
+    virtual void setAssignedResources(const IAssignedResourceConstArrayHandle& assignments) = 0;
+    [[nodiscard]] virtual int addAssignedResource(const IAssignedResource& assignment) = 0;
+    [[nodiscard]] virtual bool insertAssignedResource(const IAssignedResource& assignment,
+                                                      int index) = 0;
+    [[nodiscard]] virtual bool changeAssignedResource(const IAssignedResource& assignment) = 0;
+    [[nodiscard]] virtual bool removeAssignedResource(const CAssignedResourceID& id) = 0;
     virtual void removeAllAssignedResources() = 0;
 
     // Resource group assignments (embedded).
-    virtual IAssignedResourceGroupArrayHandle getAssignedResourceGroups() const = 0;
-    virtual void setAssignedResourceGroups(const IAssignedResourceGroupArrayHandle& groups) = 0;
-    virtual int addAssignedResourceGroup(const IAssignedResourceGroup& group) = 0;
-    virtual bool insertAssignedResourceGroup(const IAssignedResourceGroup& group, int index) = 0;
-    virtual bool changeAssignedResourceGroup(const IAssignedResourceGroup& group) = 0;
-    virtual bool removeAssignedResourceGroup(const CAssignedResourceGroupID& id) = 0;
+    virtual IAssignedResourceGroupConstArrayHandle getAssignedResourceGroups() const = 0;
+    virtual IAssignedResourceGroupArrayHandle getAssignedResourceGroups() = 0;
+    virtual void setAssignedResourceGroups(
+        const IAssignedResourceGroupConstArrayHandle& groups) = 0;
+    [[nodiscard]] virtual int addAssignedResourceGroup(const IAssignedResourceGroup& group) = 0;
+    [[nodiscard]] virtual bool insertAssignedResourceGroup(const IAssignedResourceGroup& group,
+                                                           int index) = 0;
+    [[nodiscard]] virtual bool changeAssignedResourceGroup(const IAssignedResourceGroup& group) = 0;
+    [[nodiscard]] virtual bool removeAssignedResourceGroup(const CAssignedResourceGroupID& id) = 0;
     virtual void removeAllAssignedResourceGroups() = 0;
 
     // Assigned risks. These do not ask canAssignRisks; only setRiskType does.
-    virtual IAssignedRiskArrayHandle getAssignedRisks() const = 0;
-    virtual void setAssignedRisks(const IAssignedRiskArrayHandle& risks) = 0;
-    virtual int addAssignedRisk(const IAssignedRisk& risk) = 0;
-    virtual bool insertAssignedRisk(const IAssignedRisk& risk, int index) = 0;
-    virtual bool changeAssignedRisk(const IAssignedRisk& risk) = 0;
-    virtual bool removeAssignedRisk(const CAssignedRiskID& id) = 0;
+    virtual IAssignedRiskConstArrayHandle getAssignedRisks() const = 0;
+    virtual IAssignedRiskArrayHandle getAssignedRisks() = 0;
+    virtual void setAssignedRisks(const IAssignedRiskConstArrayHandle& risks) = 0;
+    [[nodiscard]] virtual int addAssignedRisk(const IAssignedRisk& risk) = 0;
+    [[nodiscard]] virtual bool insertAssignedRisk(const IAssignedRisk& risk, int index) = 0;
+    [[nodiscard]] virtual bool changeAssignedRisk(const IAssignedRisk& risk) = 0;
+    [[nodiscard]] virtual bool removeAssignedRisk(const CAssignedRiskID& id) = 0;
     virtual void removeAllAssignedRisks() = 0;
 
     // Costs; refused while the task has sub-tasks.
-    virtual ICostArrayHandle getCosts() const = 0;
-    virtual void setCosts(const ICostArrayHandle& costs) = 0;
-    virtual int addCost(const ICost& cost) = 0;
-    virtual bool insertCost(const ICost& cost, int index) = 0;
-    virtual bool changeCost(const ICost& cost) = 0;
-    virtual bool removeCost(const CCostID& id) = 0;
+    virtual ICostConstArrayHandle getCosts() const = 0;
+    virtual ICostArrayHandle getCosts() = 0;
+    virtual void setCosts(const ICostConstArrayHandle& costs) = 0;
+    [[nodiscard]] virtual int addCost(const ICost& cost) = 0;
+    [[nodiscard]] virtual bool insertCost(const ICost& cost, int index) = 0;
+    [[nodiscard]] virtual bool changeCost(const ICost& cost) = 0;
+    [[nodiscard]] virtual bool removeCost(const CCostID& id) = 0;
     virtual void removeAllCosts() = 0;
 
     // Task reports.
-    virtual ITaskReportArrayHandle getTaskReports() const = 0;
-    virtual int addTaskReport(const ITaskReport& report) = 0;
-    virtual bool insertTaskReport(const ITaskReport& report, int index) = 0;
-    virtual bool changeTaskReport(const ITaskReport& report) = 0;
-    virtual bool removeTaskReport(const CTaskReportID& id) = 0;
+    virtual ITaskReportConstArrayHandle getTaskReports() const = 0;
+    virtual ITaskReportArrayHandle getTaskReports() = 0;
+    [[nodiscard]] virtual int addTaskReport(const ITaskReport& report) = 0;
+    [[nodiscard]] virtual bool insertTaskReport(const ITaskReport& report, int index) = 0;
+    [[nodiscard]] virtual bool changeTaskReport(const ITaskReport& report) = 0;
+    [[nodiscard]] virtual bool removeTaskReport(const CTaskReportID& id) = 0;
     virtual void removeAllTaskReports() = 0;
 
     // Notes.
-    virtual INoteArrayHandle getNotes() const = 0;
-    virtual void setNotes(const INoteArrayHandle& notes) = 0;
-    virtual int addNote(const INote& note) = 0;
-    virtual bool insertNote(const INote& note, int index) = 0;
-    virtual bool changeNote(const INote& note) = 0;
-    virtual bool removeNote(const CNoteID& id) = 0;
+    virtual INoteConstArrayHandle getNotes() const = 0;
+    virtual INoteArrayHandle getNotes() = 0;
+    virtual void setNotes(const INoteConstArrayHandle& notes) = 0;
+    [[nodiscard]] virtual int addNote(const INote& note) = 0;
+    [[nodiscard]] virtual bool insertNote(const INote& note, int index) = 0;
+    [[nodiscard]] virtual bool changeNote(const INote& note) = 0;
+    [[nodiscard]] virtual bool removeNote(const CNoteID& id) = 0;
     virtual void removeAllNotes() = 0;
     // Stores a non-empty text as a new note by the comment user; an empty text adds nothing.
     virtual void setComments(const CString& text) = 0;

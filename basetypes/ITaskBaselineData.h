@@ -128,7 +128,8 @@ public:
         v.field("DownstreamTotalFloat", &Fields::downstreamTotalFloat);
         v.field("ScheduleRank", &Fields::scheduleRank);
         v.field("OnCriticalPath", &Fields::onCriticalPath);
-        v.collection("UpstreamLinks", &ITaskBaselineData::getUpstreamLinks);
+        v.collection("UpstreamLinks", &ITaskBaselineData::getUpstreamLinks,
+                     &ITaskBaselineData::getUpstreamLinks);
         v.field("UpstreamLinksDelaysEndpoints", &Fields::upstreamLinksDelaysEndpoints);
         v.field("CriticalUpstreamLinks", &Fields::criticalUpstreamLinks);
         v.field("StartTime", &Fields::startTime);
@@ -207,7 +208,8 @@ public:
     const CProjectBool& isOnCriticalPath() const { return fields().onCriticalPath; }
 
     // Upstream links; endpoint i belongs to link i.
-    virtual ILinkArrayHandle getUpstreamLinks() const = 0;
+    virtual ILinkConstArrayHandle getUpstreamLinks() const = 0;
+    virtual ILinkArrayHandle getUpstreamLinks() = 0;
     const CProjectTimeArray& getUpstreamLinksDelaysEndpoints() const {
         return fields().upstreamLinksDelaysEndpoints;
     }
@@ -303,7 +305,7 @@ public:
 
         const CProjectTime earlyStart = criticalPath.getEarlyStart(task);
         CProjectTime latestPredecessorFinish;
-        const ILinkArrayHandle links = task.getUpstreamLinks();
+        const auto links = task.getUpstreamLinks();
         for (int i = 0; i < links.GetSize(); ++i) {
             const ILinkHandle link = links.getConstReference(i);
             if (link.isNull()) continue;
@@ -358,4 +360,5 @@ private:
 using ITaskBaselineDataHandle = CWrapperHandle<ITaskBaselineData>;
 using ITaskBaselineDataWritableHandle = CWritableWrapperHandle<ITaskBaselineData>;
 using ITaskBaselineDataArrayHandle = CWrapperArrayHandle<ITaskBaselineData, CTaskID, 0>;
+using ITaskBaselineDataConstArrayHandle = CConstWrapperArrayHandle<ITaskBaselineData, CTaskID, 0>;
 ZX_DECLARE_INTERFACE(ITaskBaselineData, CTaskID, 0);

@@ -35,4 +35,5 @@ protected:
 using ITaskCategoryHandle = CWrapperHandle<ITaskCategory>;
 using ITaskCategoryWritableHandle = CWritableWrapperHandle<ITaskCategory>;
 using ITaskCategoryArrayHandle = CWrapperArrayHandle<ITaskCategory, CTaskCategoryID, 0>;
+using ITaskCategoryConstArrayHandle = CConstWrapperArrayHandle<ITaskCategory, CTaskCategoryID, 0>;
 ZX_DECLARE_INTERFACE(ITaskCategory, CTaskCategoryID, 0);

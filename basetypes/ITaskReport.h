@@ -31,7 +31,7 @@ public:
         v.field("Duration", &Fields::duration);
         v.field("Type", &Fields::type);
         v.field("Comments", &Fields::comments);
-        v.collection("Costs", &ITaskReport::getCosts);
+        v.collection("Costs", &ITaskReport::getCosts, &ITaskReport::getCosts);
     }
 
     const CTaskReportID& getID() const { return fields().id; }
@@ -47,11 +47,12 @@ public:
     const CProjectString& getComments() const { return fields().comments; }
     void setComments(const CString& comments) { fields().comments = comments; }
 
-    virtual ICostArrayHandle getCosts() const = 0;
+    virtual ICostConstArrayHandle getCosts() const = 0;
+    virtual ICostArrayHandle getCosts() = 0;
     // A cost whose ID is present is not added.
     virtual void addCost(const ICost& cost) = 0;
     // Overwrites the stored cost with cost's ID; false when there is none.
-    virtual bool changeCost(const ICost& cost) = 0;
+    [[nodiscard]] virtual bool changeCost(const ICost& cost) = 0;
     virtual void removeCost(const CCostID& id) = 0;
     virtual void removeAllCosts() = 0;
 
@@ -64,4 +65,5 @@ protected:
 using ITaskReportHandle = CWrapperHandle<ITaskReport>;
 using ITaskReportWritableHandle = CWritableWrapperHandle<ITaskReport>;
 using ITaskReportArrayHandle = CWrapperArrayHandle<ITaskReport, CTaskReportID, 0>;
+using ITaskReportConstArrayHandle = CConstWrapperArrayHandle<ITaskReport, CTaskReportID, 0>;
 ZX_DECLARE_INTERFACE(ITaskReport, CTaskReportID, 0);

@@ -50,4 +50,5 @@ protected:
 using ITaskStateHandle = CWrapperHandle<ITaskState>;
 using ITaskStateWritableHandle = CWritableWrapperHandle<ITaskState>;
 using ITaskStateArrayHandle = CWrapperArrayHandle<ITaskState, CTaskStateID, 0>;
+using ITaskStateConstArrayHandle = CConstWrapperArrayHandle<ITaskState, CTaskStateID, 0>;
 ZX_DECLARE_INTERFACE(ITaskState, CTaskStateID, 0);

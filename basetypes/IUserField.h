@@ -83,4 +83,5 @@ protected:
 using IUserFieldHandle = CWrapperHandle<IUserField>;
 using IUserFieldWritableHandle = CWritableWrapperHandle<IUserField>;
 using IUserFieldArrayHandle = CWrapperArrayHandle<IUserField, CUserFieldID, 0>;
+using IUserFieldConstArrayHandle = CConstWrapperArrayHandle<IUserField, CUserFieldID, 0>;
 ZX_DECLARE_INTERFACE(IUserField, CUserFieldID, 0);

@@ -17,32 +17,46 @@
 #include "store/COptionalObjectArray.h"
 
 // The templates an interface I (with identifier ID and array-handle flag FLAG) brings.
-#define ZX_INTERFACE_TEMPLATES(EXTERN, I, ID, FLAG)                                          \
-    EXTERN template class IDescribed<I>;                                                     \
-    EXTERN template class IHandle<I>;                                                        \
-    EXTERN template class IWritableHandle<I>;                                                \
-    EXTERN template class CWrapperHandleBase<IHandle<I>, CWrapperHandle<I>>;                 \
-    EXTERN template class CWrapperHandleBase<IWritableHandle<I>, CWritableWrapperHandle<I>>; \
-    EXTERN template class CWrapperHandle<I>;                                                 \
-    EXTERN template class CWritableWrapperHandle<I>;                                         \
-    EXTERN template class IIterator<I>;                                                      \
-    EXTERN template class IConstIterator<I>;                                                 \
-    EXTERN template class CIteratorWrapperBase<IIterator<I>, CWritableWrapperHandle<I>>;     \
-    EXTERN template class CIteratorWrapperBase<IConstIterator<I>, CWrapperHandle<I>>;        \
-    EXTERN template class IArrayHandleCommon<I, ID, FLAG>;                                   \
-    EXTERN template class IArrayHandle<I, ID, FLAG>;                                         \
+#define ZX_INTERFACE_TEMPLATES(EXTERN, I, ID, FLAG)                                             \
+    EXTERN template class IDescribed<I>;                                                        \
+    EXTERN template class IHandle<I>;                                                           \
+    EXTERN template class IWritableHandle<I>;                                                   \
+    EXTERN template class CWrapperHandleBase<IHandle<I>, CWrapperHandle<I>>;                    \
+    EXTERN template class CWrapperHandleBase<IWritableHandle<I>, CWritableWrapperHandle<I>>;    \
+    EXTERN template class CWrapperHandle<I>;                                                    \
+    EXTERN template class CWritableWrapperHandle<I>;                                            \
+    EXTERN template class IIterator<I>;                                                         \
+    EXTERN template class IConstIterator<I>;                                                    \
+    EXTERN template class CIteratorWrapperBase<IIterator<I>, CWritableWrapperHandle<I>>;        \
+    EXTERN template class CIteratorWrapperBase<IConstIterator<I>, CWrapperHandle<I>>;           \
+    EXTERN template class IConstArrayHandleCommon<I, ID, FLAG>;                                 \
+    EXTERN template class IConstArrayHandle<I, ID, FLAG>;                                       \
+    EXTERN template class IArrayHandleCommon<I, ID, FLAG>;                                      \
+    EXTERN template class IArrayHandle<I, ID, FLAG>;                                            \
+    EXTERN template class CWrapperArrayHandleBase<IConstArrayHandle<I, ID, FLAG>, I, ID, FLAG>; \
+    EXTERN template class CWrapperArrayHandleBase<IArrayHandle<I, ID, FLAG>, I, ID, FLAG>;      \
+    EXTERN template class CConstWrapperArrayHandle<I, ID, FLAG>;                                \
     EXTERN template class CWrapperArrayHandle<I, ID, FLAG>
 
 // The templates the concrete class C of interface I brings.
-#define ZX_KIND_TEMPLATES(EXTERN, I, C, ID, FLAG)                                         \
-    EXTERN template class CStored<C, I>;                                                  \
-    EXTERN template class CBasicHandle<I, C>;                                             \
-    EXTERN template class CWritableBasicHandle<I, C>;                                     \
-    EXTERN template class CUniqueObjectPointerArray<I, C, ID>;                            \
-    EXTERN template class CBasicArrayHandleCommon<I, C, ID, FLAG>;                        \
-    EXTERN template class CBasicArrayHandle<I, C, ID, FLAG>;                              \
-    EXTERN template class CArrayIteratorImpl<I, C, ID, IIterator<I>, IWritableHandle<I>>; \
-    EXTERN template class CArrayIteratorImpl<I, C, ID, IConstIterator<I>, IHandle<I>>;    \
+#define ZX_KIND_TEMPLATES(EXTERN, I, C, ID, FLAG)                                             \
+    EXTERN template class CStored<C, I>;                                                      \
+    EXTERN template class CBasicHandle<I, C>;                                                 \
+    EXTERN template class CWritableBasicHandle<I, C>;                                         \
+    EXTERN template class CUniqueObjectPointerArray<I, C, ID>;                                \
+    EXTERN template class CBasicArrayReader<IConstArrayHandle<I, ID, FLAG>, I, C, ID,         \
+                                            const CUniqueObjectPointerArray<I, C, ID>>;       \
+    EXTERN template class CBasicArrayFinder<IConstArrayHandle<I, ID, FLAG>, I, C, ID,         \
+                                            const CUniqueObjectPointerArray<I, C, ID>, FLAG>; \
+    EXTERN template class CBasicConstArrayHandle<I, C, ID, FLAG>;                             \
+    EXTERN template class CBasicArrayReader<IArrayHandle<I, ID, FLAG>, I, C, ID,              \
+                                            CUniqueObjectPointerArray<I, C, ID>>;             \
+    EXTERN template class CBasicArrayFinder<IArrayHandle<I, ID, FLAG>, I, C, ID,              \
+                                            CUniqueObjectPointerArray<I, C, ID>, FLAG>;       \
+    EXTERN template class CBasicArrayHandleCommon<I, C, ID, FLAG>;                            \
+    EXTERN template class CBasicArrayHandle<I, C, ID, FLAG>;                                  \
+    EXTERN template class CArrayIteratorImpl<I, C, ID, IIterator<I>, IWritableHandle<I>>;     \
+    EXTERN template class CArrayIteratorImpl<I, C, ID, IConstIterator<I>, IHandle<I>>;        \
     EXTERN template class COptionalObjectArray<I, C, ID, FLAG>
 
 // At the end of an interface header: the interface's templates are built in the library.

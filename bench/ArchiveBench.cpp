@@ -61,21 +61,31 @@ protected:
     }
 };
 
-// A stream buffer that reads from bytes it does not own (cereal's input source).
+// A stream buffer that reads from bytes it does not own (cereal's input source). It keeps its own
+// read position over the const bytes instead of a get area, which would need them writable.
 class SpanStreamBuf : public std::streambuf {
 public:
-    explicit SpanStreamBuf(std::span<const char> bytes) {
-        char* begin = const_cast<char*>(bytes.data());  // the get area is only read
-        setg(begin, begin, begin + bytes.size());
-    }
+    explicit SpanStreamBuf(std::span<const char> bytes)
+        : m_next(bytes.data()), m_end(bytes.data() + bytes.size()) {}
 
 protected:
+    int_type underflow() override {
+        return m_next == m_end ? traits_type::eof() : traits_type::to_int_type(*m_next);
+    }
+    int_type uflow() override {
+        return m_next == m_end ? traits_type::eof() : traits_type::to_int_type(*m_next++);
+    }
+    std::streamsize showmanyc() override { return m_end - m_next; }
     std::streamsize xsgetn(char* data, std::streamsize size) override {
-        const std::streamsize n = std::min<std::streamsize>(size, egptr() - gptr());
-        std::memcpy(data, gptr(), static_cast<std::size_t>(n));
-        gbump(static_cast<int>(n));
+        const std::streamsize n = std::min<std::streamsize>(size, m_end - m_next);
+        std::memcpy(data, m_next, static_cast<std::size_t>(n));
+        m_next += n;
         return n;
     }
+
+private:
+    const char* m_next;
+    const char* m_end;
 };
 
 #ifdef ZX_HAVE_CEREAL

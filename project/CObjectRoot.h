@@ -19,13 +19,15 @@ public:
     using Object = C;
     using Array = CUniqueObjectPointerArray<I, C, ID>;
     using ArrayHandle = typename Interface::ArrayHandle;
+    using ConstArrayHandle = typename Interface::ConstArrayHandle;
 
     CObjectRoot() { this->generateIDs(); }
 
     const ID& getID() const override { return m_id; }
     void setID(const ID& id) override { m_id = id; }
-    ArrayHandle get() const override;
-    void set(const ArrayHandle& objects) override;
+    ConstArrayHandle get() const override;
+    ArrayHandle get() override;
+    void set(const ConstArrayHandle& objects) override;
     Array& getArray() { return m_array; }
     const Array& getArray() const { return m_array; }
 
@@ -41,15 +43,22 @@ private:
 };
 
 template <class I, class C, class ID, int flag>
-typename CObjectRoot<I, C, ID, flag>::ArrayHandle CObjectRoot<I, C, ID, flag>::get() const {
-    return ArrayHandle(new CBasicArrayHandle<I, C, ID, flag>(&m_array));
+typename CObjectRoot<I, C, ID, flag>::ConstArrayHandle CObjectRoot<I, C, ID, flag>::get() const {
+    return ConstArrayHandle::over(&m_array);
 }
 
 template <class I, class C, class ID, int flag>
-void CObjectRoot<I, C, ID, flag>::set(const ArrayHandle& objects) {
+typename CObjectRoot<I, C, ID, flag>::ArrayHandle CObjectRoot<I, C, ID, flag>::get() {
+    return ArrayHandle::over(&m_array);
+}
+
+template <class I, class C, class ID, int flag>
+void CObjectRoot<I, C, ID, flag>::set(const ConstArrayHandle& objects) {
     // Set from its own collection, the root already holds exactly what it would copy in.
-    const auto* basic = dynamic_cast<const CBasicArrayHandle<I, C, ID, flag>*>(objects.handle());
-    if (basic && basic->array() == &m_array) return;
+    const auto* held = objects.handle();
+    const auto* view = dynamic_cast<const CBasicConstArrayHandle<I, C, ID, flag>*>(held);
+    const auto* writable = dynamic_cast<const CBasicArrayHandle<I, C, ID, flag>*>(held);
+    if ((view && view->array() == &m_array) || (writable && writable->array() == &m_array)) return;
     // Copies first: the handle may view a collection owned by one of the root's objects.
     replaceWithCopies(m_array, objects);
 }

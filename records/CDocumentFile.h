@@ -20,8 +20,8 @@ public:
     CDocumentFile() { initialize(); }
 
     bool getArchive(CArchive& ar) const override;
-    bool setArchive(CArchive& ar) override;
-    bool setArchive(CArchive& ar, std::uint64_t length) override;
+    [[nodiscard]] bool setArchive(CArchive& ar) override;
+    [[nodiscard]] bool setArchive(CArchive& ar, std::uint64_t length) override;
     bool compareContents(const IDocumentFile& other) const override;
     bool copyContents(const IDocumentFile& other) override;
     bool writeDocumentData(CArchive& ar) const override;

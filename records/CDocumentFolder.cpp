@@ -16,11 +16,15 @@ CDocumentFolder& CDocumentFolder::operator=(const CDocumentFolder& other) {
 // Out of line: the sub-folder container holds objects of this very class.
 CDocumentFolder::~CDocumentFolder() = default;
 
-IDocumentFileArrayHandle CDocumentFolder::getFiles() const {
-    return IDocumentFileArrayHandle(new CDocumentFileArrayHandle(&m_files));
+IDocumentFileConstArrayHandle CDocumentFolder::getFiles() const {
+    return IDocumentFileConstArrayHandle::over(&m_files);
 }
 
-void CDocumentFolder::setFiles(const IDocumentFileArrayHandle& files) {
+IDocumentFileArrayHandle CDocumentFolder::getFiles() {
+    return IDocumentFileArrayHandle::over(&m_files);
+}
+
+void CDocumentFolder::setFiles(const IDocumentFileConstArrayHandle& files) {
     replaceWithCopies(m_files, files);
 }
 

@@ -24,28 +24,34 @@ public:
     CDocumentFolder& operator=(const CDocumentFolder& other);
     ~CDocumentFolder() override;
 
-    IDocumentFileArrayHandle getFiles() const override;
-    void setFiles(const IDocumentFileArrayHandle& files) override;
-    int addFile(const IDocumentFile& file) override { return m_files.Add(file); }
-    bool insertFile(const IDocumentFile& file, int index) override {
+    IDocumentFileConstArrayHandle getFiles() const override;
+    IDocumentFileArrayHandle getFiles() override;
+    void setFiles(const IDocumentFileConstArrayHandle& files) override;
+    [[nodiscard]] int addFile(const IDocumentFile& file) override { return m_files.Add(file); }
+    [[nodiscard]] bool insertFile(const IDocumentFile& file, int index) override {
         return m_files.InsertAt(index, file);
     }
-    bool removeFile(const CDocumentFileID& id) override;
+    [[nodiscard]] bool removeFile(const CDocumentFileID& id) override;
     void removeAllFiles() override { m_files.RemoveAll(); }
 
-    IDocumentFolderArrayHandle getSubFolders() const override { return m_subFolders.handle(); }
-    void setSubFolders(const IDocumentFolderArrayHandle& folders) override {
+    IDocumentFolderConstArrayHandle getSubFolders() const override { return m_subFolders.handle(); }
+    IDocumentFolderArrayHandle getSubFolders() override { return m_subFolders.handle(); }
+    void setSubFolders(const IDocumentFolderConstArrayHandle& folders) override {
         m_subFolders.set(folders);
     }
-    int addSubFolder(const IDocumentFolder& folder) override { return m_subFolders.add(folder); }
-    bool insertSubFolder(const IDocumentFolder& folder, int index) override {
+    [[nodiscard]] int addSubFolder(const IDocumentFolder& folder) override {
+        return m_subFolders.add(folder);
+    }
+    [[nodiscard]] bool insertSubFolder(const IDocumentFolder& folder, int index) override {
         return m_subFolders.insert(folder, index);
     }
-    IDocumentFolderWritableHandle detach(const CDocumentFolderID& id) override {
+    [[nodiscard]] IDocumentFolderWritableHandle detach(const CDocumentFolderID& id) override {
         return m_subFolders.detach(id);
     }
-    bool attach(IDocumentFolderWritableHandle folder, int index) override;
-    bool removeSubFolder(const CDocumentFolderID& id) override { return m_subFolders.remove(id); }
+    [[nodiscard]] bool attach(IDocumentFolderWritableHandle folder, int index) override;
+    [[nodiscard]] bool removeSubFolder(const CDocumentFolderID& id) override {
+        return m_subFolders.remove(id);
+    }
     void removeAllSubFolders() override { m_subFolders.reset(); }
     void allocateSubFolders() override { m_subFolders.ensure(); }
 

@@ -2,11 +2,15 @@
 
 #include "store/CollectionOps.h"
 
-INoteArrayHandle CIssue::getComments() const {
-    return INoteArrayHandle(new CNoteArrayHandle(&m_comments));
+INoteConstArrayHandle CIssue::getComments() const {
+    return INoteConstArrayHandle::over(&m_comments);
 }
 
-void CIssue::setComments(const INoteArrayHandle& notes) { replaceWithCopies(m_comments, notes); }
+INoteArrayHandle CIssue::getComments() { return INoteArrayHandle::over(&m_comments); }
+
+void CIssue::setComments(const INoteConstArrayHandle& notes) {
+    replaceWithCopies(m_comments, notes);
+}
 
 bool CIssue::removeComment(const CNoteID& id) { return removeByIDKeepingSort(m_comments, id); }
 

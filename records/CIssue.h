@@ -20,14 +20,17 @@ public:
     }
     ~CIssue() override = default;
 
-    INoteArrayHandle getComments() const override;
-    void setComments(const INoteArrayHandle& notes) override;
-    int addComment(const INote& note) override { return m_comments.Add(note); }
-    bool insertComment(const INote& note, int index) override {
+    INoteConstArrayHandle getComments() const override;
+    INoteArrayHandle getComments() override;
+    void setComments(const INoteConstArrayHandle& notes) override;
+    [[nodiscard]] int addComment(const INote& note) override { return m_comments.Add(note); }
+    [[nodiscard]] bool insertComment(const INote& note, int index) override {
         return m_comments.InsertAt(index, note);
     }
-    bool changeComment(const INote& note) override { return m_comments.changeElement(note); }
-    bool removeComment(const CNoteID& id) override;
+    [[nodiscard]] bool changeComment(const INote& note) override {
+        return m_comments.changeElement(note);
+    }
+    [[nodiscard]] bool removeComment(const CNoteID& id) override;
     void removeComments() override { m_comments.RemoveAll(); }
 
     IDocumentFileHandle getOldSchedule() const override { return handleOn(m_oldSchedule); }

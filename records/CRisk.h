@@ -20,14 +20,15 @@ public:
     CRisk& operator=(const CRisk& other);
     ~CRisk() override;
 
-    IRiskArrayHandle getSubRisks() const override { return m_subRisks.handle(); }
-    int addSubRisk(const IRisk& risk) override { return m_subRisks.add(risk); }
-    bool insertSubRisk(const IRisk& risk, int index) override {
+    IRiskConstArrayHandle getSubRisks() const override { return m_subRisks.handle(); }
+    IRiskArrayHandle getSubRisks() override { return m_subRisks.handle(); }
+    [[nodiscard]] int addSubRisk(const IRisk& risk) override { return m_subRisks.add(risk); }
+    [[nodiscard]] bool insertSubRisk(const IRisk& risk, int index) override {
         return m_subRisks.insert(risk, index);
     }
-    bool removeSubRisk(const CRiskID& id, bool recursive) override;
+    [[nodiscard]] bool removeSubRisk(const CRiskID& id, bool recursive) override;
     void removeAllSubRisks() override { m_subRisks.reset(); }
-    IRiskWritableHandle findTargetSubRisk(const CRiskID& id) override;
+    [[nodiscard]] IRiskWritableHandle findTargetSubRisk(const CRiskID& id) override;
     void allocateSubRisks() override { m_subRisks.ensure(); }
 
 private:

@@ -16,9 +16,10 @@ public:
     CAssignedRisk& operator=(const CAssignedRisk& other);
     ~CAssignedRisk() override;
 
-    ICostArrayHandle getCosts() const override { return m_costs.handle(); }
-    bool addCost(const ICost& cost) override;
-    bool removeCost(const CCostID& id) override { return m_costs.remove(id); }
+    ICostConstArrayHandle getCosts() const override { return m_costs.handle(); }
+    ICostArrayHandle getCosts() override { return m_costs.handle(); }
+    [[nodiscard]] bool addCost(const ICost& cost) override;
+    [[nodiscard]] bool removeCost(const CCostID& id) override { return m_costs.remove(id); }
     void removeAllCosts() override { m_costs.reset(); }
 
 protected:

@@ -120,11 +120,15 @@ bool CCalendar::tryGenerateIDs() {
     return true;
 }
 
-ICalendarDayTypeArrayHandle CCalendar::getCalendarDayTypes() const {
-    return ICalendarDayTypeArrayHandle(new CCalendarDayTypeArrayHandle(&m_dayTypes));
+ICalendarDayTypeConstArrayHandle CCalendar::getCalendarDayTypes() const {
+    return ICalendarDayTypeConstArrayHandle::over(&m_dayTypes);
 }
 
-void CCalendar::setCalendarDayTypes(const ICalendarDayTypeArrayHandle& dayTypes) {
+ICalendarDayTypeArrayHandle CCalendar::getCalendarDayTypes() {
+    return ICalendarDayTypeArrayHandle::over(&m_dayTypes);
+}
+
+void CCalendar::setCalendarDayTypes(const ICalendarDayTypeConstArrayHandle& dayTypes) {
     replaceWithCopies(m_dayTypes, dayTypes);
 }
 
@@ -137,8 +141,12 @@ void CCalendar::setCalendarDayTypes(const CCalendarDayTypeArray& dayTypes) {
 
 bool CCalendar::removeCalendarDayType(int index) { return removeAtKeepingSort(m_dayTypes, index); }
 
-ICalendarArrayHandle CCalendar::getSubCalendars() const {
-    return ICalendarArrayHandle(new CCalendarArrayHandle(m_subCalendars.get()));
+ICalendarConstArrayHandle CCalendar::getSubCalendars() const {
+    return ICalendarConstArrayHandle::over(m_subCalendars.get());
+}
+
+ICalendarArrayHandle CCalendar::getSubCalendars() {
+    return ICalendarArrayHandle::over(m_subCalendars.get());
 }
 
 bool CCalendar::removeSubCalendar(const CCalendarID& id) {
@@ -166,7 +174,7 @@ bool CCalendar::holds(const ICalendar* calendar) const {
     return false;
 }
 
-void CCalendar::setSubCalendars(const ICalendarArrayHandle& calendars) {
+void CCalendar::setSubCalendars(const ICalendarConstArrayHandle& calendars) {
     replaceWithCopies(*m_subCalendars, calendars);
 }
 

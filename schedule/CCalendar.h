@@ -55,8 +55,9 @@ public:
     // The same, for callers that treat every kind alike (the generic renewal of an owner).
     void renewIDs() override { (void)tryGenerateIDs(); }
 
-    ICalendarDayTypeArrayHandle getCalendarDayTypes() const override;
-    void setCalendarDayTypes(const ICalendarDayTypeArrayHandle& dayTypes) override;
+    ICalendarDayTypeConstArrayHandle getCalendarDayTypes() const override;
+    ICalendarDayTypeArrayHandle getCalendarDayTypes() override;
+    void setCalendarDayTypes(const ICalendarDayTypeConstArrayHandle& dayTypes) override;
     // Empties the day types and adds a copy of each of dayTypes in storage order.
     void setCalendarDayTypes(const CCalendarDayTypeArray& dayTypes);
     void addCalendarDayType(const ICalendarDayType& dayType) override {
@@ -65,20 +66,21 @@ public:
     bool editCalendarDayType(const ICalendarDayType& dayType) override {
         return m_dayTypes.changeElement(dayType);
     }
-    bool removeCalendarDayType(int index) override;
+    [[nodiscard]] bool removeCalendarDayType(int index) override;
     // A missing ID is passed on as position -1, which is refused.
-    bool removeCalendarDayType(const CCalendarDayTypeID& id) override {
+    [[nodiscard]] bool removeCalendarDayType(const CCalendarDayTypeID& id) override {
         m_dayTypes.sort();
         return removeCalendarDayType(m_dayTypes.findByID(id));
     }
     void removeAllCalendarDayTypes() override { m_dayTypes.RemoveAll(); }
 
-    ICalendarArrayHandle getSubCalendars() const override;
+    ICalendarConstArrayHandle getSubCalendars() const override;
+    ICalendarArrayHandle getSubCalendars() override;
     void addSubCalendar(const ICalendar& calendar) override { (void)m_subCalendars->Add(calendar); }
-    bool insertSubCalendar(const ICalendar& calendar, int index) override {
+    [[nodiscard]] bool insertSubCalendar(const ICalendar& calendar, int index) override {
         return m_subCalendars->InsertAt(index, calendar);
     }
-    bool removeSubCalendar(const CCalendarID& id) override;
+    [[nodiscard]] bool removeSubCalendar(const CCalendarID& id) override;
     void removeAllSubCalendars() override { m_subCalendars->RemoveAll(); }
     [[nodiscard]] bool attachSubCalendar(ICalendarWritableHandle calendar, int index) override;
     [[nodiscard]] ICalendarWritableHandle detachSubCalendar(const CCalendarID& id) override;
@@ -87,7 +89,7 @@ public:
     bool holds(const ICalendar* calendar) const;
 
 protected:
-    void setSubCalendars(const ICalendarArrayHandle& calendars) override;
+    void setSubCalendars(const ICalendarConstArrayHandle& calendars) override;
 
 private:
     CCalendarDayTypeArray m_dayTypes;

@@ -2,9 +2,11 @@
 
 #include "store/CollectionOps.h"
 
-ICodeValueArrayHandle CCode::getCodeValues() const {
-    return ICodeValueArrayHandle(new CCodeValueArrayHandle(&m_codeValues));
+ICodeValueConstArrayHandle CCode::getCodeValues() const {
+    return ICodeValueConstArrayHandle::over(&m_codeValues);
 }
+
+ICodeValueArrayHandle CCode::getCodeValues() { return ICodeValueArrayHandle::over(&m_codeValues); }
 
 bool CCode::attachCodeValue(ICodeValueWritableHandle value, int index) {
     return attachFromHandle(m_codeValues, value, index);

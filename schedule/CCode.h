@@ -8,15 +8,18 @@ class CCode : public CStored<CCode, ICode> {
 public:
     CCode() { initialize(); }
 
-    ICodeValueArrayHandle getCodeValues() const override;
-    int addCodeValue(const ICodeValue& value) override { return m_codeValues.Add(value); }
-    bool insertCodeValue(int index, const ICodeValue& value) override {
+    ICodeValueConstArrayHandle getCodeValues() const override;
+    ICodeValueArrayHandle getCodeValues() override;
+    [[nodiscard]] int addCodeValue(const ICodeValue& value) override {
+        return m_codeValues.Add(value);
+    }
+    [[nodiscard]] bool insertCodeValue(int index, const ICodeValue& value) override {
         return m_codeValues.InsertAt(index, value);
     }
-    bool removeCodeValue(int index) override { return m_codeValues.RemoveAt(index); }
-    bool removeCodeValue(const CCodeValueID& id) { return m_codeValues.Remove(id); }
-    bool attachCodeValue(ICodeValueWritableHandle value, int index) override;
-    ICodeValueWritableHandle detachCodeValue(const CCodeValueID& id) override;
+    [[nodiscard]] bool removeCodeValue(int index) override { return m_codeValues.RemoveAt(index); }
+    [[nodiscard]] bool removeCodeValue(const CCodeValueID& id) { return m_codeValues.Remove(id); }
+    [[nodiscard]] bool attachCodeValue(ICodeValueWritableHandle value, int index) override;
+    [[nodiscard]] ICodeValueWritableHandle detachCodeValue(const CCodeValueID& id) override;
     void removeAllCodeValues() override { m_codeValues.RemoveAll(); }
 
 private:

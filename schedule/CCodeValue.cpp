@@ -13,9 +13,12 @@ CCodeValue& CCodeValue::operator=(const CCodeValue& other) {
 
 CCodeValue::~CCodeValue() = default;
 
-ICodeValueArrayHandle CCodeValue::getSubCodeValues() const {
-    if (!m_subCodeValues) return {};
-    return ICodeValueArrayHandle(new CCodeValueArrayHandle(m_subCodeValues.get()));
+ICodeValueConstArrayHandle CCodeValue::getSubCodeValues() const {
+    return ICodeValueConstArrayHandle::over(m_subCodeValues.get());
+}
+
+ICodeValueArrayHandle CCodeValue::getSubCodeValues() {
+    return ICodeValueArrayHandle::over(m_subCodeValues.get());
 }
 
 int CCodeValue::addSubCodeValue(const ICodeValue& value) { return m_subCodeValues->Add(value); }

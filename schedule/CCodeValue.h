@@ -21,14 +21,15 @@ public:
     CCodeValue& operator=(const CCodeValue& other);
     ~CCodeValue() override;
 
-    ICodeValueArrayHandle getSubCodeValues() const override;
-    int addSubCodeValue(const ICodeValue& value) override;
-    bool insertSubCodeValue(const ICodeValue& value, int index) override;
-    bool removeSubCodeValue(int index) override;
-    bool removeSubCodeValue(const CCodeValueID& id);
+    ICodeValueConstArrayHandle getSubCodeValues() const override;
+    ICodeValueArrayHandle getSubCodeValues() override;
+    [[nodiscard]] int addSubCodeValue(const ICodeValue& value) override;
+    [[nodiscard]] bool insertSubCodeValue(const ICodeValue& value, int index) override;
+    [[nodiscard]] bool removeSubCodeValue(int index) override;
+    [[nodiscard]] bool removeSubCodeValue(const CCodeValueID& id);
     void removeAllSubCodeValues();
-    bool attachSubCodeValue(ICodeValueWritableHandle value, int index) override;
-    ICodeValueWritableHandle detachSubCodeValue(const CCodeValueID& id) override;
+    [[nodiscard]] bool attachSubCodeValue(ICodeValueWritableHandle value, int index) override;
+    [[nodiscard]] ICodeValueWritableHandle detachSubCodeValue(const CCodeValueID& id) override;
 
 private:
     std::unique_ptr<CCodeValueArray> m_subCodeValues;

@@ -4,16 +4,13 @@
 
 #include "store/CollectionOps.h"
 
-// The handle on the records. Lookups sort the collection first, since the baseline adds records
+// The handles on the records. Lookups sort the collection first, since the baseline adds records
 // without sorting; everything that replaces or re-indexes the records tells the baseline, and
 // copies go through the baseline so that they stay linear.
 class CProjectBaseline::TasksHandle : public CTaskBaselineDataArrayHandle {
 public:
-    // The baseline is reached through a const getter, as the collection is; like the collection
-    // handle itself, this one writes through it.
-    TasksHandle(const CProjectBaseline* owner)
-        : CTaskBaselineDataArrayHandle(&owner->m_tasks),
-          m_owner(const_cast<CProjectBaseline*>(owner)) {}
+    explicit TasksHandle(CProjectBaseline* owner)
+        : CTaskBaselineDataArrayHandle(&owner->m_tasks), m_owner(owner) {}
 
     int findByID(const CTaskID& id) const override {
         m_array->sort();
@@ -28,7 +25,7 @@ public:
         CTaskBaselineDataArrayHandle::resort();
         m_owner->forgetIndex();
     }
-    void copyFrom(const ITaskBaselineDataArrayHandle& source) override {
+    void copyFrom(const ITaskBaselineDataConstArrayHandle& source) override {
         m_owner->replaceRecords(source);
     }
     TasksHandle* clone() const override { return new TasksHandle(m_owner); }
@@ -37,13 +34,37 @@ private:
     CProjectBaseline* m_owner;
 };
 
+// The read-only handle of a const baseline: it only needs the records sorted before a lookup.
+class CProjectBaseline::ConstTasksHandle
+    : public CBasicConstArrayHandle<ITaskBaselineData, CTaskBaselineData, CTaskID, 0> {
+public:
+    explicit ConstTasksHandle(const CTaskBaselineDataArray* tasks)
+        : CBasicConstArrayHandle(tasks) {}
+
+    int findByID(const CTaskID& id) const override {
+        m_array->sort();
+        return CBasicConstArrayHandle::findByID(id);
+    }
+    ConstTasksHandle* clone() const override { return new ConstTasksHandle(m_array); }
+};
+
 CProjectBaseline::~CProjectBaseline() = default;
 
-ITaskBaselineDataArrayHandle CProjectBaseline::getBaselinedTasks() const {
+ITaskBaselineDataConstArrayHandle CProjectBaseline::getBaselinedTasks() const {
+    return ITaskBaselineDataConstArrayHandle(new ConstTasksHandle(&m_tasks));
+}
+
+ITaskBaselineDataArrayHandle CProjectBaseline::getBaselinedTasks() {
     return ITaskBaselineDataArrayHandle(new TasksHandle(this));
 }
 
-ITaskBaselineDataWritableHandle CProjectBaseline::findBaselinedTask(const CTaskID& id) const {
+ITaskBaselineDataHandle CProjectBaseline::findBaselinedTask(const CTaskID& id) const {
+    const CTaskBaselineData* record = findRecord(id);
+    return record ? ITaskBaselineDataHandle(new CTaskBaselineDataHandle(record))
+                  : ITaskBaselineDataHandle();
+}
+
+ITaskBaselineDataWritableHandle CProjectBaseline::findBaselinedTask(const CTaskID& id) {
     CTaskBaselineData* record = findRecord(id);
     return record ? ITaskBaselineDataWritableHandle(new CTaskBaselineDataWritableHandle(record))
                   : ITaskBaselineDataWritableHandle();
@@ -74,7 +95,7 @@ bool CProjectBaseline::removeTaskFromProjectBaseline(const CTaskID& id) {
     // Removing shifts the storage anyway, so finding the position by a pass costs nothing more.
     for (int i = 0; i < m_tasks.GetSize(); ++i) {
         if (&m_tasks.getConstReference(i) != record) continue;
-        m_index.erase(IDKey::of(id));
+        m_index.erase(zx::IDKey::of(id));
         return removeAtKeepingSort(m_tasks, i);
     }
     return false;
@@ -87,9 +108,22 @@ bool CProjectBaseline::insertTaskIntoProjectBaseline(const ITaskBaselineData& da
     return adopt(std::move(copy), index);
 }
 
-CTaskBaselineData* CProjectBaseline::findRecord(const CTaskID& id) const {
+const CTaskBaselineData* CProjectBaseline::findRecord(const CTaskID& id) const {
+    if (m_indexCurrent) return indexedRecord(id);
+    // The index is rebuilt only by a baseline that may change; a const one searches the
+    // collection's ordered index instead.
+    m_tasks.sort();
+    const int i = m_tasks.findByID(id);
+    return i < 0 ? nullptr : &m_tasks.getConstReference(i);
+}
+
+CTaskBaselineData* CProjectBaseline::findRecord(const CTaskID& id) {
     if (!m_indexCurrent) rebuildIndex();
-    const auto found = m_index.find(IDKey::of(id));
+    return indexedRecord(id);
+}
+
+CTaskBaselineData* CProjectBaseline::indexedRecord(const CTaskID& id) const {
+    const auto found = m_index.find(zx::IDKey::of(id));
     if (found == m_index.end()) return nullptr;
     // A record whose ID was changed in place through a handle is no longer this one.
     return found->second->getID() == id ? found->second : nullptr;
@@ -100,22 +134,22 @@ bool CProjectBaseline::adopt(std::unique_ptr<CTaskBaselineData> record, int inde
     CTaskBaselineData* stored = record.get();
     if (!m_tasks.AttachNoSort(index, stored)) return false;
     (void)record.release();
-    m_index.emplace(IDKey::of(stored->getID()), stored);
+    m_index.emplace(zx::IDKey::of(stored->getID()), stored);
     return true;
 }
 
-void CProjectBaseline::replaceRecords(const ITaskBaselineDataArrayHandle& source) {
+void CProjectBaseline::replaceRecords(const ITaskBaselineDataConstArrayHandle& source) {
     // Copied aside first: the source may view these very records.
     CTaskBaselineDataArray copies;
-    std::unordered_map<IDKey, CTaskBaselineData*, KeyHash> index;
+    std::unordered_map<zx::IDKey, CTaskBaselineData*, KeyHash> index;
     copies.Reserve(source.GetSize());
     index.reserve(static_cast<std::size_t>(source.GetSize()));
     for (int i = 0; i < source.GetSize(); ++i) {
         const ITaskBaselineDataHandle record = source.getConstReference(i);
-        if (record.isNull() || index.contains(IDKey::of(record->getID()))) continue;
+        if (record.isNull() || index.contains(zx::IDKey::of(record->getID()))) continue;
         const int position = copies.AddNoSort(*record);
         CTaskBaselineData* stored = &copies.getWritableReference(position);
-        index.emplace(IDKey::of(stored->getID()), stored);
+        index.emplace(zx::IDKey::of(stored->getID()), stored);
     }
     copies.sort();
     // Moving the collection moves the owning pointers, not the records the index points at.
@@ -124,13 +158,13 @@ void CProjectBaseline::replaceRecords(const ITaskBaselineDataArrayHandle& source
     m_indexCurrent = true;
 }
 
-void CProjectBaseline::rebuildIndex() const {
+void CProjectBaseline::rebuildIndex() {
     m_index.clear();
     m_index.reserve(static_cast<std::size_t>(m_tasks.GetSize()));
     // A malformed archive may hold an ID twice; the first record keeps it.
     for (int i = 0; i < m_tasks.GetSize(); ++i) {
         CTaskBaselineData& record = m_tasks.getWritableReference(i);
-        m_index.emplace(IDKey::of(record.getID()), &record);
+        m_index.emplace(zx::IDKey::of(record.getID()), &record);
     }
     m_indexCurrent = true;
 }

@@ -35,8 +35,10 @@ public:
     }
     ~CProjectBaseline() override;
 
-    ITaskBaselineDataArrayHandle getBaselinedTasks() const override;
-    ITaskBaselineDataWritableHandle findBaselinedTask(const CTaskID& id) const override;
+    ITaskBaselineDataConstArrayHandle getBaselinedTasks() const override;
+    ITaskBaselineDataArrayHandle getBaselinedTasks() override;
+    ITaskBaselineDataHandle findBaselinedTask(const CTaskID& id) const override;
+    [[nodiscard]] ITaskBaselineDataWritableHandle findBaselinedTask(const CTaskID& id) override;
 
     void baselineTask(const ITask& task, const IProjectAccessor* accessor,
                       bool scheduledDates) override;
@@ -47,25 +49,29 @@ public:
 
 private:
     class TasksHandle;
+    class ConstTasksHandle;
 
     struct KeyHash {
-        std::size_t operator()(const IDKey& key) const {
+        std::size_t operator()(const zx::IDKey& key) const {
             // IDs are random GUIDs; mixing both words is plenty.
             return static_cast<std::size_t>(key.hi ^ (key.lo * 0x9E3779B97F4A7C15ULL));
         }
     };
 
-    // The record with this ID, or null; rebuilds the index first when it is stale.
-    CTaskBaselineData* findRecord(const CTaskID& id) const;
+    // The record with this ID, or null; a baseline that may change rebuilds a stale index first.
+    const CTaskBaselineData* findRecord(const CTaskID& id) const;
+    CTaskBaselineData* findRecord(const CTaskID& id);
+    // The record the current index holds for this ID, or null.
+    CTaskBaselineData* indexedRecord(const CTaskID& id) const;
     // Takes ownership of the record and stores it at index; false (record freed) when refused.
     bool adopt(std::unique_ptr<CTaskBaselineData> record, int index);
     // Replaces the records with copies of the source's, skipping null entries and repeated IDs.
-    void replaceRecords(const ITaskBaselineDataArrayHandle& source);
+    void replaceRecords(const ITaskBaselineDataConstArrayHandle& source);
     void forgetIndex() const { m_indexCurrent = false; }
-    void rebuildIndex() const;
+    void rebuildIndex();
 
     CTaskBaselineDataArray m_tasks;
-    mutable std::unordered_map<IDKey, CTaskBaselineData*, KeyHash> m_index;
+    mutable std::unordered_map<zx::IDKey, CTaskBaselineData*, KeyHash> m_index;
     mutable bool m_indexCurrent = true;
 };
 

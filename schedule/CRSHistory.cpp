@@ -22,11 +22,10 @@ constexpr std::size_t kMinItemRecordBytes = 2 * sizeof(std::int64_t) + 3 * 16;
 // time order.
 class CRSHistory::CItemsHandle final : public CRSHistoryItemArrayHandle {
 public:
-    explicit CItemsHandle(const CRSHistory* history)
-        : CRSHistoryItemArrayHandle(&history->m_items),
-          m_history(const_cast<CRSHistory*>(history)) {}
+    explicit CItemsHandle(CRSHistory* history)
+        : CRSHistoryItemArrayHandle(&history->m_items), m_history(history) {}
 
-    void copyFrom(const IRSHistoryItemArrayHandle& source) override {
+    void copyFrom(const IRSHistoryItemConstArrayHandle& source) override {
         m_history->RemoveAll();
         for (int i = 0; i < source.GetSize(); ++i) {
             const IRSHistoryItemHandle item = source.getConstReference(i);
@@ -41,7 +40,11 @@ private:
 
 CRSHistory::~CRSHistory() = default;
 
-IRSHistoryItemArrayHandle CRSHistory::getItems() const {
+IRSHistoryItemConstArrayHandle CRSHistory::getItems() const {
+    return IRSHistoryItemConstArrayHandle::over(&m_items);
+}
+
+IRSHistoryItemArrayHandle CRSHistory::getItems() {
     return IRSHistoryItemArrayHandle(new CItemsHandle(this));
 }
 

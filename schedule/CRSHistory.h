@@ -43,11 +43,12 @@ public:
 
     void Serialize(CZentrixArchive& ar) override;
 
-    IRSHistoryItemArrayHandle getItems() const override;
+    IRSHistoryItemConstArrayHandle getItems() const override;
+    IRSHistoryItemArrayHandle getItems() override;
     int GetSize() const override { return m_items.GetSize(); }
-    int Add(const IRSHistoryItem& item) override;
-    bool Remove(const CResourceStateHistoryItemID& id) override;
-    bool Remove(const CProjectTime& time) override;
+    [[nodiscard]] int Add(const IRSHistoryItem& item) override;
+    [[nodiscard]] bool Remove(const CResourceStateHistoryItemID& id) override;
+    [[nodiscard]] bool Remove(const CProjectTime& time) override;
     void RemoveAll() override { m_items.RemoveAll(); }
 
     CRSHistoryIterator getFirstStatus(const CResourceStateID& status) override;
@@ -76,8 +77,8 @@ private:
     CRSHistoryIterator iteratorAt(int position);
     CRSHistoryConstIterator iteratorAt(int position) const;
     // The position of an item at exactly this time, or -1.
-    int findTime(const CProjectTime& time) const;
-    int findFirstStatus(const CResourceStateID& status) const;
+    [[nodiscard]] int findTime(const CProjectTime& time) const;
+    [[nodiscard]] int findFirstStatus(const CResourceStateID& status) const;
 
     void serializeKeyed(CZentrixArchive& ar);
     void serializeUnkeyed(CZentrixArchive& ar);
@@ -113,13 +114,13 @@ public:
     }
     Handle current() const override {
         if (!valid()) return Handle();
-        auto& item = m_items->getWritableReference(m_position);
         if constexpr (writable)
-            return Handle(new CRSHistoryItemWritableHandle(&item));
+            return Handle(
+                new CRSHistoryItemWritableHandle(&m_items->getWritableReference(m_position)));
         else
-            return Handle(new CRSHistoryItemHandle(&item));
+            return Handle(new CRSHistoryItemHandle(&m_items->getConstReference(m_position)));
     }
-    bool remove() override {
+    [[nodiscard]] bool remove() override {
         if constexpr (writable) {
             if (!valid()) return false;
             return m_items->RemoveAt(m_position);

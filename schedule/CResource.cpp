@@ -21,8 +21,12 @@ CResource& CResource::operator=(const CResource& other) {
 // Out of line: the sub-resource container holds objects of this very class.
 CResource::~CResource() = default;
 
-IResourceRateArrayHandle CResource::getResourceRates() const {
-    return IResourceRateArrayHandle(new CResourceRateArrayHandle(&m_rates));
+IResourceRateConstArrayHandle CResource::getResourceRates() const {
+    return IResourceRateConstArrayHandle::over(&m_rates);
+}
+
+IResourceRateArrayHandle CResource::getResourceRates() {
+    return IResourceRateArrayHandle::over(&m_rates);
 }
 
 bool CResource::addResourceRate(const IResourceRate& rate, int index) {
@@ -41,9 +45,12 @@ void CResource::createDefaultRate() {
     (void)addResourceRate(rate, -1);
 }
 
-IResourceArrayHandle CResource::getSubResources() const {
-    if (!m_subResources) return {};
-    return IResourceArrayHandle(new CResourceArrayHandle(m_subResources.get()));
+IResourceConstArrayHandle CResource::getSubResources() const {
+    return IResourceConstArrayHandle::over(m_subResources.get());
+}
+
+IResourceArrayHandle CResource::getSubResources() {
+    return IResourceArrayHandle::over(m_subResources.get());
 }
 
 void CResource::allocateSubResources() {
@@ -135,7 +142,7 @@ void CResource::serializeOldHistory(CZentrixArchive& ar, const CResourceStateID&
 
 void CResource::regenerateIDs() {
     CResourceRateArray rates;
-    const IResourceRateArrayHandle currentRates = getResourceRates();
+    const auto currentRates = getResourceRates();
     for (int i = 0; i < currentRates.GetSize(); ++i) {
         const IResourceRateHandle rate = currentRates.getConstReference(i);
         if (rate.isNull()) continue;
@@ -144,7 +151,7 @@ void CResource::regenerateIDs() {
         copy.generateIDs();
         if (copy.numberOfCosts() > 0) {
             CCostArray costs;
-            const ICostArrayHandle rateCosts = copy.getCosts();
+            const auto rateCosts = copy.getCosts();
             for (int k = 0; k < rateCosts.GetSize(); ++k) {
                 const ICostHandle cost = rateCosts.getConstReference(k);
                 if (cost.isNull()) continue;
@@ -162,7 +169,7 @@ void CResource::regenerateIDs() {
     for (int i = 0; i < rates.GetSize(); ++i) (void)addResourceRate(rates.getConstReference(i), -1);
 
     CRSHistoryArray histories;
-    const IRSHistoryArrayHandle currentHistories = getHistories();
+    const auto currentHistories = getHistories();
     for (int i = 0; i < currentHistories.GetSize(); ++i) {
         const IRSHistoryHandle history = currentHistories.getConstReference(i);
         if (history.isNull()) continue;

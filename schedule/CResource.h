@@ -30,40 +30,50 @@ public:
     CResource& operator=(const CResource& other);
     ~CResource() override;
 
-    IResourceRateArrayHandle getResourceRates() const override;
-    bool addResourceRate(const IResourceRate& rate, int index) override;
-    bool changeResourceRate(const IResourceRate& rate) override {
+    IResourceRateConstArrayHandle getResourceRates() const override;
+    IResourceRateArrayHandle getResourceRates() override;
+    [[nodiscard]] bool addResourceRate(const IResourceRate& rate, int index) override;
+    [[nodiscard]] bool changeResourceRate(const IResourceRate& rate) override {
         return m_rates.changeElement(rate);
     }
-    bool removeResourceRate(const CResourceRateID& id) override;
+    [[nodiscard]] bool removeResourceRate(const CResourceRateID& id) override;
     void removeAllResourceRates() override { m_rates.RemoveAll(); }
 
-    IResourceArrayHandle getSubResources() const override;
-    int addSubResource(const IResource& resource) override;
-    bool insertSubResource(const IResource& resource, int index) override;
-    bool removeSubResource(const CResourceID& id) override;
+    IResourceConstArrayHandle getSubResources() const override;
+    IResourceArrayHandle getSubResources() override;
+    [[nodiscard]] int addSubResource(const IResource& resource) override;
+    [[nodiscard]] bool insertSubResource(const IResource& resource, int index) override;
+    [[nodiscard]] bool removeSubResource(const CResourceID& id) override;
     void removeAllSubResources() override { m_subResources.reset(); }
-    bool attachSubResource(IResourceWritableHandle resource) override;
-    IResourceWritableHandle detachSubResource(const CResourceID& id) override;
+    [[nodiscard]] bool attachSubResource(IResourceWritableHandle resource) override;
+    [[nodiscard]] IResourceWritableHandle detachSubResource(const CResourceID& id) override;
     // Moves the resources in while there are no sub-resources yet; otherwise appends copies of
     // them (repeated IDs skipped) and leaves the array as it was. An empty array changes nothing.
     void attachSubResources(CResourceArray&& resources);
 
-    INoteArrayHandle getNotes() const override { return m_notes.handle(); }
-    void setNotes(const INoteArrayHandle& notes) override { m_notes.set(notes); }
-    int addNote(const INote& note) override { return m_notes.add(note); }
-    bool insertNote(const INote& note, int index) override { return m_notes.insert(note, index); }
-    bool changeNote(const INote& note) override { return m_notes.change(note); }
-    bool removeNote(const CNoteID& id) override { return m_notes.remove(id); }
+    INoteConstArrayHandle getNotes() const override { return m_notes.handle(); }
+    INoteArrayHandle getNotes() override { return m_notes.handle(); }
+    void setNotes(const INoteConstArrayHandle& notes) override { m_notes.set(notes); }
+    [[nodiscard]] int addNote(const INote& note) override { return m_notes.add(note); }
+    [[nodiscard]] bool insertNote(const INote& note, int index) override {
+        return m_notes.insert(note, index);
+    }
+    [[nodiscard]] bool changeNote(const INote& note) override { return m_notes.change(note); }
+    [[nodiscard]] bool removeNote(const CNoteID& id) override { return m_notes.remove(id); }
     void removeAllNotes() override { m_notes.reset(); }
 
-    IRSHistoryArrayHandle getHistories() const override { return m_histories.handle(); }
-    void setHistories(const IRSHistoryArrayHandle& histories) override {
+    IRSHistoryConstArrayHandle getHistories() const override { return m_histories.handle(); }
+    IRSHistoryArrayHandle getHistories() override { return m_histories.handle(); }
+    void setHistories(const IRSHistoryConstArrayHandle& histories) override {
         m_histories.set(histories);
     }
-    bool addHistory(const IRSHistory& history, int index) override;
-    bool changeHistory(const IRSHistory& history) override { return m_histories.change(history); }
-    bool removeHistory(const CResourceStateID& id) override { return m_histories.remove(id); }
+    [[nodiscard]] bool addHistory(const IRSHistory& history, int index) override;
+    [[nodiscard]] bool changeHistory(const IRSHistory& history) override {
+        return m_histories.change(history);
+    }
+    [[nodiscard]] bool removeHistory(const CResourceStateID& id) override {
+        return m_histories.remove(id);
+    }
     void removeAllHistories() override { m_histories.reset(); }
 
     // New identities for the rates, their costs and the history items, in place of the old ones;

@@ -30,12 +30,15 @@ public:
     }
     ~CResourceGroup() override = default;
 
-    INoteArrayHandle getNotes() const override { return m_notes.handle(); }
-    void setNotes(const INoteArrayHandle& notes) override { m_notes.set(notes); }
-    int addNote(const INote& note) override { return m_notes.add(note); }
-    bool insertNote(const INote& note, int index) override { return m_notes.insert(note, index); }
-    bool changeNote(const INote& note) override { return m_notes.change(note); }
-    bool removeNote(const CNoteID& id) override { return m_notes.remove(id); }
+    INoteConstArrayHandle getNotes() const override { return m_notes.handle(); }
+    INoteArrayHandle getNotes() override { return m_notes.handle(); }
+    void setNotes(const INoteConstArrayHandle& notes) override { m_notes.set(notes); }
+    [[nodiscard]] int addNote(const INote& note) override { return m_notes.add(note); }
+    [[nodiscard]] bool insertNote(const INote& note, int index) override {
+        return m_notes.insert(note, index);
+    }
+    [[nodiscard]] bool changeNote(const INote& note) override { return m_notes.change(note); }
+    [[nodiscard]] bool removeNote(const CNoteID& id) override { return m_notes.remove(id); }
     void removeAllNotes() override { m_notes.reset(); }
 
 private:

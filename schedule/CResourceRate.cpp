@@ -4,11 +4,15 @@
 
 CResourceRate::~CResourceRate() = default;
 
-ICostArrayHandle CResourceRate::getCosts() const {
-    return ICostArrayHandle(new CCostArrayHandle(&m_costs));
+ICostConstArrayHandle CResourceRate::getCosts() const {
+    return ICostConstArrayHandle::over(&m_costs);
 }
 
-void CResourceRate::setCosts(const ICostArrayHandle& costs) { replaceWithCopies(m_costs, costs); }
+ICostArrayHandle CResourceRate::getCosts() { return ICostArrayHandle::over(&m_costs); }
+
+void CResourceRate::setCosts(const ICostConstArrayHandle& costs) {
+    replaceWithCopies(m_costs, costs);
+}
 
 bool CResourceRate::removeCost(const CCostID& id) { return removeByIDKeepingSort(m_costs, id); }
 

@@ -17,13 +17,18 @@ public:
     }
     ~CResourceRate() override;
 
-    ICostArrayHandle getCosts() const override;
-    void setCosts(const ICostArrayHandle& costs) override;
-    int addCost(const ICost& cost) override { return m_costs.Add(cost); }
-    bool insertCost(const ICost& cost, int index) override { return m_costs.InsertAt(index, cost); }
-    bool removeCost(const CCostID& id) override;
+    ICostConstArrayHandle getCosts() const override;
+    ICostArrayHandle getCosts() override;
+    void setCosts(const ICostConstArrayHandle& costs) override;
+    [[nodiscard]] int addCost(const ICost& cost) override { return m_costs.Add(cost); }
+    [[nodiscard]] bool insertCost(const ICost& cost, int index) override {
+        return m_costs.InsertAt(index, cost);
+    }
+    [[nodiscard]] bool removeCost(const CCostID& id) override;
     void removeAllCosts() override { m_costs.RemoveAll(); }
-    bool changeCost(const ICost& cost) override { return m_costs.changeElement(cost); }
+    [[nodiscard]] bool changeCost(const ICost& cost) override {
+        return m_costs.changeElement(cost);
+    }
 
 private:
     CCostArray m_costs;

@@ -23,9 +23,12 @@ public:
     CResourceState& operator=(const CResourceState& other);
     ~CResourceState() override;
 
-    IResourceStateArrayHandle getSubStates() const override { return m_subStates.handle(); }
+    IResourceStateConstArrayHandle getSubStates() const override { return m_subStates.handle(); }
+    IResourceStateArrayHandle getSubStates() override { return m_subStates.handle(); }
     void removeAllSubStates() override { m_subStates.reset(); }
-    bool removeSubState(const CResourceStateID& id) override { return m_subStates.remove(id); }
+    [[nodiscard]] bool removeSubState(const CResourceStateID& id) override {
+        return m_subStates.remove(id);
+    }
     [[nodiscard]] bool insertSubState(const IResourceState& state, int index) override {
         return m_subStates.insert(state, index);
     }
@@ -37,7 +40,7 @@ public:
     [[nodiscard]] bool attachSubState(IResourceStateWritableHandle state, int index) override {
         return m_subStates.attach(state, index);
     }
-    IResourceStateWritableHandle detachSubState(const CResourceStateID& id) override {
+    [[nodiscard]] IResourceStateWritableHandle detachSubState(const CResourceStateID& id) override {
         return m_subStates.detach(id);
     }
 

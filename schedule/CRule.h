@@ -21,14 +21,17 @@ public:
     CRule& operator=(const CRule& other);
     ~CRule() override;
 
-    IRuleArrayHandle getSubRules() const override { return m_subRules.handle(); }
-    bool removeSubRule(const CRuleID& id, bool recursive) override;
+    IRuleConstArrayHandle getSubRules() const override { return m_subRules.handle(); }
+    IRuleArrayHandle getSubRules() override { return m_subRules.handle(); }
+    [[nodiscard]] bool removeSubRule(const CRuleID& id, bool recursive) override;
     void removeAllSubRules() override { m_subRules.reset(); }
     IRuleHandle addSubRule(const IRule& rule, int index) override;
-    IRuleWritableHandle detach(const CRuleID& id) override { return m_subRules.detach(id); }
+    [[nodiscard]] IRuleWritableHandle detach(const CRuleID& id) override {
+        return m_subRules.detach(id);
+    }
     // The range is checked against the current count (0 while there is no collection), so a
     // refused attach allocates nothing.
-    bool attach(IRuleWritableHandle rule, int index) override {
+    [[nodiscard]] bool attach(IRuleWritableHandle rule, int index) override {
         return m_subRules.attach(rule, index);
     }
 

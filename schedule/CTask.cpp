@@ -12,7 +12,7 @@ ISupplyChainWritableHandle CTask::getWritableSupplyChain() {
     return ISupplyChainWritableHandle(new CSupplyChainWritableHandle(&m_supplyChain));
 }
 
-void CTask::setSubTasks(const ITaskArrayHandle& tasks) {
+void CTask::setSubTasks(const ITaskConstArrayHandle& tasks) {
     if (canBecomeSummaryTask(true, true, true)) m_subTasks.set(tasks);
 }
 
@@ -26,33 +26,42 @@ bool CTask::attachSubTask(ITaskWritableHandle task, int index) {
     return m_subTasks.attach(task, index);
 }
 
-ILinkArrayHandle CTask::getUpstreamLinks() const {
-    return ILinkArrayHandle(new CLinkArrayHandle(&m_upstreamLinks));
+ILinkConstArrayHandle CTask::getUpstreamLinks() const {
+    return ILinkConstArrayHandle::over(&m_upstreamLinks);
 }
 
-void CTask::setUpstreamLinks(const ILinkArrayHandle& links) {
+ILinkArrayHandle CTask::getUpstreamLinks() { return ILinkArrayHandle::over(&m_upstreamLinks); }
+
+void CTask::setUpstreamLinks(const ILinkConstArrayHandle& links) {
     replaceWithCopies(m_upstreamLinks, links);
 }
 
-IAssignedResourceArrayHandle CTask::getAssignedResources() const {
-    return IAssignedResourceArrayHandle(new CAssignedResourceArrayHandle(&m_assignedResources));
+IAssignedResourceConstArrayHandle CTask::getAssignedResources() const {
+    return IAssignedResourceConstArrayHandle::over(&m_assignedResources);
 }
 
-void CTask::setAssignedResources(const IAssignedResourceArrayHandle& assignments) {
+IAssignedResourceArrayHandle CTask::getAssignedResources() {
+    return IAssignedResourceArrayHandle::over(&m_assignedResources);
+}
+
+void CTask::setAssignedResources(const IAssignedResourceConstArrayHandle& assignments) {
     replaceWithCopies(m_assignedResources, assignments);
 }
 
-IAssignedResourceGroupArrayHandle CTask::getAssignedResourceGroups() const {
-    return IAssignedResourceGroupArrayHandle(
-        new CAssignedResourceGroupArrayHandle(&m_assignedResourceGroups));
+IAssignedResourceGroupConstArrayHandle CTask::getAssignedResourceGroups() const {
+    return IAssignedResourceGroupConstArrayHandle::over(&m_assignedResourceGroups);
 }
 
-void CTask::setAssignedResourceGroups(const IAssignedResourceGroupArrayHandle& groups) {
+IAssignedResourceGroupArrayHandle CTask::getAssignedResourceGroups() {
+    return IAssignedResourceGroupArrayHandle::over(&m_assignedResourceGroups);
+}
+
+void CTask::setAssignedResourceGroups(const IAssignedResourceGroupConstArrayHandle& groups) {
     replaceWithCopies(m_assignedResourceGroups, groups);
 }
 
 // A summary task's cost is the sum of its children's, so it keeps none of its own.
-void CTask::setCosts(const ICostArrayHandle& costs) {
+void CTask::setCosts(const ICostConstArrayHandle& costs) {
     if (!m_subTasks.exists()) m_costs.set(costs);
 }
 

@@ -29,104 +29,130 @@ public:
 
     ISupplyChainHandle getSupplyChain() const override;
 
-    ITaskArrayHandle getSubTasks() const override { return m_subTasks.handle(); }
-    void setSubTasks(const ITaskArrayHandle& tasks) override;
-    int addSubTask(const ITask& task) override { return m_subTasks.add(task); }
-    bool insertSubTask(const ITask& task, int index) override;
-    bool changeSubTask(const ITask& task) override { return m_subTasks.change(task); }
-    bool removeSubTask(const CTaskID& id) override { return m_subTasks.remove(id); }
+    ITaskConstArrayHandle getSubTasks() const override { return m_subTasks.handle(); }
+    ITaskArrayHandle getSubTasks() override { return m_subTasks.handle(); }
+    void setSubTasks(const ITaskConstArrayHandle& tasks) override;
+    [[nodiscard]] int addSubTask(const ITask& task) override { return m_subTasks.add(task); }
+    [[nodiscard]] bool insertSubTask(const ITask& task, int index) override;
+    [[nodiscard]] bool changeSubTask(const ITask& task) override { return m_subTasks.change(task); }
+    [[nodiscard]] bool removeSubTask(const CTaskID& id) override { return m_subTasks.remove(id); }
     void removeAllSubTasks() override { m_subTasks.reset(); }
-    bool changeSubTaskPosition(int from, int to) override {
+    [[nodiscard]] bool changeSubTaskPosition(int from, int to) override {
         return m_subTasks.changePosition(from, to);
     }
-    bool attachSubTask(ITaskWritableHandle task, int index) override;
-    ITaskWritableHandle detachSubTask(const CTaskID& id) override { return m_subTasks.detach(id); }
+    [[nodiscard]] bool attachSubTask(ITaskWritableHandle task, int index) override;
+    [[nodiscard]] ITaskWritableHandle detachSubTask(const CTaskID& id) override {
+        return m_subTasks.detach(id);
+    }
 
-    ILinkArrayHandle getUpstreamLinks() const override;
-    void setUpstreamLinks(const ILinkArrayHandle& links) override;
-    int addUpstreamLink(const ILink& link) override { return m_upstreamLinks.Add(link); }
-    bool insertUpstreamLink(const ILink& link, int index) override {
+    ILinkConstArrayHandle getUpstreamLinks() const override;
+    ILinkArrayHandle getUpstreamLinks() override;
+    void setUpstreamLinks(const ILinkConstArrayHandle& links) override;
+    [[nodiscard]] int addUpstreamLink(const ILink& link) override {
+        return m_upstreamLinks.Add(link);
+    }
+    [[nodiscard]] bool insertUpstreamLink(const ILink& link, int index) override {
         return m_upstreamLinks.InsertAt(index, link);
     }
-    bool changeUpstreamLink(const ILink& link) override {
+    [[nodiscard]] bool changeUpstreamLink(const ILink& link) override {
         return m_upstreamLinks.changeElement(link);
     }
-    bool removeUpstreamLink(const CLinkID& id) override { return m_upstreamLinks.Remove(id); }
+    [[nodiscard]] bool removeUpstreamLink(const CLinkID& id) override {
+        return m_upstreamLinks.Remove(id);
+    }
     void removeAllUpstreamLinks() override { m_upstreamLinks.RemoveAll(); }
 
-    IAssignedResourceArrayHandle getAssignedResources() const override;
-    void setAssignedResources(const IAssignedResourceArrayHandle& assignments) override;
-    int addAssignedResource(const IAssignedResource& assignment) override {
+    IAssignedResourceConstArrayHandle getAssignedResources() const override;
+    IAssignedResourceArrayHandle getAssignedResources() override;
+    void setAssignedResources(const IAssignedResourceConstArrayHandle& assignments) override;
+    [[nodiscard]] int addAssignedResource(const IAssignedResource& assignment) override {
         return m_assignedResources.Add(assignment);
     }
-    bool insertAssignedResource(const IAssignedResource& assignment, int index) override {
+    [[nodiscard]] bool insertAssignedResource(const IAssignedResource& assignment,
+                                              int index) override {
         return m_assignedResources.InsertAt(index, assignment);
     }
-    bool changeAssignedResource(const IAssignedResource& assignment) override {
+    [[nodiscard]] bool changeAssignedResource(const IAssignedResource& assignment) override {
         return m_assignedResources.changeElement(assignment);
     }
-    bool removeAssignedResource(const CAssignedResourceID& id) override {
+    [[nodiscard]] bool removeAssignedResource(const CAssignedResourceID& id) override {
         return m_assignedResources.Remove(id);
     }
     void removeAllAssignedResources() override { m_assignedResources.RemoveAll(); }
 
-    IAssignedResourceGroupArrayHandle getAssignedResourceGroups() const override;
-    void setAssignedResourceGroups(const IAssignedResourceGroupArrayHandle& groups) override;
-    int addAssignedResourceGroup(const IAssignedResourceGroup& group) override {
+    IAssignedResourceGroupConstArrayHandle getAssignedResourceGroups() const override;
+    IAssignedResourceGroupArrayHandle getAssignedResourceGroups() override;
+    void setAssignedResourceGroups(const IAssignedResourceGroupConstArrayHandle& groups) override;
+    [[nodiscard]] int addAssignedResourceGroup(const IAssignedResourceGroup& group) override {
         return m_assignedResourceGroups.Add(group);
     }
-    bool insertAssignedResourceGroup(const IAssignedResourceGroup& group, int index) override {
+    [[nodiscard]] bool insertAssignedResourceGroup(const IAssignedResourceGroup& group,
+                                                   int index) override {
         return m_assignedResourceGroups.InsertAt(index, group);
     }
-    bool changeAssignedResourceGroup(const IAssignedResourceGroup& group) override {
+    [[nodiscard]] bool changeAssignedResourceGroup(const IAssignedResourceGroup& group) override {
         return m_assignedResourceGroups.changeElement(group);
     }
-    bool removeAssignedResourceGroup(const CAssignedResourceGroupID& id) override {
+    [[nodiscard]] bool removeAssignedResourceGroup(const CAssignedResourceGroupID& id) override {
         return m_assignedResourceGroups.Remove(id);
     }
     void removeAllAssignedResourceGroups() override { m_assignedResourceGroups.RemoveAll(); }
 
-    IAssignedRiskArrayHandle getAssignedRisks() const override { return m_assignedRisks.handle(); }
-    void setAssignedRisks(const IAssignedRiskArrayHandle& risks) override {
+    IAssignedRiskConstArrayHandle getAssignedRisks() const override {
+        return m_assignedRisks.handle();
+    }
+    IAssignedRiskArrayHandle getAssignedRisks() override { return m_assignedRisks.handle(); }
+    void setAssignedRisks(const IAssignedRiskConstArrayHandle& risks) override {
         m_assignedRisks.set(risks);
     }
-    int addAssignedRisk(const IAssignedRisk& risk) override { return m_assignedRisks.add(risk); }
-    bool insertAssignedRisk(const IAssignedRisk& risk, int index) override {
+    [[nodiscard]] int addAssignedRisk(const IAssignedRisk& risk) override {
+        return m_assignedRisks.add(risk);
+    }
+    [[nodiscard]] bool insertAssignedRisk(const IAssignedRisk& risk, int index) override {
         return m_assignedRisks.insert(risk, index);
     }
-    bool changeAssignedRisk(const IAssignedRisk& risk) override {
+    [[nodiscard]] bool changeAssignedRisk(const IAssignedRisk& risk) override {
         return m_assignedRisks.change(risk);
     }
-    bool removeAssignedRisk(const CAssignedRiskID& id) override {
+    [[nodiscard]] bool removeAssignedRisk(const CAssignedRiskID& id) override {
         return m_assignedRisks.remove(id);
     }
     void removeAllAssignedRisks() override { m_assignedRisks.reset(); }
 
-    ICostArrayHandle getCosts() const override { return m_costs.handle(); }
-    void setCosts(const ICostArrayHandle& costs) override;
-    int addCost(const ICost& cost) override;
-    bool insertCost(const ICost& cost, int index) override;
-    bool changeCost(const ICost& cost) override { return m_costs.change(cost); }
-    bool removeCost(const CCostID& id) override { return m_costs.remove(id); }
+    ICostConstArrayHandle getCosts() const override { return m_costs.handle(); }
+    ICostArrayHandle getCosts() override { return m_costs.handle(); }
+    void setCosts(const ICostConstArrayHandle& costs) override;
+    [[nodiscard]] int addCost(const ICost& cost) override;
+    [[nodiscard]] bool insertCost(const ICost& cost, int index) override;
+    [[nodiscard]] bool changeCost(const ICost& cost) override { return m_costs.change(cost); }
+    [[nodiscard]] bool removeCost(const CCostID& id) override { return m_costs.remove(id); }
     void removeAllCosts() override { m_costs.reset(); }
 
-    ITaskReportArrayHandle getTaskReports() const override { return m_taskReports.handle(); }
-    int addTaskReport(const ITaskReport& report) override { return m_taskReports.add(report); }
-    bool insertTaskReport(const ITaskReport& report, int index) override {
+    ITaskReportConstArrayHandle getTaskReports() const override { return m_taskReports.handle(); }
+    ITaskReportArrayHandle getTaskReports() override { return m_taskReports.handle(); }
+    [[nodiscard]] int addTaskReport(const ITaskReport& report) override {
+        return m_taskReports.add(report);
+    }
+    [[nodiscard]] bool insertTaskReport(const ITaskReport& report, int index) override {
         return m_taskReports.insert(report, index);
     }
-    bool changeTaskReport(const ITaskReport& report) override {
+    [[nodiscard]] bool changeTaskReport(const ITaskReport& report) override {
         return m_taskReports.change(report);
     }
-    bool removeTaskReport(const CTaskReportID& id) override { return m_taskReports.remove(id); }
+    [[nodiscard]] bool removeTaskReport(const CTaskReportID& id) override {
+        return m_taskReports.remove(id);
+    }
     void removeAllTaskReports() override { m_taskReports.reset(); }
 
-    INoteArrayHandle getNotes() const override { return m_notes.handle(); }
-    void setNotes(const INoteArrayHandle& notes) override { m_notes.set(notes); }
-    int addNote(const INote& note) override { return m_notes.add(note); }
-    bool insertNote(const INote& note, int index) override { return m_notes.insert(note, index); }
-    bool changeNote(const INote& note) override { return m_notes.change(note); }
-    bool removeNote(const CNoteID& id) override { return m_notes.remove(id); }
+    INoteConstArrayHandle getNotes() const override { return m_notes.handle(); }
+    INoteArrayHandle getNotes() override { return m_notes.handle(); }
+    void setNotes(const INoteConstArrayHandle& notes) override { m_notes.set(notes); }
+    [[nodiscard]] int addNote(const INote& note) override { return m_notes.add(note); }
+    [[nodiscard]] bool insertNote(const INote& note, int index) override {
+        return m_notes.insert(note, index);
+    }
+    [[nodiscard]] bool changeNote(const INote& note) override { return m_notes.change(note); }
+    [[nodiscard]] bool removeNote(const CNoteID& id) override { return m_notes.remove(id); }
     void removeAllNotes() override { m_notes.reset(); }
     void setComments(const CString& text) override;
 

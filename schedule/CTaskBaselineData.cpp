@@ -113,7 +113,7 @@ void CTaskBaselineData::storeBaselineData(IProjectBaseline& baseline, const ITas
     // Delays reported up to the reference date take progress back, quality work moves it on.
     f.progressByReports = CProjectDuration(0);
     const CProjectDate referenceDate = calendars.getReferenceTime().getDate();
-    const ITaskReportArrayHandle reports = task.getTaskReports();
+    const auto reports = task.getTaskReports();
     for (int i = 0; i < reports.GetSize(); ++i) {
         const ITaskReportHandle report = reports.getConstReference(i);
         if (report.isNull() || report->getDate() > referenceDate) continue;
@@ -144,7 +144,7 @@ void CTaskBaselineData::storeBaselineData(IProjectBaseline& baseline, const ITas
     f.reportCost = cost(CostKind::Report, CostTotalType::Planned);
 
     removeAllLinks();
-    const ILinkArrayHandle upstream = task.getUpstreamLinks();
+    const auto upstream = task.getUpstreamLinks();
     for (int i = 0; i < upstream.GetSize(); ++i) {
         const ILinkHandle link = upstream.getConstReference(i);
         if (!link.isNull()) addUpstreamLink(*link, *accessor, scheduledDates);

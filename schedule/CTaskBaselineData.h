@@ -12,8 +12,11 @@ class CTaskBaselineData : public CStored<CTaskBaselineData, ITaskBaselineData> {
 public:
     CTaskBaselineData() { initialize(); }
 
-    ILinkArrayHandle getUpstreamLinks() const override {
-        return ILinkArrayHandle(new CLinkArrayHandle(&m_upstreamLinks));
+    ILinkConstArrayHandle getUpstreamLinks() const override {
+        return ILinkConstArrayHandle::over(&m_upstreamLinks);
+    }
+    ILinkArrayHandle getUpstreamLinks() override {
+        return ILinkArrayHandle::over(&m_upstreamLinks);
     }
 
     void storeBaselineData(IProjectBaseline& baseline, const ITask& task,

@@ -9,12 +9,16 @@ class CTaskReport : public CStored<CTaskReport, ITaskReport> {
 public:
     CTaskReport() { initialize(); }
 
-    ICostArrayHandle getCosts() const override {
-        return ICostArrayHandle(new CCostArrayHandle(&m_costs));
+    ICostConstArrayHandle getCosts() const override {
+        return ICostConstArrayHandle::over(&m_costs);
     }
+    ICostArrayHandle getCosts() override { return ICostArrayHandle::over(&m_costs); }
     void addCost(const ICost& cost) override { (void)m_costs.Add(cost); }
-    bool changeCost(const ICost& cost) override { return m_costs.changeElement(cost); }
-    void removeCost(const CCostID& id) override { removeByIDKeepingSort(m_costs, id); }
+    [[nodiscard]] bool changeCost(const ICost& cost) override {
+        return m_costs.changeElement(cost);
+    }
+    // The interface reports nothing: removing an absent cost leaves the report as it is.
+    void removeCost(const CCostID& id) override { (void)removeByIDKeepingSort(m_costs, id); }
     void removeAllCosts() override { m_costs.RemoveAll(); }
 
 private:

@@ -27,8 +27,7 @@ bool userFieldValues::remove(CHeapValue<CUserFieldValueArray>& values, const CUs
     CUserFieldValueArray* stored = values.getWritable();
     if (!stored) return false;
     const int i = stored->findByID(id);
-    if (i < 0) return false;
-    stored->RemoveAt(i);
+    if (i < 0 || !stored->RemoveAt(i)) return false;
     if (stored->GetSize() == 0) values.reset();
     return true;
 }

@@ -55,11 +55,12 @@ using CUserFieldValueArray =
 namespace userFieldValues {
 // index -1 adds in key order; otherwise 0 <= index <= count, and only 0 (or -1) while there are
 // no values. False when the user field already has a value here.
-bool add(CHeapValue<CUserFieldValueArray>& values, const CUserFieldValue& value, int index);
+[[nodiscard]] bool add(CHeapValue<CUserFieldValueArray>& values, const CUserFieldValue& value,
+                       int index);
 // Replaces the stored value of the same user field; false when there is none.
-bool change(CHeapValue<CUserFieldValueArray>& values, const CUserFieldValue& value);
+[[nodiscard]] bool change(CHeapValue<CUserFieldValueArray>& values, const CUserFieldValue& value);
 // An emptied collection is freed.
-bool remove(CHeapValue<CUserFieldValueArray>& values, const CUserFieldID& id);
+[[nodiscard]] bool remove(CHeapValue<CUserFieldValueArray>& values, const CUserFieldID& id);
 // An empty source frees the collection.
 void set(CHeapValue<CUserFieldValueArray>& values, CUserFieldValueArray&& source);
 void set(CHeapValue<CUserFieldValueArray>& values, const CUserFieldValueArray& source);

@@ -5,11 +5,21 @@
 // handle owns one array handle. Flag 1 handles add iterators that walk the collection in
 // ascending ID order; flag 0 handles have find(ID, int&) instead.
 //
+// Views come in two strengths, and the type says which. A read-only view (IConstArrayHandle,
+// CBasicConstArrayHandle over a const container, CConstWrapperArrayHandle) reads, looks up,
+// compares and walks with const iterators; it has no operation that hands out a writable element
+// or changes the collection, and nothing converts it into a writable view. A writable view
+// (IArrayHandle, CBasicArrayHandle over a non-const container, CWrapperArrayHandle) adds
+// writable elements and iterators, Serialize, resort and copyFrom, and converts to a read-only
+// view. Objects hand out writable views only from their non-const getters, so a const object and
+// everything it owns stay unchanged through its handles. Const iterators never remove.
+//
 // A null array handle (no container) behaves as an empty collection. The handles never own the
 // container; removing or destroying it leaves them dangling. Not safe for concurrent use.
 #pragma once
 
 #include <memory>
+#include <type_traits>
 #include <utility>
 
 #include "basetypes/CZentrixArchive.h"
@@ -18,6 +28,12 @@
 
 template <class I, class ID, int flag>
 class CWrapperArrayHandle;
+template <class I, class ID, int flag>
+class CConstWrapperArrayHandle;
+template <class I, class C, class ID, int flag>
+class CBasicArrayHandle;
+template <class I, class C, class ID, int flag>
+class CBasicConstArrayHandle;
 
 template <class I>
 class IIterator {
@@ -29,7 +45,7 @@ public:
     virtual IWritableHandle<I>* previous() = 0;
     virtual bool hasNext() const = 0;
     virtual bool hasPrevious() const = 0;
-    virtual bool remove() = 0;
+    [[nodiscard]] virtual bool remove() = 0;
     virtual IIterator* clone() const = 0;
 };
 
@@ -42,7 +58,8 @@ public:
     virtual IHandle<I>* previous() = 0;
     virtual bool hasNext() const = 0;
     virtual bool hasPrevious() const = 0;
-    virtual bool remove() = 0;
+    // A const iterator leaves its collection as it is: false.
+    [[nodiscard]] virtual bool remove() = 0;
     virtual IConstIterator* clone() const = 0;
 };
 
@@ -68,7 +85,8 @@ public:
     Wrapper previous() { return Wrapper(m_iterator ? m_iterator->previous() : nullptr); }
     bool hasNext() const { return m_iterator && m_iterator->hasNext(); }
     bool hasPrevious() const { return m_iterator && m_iterator->hasPrevious(); }
-    bool remove() { return m_iterator && m_iterator->remove(); }
+    // False when there is no current object to remove; const iterators never remove.
+    [[nodiscard]] bool remove() { return m_iterator && m_iterator->remove(); }
 
 private:
     std::unique_ptr<It> m_iterator;
@@ -79,23 +97,51 @@ using CIteratorWrapper = CIteratorWrapperBase<IIterator<I>, CWritableWrapperHand
 template <class I>
 using CConstIteratorWrapper = CIteratorWrapperBase<IConstIterator<I>, CWrapperHandle<I>>;
 
-// The operations every array handle has.
+// The read-only operations every array handle has.
 template <class I, class ID, int flag>
-class IArrayHandleCommon {
+class IConstArrayHandleCommon {
 public:
-    virtual ~IArrayHandleCommon() = default;
+    virtual ~IConstArrayHandleCommon() = default;
     virtual int GetSize() const = 0;
     virtual CWrapperHandle<I> operator[](int i) const = 0;
     virtual CWrapperHandle<I> getConstReference(int i) const = 0;
-    virtual int findByID(const ID& id) const = 0;
-    virtual CWrapperHandle<I> find(const ID& id) const = 0;
+    [[nodiscard]] virtual int findByID(const ID& id) const = 0;
+    [[nodiscard]] virtual CWrapperHandle<I> find(const ID& id) const = 0;
+    virtual IConstArrayHandleCommon* clone() const = 0;
+    virtual bool isNull() const = 0;
+    virtual bool isMemoryHandle() const { return false; }
+};
+
+template <class I, class ID, int flag>
+class IConstArrayHandle;
+
+template <class I, class ID>
+class IConstArrayHandle<I, ID, 0> : public IConstArrayHandleCommon<I, ID, 0> {
+public:
+    using IConstArrayHandleCommon<I, ID, 0>::find;
+    // The element with this ID; i receives its storage position (-1 when absent).
+    [[nodiscard]] virtual CWrapperHandle<I> find(const ID& id, int& i) const = 0;
+    IConstArrayHandle* clone() const override = 0;
+};
+
+template <class I, class ID>
+class IConstArrayHandle<I, ID, 1> : public IConstArrayHandleCommon<I, ID, 1> {
+public:
+    virtual CConstIteratorWrapper<I> getConstIterator(const ID& id) const = 0;
+    virtual CConstIteratorWrapper<I> getConstIterator() const = 0;
+    virtual CConstIteratorWrapper<I> getConstReverseIterator() const = 0;
+    IConstArrayHandle* clone() const override = 0;
+};
+
+// A view that may change the collection and its elements.
+template <class I, class ID, int flag>
+class IArrayHandleCommon : public IConstArrayHandle<I, ID, flag> {
+public:
     virtual CWritableWrapperHandle<I> getWritableReference(int i) const = 0;
     virtual void Serialize(CZentrixArchive& ar) = 0;
     virtual void resort() = 0;
-    virtual void copyFrom(const CWrapperArrayHandle<I, ID, flag>& source) = 0;
-    virtual IArrayHandleCommon* clone() const = 0;
-    virtual bool isNull() const = 0;
-    virtual bool isMemoryHandle() const { return false; }
+    virtual void copyFrom(const CConstWrapperArrayHandle<I, ID, flag>& source) = 0;
+    IArrayHandleCommon* clone() const override = 0;
 };
 
 template <class I, class ID, int flag>
@@ -104,9 +150,6 @@ class IArrayHandle;
 template <class I, class ID>
 class IArrayHandle<I, ID, 0> : public IArrayHandleCommon<I, ID, 0> {
 public:
-    using IArrayHandleCommon<I, ID, 0>::find;
-    // The element with this ID; i receives its storage position (-1 when absent).
-    virtual CWrapperHandle<I> find(const ID& id, int& i) const = 0;
     IArrayHandle* clone() const override = 0;
 };
 
@@ -116,28 +159,26 @@ public:
     virtual CIteratorWrapper<I> getIterator(const ID& id) const = 0;
     virtual CIteratorWrapper<I> getIterator() const = 0;
     virtual CIteratorWrapper<I> getReverseIterator() const = 0;
-    virtual CConstIteratorWrapper<I> getConstIterator(const ID& id) const = 0;
-    virtual CConstIteratorWrapper<I> getConstIterator() const = 0;
-    virtual CConstIteratorWrapper<I> getConstReverseIterator() const = 0;
     IArrayHandle* clone() const override = 0;
 };
 
-// Owns one array handle (or none) and forwards to it; with none it is an empty collection.
-template <class I, class ID, int flag>
-class CWrapperArrayHandle {
+// Owns one array handle of type H (or none) and forwards the reading operations to it; with none
+// it is an empty collection. The base of the read-only and the writable wrapper.
+template <class H, class I, class ID, int flag>
+class CWrapperArrayHandleBase {
 public:
-    using Handle = IArrayHandle<I, ID, flag>;
+    using Handle = H;
 
-    CWrapperArrayHandle() = default;
+    CWrapperArrayHandleBase() = default;
     // Takes ownership of the given heap array handle.
-    explicit CWrapperArrayHandle(Handle* handle) : m_handle(handle) {}
-    CWrapperArrayHandle(const CWrapperArrayHandle& other) : m_handle(cloneOf(other)) {}
-    CWrapperArrayHandle(CWrapperArrayHandle&&) noexcept = default;
-    CWrapperArrayHandle& operator=(const CWrapperArrayHandle& other) {
-        if (this != &other) m_handle.reset(cloneOf(other));
+    explicit CWrapperArrayHandleBase(H* handle) : m_handle(handle) {}
+    CWrapperArrayHandleBase(const CWrapperArrayHandleBase& other) : m_handle(other.cloneHandle()) {}
+    CWrapperArrayHandleBase(CWrapperArrayHandleBase&&) noexcept = default;
+    CWrapperArrayHandleBase& operator=(const CWrapperArrayHandleBase& other) {
+        if (this != &other) m_handle.reset(other.cloneHandle());
         return *this;
     }
-    CWrapperArrayHandle& operator=(CWrapperArrayHandle&&) noexcept = default;
+    CWrapperArrayHandleBase& operator=(CWrapperArrayHandleBase&&) noexcept = default;
 
     int GetSize() const { return m_handle ? m_handle->GetSize() : 0; }
     CWrapperHandle<I> operator[](int i) const {
@@ -146,25 +187,15 @@ public:
     CWrapperHandle<I> getConstReference(int i) const {
         return m_handle ? m_handle->getConstReference(i) : CWrapperHandle<I>();
     }
-    CWritableWrapperHandle<I> getWritableReference(int i) const {
-        return m_handle ? m_handle->getWritableReference(i) : CWritableWrapperHandle<I>();
+    [[nodiscard]] int findByID(const ID& id) const {
+        return m_handle ? m_handle->findByID(id) : -1;
     }
-    int findByID(const ID& id) const { return m_handle ? m_handle->findByID(id) : -1; }
-    CWrapperHandle<I> find(const ID& id) const {
+    [[nodiscard]] CWrapperHandle<I> find(const ID& id) const {
         return m_handle ? m_handle->find(id) : CWrapperHandle<I>();
     }
-    CWrapperHandle<I> find(const ID& id, int& i) const requires(flag == 0) {
+    [[nodiscard]] CWrapperHandle<I> find(const ID& id, int& i) const requires(flag == 0) {
         i = -1;
         return m_handle ? m_handle->find(id, i) : CWrapperHandle<I>();
-    }
-    CIteratorWrapper<I> getIterator() const requires(flag == 1) {
-        return m_handle ? m_handle->getIterator() : CIteratorWrapper<I>();
-    }
-    CIteratorWrapper<I> getIterator(const ID& id) const requires(flag == 1) {
-        return m_handle ? m_handle->getIterator(id) : CIteratorWrapper<I>();
-    }
-    CIteratorWrapper<I> getReverseIterator() const requires(flag == 1) {
-        return m_handle ? m_handle->getReverseIterator() : CIteratorWrapper<I>();
     }
     CConstIteratorWrapper<I> getConstIterator() const requires(flag == 1) {
         return m_handle ? m_handle->getConstIterator() : CConstIteratorWrapper<I>();
@@ -176,46 +207,113 @@ public:
         return m_handle ? m_handle->getConstReverseIterator() : CConstIteratorWrapper<I>();
     }
 
-    void Serialize(CZentrixArchive& ar) const {
-        if (m_handle) m_handle->Serialize(ar);
-    }
-    void resort() const {
-        if (m_handle) m_handle->resort();
-    }
-    void copyFrom(const CWrapperArrayHandle& source) const {
-        if (m_handle) m_handle->copyFrom(source);
-    }
     bool isNull() const { return !m_handle || m_handle->isNull(); }
     bool operator!() const { return isNull(); }
-    const Handle* handle() const { return m_handle.get(); }
+    const H* handle() const { return m_handle.get(); }
 
-    friend bool operator==(const CWrapperArrayHandle& a, const CWrapperArrayHandle& b) {
-        const bool aEmpty = a.isNull(), bEmpty = b.isNull();
+protected:
+    // A new heap copy of the held handle, or null when there is none (or it is null).
+    H* cloneHandle() const { return m_handle && !m_handle->isNull() ? m_handle->clone() : nullptr; }
+    H* held() const { return m_handle.get(); }
+
+    template <class Other>
+    bool sameElementsAs(const Other& b) const {
+        const bool aEmpty = isNull(), bEmpty = b.isNull();
         if (aEmpty && bEmpty) return true;
         if (aEmpty != bEmpty) {
-            const CWrapperArrayHandle& full = aEmpty ? b : a;
-            return !full.m_handle->isMemoryHandle() && full.GetSize() == 0;
+            const auto* full =
+                aEmpty ? static_cast<const IConstArrayHandleCommon<I, ID, flag>*>(b.handle())
+                       : m_handle.get();
+            return !full->isMemoryHandle() && full->GetSize() == 0;
         }
-        const int n = a.GetSize();
+        const int n = GetSize();
         if (n != b.GetSize()) return false;
         for (int i = 0; i < n; ++i)
-            if (!(a.getConstReference(i) == b.getConstReference(i))) return false;
+            if (!(getConstReference(i) == b.getConstReference(i))) return false;
         return true;
     }
 
 private:
-    static Handle* cloneOf(const CWrapperArrayHandle& other) {
-        return other.m_handle && !other.m_handle->isNull() ? other.m_handle->clone() : nullptr;
-    }
-
-    std::unique_ptr<Handle> m_handle;
+    std::unique_ptr<H> m_handle;
 };
 
-// Iterator over a container's ordered index; Base is IIterator<I> or IConstIterator<I>.
+// A read-only view: nothing reached through it can be changed.
+template <class I, class ID, int flag>
+class CConstWrapperArrayHandle
+    : public CWrapperArrayHandleBase<IConstArrayHandle<I, ID, flag>, I, ID, flag> {
+    using Base = CWrapperArrayHandleBase<IConstArrayHandle<I, ID, flag>, I, ID, flag>;
+
+public:
+    using Base::Base;
+
+    // A read-only view of the container.
+    template <class C>
+    static CConstWrapperArrayHandle over(const CUniqueObjectPointerArray<I, C, ID>* array) {
+        if (!array) return {};
+        return CConstWrapperArrayHandle(new CBasicConstArrayHandle<I, C, ID, flag>(array));
+    }
+
+    friend bool operator==(const CConstWrapperArrayHandle& a, const CConstWrapperArrayHandle& b) {
+        return a.sameElementsAs(b);
+    }
+};
+
+// A writable view: adds writable elements and iterators and the operations that change the
+// collection. It converts to a read-only view of the same collection.
+template <class I, class ID, int flag>
+class CWrapperArrayHandle : public CWrapperArrayHandleBase<IArrayHandle<I, ID, flag>, I, ID, flag> {
+    using Base = CWrapperArrayHandleBase<IArrayHandle<I, ID, flag>, I, ID, flag>;
+
+public:
+    using Base::Base;
+
+    // A writable view of the container.
+    template <class C>
+    static CWrapperArrayHandle over(CUniqueObjectPointerArray<I, C, ID>* array) {
+        if (!array) return {};
+        return CWrapperArrayHandle(new CBasicArrayHandle<I, C, ID, flag>(array));
+    }
+
+    operator CConstWrapperArrayHandle<I, ID, flag>() const {
+        return CConstWrapperArrayHandle<I, ID, flag>(this->cloneHandle());
+    }
+
+    CWritableWrapperHandle<I> getWritableReference(int i) const {
+        return this->held() ? this->held()->getWritableReference(i) : CWritableWrapperHandle<I>();
+    }
+    CIteratorWrapper<I> getIterator() const requires(flag == 1) {
+        return this->held() ? this->held()->getIterator() : CIteratorWrapper<I>();
+    }
+    CIteratorWrapper<I> getIterator(const ID& id) const requires(flag == 1) {
+        return this->held() ? this->held()->getIterator(id) : CIteratorWrapper<I>();
+    }
+    CIteratorWrapper<I> getReverseIterator() const requires(flag == 1) {
+        return this->held() ? this->held()->getReverseIterator() : CIteratorWrapper<I>();
+    }
+
+    void Serialize(CZentrixArchive& ar) const {
+        if (this->held()) this->held()->Serialize(ar);
+    }
+    void resort() const {
+        if (this->held()) this->held()->resort();
+    }
+    void copyFrom(const CConstWrapperArrayHandle<I, ID, flag>& source) const {
+        if (this->held()) this->held()->copyFrom(source);
+    }
+
+    friend bool operator==(const CWrapperArrayHandle& a, const CWrapperArrayHandle& b) {
+        return a.sameElementsAs(b);
+    }
+};
+
+// Iterator over a container's ordered index; Base is IIterator<I> or IConstIterator<I>. A const
+// iterator views the container as const and refuses to remove.
 template <class I, class C, class ID, class Base, class ElementHandle>
 class CArrayIteratorImpl : public Base {
 public:
-    using Array = CUniqueObjectPointerArray<I, C, ID>;
+    static constexpr bool kWritable = std::is_same_v<ElementHandle, IWritableHandle<I>>;
+    using Array = std::conditional_t<kWritable, CUniqueObjectPointerArray<I, C, ID>,
+                                     const CUniqueObjectPointerArray<I, C, ID>>;
 
     CArrayIteratorImpl(Array* array, int position) : m_array(array), m_position(position) {}
 
@@ -232,11 +330,15 @@ public:
     }
     bool hasNext() const override { return m_position >= -1 && m_position < count() - 1; }
     bool hasPrevious() const override { return m_position >= 1 && m_position <= count(); }
-    bool remove() override {
-        if (!inside(m_position)) return false;
-        m_array->RemoveAt(m_array->getOrderedIndex(m_position));
-        --m_position;
-        return true;
+    [[nodiscard]] bool remove() override {
+        if constexpr (kWritable) {
+            if (!inside(m_position)) return false;
+            if (!m_array->RemoveAt(m_array->getOrderedIndex(m_position))) return false;
+            --m_position;
+            return true;
+        } else {
+            return false;
+        }
     }
     CArrayIteratorImpl* clone() const override {
         return new CArrayIteratorImpl(m_array, m_position);
@@ -248,11 +350,11 @@ private:
     // A handle on the object at ordered position k; outside the index, the container's default
     // item.
     ElementHandle* handleAt(int k) const {
-        C& object = m_array->getWritableReference(m_array->getOrderedIndex(k));
-        if constexpr (std::is_same_v<ElementHandle, IHandle<I>>)
-            return new CBasicHandle<I, C>(&object);
+        const int i = m_array->getOrderedIndex(k);
+        if constexpr (kWritable)
+            return new CWritableBasicHandle<I, C>(&m_array->getWritableReference(i));
         else
-            return new CWritableBasicHandle<I, C>(&object);
+            return new CBasicHandle<I, C>(&m_array->getConstReference(i));
     }
 
     Array* m_array;
@@ -264,49 +366,29 @@ using CArrayIterator = CArrayIteratorImpl<I, C, ID, IIterator<I>, IWritableHandl
 template <class I, class C, class ID>
 using CArrayConstIterator = CArrayIteratorImpl<I, C, ID, IConstIterator<I>, IHandle<I>>;
 
-// The operations every basic array handle implements over its container.
-template <class I, class C, class ID, int flag>
-class CBasicArrayHandleCommon : public IArrayHandle<I, ID, flag> {
+// The reading operations of a basic array handle over a container pointer; Array is the
+// container type, const for a read-only handle. Base is the interface implemented.
+template <class Base, class I, class C, class ID, class Array>
+class CBasicArrayReader : public Base {
 public:
-    using Array = CUniqueObjectPointerArray<I, C, ID>;
-    // Keeps the flag-specific find overloads visible beside the one defined here.
-    using IArrayHandle<I, ID, flag>::find;
+    // Keeps the flag's own find overload visible beside the one defined here.
+    using Base::find;
 
-    CBasicArrayHandleCommon() = default;
-    explicit CBasicArrayHandleCommon(Array* array) : m_array(array) {}
-    explicit CBasicArrayHandleCommon(const Array* array) : m_array(const_cast<Array*>(array)) {}
+    CBasicArrayReader() = default;
+    explicit CBasicArrayReader(Array* array) : m_array(array) {}
 
     int GetSize() const override { return m_array ? m_array->GetSize() : 0; }
     CWrapperHandle<I> operator[](int i) const override { return getConstReference(i); }
     CWrapperHandle<I> getConstReference(int i) const override {
         if (!m_array) return {};
-        return CWrapperHandle<I>(new CBasicHandle<I, C>(&m_array->getWritableReference(i)));
+        return CWrapperHandle<I>(new CBasicHandle<I, C>(&m_array->getConstReference(i)));
     }
-    CWritableWrapperHandle<I> getWritableReference(int i) const override {
-        if (!m_array) return {};
-        return CWritableWrapperHandle<I>(
-            new CWritableBasicHandle<I, C>(&m_array->getWritableReference(i)));
+    [[nodiscard]] int findByID(const ID& id) const override {
+        return m_array ? m_array->findByID(id) : -1;
     }
-    int findByID(const ID& id) const override { return m_array ? m_array->findByID(id) : -1; }
     CWrapperHandle<I> find(const ID& id) const override {
         const int i = findByID(id);
         return i < 0 ? CWrapperHandle<I>() : getConstReference(i);
-    }
-    void Serialize(CZentrixArchive& ar) override {
-        if (m_array) m_array->Serialize(ar);
-    }
-    void resort() override {
-        if (!m_array) return;
-        m_array->discardSorting();
-        m_array->sort();
-    }
-    void copyFrom(const CWrapperArrayHandle<I, ID, flag>& source) override {
-        if (!m_array) return;
-        m_array->RemoveAll();
-        for (int i = 0; i < source.GetSize(); ++i) {
-            const CWrapperHandle<I> element = source.getConstReference(i);
-            if (!element.isNull()) (void)m_array->Add(*element);
-        }
     }
     bool isNull() const override { return m_array == nullptr; }
     bool isMemoryHandle() const override { return true; }
@@ -316,35 +398,29 @@ protected:
     Array* m_array = nullptr;
 };
 
-template <class I, class C, class ID, int flag>
-class CBasicArrayHandle;
+// Adds the flag's own reading operations: find(ID, int&) for flag 0, const iterators for flag 1.
+template <class Base, class I, class C, class ID, class Array, int flag>
+class CBasicArrayFinder;
 
-template <class I, class C, class ID>
-class CBasicArrayHandle<I, C, ID, 0> : public CBasicArrayHandleCommon<I, C, ID, 0> {
+template <class Base, class I, class C, class ID, class Array>
+class CBasicArrayFinder<Base, I, C, ID, Array, 0>
+    : public CBasicArrayReader<Base, I, C, ID, Array> {
 public:
-    using CBasicArrayHandleCommon<I, C, ID, 0>::CBasicArrayHandleCommon;
-    using CBasicArrayHandleCommon<I, C, ID, 0>::find;
+    using CBasicArrayReader<Base, I, C, ID, Array>::CBasicArrayReader;
+    using CBasicArrayReader<Base, I, C, ID, Array>::find;
 
     CWrapperHandle<I> find(const ID& id, int& i) const override {
         i = this->findByID(id);
         return i < 0 ? CWrapperHandle<I>() : this->getConstReference(i);
     }
-    CBasicArrayHandle* clone() const override { return new CBasicArrayHandle(this->m_array); }
 };
 
-template <class I, class C, class ID>
-class CBasicArrayHandle<I, C, ID, 1> : public CBasicArrayHandleCommon<I, C, ID, 1> {
+template <class Base, class I, class C, class ID, class Array>
+class CBasicArrayFinder<Base, I, C, ID, Array, 1>
+    : public CBasicArrayReader<Base, I, C, ID, Array> {
 public:
-    using CBasicArrayHandleCommon<I, C, ID, 1>::CBasicArrayHandleCommon;
+    using CBasicArrayReader<Base, I, C, ID, Array>::CBasicArrayReader;
 
-    CIteratorWrapper<I> getIterator(const ID& id) const override {
-        const int k = orderedPosition(id);
-        return k < 0 ? CIteratorWrapper<I>() : CIteratorWrapper<I>(iterator(k));
-    }
-    CIteratorWrapper<I> getIterator() const override { return CIteratorWrapper<I>(iterator(-1)); }
-    CIteratorWrapper<I> getReverseIterator() const override {
-        return CIteratorWrapper<I>(iterator(this->GetSize()));
-    }
     CConstIteratorWrapper<I> getConstIterator(const ID& id) const override {
         const int k = orderedPosition(id);
         return k < 0 ? CConstIteratorWrapper<I>() : CConstIteratorWrapper<I>(constIterator(k));
@@ -355,21 +431,99 @@ public:
     CConstIteratorWrapper<I> getConstReverseIterator() const override {
         return CConstIteratorWrapper<I>(constIterator(this->GetSize()));
     }
-    CBasicArrayHandle* clone() const override { return new CBasicArrayHandle(this->m_array); }
 
-private:
+protected:
     int orderedPosition(const ID& id) const {
         return this->m_array ? this->m_array->findOrderedIndex(id) : -1;
     }
+
+private:
+    // Iterators walk the ordered index, so they start from a sorted container.
+    IConstIterator<I>* constIterator(int k) const {
+        if (!this->m_array) return nullptr;
+        this->m_array->sort();
+        return new CArrayConstIterator<I, C, ID>(this->m_array, k);
+    }
+};
+
+// A read-only handle over a const container.
+template <class I, class C, class ID, int flag>
+class CBasicConstArrayHandle
+    : public CBasicArrayFinder<IConstArrayHandle<I, ID, flag>, I, C, ID,
+                               const CUniqueObjectPointerArray<I, C, ID>, flag> {
+public:
+    using Array = const CUniqueObjectPointerArray<I, C, ID>;
+    using CBasicArrayFinder<IConstArrayHandle<I, ID, flag>, I, C, ID, Array,
+                            flag>::CBasicArrayFinder;
+
+    CBasicConstArrayHandle* clone() const override {
+        return new CBasicConstArrayHandle(this->m_array);
+    }
+};
+
+// The operations every writable basic array handle implements over its container.
+template <class I, class C, class ID, int flag>
+class CBasicArrayHandleCommon
+    : public CBasicArrayFinder<IArrayHandle<I, ID, flag>, I, C, ID,
+                               CUniqueObjectPointerArray<I, C, ID>, flag> {
+public:
+    using Array = CUniqueObjectPointerArray<I, C, ID>;
+    using CBasicArrayFinder<IArrayHandle<I, ID, flag>, I, C, ID, Array, flag>::CBasicArrayFinder;
+
+    CWritableWrapperHandle<I> getWritableReference(int i) const override {
+        if (!this->m_array) return {};
+        return CWritableWrapperHandle<I>(
+            new CWritableBasicHandle<I, C>(&this->m_array->getWritableReference(i)));
+    }
+    void Serialize(CZentrixArchive& ar) override {
+        if (this->m_array) this->m_array->Serialize(ar);
+    }
+    void resort() override {
+        if (!this->m_array) return;
+        this->m_array->discardSorting();
+        this->m_array->sort();
+    }
+    void copyFrom(const CConstWrapperArrayHandle<I, ID, flag>& source) override {
+        if (!this->m_array) return;
+        this->m_array->RemoveAll();
+        for (int i = 0; i < source.GetSize(); ++i) {
+            const CWrapperHandle<I> element = source.getConstReference(i);
+            if (!element.isNull()) (void)this->m_array->Add(*element);
+        }
+    }
+};
+
+template <class I, class C, class ID, int flag>
+class CBasicArrayHandle;
+
+template <class I, class C, class ID>
+class CBasicArrayHandle<I, C, ID, 0> : public CBasicArrayHandleCommon<I, C, ID, 0> {
+public:
+    using CBasicArrayHandleCommon<I, C, ID, 0>::CBasicArrayHandleCommon;
+
+    CBasicArrayHandle* clone() const override { return new CBasicArrayHandle(this->m_array); }
+};
+
+template <class I, class C, class ID>
+class CBasicArrayHandle<I, C, ID, 1> : public CBasicArrayHandleCommon<I, C, ID, 1> {
+public:
+    using CBasicArrayHandleCommon<I, C, ID, 1>::CBasicArrayHandleCommon;
+
+    CIteratorWrapper<I> getIterator(const ID& id) const override {
+        const int k = this->orderedPosition(id);
+        return k < 0 ? CIteratorWrapper<I>() : CIteratorWrapper<I>(iterator(k));
+    }
+    CIteratorWrapper<I> getIterator() const override { return CIteratorWrapper<I>(iterator(-1)); }
+    CIteratorWrapper<I> getReverseIterator() const override {
+        return CIteratorWrapper<I>(iterator(this->GetSize()));
+    }
+    CBasicArrayHandle* clone() const override { return new CBasicArrayHandle(this->m_array); }
+
+private:
     // Iterators walk the ordered index, so they start from a sorted container.
     IIterator<I>* iterator(int k) const {
         if (!this->m_array) return nullptr;
         this->m_array->sort();
         return new CArrayIterator<I, C, ID>(this->m_array, k);
-    }
-    IConstIterator<I>* constIterator(int k) const {
-        if (!this->m_array) return nullptr;
-        this->m_array->sort();
-        return new CArrayConstIterator<I, C, ID>(this->m_array, k);
     }
 };

@@ -236,9 +236,9 @@ public:
 
     // Adds id unless the set holds it already, and returns its position, or -1 if it was there.
     // A sorted set stays sorted (id goes to its place in the owned segment); an unsorted set gets
-    // id appended to its owned segment. Not [[nodiscard]]: "make sure id is in the set" is the
-    // usual call, and -1 means that was already so.
-    int Add(const ID& id) {
+    // id appended to its owned segment. A caller that only makes sure id is in the set says so
+    // with (void): -1 then means that was already so.
+    [[nodiscard]] int Add(const ID& id) {
         if (!isSorted()) {
             if (findByID(id) >= 0) return -1;
             addNoSort(id);
@@ -285,7 +285,7 @@ public:
     // others keep theirs. Removing from the shared segment gives this set a new shared segment
     // (or, with an empty owned segment, takes the rest into the owned one), so other sets that
     // shared the old one keep it unchanged.
-    bool RemoveAt(int pos) {
+    [[nodiscard]] bool RemoveAt(int pos) {
         if (pos < 0 || pos >= GetSize()) return false;
         const int owned = ownedSize();
         if (pos < owned) {
@@ -298,7 +298,7 @@ public:
     }
 
     // Removes every occurrence of id; false if there was none.
-    bool removeByID(const ID& entry) {
+    [[nodiscard]] bool removeByID(const ID& entry) {
         // entry may be one of this set's own IDs, which the removal moves or frees.
         const ID id = entry;
         bool removed = false;
@@ -464,7 +464,7 @@ public:
     }
 
     void Serialize(CZentrixArchive& ar) {
-        RecordScope scope(ar, "CIDPointerArray");
+        zx::RecordScope scope(ar, "CIDPointerArray");
         if (ar.IsStoring()) {
             const bool sorted = isSorted();
             ar << static_cast<std::int32_t>(GetSize());

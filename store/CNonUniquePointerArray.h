@@ -114,7 +114,7 @@ public:
     }
 
     // Deletes the object at i; false when i is out of range.
-    bool RemoveAt(int i) {
+    [[nodiscard]] bool RemoveAt(int i) {
         if (!isPosition(i)) return false;
         m_items.erase(at(i));
         shrinkExcessCapacity(m_items);
@@ -139,7 +139,7 @@ public:
 
     // Moves the object at oldPosition so that it ends at newPosition, the others keeping their
     // order. False unless both positions are inside the array.
-    bool changePosition(int newPosition, int oldPosition) {
+    [[nodiscard]] bool changePosition(int newPosition, int oldPosition) {
         if (!isPosition(newPosition) || !isPosition(oldPosition)) return false;
         const auto from = at(oldPosition);
         const auto to = at(newPosition);
@@ -172,7 +172,7 @@ public:
 
     // markerName may be null: the record then has no markers.
     void Serialize(CZentrixArchive& ar, const char* markerName) {
-        std::optional<RecordScope> unmarked;
+        std::optional<zx::RecordScope> unmarked;
         std::vector<std::unique_ptr<T>> loaded;
         if (ar.IsLoading()) RemoveAll();
         if (markerName != nullptr)

@@ -61,19 +61,19 @@ public:
     }
 
     // False unless 0 <= i <= count.
-    bool InsertAt(int i, const T& value) {
+    [[nodiscard]] bool InsertAt(int i, const T& value) {
         if (!isInsertPosition(i)) return false;
         m_values.insert(at(i), value);
         return true;
     }
-    bool InsertAt(int i, const CNonUniqueValueArray& other) {
+    [[nodiscard]] bool InsertAt(int i, const CNonUniqueValueArray& other) {
         if (!isInsertPosition(i)) return false;
         insertRange(i, other.m_values);
         return true;
     }
 
     // False unless 0 <= i < count.
-    bool RemoveAt(int i) {
+    [[nodiscard]] bool RemoveAt(int i) {
         if (!isPosition(i)) return false;
         m_values.erase(at(i));
         shrinkExcessCapacity(m_values);
@@ -102,7 +102,7 @@ public:
     }
     // i < 0 appends; i > count refuses (false) and leaves `value` untouched; otherwise inserts at
     // i.
-    bool Attach(T&& value, int i) {
+    [[nodiscard]] bool Attach(T&& value, int i) {
         if (i > GetSize()) return false;
         if (i < 0)
             m_values.push_back(std::move(value));
@@ -113,7 +113,7 @@ public:
 
     // Moves the value at oldPosition so that it ends at newPosition, the others keeping their
     // order. False unless both positions are inside the array.
-    bool changePosition(int newPosition, int oldPosition) {
+    [[nodiscard]] bool changePosition(int newPosition, int oldPosition) {
         if (!isPosition(newPosition) || !isPosition(oldPosition)) return false;
         const auto from = at(oldPosition);
         const auto to = at(newPosition);
@@ -151,12 +151,12 @@ public:
     }
 
     void Serialize(CZentrixArchive& ar) {
-        RecordScope scope(ar, "CNonUniqueValueArray");
+        zx::RecordScope scope(ar, "CNonUniqueValueArray");
         if (ar.IsStoring()) {
             ar << GetSize();
             for (int i = 0; i < GetSize(); ++i) {
                 ar.setRecordIndex(i);
-                serializeValue(ar, (*this)[i]);
+                zx::serializeValue(ar, (*this)[i]);
             }
             return;
         }
@@ -169,7 +169,7 @@ public:
         for (int i = 0; i < count; ++i) {
             ar.setRecordIndex(i);
             T value{};
-            serializeValue(ar, value);
+            zx::serializeValue(ar, value);
             loaded.push_back(std::move(value));
         }
         m_values = std::move(loaded);

@@ -20,6 +20,7 @@ class COptionalObjectArray {
 public:
     using Array = CUniqueObjectPointerArray<I, C, ID>;
     using ArrayHandle = CWrapperArrayHandle<I, ID, flag>;
+    using ConstArrayHandle = CConstWrapperArrayHandle<I, ID, flag>;
 
     COptionalObjectArray() = default;
     COptionalObjectArray(const COptionalObjectArray& other)
@@ -35,7 +36,8 @@ public:
     bool exists() const { return m_array != nullptr; }
     int GetSize() const { return m_array ? m_array->GetSize() : 0; }
     // The collection, or null while there is none.
-    Array* get() const { return m_array.get(); }
+    const Array* get() const { return m_array.get(); }
+    Array* get() { return m_array.get(); }
     // The collection, created empty when there is none.
     Array& ensure() {
         if (!m_array) m_array = std::make_unique<Array>();
@@ -43,46 +45,45 @@ public:
     }
     void reset() { m_array.reset(); }
 
-    // An array handle over the collection; an empty handle while there is none.
-    ArrayHandle handle() const {
-        if (!m_array) return {};
-        return ArrayHandle(new CBasicArrayHandle<I, C, ID, flag>(m_array.get()));
-    }
+    // An array handle over the collection (read-only when the collection is reached as const);
+    // an empty handle while there is none.
+    ConstArrayHandle handle() const { return ConstArrayHandle::over(get()); }
+    ArrayHandle handle() { return ArrayHandle::over(get()); }
 
     // Adds a copy; its position, or -1 when the ID is present.
-    int add(const I& object) {
+    [[nodiscard]] int add(const I& object) {
         const int i = ensure().Add(object);
         freeIfEmpty();
         return i;
     }
     // Inserts a copy at index; false unless 0 <= index <= count and the ID is absent.
-    bool insert(const I& object, int index) {
+    [[nodiscard]] bool insert(const I& object, int index) {
         const bool inserted = ensure().InsertAt(index, object);
         freeIfEmpty();
         return inserted;
     }
     // Copies object into the stored entry with its ID, which keeps its place.
-    bool change(const I& object) { return m_array && m_array->changeElement(object); }
+    [[nodiscard]] bool change(const I& object) { return m_array && m_array->changeElement(object); }
     // Removals, even refused ones, also free a collection that was allocated and left empty.
-    bool remove(const ID& id) {
+    [[nodiscard]] bool remove(const ID& id) {
         const bool removed = m_array && removeByIDKeepingSort(*m_array, id);
         freeIfEmpty();
         return removed;
     }
     // Removes the entry at this position; false when it is out of range.
-    bool removeAt(int index) {
+    [[nodiscard]] bool removeAt(int index) {
         const bool removed = m_array && removeAtKeepingSort(*m_array, index);
         freeIfEmpty();
         return removed;
     }
     // Replaces the contents with copies of what the handle yields (null entries and repeated IDs
     // skipped).
-    void set(const ArrayHandle& source) {
+    void set(const ConstArrayHandle& source) {
         auto copies = std::make_unique<Array>();
         replaceWithCopies(*copies, source);
         m_array = copies->GetSize() > 0 ? std::move(copies) : nullptr;
     }
-    bool changePosition(int from, int to) {
+    [[nodiscard]] bool changePosition(int from, int to) {
         if (!m_array) return false;
         const int n = m_array->GetSize();
         if (from < 0 || from >= n || to < 0 || to >= n) return false;
@@ -90,7 +91,7 @@ public:
     }
     // Moves the handle's object in at index without copying. With no collection only index 0 is
     // accepted; otherwise 0 <= index <= count. On refusal the object stays with the caller.
-    bool attach(const CWritableWrapperHandle<I>& object, int index) {
+    [[nodiscard]] bool attach(const CWritableWrapperHandle<I>& object, int index) {
         if (index < 0 || index > GetSize() || object.isNull()) return false;
         const bool attached = attachFromHandle(ensure(), object, index);
         freeIfEmpty();
@@ -98,7 +99,7 @@ public:
     }
     // Takes the object with this ID out without deleting it; the caller owns it through the
     // returned handle (empty when absent).
-    CWritableWrapperHandle<I> detach(const ID& id) {
+    [[nodiscard]] CWritableWrapperHandle<I> detach(const ID& id) {
         if (!m_array) return {};
         CWritableWrapperHandle<I> detached = detachToHandle(*m_array, id);
         freeIfEmpty();

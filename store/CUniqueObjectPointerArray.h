@@ -36,6 +36,8 @@
 #include "basetypes/CZentrixArchive.h"
 #include "store/ArrayCapacity.h"
 
+namespace zx {
+
 // An ID as two big-endian words: unsigned word order is the ID order.
 struct IDKey {
     std::uint64_t hi;
@@ -51,6 +53,8 @@ struct IDKey {
     friend bool operator==(const IDKey&, const IDKey&) = default;
 };
 
+}  // namespace zx
+
 // Objects keyed by ID in ascending order; a source for the container's Copy and Append.
 template <class I, class C, class ID>
 class CUniqueObjectPointerSet {
@@ -62,12 +66,12 @@ public:
 
     int GetSize() const { return static_cast<int>(m_objects.size()); }
     // Stores a copy; false when the ID is present.
-    bool insert(const I& object) {
+    [[nodiscard]] bool insert(const I& object) {
         auto copy = std::make_unique<C>();
         copy->copyFrom(object);
         return attach(std::move(copy));
     }
-    bool attach(std::unique_ptr<C> object) {
+    [[nodiscard]] bool attach(std::unique_ptr<C> object) {
         const ID id = object->getID();
         return m_objects.try_emplace(id, std::move(object)).second;
     }
@@ -116,8 +120,8 @@ public:
     void sort() const {
         if (m_sorted) return;
         const int n = GetSize();
-        std::vector<std::pair<IDKey, int>> entries(static_cast<std::size_t>(n));
-        for (int i = 0; i < n; ++i) entries[i] = {IDKey::of(m_items[i]->getID()), i};
+        std::vector<std::pair<zx::IDKey, int>> entries(static_cast<std::size_t>(n));
+        for (int i = 0; i < n; ++i) entries[i] = {zx::IDKey::of(m_items[i]->getID()), i};
         std::sort(entries.begin(), entries.end(),
                   [](const auto& a, const auto& b) { return a.first < b.first; });
         m_index.resize(entries.size());
@@ -138,13 +142,13 @@ public:
         return k >= 0 && k < static_cast<int>(m_index.size()) ? m_index[k] : -1;
     }
     // Position in the ordered index of the object with this ID, or -1.
-    int findOrderedIndex(const CIDBase& id) const {
+    [[nodiscard]] int findOrderedIndex(const CIDBase& id) const {
         if (m_index.size() != m_items.size() || m_keys.empty()) return -1;
-        const int k = lowerBound(IDKey::of(id));
-        return k < static_cast<int>(m_keys.size()) && m_keys[k] == IDKey::of(id) ? k : -1;
+        const int k = lowerBound(zx::IDKey::of(id));
+        return k < static_cast<int>(m_keys.size()) && m_keys[k] == zx::IDKey::of(id) ? k : -1;
     }
     // Storage position of the object with this ID, or -1.
-    int findByID(const CIDBase& id) const {
+    [[nodiscard]] int findByID(const CIDBase& id) const {
         const int k = findOrderedIndex(id);
         return k < 0 ? -1 : m_index[k];
     }
@@ -153,7 +157,7 @@ public:
         static const C defaultItem;
         return inRange(i) ? *m_items[i] : defaultItem;
     }
-    C& getWritableReference(int i) const {
+    C& getWritableReference(int i) {
         static C defaultItem;
         return inRange(i) ? *m_items[i] : defaultItem;
     }
@@ -185,13 +189,13 @@ public:
         insertOrderedIndex(k, i, object.getID());
         return true;
     }
-    bool InsertAtNoSort(int i, const I& object) {
+    [[nodiscard]] bool InsertAtNoSort(int i, const I& object) {
         if (i < 0 || i > GetSize()) return false;
         m_items.insert(m_items.begin() + i, copyOf(object));
         discardSorting();
         return true;
     }
-    bool InsertAt(int i, const CUniqueObjectPointerArray& source) {
+    [[nodiscard]] bool InsertAt(int i, const CUniqueObjectPointerArray& source) {
         for (int j = 0; j < source.GetSize(); ++j) {
             const I& object = source.getConstReference(j);
             const bool inserted =
@@ -202,7 +206,7 @@ public:
     }
     // Adds (i == -1) or inserts at i, sorted or not as the container is; i receives the
     // position. Returns the stored copy or null.
-    I* Put(int& i, const I& object) {
+    [[nodiscard]] I* Put(int& i, const I& object) {
         if (i == -1) {
             i = m_sorted ? Add(object) : AddNoSort(object);
             return i < 0 ? nullptr : m_items[i].get();
@@ -212,7 +216,7 @@ public:
     }
 
     // Takes ownership of p when it is stored; on refusal p stays the caller's.
-    bool Attach(int i, C* p) {
+    [[nodiscard]] bool Attach(int i, C* p) {
         if (!p || i < 0 || i > GetSize()) return false;
         sort();
         const int k = findSortInsertPosition(*p);
@@ -221,7 +225,7 @@ public:
         insertOrderedIndex(k, i, p->getID());
         return true;
     }
-    bool AttachNoSort(int i, C* p) {
+    [[nodiscard]] bool AttachNoSort(int i, C* p) {
         if (!p || i < 0 || i > GetSize()) return false;
         m_items.insert(m_items.begin() + i, std::unique_ptr<C>(p));
         discardSorting();
@@ -249,25 +253,24 @@ public:
         return m_sorted ? Detach(i) : DetachNoSort(i);
     }
 
-    bool RemoveAt(int i) {
+    [[nodiscard]] bool RemoveAt(int i) {
         if (!inRange(i)) return false;
         sort();
         std::unique_ptr<C> doomed(Detach(i));
         return true;
     }
-    bool RemoveAtNoSort(int i) {
+    [[nodiscard]] bool RemoveAtNoSort(int i) {
         std::unique_ptr<C> doomed(DetachNoSort(i));
         return doomed != nullptr;
     }
-    bool Remove(const ID& id) {
+    [[nodiscard]] bool Remove(const ID& id) {
         const int i = findByID(id);
         if (i < 0) return false;
         return m_sorted ? RemoveAt(i) : RemoveAtNoSort(i);
     }
-    int removeByID(const ID& id) {
+    [[nodiscard]] int removeByID(const ID& id) {
         const int i = findByID(id);
-        RemoveAt(i);
-        return i;
+        return i >= 0 && RemoveAt(i) ? i : -1;
     }
     void RemoveAll() {
         m_items.clear();
@@ -277,23 +280,22 @@ public:
     }
 
     // Overwrites the stored object with object's ID; false if absent.
-    bool changeElement(const I& object) {
+    [[nodiscard]] bool changeElement(const I& object) {
         const int i = findByID(object.getID());
         if (i < 0) return false;
         m_items[i]->copyFrom(object);
         return true;
     }
-    bool changePosition(int newPosition, int oldPosition) {
+    [[nodiscard]] bool changePosition(int newPosition, int oldPosition) {
         if (!inRange(newPosition) || !inRange(oldPosition)) return false;
         if (newPosition == oldPosition) return true;
-        if (m_sorted) {
-            C* p = Detach(oldPosition);
-            Attach(newPosition, p);
-        } else {
-            C* p = DetachNoSort(oldPosition);
-            AttachNoSort(newPosition, p);
-        }
-        return true;
+        // Both positions are inside the shortened container and the ID has just left it, so the
+        // attach succeeds; were it refused, the object would be freed here rather than leak.
+        std::unique_ptr<C> moving(m_sorted ? Detach(oldPosition) : DetachNoSort(oldPosition));
+        const bool attached =
+            m_sorted ? Attach(newPosition, moving.get()) : AttachNoSort(newPosition, moving.get());
+        if (attached) (void)moving.release();
+        return attached;
     }
 
     // Adds a copy of each source object (duplicates skipped); returns the count before.
@@ -421,14 +423,14 @@ private:
         m_keys.resize(m_items.size());
         for (std::size_t i = 0; i < m_items.size(); ++i) {
             m_index[i] = static_cast<int>(i);
-            m_keys[i] = IDKey::of(m_items[i]->getID());
+            m_keys[i] = zx::IDKey::of(m_items[i]->getID());
         }
         m_sorted = true;
     }
 
     // First ordered position whose ID is not less than key (branch-free halving search).
-    int lowerBound(const IDKey& key) const {
-        const IDKey* base = m_keys.data();
+    int lowerBound(const zx::IDKey& key) const {
+        const zx::IDKey* base = m_keys.data();
         std::size_t n = m_keys.size();
         while (n > 1) {
             const std::size_t half = n / 2;
@@ -439,9 +441,9 @@ private:
     }
 
     // Ordered position where object's ID belongs, or -1 when the ID is present.
-    int findSortInsertPosition(const I& object) const {
+    [[nodiscard]] int findSortInsertPosition(const I& object) const {
         if (m_index.empty()) return 0;
-        const IDKey key = IDKey::of(object.getID());
+        const zx::IDKey key = zx::IDKey::of(object.getID());
         const int k = lowerBound(key);
         if (k < static_cast<int>(m_keys.size()) && m_keys[k] == key) return -1;
         return k;
@@ -451,7 +453,7 @@ private:
         for (int& entry : m_index)
             if (entry >= i) ++entry;
         m_index.insert(m_index.begin() + k, i);
-        m_keys.insert(m_keys.begin() + k, IDKey::of(id));
+        m_keys.insert(m_keys.begin() + k, zx::IDKey::of(id));
     }
     // Drops the entry of storage position i and renumbers the later positions in one pass.
     void removeOrderedIndex(int i) {
@@ -486,7 +488,7 @@ private:
         // Each object's key is taken while the object is still in cache; checking the stored
         // index later reads these instead of visiting the objects in ID order, one cache miss
         // each.
-        std::vector<IDKey> keysByPosition;
+        std::vector<zx::IDKey> keysByPosition;
         // The count is only a claim until the objects arrive. A collection at the top of the
         // archive (inside at most a root) reserves all of it: the count already fits the input,
         // and there are few such collections. Nested collections that each claimed the rest of
@@ -502,7 +504,7 @@ private:
             ar.setRecordIndex(i);
             auto object = std::make_unique<C>();
             object->Serialize(ar);
-            keysByPosition.push_back(IDKey::of(object->getID()));
+            keysByPosition.push_back(zx::IDKey::of(object->getID()));
             m_items.push_back(std::move(object));
             std::int32_t entry = 0;
             ar >> entry;
@@ -512,7 +514,7 @@ private:
     }
     // Takes the stored ordered index when it is a permutation in ascending ID order; otherwise
     // rebuilds it. keysByPosition holds the key of each object in storage order.
-    void adoptLoadedIndex(const std::vector<IDKey>& keysByPosition) {
+    void adoptLoadedIndex(const std::vector<zx::IDKey>& keysByPosition) {
         const std::size_t n = m_items.size();
         std::vector<bool> seen(n, false);
         m_keys.clear();
@@ -549,7 +551,7 @@ private:
 
     // Ordered index: storage positions in ascending ID order; m_keys holds the IDs beside it.
     mutable std::vector<int> m_index;
-    mutable std::vector<IDKey> m_keys;
+    mutable std::vector<zx::IDKey> m_keys;
     mutable bool m_sorted = true;
     std::vector<std::unique_ptr<C>> m_items;
 };

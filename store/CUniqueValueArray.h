@@ -74,7 +74,7 @@ public:
     }
 
     // Storage position of the value with this key, or -1.
-    int findByID(const Key& key) const {
+    [[nodiscard]] int findByID(const Key& key) const {
         sort();
         if (m_orderedIndex.size() != m_values.size()) return -1;
         const auto found = lowerBound(key);
@@ -101,7 +101,7 @@ public:
 
     // Both false when i is outside the array. RemoveAt keeps the index current (one linear
     // renumbering); RemoveAtNoSort drops it, for bulk removals that end with a lookup or resort().
-    bool RemoveAt(int i) {
+    [[nodiscard]] bool RemoveAt(int i) {
         if (i < 0 || i >= GetSize()) return false;
         sort();
         m_values.erase(m_values.begin() + i);
@@ -109,7 +109,7 @@ public:
         shrinkExcessCapacity(m_values, m_orderedIndex);
         return true;
     }
-    bool RemoveAtNoSort(int i) {
+    [[nodiscard]] bool RemoveAtNoSort(int i) {
         if (i < 0 || i >= GetSize()) return false;
         m_values.erase(m_values.begin() + i);
         if (m_sorted) discardSorting();
@@ -150,12 +150,12 @@ public:
     bool operator==(const CUniqueValueArray& other) const { return m_values == other.m_values; }
 
     void Serialize(CZentrixArchive& ar) {
-        RecordScope scope(ar, "CUniqueValueArray");
+        zx::RecordScope scope(ar, "CUniqueValueArray");
         if (ar.IsStoring()) {
             ar << GetSize();
             for (int i = 0; i < GetSize(); ++i) {
                 ar.setRecordIndex(i);
-                serializeValue(ar, m_values[static_cast<std::size_t>(i)]);
+                zx::serializeValue(ar, m_values[static_cast<std::size_t>(i)]);
             }
             return;
         }
@@ -169,7 +169,7 @@ public:
             ar.setRecordIndex(i);
             const std::uint64_t start = ar.position();
             T value{};
-            serializeValue(ar, value);
+            zx::serializeValue(ar, value);
             if (loaded.addValue(std::move(value)) < 0)
                 ar.failAt(start, "expected a value whose key is not already in the array");
         }
@@ -193,7 +193,7 @@ protected:
     }
     // Where the value's key belongs in the (sorted) index: the index length past the end, -1 when
     // the key is already present.
-    int findSortInsertPosition(const T& value) const {
+    [[nodiscard]] int findSortInsertPosition(const T& value) const {
         const Key& key = s_getter(value);
         const auto found = lowerBound(key);
         if (found != m_orderedIndex.end() && !(keyAt(*found) != key)) return -1;
@@ -227,7 +227,7 @@ private:
     }
 
     template <class V>
-    int add(V&& value) {
+    [[nodiscard]] int add(V&& value) {
         sort();
         const int k = findSortInsertPosition(value);
         if (k < 0) return -1;

@@ -12,8 +12,8 @@
 // Attaches the object the handle views at index (negative: at the end). False when the index is
 // above the count, the handle is null or the ID is already present.
 template <class I, class C, class ID>
-bool attachFromHandle(CUniqueObjectPointerArray<I, C, ID>& array,
-                      const CWritableWrapperHandle<I>& handle, int index) {
+[[nodiscard]] bool attachFromHandle(CUniqueObjectPointerArray<I, C, ID>& array,
+                                    const CWritableWrapperHandle<I>& handle, int index) {
     if (index > array.GetSize() || handle.isNull()) return false;
     if (index < 0) index = array.GetSize();
     return array.Attach(index, static_cast<C*>(handle.get()));
@@ -22,7 +22,8 @@ bool attachFromHandle(CUniqueObjectPointerArray<I, C, ID>& array,
 // Takes the object with this ID out of the collection without deleting it; an empty handle when
 // it is absent.
 template <class I, class C, class ID>
-CWritableWrapperHandle<I> detachToHandle(CUniqueObjectPointerArray<I, C, ID>& array, const ID& id) {
+[[nodiscard]] CWritableWrapperHandle<I> detachToHandle(CUniqueObjectPointerArray<I, C, ID>& array,
+                                                       const ID& id) {
     I* detached = array.Detach(id);
     return detached ? detached->getWritableHandle() : CWritableWrapperHandle<I>();
 }
@@ -30,13 +31,13 @@ CWritableWrapperHandle<I> detachToHandle(CUniqueObjectPointerArray<I, C, ID>& ar
 // Removes the object at position i, keeping the container's sorting state; false when out of
 // range.
 template <class I, class C, class ID>
-bool removeAtKeepingSort(CUniqueObjectPointerArray<I, C, ID>& array, int i) {
+[[nodiscard]] bool removeAtKeepingSort(CUniqueObjectPointerArray<I, C, ID>& array, int i) {
     return array.isSorted() ? array.RemoveAt(i) : array.RemoveAtNoSort(i);
 }
 
 // Removes the object with this ID, keeping the container's sorting state; false when absent.
 template <class I, class C, class ID>
-bool removeByIDKeepingSort(CUniqueObjectPointerArray<I, C, ID>& array, const ID& id) {
+[[nodiscard]] bool removeByIDKeepingSort(CUniqueObjectPointerArray<I, C, ID>& array, const ID& id) {
     const int i = array.findByID(id);
     return i >= 0 && removeAtKeepingSort(array, i);
 }
@@ -45,7 +46,7 @@ bool removeByIDKeepingSort(CUniqueObjectPointerArray<I, C, ID>& array, const ID&
 // repeated IDs are skipped. The copies are made first, so the source may view the array itself.
 template <class I, class C, class ID, int flag>
 void replaceWithCopies(CUniqueObjectPointerArray<I, C, ID>& array,
-                       const CWrapperArrayHandle<I, ID, flag>& source) {
+                       const CConstWrapperArrayHandle<I, ID, flag>& source) {
     CUniqueObjectPointerArray<I, C, ID> copies;
     for (int i = 0; i < source.GetSize(); ++i) {
         const CWrapperHandle<I> object = source.getConstReference(i);

@@ -228,7 +228,7 @@ TEST(AssignedRisk, PresentCostIsReplacedInPlace) {
     EXPECT_TRUE(risk.addCost(costOf(3, 300.0)));
     EXPECT_TRUE(risk.addCost(costOf(1, 250.0)));
 
-    const ICostArrayHandle costs = risk.getCosts();
+    const auto costs = risk.getCosts();
     ASSERT_EQ(costs.GetSize(), 3);
     EXPECT_TRUE(costs.getConstReference(1)->getID() == idOf<CCostID>(1));
     EXPECT_EQ(costs.getConstReference(1)->getAmount().getValue(), 250.0);

@@ -51,7 +51,7 @@ public:
     // Registers the task and its upstream links (owner and leaving lists follow from them).
     void add(const ITask& task) {
         tasks[task.getID()] = &task;
-        const ILinkArrayHandle links = task.getUpstreamLinks();
+        const auto links = task.getUpstreamLinks();
         for (int i = 0; i < links.GetSize(); ++i) {
             const ILink* link = links.getConstReference(i).get();
             m_links[link->getID()] = {link, &task};
@@ -262,17 +262,17 @@ CTaskReport report(int day, TaskReportType type, std::int64_t duration) {
 }
 
 const ITaskBaselineData& recordOf(const CProjectBaseline& baseline, const ITask& task) {
-    const ITaskBaselineDataWritableHandle record = baseline.findBaselinedTask(task.getID());
+    const ITaskBaselineDataHandle record = baseline.findBaselinedTask(task.getID());
     EXPECT_FALSE(record.isNull());
     return *record;
 }
 
 // Every record's endpoints line up with its links, and its critical IDs name its links.
 void expectLinksInStep(const CProjectBaseline& baseline) {
-    const ITaskBaselineDataArrayHandle records = baseline.getBaselinedTasks();
+    const auto records = baseline.getBaselinedTasks();
     for (int i = 0; i < records.GetSize(); ++i) {
         const ITaskBaselineDataHandle record = records.getConstReference(i);
-        const ILinkArrayHandle links = record->getUpstreamLinks();
+        const auto links = record->getUpstreamLinks();
         EXPECT_EQ(record->getUpstreamLinksDelaysEndpoints().GetSize(), links.GetSize());
         const CLinkIDArray& critical = record->getCriticalUpstreamLinks();
         for (int c = 0; c < critical.GetSize(); ++c)
@@ -706,7 +706,7 @@ TEST(SampleCalculation, BaselinesTheSampleProject) {
             baseline.baselineTask(calculation.task(i), &calculation, scheduled);
         EXPECT_EQ(baseline.getBaselinedTasks().GetSize(), calculation.taskCount());
         int links = 0;
-        const ITaskBaselineDataArrayHandle records = baseline.getBaselinedTasks();
+        const auto records = baseline.getBaselinedTasks();
         for (int i = 0; i < records.GetSize(); ++i)
             links += records[i]->getUpstreamLinks().GetSize();
         EXPECT_EQ(links, calculation.linkCount());

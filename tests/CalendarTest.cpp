@@ -53,7 +53,7 @@ TEST(Calendar, NewCalendarIsTheDefaultFiveDayCalendar) {
     EXPECT_FALSE(calendar.getSubCalendars().isNull());
     EXPECT_EQ(calendar.getCalendarDayExceptions().GetSize(), 0);
 
-    const ICalendarDayTypeArrayHandle dayTypes = calendar.getCalendarDayTypes();
+    const auto dayTypes = calendar.getCalendarDayTypes();
     ASSERT_EQ(dayTypes.GetSize(), 2);
     const ICalendarDayTypeHandle working = dayTypes.getConstReference(0);
     const ICalendarDayTypeHandle nonWorking = dayTypes.getConstReference(1);
@@ -98,7 +98,7 @@ TEST(Calendar, GenerateIDsRemapsWeekAndExceptionsToTheRenewedDayTypes) {
 
     ASSERT_TRUE(calendar.tryGenerateIDs());
     EXPECT_NE(calendar.getID(), original.getID());
-    const ICalendarDayTypeArrayHandle dayTypes = calendar.getCalendarDayTypes();
+    const auto dayTypes = calendar.getCalendarDayTypes();
     ASSERT_EQ(dayTypes.GetSize(), 2);
     const CCalendarDayTypeID working = dayTypes.getConstReference(0)->getID();
     const CCalendarDayTypeID renewedNonWorking = dayTypes.getConstReference(1)->getID();
@@ -115,7 +115,7 @@ TEST(Calendar, GenerateIDsRemapsWeekAndExceptionsToTheRenewedDayTypes) {
               renewedNonWorking);
 
     // The sub-calendar was renewed too and is found under its new ID.
-    const ICalendarArrayHandle subCalendars = calendar.getSubCalendars();
+    const auto subCalendars = calendar.getSubCalendars();
     const CCalendarID subID = subCalendars.getConstReference(0)->getID();
     EXPECT_NE(subID, original.getID());
     EXPECT_EQ(subCalendars.findByID(subID), 0);

@@ -83,7 +83,7 @@ public:
     ILinkWritableHandle getWritableReference(int) const override { return {}; }
     void Serialize(CZentrixArchive&) override {}
     void resort() override {}
-    void copyFrom(const ILinkArrayHandle&) override {}
+    void copyFrom(const ILinkConstArrayHandle&) override {}
     ForeignLinks* clone() const override { return new ForeignLinks; }
     bool isNull() const override { return false; }
 };
@@ -116,9 +116,10 @@ TEST(ArrayHandle, LookupsCopiesAndResort) {
     EXPECT_EQ(position, 2);
     EXPECT_TRUE(handle.find(linkWithID(4).getID(), position).isNull());
     EXPECT_EQ(position, -1);
-    // Out of range, an element handle views the container's default item rather than nothing.
+    // Out of range, an element handle views the container's default item rather than nothing: the
+    // read-only one, since reading never needs the container writable.
     EXPECT_FALSE(handle[10].isNull());
-    EXPECT_EQ(handle[10].get(), &links.getWritableReference(10));
+    EXPECT_EQ(handle[10].get(), &links.getConstReference(10));
 
     // An ID changed in place is found once the handle resorts.
     handle.getWritableReference(0)->setID(linkWithID(1).getID());

@@ -276,7 +276,7 @@ Chain codeValueChain(int depth, int nameLength) {
     return chain;
 }
 
-int chainDepth(const ICodeValueArrayHandle& values) {
+int chainDepth(const ICodeValueConstArrayHandle& values) {
     return values.GetSize() == 0 ? 0 : 1 + chainDepth(values[0]->getSubCodeValues());
 }
 

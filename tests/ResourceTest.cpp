@@ -85,7 +85,7 @@ CResource load(const std::vector<std::byte>& bytes) {
 
 std::vector<CResourceStateID> historyKeys(const IResource& resource) {
     std::vector<CResourceStateID> keys;
-    const IRSHistoryArrayHandle histories = resource.getHistories();
+    const auto histories = resource.getHistories();
     for (int i = 0; i < histories.GetSize(); ++i)
         keys.push_back(histories.getConstReference(i)->getID());
     return keys;
@@ -110,7 +110,7 @@ TEST(Resource, DefaultRateIsOneFreshRateFromTheZeroDate) {
     CResource resource;
     resource.addDefaultRate();
     resource.addDefaultRate();
-    const IResourceRateArrayHandle rates = resource.getResourceRates();
+    const auto rates = resource.getResourceRates();
     ASSERT_EQ(rates.GetSize(), 2);
     EXPECT_TRUE(rates[0]->getID().isValidNotNull());
     EXPECT_FALSE(rates[0]->getID() == rates[1]->getID());
@@ -125,7 +125,7 @@ TEST(Resource, AddResourceRateAppendsInsertsAndRefusesRepeatedIDs) {
     EXPECT_TRUE(resource.addResourceRate(first, -1));
     EXPECT_TRUE(resource.addResourceRate(second, -1));
     EXPECT_TRUE(resource.addResourceRate(front, 0));
-    const IResourceRateArrayHandle rates = resource.getResourceRates();
+    const auto rates = resource.getResourceRates();
     ASSERT_EQ(rates.GetSize(), 3);
     EXPECT_EQ(rates[0]->getID(), front.getID());
     EXPECT_EQ(rates[1]->getID(), first.getID());
@@ -162,14 +162,14 @@ TEST(Resource, RegenerateIDsRenewsRatesCostsAndItemsButKeepsTheRest) {
     EXPECT_EQ(resource.getID(), before.getID());
     EXPECT_TRUE(resource.getSubResources() == before.getSubResources());
     EXPECT_EQ(resource.getSubResources()[0]->getID(), before.getSubResources()[0]->getID());
-    const IResourceRateArrayHandle rates = resource.getResourceRates(),
-                                   oldRates = before.getResourceRates();
+    const IResourceRateConstArrayHandle rates = resource.getResourceRates(),
+                                        oldRates = before.getResourceRates();
     ASSERT_EQ(rates.GetSize(), oldRates.GetSize());
     for (int i = 0; i < rates.GetSize(); ++i) {
         EXPECT_FALSE(rates[i]->getID() == oldRates[i]->getID());
         EXPECT_EQ(rates[i]->getEffectiveDate(), oldRates[i]->getEffectiveDate());
         EXPECT_EQ(rates[i]->getUseRatePerDay(), oldRates[i]->getUseRatePerDay());
-        const ICostArrayHandle costs = rates[i]->getCosts(), oldCosts = oldRates[i]->getCosts();
+        const auto costs = rates[i]->getCosts(), oldCosts = oldRates[i]->getCosts();
         ASSERT_EQ(costs.GetSize(), 2);
         for (int k = 0; k < costs.GetSize(); ++k) {
             EXPECT_FALSE(costs[k]->getID() == oldCosts[k]->getID());
@@ -180,12 +180,11 @@ TEST(Resource, RegenerateIDsRenewsRatesCostsAndItemsButKeepsTheRest) {
         EXPECT_FALSE(costs.find(costs[0]->getID()).isNull());
     }
     EXPECT_EQ(historyKeys(resource), historyKeys(before));
-    const IRSHistoryArrayHandle histories = resource.getHistories(),
-                                oldHistories = before.getHistories();
+    const IRSHistoryConstArrayHandle histories = resource.getHistories(),
+                                     oldHistories = before.getHistories();
     for (int i = 0; i < histories.GetSize(); ++i) {
         EXPECT_EQ(histories[i]->getGroupID(), oldHistories[i]->getGroupID());
-        const IRSHistoryItemArrayHandle items = histories[i]->getItems(),
-                                        oldItems = oldHistories[i]->getItems();
+        const auto items = histories[i]->getItems(), oldItems = oldHistories[i]->getItems();
         ASSERT_EQ(items.GetSize(), oldItems.GetSize());
         for (int k = 0; k < items.GetSize(); ++k) {
             EXPECT_FALSE(items[k]->getID() == oldItems[k]->getID());
@@ -530,7 +529,7 @@ TEST(Resource, DamagedOldRecordsEndInAnArchiveError) {
 
 TEST(ResourceRate, CostsAreOwnedAndReplacedWhole) {
     CResourceRate rate = rateFrom(5, 3, 2);
-    const ICostArrayHandle costs = rate.getCosts();
+    const auto costs = rate.getCosts();
     CCost extra;
     extra.generateIDs();
     EXPECT_TRUE(rate.insertCost(extra, 0));

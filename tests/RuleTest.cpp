@@ -85,7 +85,7 @@ TEST(Rule, AddSubRuleStoresACopyAndHandsOutAHandleOnIt) {
     const CRule front = coded(L"front"), back = coded(L"back");
     EXPECT_EQ(rule.addSubRule(front, 0)->getID(), front.getID());
     EXPECT_EQ(rule.addSubRule(back, 2)->getID(), back.getID());
-    const IRuleArrayHandle subRules = rule.getSubRules();
+    const auto subRules = rule.getSubRules();
     ASSERT_EQ(subRules.GetSize(), 3);
     EXPECT_EQ(subRules[0]->getID(), front.getID());
     EXPECT_EQ(subRules[1]->getID(), first.getID());

@@ -235,7 +235,7 @@ TEST(Task, MovingASubTreeKeepsEveryTaskInPlace) {
     std::vector<const ITask*> before;
     const std::function<void(const ITask&)> collect = [&](const ITask& task) {
         before.push_back(&task);
-        const ITaskArrayHandle children = task.getSubTasks();
+        const auto children = task.getSubTasks();
         for (int i = 0; i < children.GetSize(); ++i) collect(*children.getConstReference(i));
     };
     collect(*from.getSubTasks().getConstReference(0));
@@ -248,7 +248,7 @@ TEST(Task, MovingASubTreeKeepsEveryTaskInPlace) {
     std::vector<const ITask*> after;
     const std::function<void(const ITask&)> collectAfter = [&](const ITask& task) {
         after.push_back(&task);
-        const ITaskArrayHandle children = task.getSubTasks();
+        const auto children = task.getSubTasks();
         for (int i = 0; i < children.GetSize(); ++i) collectAfter(*children.getConstReference(i));
     };
     collectAfter(*to.getSubTasks().getConstReference(0));
@@ -268,7 +268,7 @@ TEST(Task, SubTaskPositions) {
     EXPECT_FALSE(parent.changeSubTaskPosition(0, 3));
     EXPECT_FALSE(parent.changeSubTaskPosition(-1, 0));
     EXPECT_TRUE(parent.changeSubTaskPosition(0, 2));
-    const ITaskArrayHandle children = parent.getSubTasks();
+    const auto children = parent.getSubTasks();
     EXPECT_EQ(children[0]->getID(), ids[1]);
     EXPECT_EQ(children[1]->getID(), ids[2]);
     EXPECT_EQ(children[2]->getID(), ids[0]);
@@ -320,7 +320,7 @@ TEST(Task, CommentsBecomeNotesOfTheCommentUser) {
     task.setComments(L"");
     EXPECT_TRUE(task.getNotes().isNull());
     task.setComments(L"x");
-    const INoteArrayHandle notes = task.getNotes();
+    const auto notes = task.getNotes();
     ASSERT_EQ(notes.GetSize(), 1);
     const INoteHandle note = notes.getConstReference(0);
     EXPECT_EQ(note->getText().getString().str(), L"x");

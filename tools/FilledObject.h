@@ -142,7 +142,7 @@ public:
     // Plain described values are filled member by member.
     template <class T>
     requires(std::is_base_of_v<CDescribedValue<T>, T>) void value(const char*, T& described) {
-        fields::ValueAdapter<T, T, Filler> adapter{described, described, *this};
+        zx::fields::ValueAdapter<T, T, Filler> adapter{described, described, *this};
         T::describeFields(adapter);
     }
     template <class Part>

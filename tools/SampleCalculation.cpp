@@ -13,7 +13,7 @@ std::int64_t delayOf(const ILink& link) {
 
 std::size_t slot(CostKind kind) { return static_cast<std::size_t>(kind); }
 
-double amountOf(const ICostArrayHandle& costs) {
+double amountOf(const ICostConstArrayHandle& costs) {
     double sum = 0.0;
     for (int i = 0; i < costs.GetSize(); ++i) {
         const ICostHandle cost = costs.getConstReference(i);
@@ -41,7 +41,7 @@ void SampleCalculation::IDIndex::reserve(std::size_t n) {
     while (m_slots.size() < 2 * n) grow();
 }
 
-bool SampleCalculation::IDIndex::insert(const IDKey& key, int position) {
+bool SampleCalculation::IDIndex::insert(const zx::IDKey& key, int position) {
     // At most half full, so probes stay short.
     if (2 * (m_count + 1) > m_slots.size()) grow();
     for (std::size_t i = home(key);; i = (i + 1) & m_mask) {
@@ -55,7 +55,7 @@ bool SampleCalculation::IDIndex::insert(const IDKey& key, int position) {
     }
 }
 
-int SampleCalculation::IDIndex::find(const IDKey& key) const {
+int SampleCalculation::IDIndex::find(const zx::IDKey& key) const {
     if (m_slots.empty()) return -1;
     for (std::size_t i = home(key);; i = (i + 1) & m_mask) {
         const Slot& slot = m_slots[i];
@@ -91,11 +91,11 @@ void SampleCalculation::collect(const ITask& root, int rootParent) {
         pending.pop_back();
         const int index = static_cast<int>(m_nodes.size());
         // A repeated ID keeps its first task.
-        if (!m_taskIndex.insert(IDKey::of(task->getID()), index)) continue;
+        if (!m_taskIndex.insert(zx::IDKey::of(task->getID()), index)) continue;
         Node node;
         node.task = task;
         node.parent = parent;
-        const ITaskArrayHandle subTasks = task->getSubTasks();
+        const auto subTasks = task->getSubTasks();
         node.summary = subTasks.GetSize() > 0;
         const CProjectDuration& duration = task->getTaskDuration();
         node.duration = duration.isValid() ? std::max<std::int64_t>(0, duration.getCount()) : 0;
@@ -110,16 +110,16 @@ void SampleCalculation::collect(const ITask& root, int rootParent) {
 
 void SampleCalculation::resolveLinks() {
     for (std::size_t v = 0; v < m_nodes.size(); ++v) {
-        const ILinkArrayHandle links = m_nodes[v].task->getUpstreamLinks();
+        const auto links = m_nodes[v].task->getUpstreamLinks();
         for (int i = 0; i < links.GetSize(); ++i) {
             const ILinkHandle handle = links.getConstReference(i);
             if (handle.isNull()) continue;
             const int index = static_cast<int>(m_links.size());
-            if (!m_linkIndex.insert(IDKey::of(handle->getID()), index)) continue;
+            if (!m_linkIndex.insert(zx::IDKey::of(handle->getID()), index)) continue;
             Link link;
             link.link = handle.get();
             link.successor = static_cast<int>(v);
-            const int predecessor = m_taskIndex.find(IDKey::of(handle->getUpstreamTaskID()));
+            const int predecessor = m_taskIndex.find(zx::IDKey::of(handle->getUpstreamTaskID()));
             if (predecessor >= 0) {
                 link.predecessor = predecessor;
                 m_nodes[static_cast<std::size_t>(link.predecessor)].leaving.push_back(index);
@@ -285,7 +285,7 @@ void SampleCalculation::totalCosts() {
                 std::clamp(100.0 * (1.0 - left / static_cast<double>(node.duration)), 0.0, 100.0);
         }
 
-        const ICostArrayHandle costs = task.getCosts();
+        const auto costs = task.getCosts();
         for (int i = 0; i < costs.GetSize(); ++i) {
             const ICostHandle cost = costs.getConstReference(i);
             if (cost.isNull()) continue;
@@ -293,13 +293,13 @@ void SampleCalculation::totalCosts() {
             node.planned[slot(kindOf(cost->getType()))] += amount;
             node.planned[slot(CostKind::Task)] += amount;
         }
-        const ITaskReportArrayHandle reports = task.getTaskReports();
+        const auto reports = task.getTaskReports();
         for (int i = 0; i < reports.GetSize(); ++i) {
             const ITaskReportHandle report = reports.getConstReference(i);
             if (!report.isNull())
                 node.planned[slot(CostKind::Report)] += amountOf(report->getCosts());
         }
-        const IAssignedRiskArrayHandle risks = task.getAssignedRisks();
+        const auto risks = task.getAssignedRisks();
         for (int i = 0; i < risks.GetSize(); ++i) {
             const IAssignedRiskHandle risk = risks.getConstReference(i);
             if (risk.isNull()) continue;
@@ -334,12 +334,12 @@ void SampleCalculation::totalCosts() {
 }
 
 const SampleCalculation::Node* SampleCalculation::node(const CTaskID& id) const {
-    const int found = m_taskIndex.find(IDKey::of(id));
+    const int found = m_taskIndex.find(zx::IDKey::of(id));
     return found < 0 ? nullptr : &m_nodes[static_cast<std::size_t>(found)];
 }
 
 const SampleCalculation::Link* SampleCalculation::link(const CLinkID& id) const {
-    const int found = m_linkIndex.find(IDKey::of(id));
+    const int found = m_linkIndex.find(zx::IDKey::of(id));
     return found < 0 ? nullptr : &m_links[static_cast<std::size_t>(found)];
 }
 

@@ -91,16 +91,16 @@ private:
     public:
         void reserve(std::size_t n);
         // False (nothing changed) when the ID is present.
-        bool insert(const IDKey& key, int position);
+        bool insert(const zx::IDKey& key, int position);
         // The position stored for the ID, or -1.
-        int find(const IDKey& key) const;
+        int find(const zx::IDKey& key) const;
 
     private:
         struct Slot {
-            IDKey key;
+            zx::IDKey key;
             int position = -1;
         };
-        std::size_t home(const IDKey& key) const {
+        std::size_t home(const zx::IDKey& key) const {
             return static_cast<std::size_t>((key.hi ^ (key.lo * 0x9E3779B97F4A7C15ULL)) >> 7) &
                    m_mask;
         }

@@ -368,8 +368,7 @@ CTask makeActivity(Maker& make, int number, const SampleProject& project,
 
     const auto& codes = project.get<CCodeRoot>().getArray();
     if (codes.GetSize() > 0) {
-        const ICodeValueArrayHandle values =
-            codes.getConstReference(number % codes.GetSize()).getCodeValues();
+        const auto values = codes.getConstReference(number % codes.GetSize()).getCodeValues();
         if (values.GetSize() > 0)
             (void)task.addCodeValue(values[number % values.GetSize()]->getID());
     }
