@@ -40,6 +40,9 @@ struct HandleParts<CWrapperArrayHandle<I, ID, flag>> {
     using Id = ID;
     static constexpr int kFlag = flag;
 };
+template <class I, class ID, int flag>
+struct HandleParts<CConstWrapperArrayHandle<I, ID, flag>>
+    : HandleParts<CWrapperArrayHandle<I, ID, flag>> {};
 
 // Fills every value with a reproducible non-default value; children get two filled children
 // while depth lasts.
