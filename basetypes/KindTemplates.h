@@ -9,7 +9,9 @@
 // ZX_INSTANTIATE_KIND, the one explicit instantiation definition of the whole family.
 //
 // These are macros because explicit instantiation is a declaration that no template can write;
-// they expand to nothing but the list of instantiations.
+// they expand to nothing but the list of instantiations. The wrapper array handles are left out:
+// their members are small inline forwarders, and some are constrained to one flag, which not
+// every compiler skips in an explicit instantiation.
 #pragma once
 
 #include "basetypes/IDescribed.h"
@@ -17,26 +19,22 @@
 #include "store/COptionalObjectArray.h"
 
 // The templates an interface I (with identifier ID and array-handle flag FLAG) brings.
-#define ZX_INTERFACE_TEMPLATES(EXTERN, I, ID, FLAG)                                             \
-    EXTERN template class IDescribed<I>;                                                        \
-    EXTERN template class IHandle<I>;                                                           \
-    EXTERN template class IWritableHandle<I>;                                                   \
-    EXTERN template class CWrapperHandleBase<IHandle<I>, CWrapperHandle<I>>;                    \
-    EXTERN template class CWrapperHandleBase<IWritableHandle<I>, CWritableWrapperHandle<I>>;    \
-    EXTERN template class CWrapperHandle<I>;                                                    \
-    EXTERN template class CWritableWrapperHandle<I>;                                            \
-    EXTERN template class IIterator<I>;                                                         \
-    EXTERN template class IConstIterator<I>;                                                    \
-    EXTERN template class CIteratorWrapperBase<IIterator<I>, CWritableWrapperHandle<I>>;        \
-    EXTERN template class CIteratorWrapperBase<IConstIterator<I>, CWrapperHandle<I>>;           \
-    EXTERN template class IConstArrayHandleCommon<I, ID, FLAG>;                                 \
-    EXTERN template class IConstArrayHandle<I, ID, FLAG>;                                       \
-    EXTERN template class IArrayHandleCommon<I, ID, FLAG>;                                      \
-    EXTERN template class IArrayHandle<I, ID, FLAG>;                                            \
-    EXTERN template class CWrapperArrayHandleBase<IConstArrayHandle<I, ID, FLAG>, I, ID, FLAG>; \
-    EXTERN template class CWrapperArrayHandleBase<IArrayHandle<I, ID, FLAG>, I, ID, FLAG>;      \
-    EXTERN template class CConstWrapperArrayHandle<I, ID, FLAG>;                                \
-    EXTERN template class CWrapperArrayHandle<I, ID, FLAG>
+#define ZX_INTERFACE_TEMPLATES(EXTERN, I, ID, FLAG)                                          \
+    EXTERN template class IDescribed<I>;                                                     \
+    EXTERN template class IHandle<I>;                                                        \
+    EXTERN template class IWritableHandle<I>;                                                \
+    EXTERN template class CWrapperHandleBase<IHandle<I>, CWrapperHandle<I>>;                 \
+    EXTERN template class CWrapperHandleBase<IWritableHandle<I>, CWritableWrapperHandle<I>>; \
+    EXTERN template class CWrapperHandle<I>;                                                 \
+    EXTERN template class CWritableWrapperHandle<I>;                                         \
+    EXTERN template class IIterator<I>;                                                      \
+    EXTERN template class IConstIterator<I>;                                                 \
+    EXTERN template class CIteratorWrapperBase<IIterator<I>, CWritableWrapperHandle<I>>;     \
+    EXTERN template class CIteratorWrapperBase<IConstIterator<I>, CWrapperHandle<I>>;        \
+    EXTERN template class IConstArrayHandleCommon<I, ID, FLAG>;                              \
+    EXTERN template class IConstArrayHandle<I, ID, FLAG>;                                    \
+    EXTERN template class IArrayHandleCommon<I, ID, FLAG>;                                   \
+    EXTERN template class IArrayHandle<I, ID, FLAG>;
 
 // The templates the concrete class C of interface I brings.
 #define ZX_KIND_TEMPLATES(EXTERN, I, C, ID, FLAG)                                             \
