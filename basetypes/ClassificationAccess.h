@@ -9,8 +9,8 @@
 
 #include <utility>
 
+#include "basetypes/CUserFieldValue.h"
 #include "basetypes/TypedIDs.h"
-#include "schedule/CUserFieldValue.h"
 #include "store/IDArrays.h"
 
 template <class I>

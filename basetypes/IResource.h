@@ -32,6 +32,7 @@
 #include "basetypes/CProjectString.h"
 #include "basetypes/CProjectStringArray.h"
 #include "basetypes/CProjectTime.h"
+#include "basetypes/CUserFieldValue.h"
 #include "basetypes/CZentrixEnumeration.h"
 #include "basetypes/ClassificationAccess.h"
 #include "basetypes/IDescribed.h"
@@ -40,7 +41,6 @@
 #include "basetypes/IResourceRate.h"
 #include "basetypes/KindTemplates.h"
 #include "basetypes/TypedIDs.h"
-#include "schedule/CUserFieldValue.h"
 #include "store/ArrayHandles.h"
 #include "store/IDArrays.h"
 

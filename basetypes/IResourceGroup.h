@@ -11,13 +11,13 @@
 
 #include "basetypes/CHeapValue.h"
 #include "basetypes/CProjectString.h"
+#include "basetypes/CUserFieldValue.h"
 #include "basetypes/CZentrixEnumeration.h"
 #include "basetypes/ClassificationAccess.h"
 #include "basetypes/IDescribed.h"
 #include "basetypes/INote.h"
 #include "basetypes/KindTemplates.h"
 #include "basetypes/TypedIDs.h"
-#include "schedule/CUserFieldValue.h"
 #include "store/ArrayHandles.h"
 #include "store/IDArrays.h"
 

@@ -20,6 +20,7 @@
 #include "basetypes/CProjectString.h"
 #include "basetypes/CProjectTime.h"
 #include "basetypes/CTaskConstraint.h"
+#include "basetypes/CUserFieldValue.h"
 #include "basetypes/CZentrixEnumeration.h"
 #include "basetypes/ClassificationAccess.h"
 #include "basetypes/IAssignedResource.h"
@@ -33,7 +34,6 @@
 #include "basetypes/ITaskReport.h"
 #include "basetypes/KindTemplates.h"
 #include "basetypes/TypedIDs.h"
-#include "schedule/CUserFieldValue.h"
 #include "store/ArrayHandles.h"
 #include "store/IDArrays.h"
 

@@ -27,7 +27,7 @@ RULES = [
     ("project/CProjectConstants.*", "shared"),
     ("basetypes/CAssignedResourceParameters.*", "shared"),
     ("basetypes/CRuleRate.*", "shared"),
-    ("schedule/CUserFieldValue.*", "shared"),
+    ("basetypes/CUserFieldValue.*", "shared"),
     ("model3d/CGeometry.*", "shared"),
     ("model3d/CGraphical*", "shared"),
     ("model3d/CPlaneDouble.*", "shared"),

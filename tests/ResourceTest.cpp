@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "basetypes/CUserFieldValue.h"
 #include "project/Roots.h"
 #include "records/CNote.h"
 #include "schedule/CCodeValue.h"
@@ -23,7 +24,6 @@
 #include "schedule/CResourceRate.h"
 #include "schedule/CResourceState.h"
 #include "schedule/CUserField.h"
-#include "schedule/CUserFieldValue.h"
 #include "tests/RoundTrip.h"
 
 namespace {

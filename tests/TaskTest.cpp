@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "basetypes/CUserFieldValue.h"
 #include "records/CNote.h"
 #include "schedule/CAssignedRisk.h"
 #include "schedule/CCost.h"
@@ -14,7 +15,6 @@
 #include "schedule/CTask.h"
 #include "schedule/CTaskReport.h"
 #include "schedule/CUserField.h"
-#include "schedule/CUserFieldValue.h"
 #include "tests/RoundTrip.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "schedule/CUserFieldValue.h"
+#include "basetypes/CUserFieldValue.h"
 
 #include <utility>
 
