@@ -23,6 +23,7 @@
 #include <utility>
 #include <vector>
 
+#include "ObjectWalk.h"
 #include "SampleProject.h"
 #include "zentrix.h"
 
@@ -88,31 +89,13 @@ struct Containers {
         return std::get<ArrayOf<C>>(collections);
     }
 
-    // Walks every child collection and part of an object through its kind's description.
+    // Every object of a kind without a root, found anywhere below object, joins its collection.
     template <class I>
     void collect(const I& object) {
-        using C = typename ConcreteKind<I>::type;
-        if constexpr (zx::Contains<zx::ChildKinds, C>::value) (void)collection<C>().Add(object);
-        object.visitValues(*this);
-    }
-    template <class T>
-    void value(const char*, const T&) {}
-    template <class H>
-    void children(const char*, const H& handle) {
-        for (int i = 0; i < handle.GetSize(); ++i) collect(*handle.getConstReference(i));
-    }
-    template <class Slot>
-    void optionalChildren(const char* name, const Slot& slot) {
-        children(name, slot.get());
-    }
-    template <class P>
-    void part(const char*, const P& part) {
-        collect(part);
-    }
-    template <class Slot>
-    void optionalPart(const char*, const Slot& slot) {
-        const auto handle = slot.get();
-        if (!handle.isNull()) collect(*handle);
+        zxsample::walkObjects(object, [&]<class J>(const J& found, bool) {
+            using C = typename ConcreteKind<J>::type;
+            if constexpr (zx::Contains<zx::ChildKinds, C>::value) (void)collection<C>().Add(found);
+        });
     }
 };
 

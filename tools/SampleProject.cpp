@@ -1,6 +1,7 @@
 #include "SampleProject.h"
 
 #include "FilledObject.h"
+#include "ObjectWalk.h"
 #include "SampleCalculation.h"
 
 #include <algorithm>
@@ -539,60 +540,22 @@ SampleProject SampleProject::build(int scale, std::uint64_t seed) {
     return project;
 }
 
-namespace {
-
-// Counts every object by kind, walking child collections and optional parts through the kinds'
-// own descriptions. Embedded parts (a task's supply chain) are part of their owner, not counted.
-class ObjectCounter {
-public:
-    explicit ObjectCounter(std::vector<std::pair<std::string, int>>& counts) : m_counts(counts) {}
-
-    template <class I>
-    void count(const I& object) {
-        bump(I::s_kindName);
-        object.visitValues(*this);
-    }
-    template <class Array>
-    void countAll(const Array& objects) {
-        for (int i = 0; i < objects.GetSize(); ++i) count(objects.getConstReference(i));
-    }
-
-    template <class T>
-    void value(const char*, const T&) {}
-    template <class H>
-    void children(const char*, const H& handle) {
-        for (int i = 0; i < handle.GetSize(); ++i) count(*handle.getConstReference(i));
-    }
-    template <class Slot>
-    void optionalChildren(const char* name, const Slot& slot) {
-        children(name, slot.get());
-    }
-    template <class P>
-    void part(const char*, const P&) {}
-    template <class Slot>
-    void optionalPart(const char*, const Slot& slot) {
-        const auto handle = slot.get();
-        if (!handle.isNull()) count(*handle);
-    }
-
-private:
-    void bump(const char* kind) {
-        for (auto& [name, n] : m_counts)
-            if (name == kind) {
+std::vector<std::pair<std::string, int>> SampleProject::counts() const {
+    std::vector<std::pair<std::string, int>> counts;
+    // Embedded parts (a task's supply chain) are part of their owner and not counted.
+    const auto count = [&counts]<class I>(const I&, bool embedded) {
+        if (embedded) return;
+        for (auto& [name, n] : counts)
+            if (name == I::s_kindName) {
                 ++n;
                 return;
             }
-        m_counts.emplace_back(kind, 1);
-    }
-
-    std::vector<std::pair<std::string, int>>& m_counts;
-};
-
-}  // namespace
-
-std::vector<std::pair<std::string, int>> SampleProject::counts() const {
-    std::vector<std::pair<std::string, int>> counts;
-    ObjectCounter counter(counts);
-    forEachRoot([&](const auto& root) { counter.countAll(root.getArray()); });
+        counts.emplace_back(I::s_kindName, 1);
+    };
+    forEachRoot([&](const auto& root) {
+        const auto& objects = root.getArray();
+        for (int i = 0; i < objects.GetSize(); ++i)
+            zxsample::walkObjects(objects.getConstReference(i), count);
+    });
     return counts;
 }
