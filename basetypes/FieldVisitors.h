@@ -374,9 +374,14 @@ struct ValueAdapter {
     void id(const char* name, T F::*member) {
         visitor.value(name, values.*member);
     }
+    // A visitor that wants the entry's options (a secret, a range) takes them as a third
+    // argument; the others see name and value only.
     template <class T, class F>
-    void field(const char* name, T F::*member, FieldOptions = {}) {
-        visitor.value(name, values.*member);
+    void field(const char* name, T F::*member, FieldOptions options = {}) {
+        if constexpr (requires { visitor.value(name, values.*member, options); })
+            visitor.value(name, values.*member, options);
+        else
+            visitor.value(name, values.*member);
     }
     template <class H, class W, class J>
     void collection(const char* name, Getter<H, J> get, WritableGetter<W, J> getWritable) {
