@@ -1,7 +1,8 @@
-// zxfuzz_corpus: writes the fuzz seed corpus, one file per target and sample, each a selector byte
-// followed by the saved archive. Re-run it after a record layout changes:
+// zxfuzz_corpus: writes the fuzz seed corpora: for the roots' loader one file per target and
+// sample, each a selector byte followed by the saved archive; for the document loader one project
+// document per sample. Re-run it after a record layout changes:
 //
-//     zxfuzz_corpus [DIR]      (DIR defaults to fuzz/corpus in the source tree)
+//     zxfuzz_corpus [DIR [DOCUMENT_DIR]]   (defaults: fuzz/corpus, fuzz/corpus-document)
 //
 // The output is reproducible: samples come from fixed seeds and the roots get fixed IDs, so an
 // unchanged format regenerates byte-identical files.
@@ -13,6 +14,7 @@
 #include <type_traits>
 
 #include "LoadRoots.h"
+#include "project/CProjectDocument.h"
 
 namespace {
 
@@ -44,15 +46,27 @@ constexpr Sample kSamples[] = {{0, 1}, {1, 7}, {3, 1}, {3, 2}};
 
 int main(int argc, char** argv) {
     const std::filesystem::path dir = argc > 1 ? argv[1] : ZX_FUZZ_CORPUS_DIR;
-    std::filesystem::create_directories(dir);
-    for (const auto& entry : std::filesystem::directory_iterator(dir))
-        if (entry.path().extension() == ".zxf") std::filesystem::remove(entry.path());
+    const std::filesystem::path documentDir = argc > 2 ? argv[2] : ZX_FUZZ_DOCUMENT_CORPUS_DIR;
+    for (const auto& folder : {dir, documentDir}) {
+        std::filesystem::create_directories(folder);
+        for (const auto& entry : std::filesystem::directory_iterator(folder))
+            if (entry.path().extension() == ".zxf" || entry.path().extension() == ".zxp")
+                std::filesystem::remove(entry.path());
+    }
 
     int files = 0;
     std::uintmax_t bytes = 0;
     for (const Sample& sample : kSamples) {
         SampleProject built = SampleProject::build(sample.scale, sample.seed);
         pinRootIDs(built);
+        {
+            CProjectDocument document(std::make_unique<SampleProject>(built));
+            const auto path = documentDir / ("document-scale" + std::to_string(sample.scale) +
+                                             "-seed" + std::to_string(sample.seed) + ".zxp");
+            document.save(path);
+            ++files;
+            bytes += std::filesystem::file_size(path);
+        }
         zxfuzz::Containers project(std::move(built));
         for (const zxfuzz::Target target : zxfuzz::allTargets()) {
             const auto input = zxfuzz::fuzzInput(target, zxfuzz::saveTarget(project, target));

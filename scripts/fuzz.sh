@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# fuzz.sh [SECONDS]: builds the libFuzzer target with clang in build-fuzz and runs it for SECONDS
-# (default 60) over a copy of the seed corpus in fuzz/corpus. Fails on any crash, sanitizer report,
+# fuzz.sh [SECONDS]: builds the libFuzzer targets with clang in build-fuzz and runs each for
+# SECONDS (default 60) over a copy of its seed corpus: the roots' loader over fuzz/corpus and the
+# document loader over fuzz/corpus-document. Fails on any crash, sanitizer report,
 # leak, stray exception, timeout or oversized allocation; the reproducer is left in
 # build-fuzz/artifacts/.
 set -euo pipefail
@@ -39,15 +40,20 @@ flags="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fn
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
   -DCMAKE_CXX_FLAGS="$flags" -DZX_BUILD_FUZZ=ON -DZX_BUILD_TESTS=OFF -DZX_BUILD_BENCH=OFF \
   >/dev/null
-cmake --build "$build" -j"$(nproc)" --target zxfuzz_load_roots
+cmake --build "$build" -j"$(nproc)" --target zxfuzz_load_roots zxfuzz_load_document
 
 # Fuzz a copy: what the run adds to its corpus stays out of the source tree.
-corpus="$build/corpus"
-rm -rf "$corpus"
-mkdir -p "$corpus" "$build/artifacts"
-cp fuzz/corpus/* "$corpus/"
-ASAN_OPTIONS="detect_leaks=1:allocator_may_return_null=0" \
-UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
-  "$build/fuzz/zxfuzz_load_roots" "$corpus" -max_total_time="$seconds" -max_len=65536 \
-  -timeout=10 -rss_limit_mb=2048 -malloc_limit_mb=64 -print_final_stats=1 \
-  -artifact_prefix="$build/artifacts/"
+run() {
+  local target=$1 seeds=$2 max_len=$3
+  local corpus="$build/corpus-$target"
+  rm -rf "$corpus"
+  mkdir -p "$corpus" "$build/artifacts"
+  cp "$seeds"/* "$corpus/"
+  ASAN_OPTIONS="detect_leaks=1:allocator_may_return_null=0" \
+  UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
+    "$build/fuzz/$target" "$corpus" -max_total_time="$seconds" -max_len="$max_len" \
+    -timeout=10 -rss_limit_mb=2048 -malloc_limit_mb=64 -print_final_stats=1 \
+    -artifact_prefix="$build/artifacts/$target-"
+}
+run zxfuzz_load_roots fuzz/corpus 65536
+run zxfuzz_load_document fuzz/corpus-document 131072

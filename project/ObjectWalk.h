@@ -1,0 +1,52 @@
+// ObjectWalk: every object an object owns, reached through the kinds' field descriptions.
+//
+// walkObjects(object, visit) calls visit(o, embedded) for the object itself and then, depth
+// first in record order, for every object in its child collections, optional collections, parts
+// and optional parts. embedded is true for a part that lives inside its owner (a task's supply
+// chain) rather than as an object of its own. The walk only reads.
+#pragma once
+
+namespace zx {
+
+template <class Visit>
+class ObjectWalker {
+public:
+    explicit ObjectWalker(Visit& visit) : m_visit(visit) {}
+
+    template <class I>
+    void walk(const I& object, bool embedded = false) {
+        m_visit(object, embedded);
+        object.visitValues(*this);
+    }
+
+    template <class T>
+    void value(const char*, const T&) {}
+    template <class H>
+    void children(const char*, const H& handle) {
+        for (int i = 0; i < handle.GetSize(); ++i) walk(*handle.getConstReference(i));
+    }
+    template <class Slot>
+    void optionalChildren(const char* name, const Slot& slot) {
+        children(name, slot.get());
+    }
+    template <class P>
+    void part(const char*, const P& part) {
+        walk(part, true);
+    }
+    template <class Slot>
+    void optionalPart(const char*, const Slot& slot) {
+        const auto handle = slot.get();
+        if (!handle.isNull()) walk(*handle);
+    }
+
+private:
+    Visit& m_visit;
+};
+
+template <class I, class Visit>
+void walkObjects(const I& object, Visit&& visit) {
+    ObjectWalker<Visit> walker(visit);
+    walker.walk(object);
+}
+
+}  // namespace zx
