@@ -130,7 +130,6 @@ CAtomicFileWriter::CAtomicFileWriter(const std::filesystem::path& target) : m_ta
         finish();
         throw;
     }
-    m_buffer.reserve(kBufferSize);
 }
 
 CAtomicFileWriter::~CAtomicFileWriter() { finish(); }
