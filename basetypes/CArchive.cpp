@@ -1,10 +1,10 @@
 #include "basetypes/CArchive.h"
 
 #include <algorithm>
-#include <fstream>
 #include <new>
 #include <sstream>
-#include <system_error>
+
+#include "basetypes/CAtomicFileWriter.h"
 
 CArchiveException::CArchiveException(const std::string& message, std::uint64_t offset,
                                      std::string record)
@@ -25,15 +25,10 @@ CArchive::CArchive(std::vector<std::byte> bytes) : m_mode(load), m_owned(std::mo
 
 CArchive::CArchive(const std::filesystem::path& file, Mode mode) : m_mode(mode), m_file(file) {
     if (mode == store) return;
-    std::ifstream in(file, std::ios::binary);
-    if (!in) throw CArchiveException("cannot open '" + file.string() + "' for loading", 0, "");
-    in.seekg(0, std::ios::end);
-    const auto size = static_cast<std::size_t>(in.tellg());
-    in.seekg(0, std::ios::beg);
-    m_owned.resize(size);
-    if (size != 0 &&
-        !in.read(reinterpret_cast<char*>(m_owned.data()), static_cast<std::streamsize>(size))) {
-        throw CArchiveException("cannot read '" + file.string() + "'", 0, "");
+    try {
+        m_owned = zx::readRegularFile(file);
+    } catch (const zx::CFileError& error) {
+        throw CArchiveException(error.what(), 0, "");
     }
     m_begin = m_cursor = m_owned.data();
     m_end = m_begin + m_owned.size();
@@ -57,25 +52,12 @@ void CArchive::Abort() { fail("archive aborted"); }
 
 void CArchive::Close() {
     if (m_mode != store || m_file.empty() || m_closed) return;
-    auto temp = m_file;
-    temp += ".saving";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (out)
-            out.write(reinterpret_cast<const char*>(m_buffer.get()),
-                      static_cast<std::streamsize>(m_size));
-        out.flush();
-        if (!out) {
-            std::error_code ignored;
-            std::filesystem::remove(temp, ignored);
-            throw CArchiveException("cannot write '" + temp.string() + "'", m_size, "");
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(temp, m_file, ec);
-    if (ec) {
-        std::filesystem::remove(temp, ec);
-        throw CArchiveException("cannot replace '" + m_file.string() + "'", m_size, "");
+    try {
+        zx::CAtomicFileWriter writer(m_file);
+        writer.write(storedBytes());
+        writer.commit();
+    } catch (const zx::CFileError& error) {
+        throw CArchiveException(error.what(), m_size, "");
     }
     m_closed = true;
 }

@@ -1,10 +1,14 @@
 // CArchive: the byte stream that every record is written to and read from.
 //
 // An archive either stores (appends bytes to a growing buffer) or loads (consumes bytes from a
-// buffer). The buffer lives in memory in both directions: a file archive reads the whole file when
-// it opens for loading, and writes its buffer to a temporary file beside the target on Close(),
-// renaming it over the target only once every byte is on disk, so a failed save never damages the
-// file that was there before.
+// buffer). The buffer lives in memory in both directions. A file archive that loads reads the
+// whole file when it opens (zx::readRegularFile: folders, pipes, devices and files under /proc are
+// refused, never waited on). One that stores writes its buffer on Close() through
+// zx::CAtomicFileWriter: a temporary beside the target, synced and swapped in only once every byte
+// is on disk, keeping the old file's permission bits, so a failed or interrupted save leaves the
+// file that was there before, and a second save of the same file at the same time is refused.
+// File errors of both directions throw CArchiveException with the system's reason and the file's
+// name (at offset 0 when loading, at the buffer's size when saving).
 //
 // Every failure while loading (end of data, a wrong marker, an impossible count, malformed text)
 // throws CArchiveException; its message names what was expected, the record being read and the
@@ -78,7 +82,8 @@ public:
     explicit CArchive(std::span<const std::byte> bytes);
     // A loading archive that owns its bytes.
     explicit CArchive(std::vector<std::byte> bytes);
-    // A disk-file archive; loading reads the file at once (throws CArchiveException if it cannot).
+    // A disk-file archive; loading reads the file at once (throws CArchiveException if it cannot
+    // or if it is not a regular file).
     CArchive(const std::filesystem::path& file, Mode mode);
 
     CArchive(const CArchive&) = delete;
@@ -113,8 +118,10 @@ public:
     }
     // Gives up on the archive: throws CArchiveException("archive aborted").
     [[noreturn]] void Abort();
-    // Finishes a file archive that stores: the buffer replaces the target file. Does nothing for
-    // other archives. Throws CArchiveException when the file cannot be written.
+    // Finishes a file archive that stores: the buffer replaces the target file (a symlink's target
+    // when the path is a symlink). Does nothing for other archives. Throws CArchiveException,
+    // naming the file and the system's reason, when the file cannot be written; the old file is
+    // then untouched.
     void Close();
 
     // Byte offset of the next read or write.

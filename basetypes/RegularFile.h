@@ -1,0 +1,31 @@
+// Reading a whole regular file, refusing everything else.
+//
+// readRegularFile opens with O_NONBLOCK, so that a FIFO can never block the caller, and decides on
+// the opened descriptor (fstat), so that the file checked is the file read. It refuses folders,
+// pipes, devices and sockets, the synthetic files under /proc and /sys (their stat size is not
+// their length), and a file whose size or modification time changes while it is read. The buffer
+// grows with the bytes that actually arrive, so a size that lies cannot cause a giant allocation.
+// Every refusal and failure throws zx::CFileError naming the file; the system calls go through
+// zx::fileSystemCalls().
+#pragma once
+
+#include <sys/stat.h>
+
+#include <cstddef>
+#include <filesystem>
+#include <string_view>
+#include <vector>
+
+#include "basetypes/CFileError.h"
+
+namespace zx {
+
+// The bytes of a regular file, read whole.
+std::vector<std::byte> readRegularFile(const std::filesystem::path& file);
+
+// Throws CFileError("<step> '<path>': it is a folder, not a regular file", ...) unless status
+// describes a regular file.
+void requireRegularFile(const struct stat& status, std::string_view step,
+                        const std::filesystem::path& path);
+
+}  // namespace zx
