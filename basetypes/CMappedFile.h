@@ -1,8 +1,7 @@
 // CMappedFile: a regular file's bytes, mapped read-only for as long as the object lives.
 //
-// Opening refuses what is not a regular file (a folder, a pipe, a device, a socket) before reading
-// a byte: the descriptor is opened non-blocking, so a FIFO can never stall the caller, and the
-// check is made on the opened descriptor, so nothing can swap the file between check and use.
+// Opening refuses what readRegularFile refuses (folders, pipes, devices, sockets, the synthetic
+// files of /proc and /sys) before reading a byte, and throws zx::CFileError naming the file.
 // The mapping is private and read-only; pages are read on first touch, so looking at a file's
 // header and table costs only those pages however large the file is. A file that shrinks while
 // mapped would fault on access, which is why loaders that keep the mapping work on their own
@@ -12,20 +11,14 @@
 #include <cstddef>
 #include <filesystem>
 #include <span>
-#include <stdexcept>
-#include <string>
+
+#include "basetypes/CFileError.h"
 
 namespace zx {
 
-// Why a file could not be opened for reading: names the file and the system's reason.
-class CFileOpenError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
-
 class CMappedFile {
 public:
-    // Throws CFileOpenError when the file cannot be opened, is not a regular file or cannot be
+    // Throws CFileError when the file cannot be opened, is not a regular file or cannot be
     // mapped.
     explicit CMappedFile(const std::filesystem::path& file);
     ~CMappedFile();

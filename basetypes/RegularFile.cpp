@@ -43,22 +43,28 @@ void requireRegularFile(const struct stat& status, std::string_view step,
                       std::string("it is ") + kindOf(status.st_mode) + ", not a regular file");
 }
 
-std::vector<std::byte> readRegularFile(const std::filesystem::path& file) {
+CFileDescriptor openRegularFile(const std::filesystem::path& file, std::string_view step,
+                                struct stat& status) {
     const FileSystemCalls& calls = fileSystemCalls();
-    if (file.empty()) CFileError::raise(kStep, file, ENOENT, "the path is empty");
+    if (file.empty()) CFileError::raise(step, file, ENOENT, "the path is empty");
     CFileDescriptor fd(
         calls.open(AT_FDCWD, file.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0));
-    if (!fd) CFileError::raise(kStep, file, errno);
-
-    struct stat before {};
-    if (calls.fstat(fd.get(), &before) != 0) CFileError::raise(kStep, file, errno);
-    requireRegularFile(before, kStep, file);
+    if (!fd) CFileError::raise(step, file, errno);
+    if (calls.fstat(fd.get(), &status) != 0) CFileError::raise(step, file, errno);
+    requireRegularFile(status, step, file);
     struct statfs volume {};
-    if (calls.fstatfs(fd.get(), &volume) != 0) CFileError::raise(kStep, file, errno);
+    if (calls.fstatfs(fd.get(), &volume) != 0) CFileError::raise(step, file, errno);
     if (volume.f_type == PROC_SUPER_MAGIC || volume.f_type == SYSFS_MAGIC) {
-        CFileError::raise(kStep, file, EINVAL,
+        CFileError::raise(step, file, EINVAL,
                           "it is a system file under /proc or /sys, whose length is not known");
     }
+    return fd;
+}
+
+std::vector<std::byte> readRegularFile(const std::filesystem::path& file) {
+    const FileSystemCalls& calls = fileSystemCalls();
+    struct stat before {};
+    const CFileDescriptor fd = openRegularFile(file, kStep, before);
     if (before.st_size < 0 ||
         static_cast<std::uintmax_t>(before.st_size) >= std::vector<std::byte>().max_size()) {
         CFileError::raise(kStep, file, EFBIG);

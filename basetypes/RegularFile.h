@@ -17,8 +17,14 @@
 #include <vector>
 
 #include "basetypes/CFileError.h"
+#include "basetypes/FileSystemCalls.h"
 
 namespace zx {
+
+// Opens a regular file for reading, refusing as readRegularFile does; status receives the opened
+// file's fstat. step names the operation in errors ("load").
+CFileDescriptor openRegularFile(const std::filesystem::path& file, std::string_view step,
+                                struct stat& status);
 
 // The bytes of a regular file, read whole.
 std::vector<std::byte> readRegularFile(const std::filesystem::path& file);

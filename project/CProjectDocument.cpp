@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
-#include <fstream>
 #include <map>
 
 #define XXH_INLINE_ALL
 #include <xxhash.h>
 
+#include "basetypes/CAtomicFileWriter.h"
 #include "basetypes/CMappedFile.h"
 #include "project/ObjectWalk.h"
 
@@ -237,11 +237,10 @@ std::vector<std::byte> CProjectDocument::saveToBytes(const SaveOptions& options)
 }
 
 void CProjectDocument::save(const std::filesystem::path& file, const SaveOptions& options) {
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    writeDocument(*m_roots, options, [&](std::span<const std::byte> bytes) {
-        out.write(reinterpret_cast<const char*>(bytes.data()),
-                  static_cast<std::streamsize>(bytes.size()));
-    });
+    zx::CAtomicFileWriter writer(file);
+    writeDocument(*m_roots, options,
+                  [&](std::span<const std::byte> bytes) { writer.write(bytes); });
+    writer.commit();
 }
 
 CDocumentTable CProjectDocument::readTable(std::span<const std::byte> bytes) {

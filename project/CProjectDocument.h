@@ -140,7 +140,7 @@ public:
     [[nodiscard]] std::vector<std::byte> saveToBytes(const SaveOptions& options = {});
 
     // Loads the file in place of the document's roots. Throws CDocumentError (or, for a file
-    // that cannot be read at all, zx::CFileOpenError) and then leaves the document unchanged;
+    // that cannot be read at all, zx::CFileError) and then leaves the document unchanged;
     // in salvage mode only a file with no recognisable sections throws.
     LoadReport load(const std::filesystem::path& file, const LoadOptions& options = {});
     LoadReport loadFromBytes(std::span<const std::byte> bytes, const LoadOptions& options = {});
