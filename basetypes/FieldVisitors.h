@@ -38,6 +38,9 @@
 // it; copies, comparison, ID renewal, the dump and visitValues see the object's current entries
 // (listed beside it with the matching `since`) and ignore it.
 //
+// A value that must not be shown (a password's hash or salt) is described with
+// {.secret = true}: the text dump prints "<redacted>" in its place.
+//
 // The visitors below walk that list for the archive record, comparison, identifier renewal and
 // the text dump; copying and initial values take the Fields struct whole. Values need only their
 // own Serialize (or archive operators), operator== and toDumpText. The order of the list is the
@@ -62,6 +65,9 @@ struct FieldOptions {
     int since = 0;
     // The first file version that no longer holds it.
     int before = std::numeric_limits<int>::max();
+    // A value nobody may read over a shoulder (a password's hash or salt): dumps print
+    // "<redacted>" in its place.
+    bool secret = false;
 
     bool appliesTo(int version) const { return since <= version && version < before; }
 };
@@ -328,9 +334,9 @@ struct Dumper : FieldsOnly<Dumper<I>> {
         : object(o), values(f), out(s) {}
 
     template <class T, class F>
-    void field(const char* name, T F::*member, FieldOptions = {}) {
+    void field(const char* name, T F::*member, FieldOptions options = {}) {
         key(name);
-        out += toDumpText(values.*member);
+        out += options.secret ? std::string("\"<redacted>\"") : toDumpText(values.*member);
     }
     template <class H, class W, class J>
     void collection(const char* name, Getter<H, J> get, WritableGetter<W, J>) {

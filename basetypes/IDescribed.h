@@ -43,7 +43,7 @@ public:
     // renewIDs to call it, so generic callers reach it too.
     void generateIDs() { renewIDs(); }
     virtual void renewIDs();
-    // One JSON object: the kind, then every field in record order.
+    // One JSON object: the kind, then every field in record order (secret ones redacted).
     std::string dump() const;
 
     // Walks the values and child collections in record order: visitor.value(name, value&) for

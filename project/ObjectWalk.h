@@ -3,8 +3,12 @@
 // walkObjects(object, visit) calls visit(o, embedded) for the object itself and then, depth
 // first in record order, for every object in its child collections, optional collections, parts
 // and optional parts. embedded is true for a part that lives inside its owner (a task's supply
-// chain) rather than as an object of its own. The walk only reads.
+// chain) rather than as an object of its own. A visit that returns bool decides whether the walk
+// goes on into what that object owns (false skips it: a caller that takes an object whole does
+// not want its parts again). The walk only reads.
 #pragma once
+
+#include <type_traits>
 
 namespace zx {
 
@@ -15,7 +19,11 @@ public:
 
     template <class I>
     void walk(const I& object, bool embedded = false) {
-        m_visit(object, embedded);
+        if constexpr (std::is_same_v<decltype(m_visit(object, embedded)), bool>) {
+            if (!m_visit(object, embedded)) return;
+        } else {
+            m_visit(object, embedded);
+        }
         object.visitValues(*this);
     }
 
