@@ -27,7 +27,7 @@ public:
     template <class V>
     static void describeFields(V& v) {
         v.field("ResourceID", &CAssignedResourceParameters::m_resourceID);
-        v.field("UnitsPerTime", &CAssignedResourceParameters::m_unitsPerTime);
+        v.field("UnitsPerTime", &CAssignedResourceParameters::m_unitsPerTime, {.min = 0});
         v.field("Quantity", &CAssignedResourceParameters::m_quantity);
         v.field("Lag", &CAssignedResourceParameters::m_lag);
     }

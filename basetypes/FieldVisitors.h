@@ -41,12 +41,17 @@
 // A value that must not be shown (a password's hash or salt) is described with
 // {.secret = true}: the text dump prints "<redacted>" in its place.
 //
+// The other FieldOptions say what a value means rather than where it is recorded (a number's
+// range, what the IDs in it name, an order among siblings); no record depends on them. With each
+// kind's IDRole they let tools check a whole project against the kinds' own descriptions.
+//
 // The visitors below walk that list for the archive record, comparison, identifier renewal and
 // the text dump; copying and initial values take the Fields struct whole. Values need only their
 // own Serialize (or archive operators), operator== and toDumpText. The order of the list is the
 // record layout: changing it changes the file format.
 #pragma once
 
+#include <cstdint>
 #include <limits>
 #include <string>
 #include <type_traits>
@@ -68,9 +73,47 @@ struct FieldOptions {
     // A value nobody may read over a shoulder (a password's hash or salt): dumps print
     // "<redacted>" in its place.
     bool secret = false;
+    // The documented range of a number (a set one; unset numbers have no value). Setters may
+    // clamp, but loaded or host-written values are not forced into it: the integrity check
+    // reports values outside it.
+    double min = -std::numeric_limits<double>::infinity();
+    double max = std::numeric_limits<double>::infinity();
+    // The IDs in this value (at any depth) name objects that the object holding the value owns
+    // directly, not objects anywhere in the project: a calendar's week names that calendar's own
+    // day types.
+    bool namesOwnChildren = false;
+    // The ID names the parent of the object holding it among the objects of its kind next to it
+    // (a baselined task's summary task): following parents must end, never come back.
+    bool parentLink = false;
+    // The objects of one collection hold this value in ascending order, equal values allowed (a
+    // history's items by time).
+    bool ascending = false;
 
     bool appliesTo(int version) const { return since <= version && version < before; }
 };
+
+// How far an object's own ID reaches. A kind whose ID is not an identity unique in the whole
+// project says so beside its s_kindName: `static constexpr zx::IDRole s_idRole = ...;`.
+enum class IDRole : std::uint8_t {
+    // Unique in the project; IDs of this type held anywhere else name these objects.
+    identity,
+    // Unique among the objects of its owner only (every calendar starts with the same two
+    // default day types); found by fields marked namesOwnChildren.
+    local,
+    // The ID of the object of another kind that this one describes (a baselined task, the
+    // resource state a history records): it names an object of the kind whose identity that ID
+    // type is, and is unique among the objects of its owner only. What such an object owns is a
+    // copy as well, unique within its holder.
+    key,
+};
+
+template <class I>
+constexpr IDRole idRole() {
+    if constexpr (requires { I::s_idRole; })
+        return I::s_idRole;
+    else
+        return IDRole::identity;
+}
 
 namespace fields {
 

@@ -38,7 +38,7 @@ public:
         v.field("RiskID", &Fields::riskID);
         v.field("Status", &Fields::status);
         v.field("Weight", &Fields::weight);
-        v.field("ValuePercent", &Fields::valuePercent);
+        v.field("ValuePercent", &Fields::valuePercent, {.min = 0, .max = 100});
         v.field("ValueFixed", &Fields::valueFixed);
         v.field("ValueMode", &Fields::valueMode);
         v.optionalCollection("Costs", &IAssignedRisk::getCosts, &IAssignedRisk::getCosts,

@@ -49,8 +49,11 @@ struct AssignmentMotion {
         v.field("PathID", &AssignmentMotion::pathID);
         v.field("PathAlignment", &AssignmentMotion::pathAlignment);
         v.field("PathAlignmentPoint", &AssignmentMotion::pathAlignmentPoint);
-        v.field("MotionSimulationStart", &AssignmentMotion::motionSimulationStart);
-        v.field("MotionSimulationFinish", &AssignmentMotion::motionSimulationFinish);
+        // Shares of the task's duration.
+        v.field("MotionSimulationStart", &AssignmentMotion::motionSimulationStart,
+                {.min = 0, .max = 1});
+        v.field("MotionSimulationFinish", &AssignmentMotion::motionSimulationFinish,
+                {.min = 0, .max = 1});
         v.field("UseReverseDirectionByPath", &AssignmentMotion::useReverseDirectionByPath);
         v.field("MotionSimulationBasedOnPercentComplete",
                 &AssignmentMotion::motionSimulationBasedOnPercentComplete);

@@ -126,8 +126,8 @@ public:
     static void describeFields(V& v) {
         v.id("ID", &Fields::id);
         v.field("Name", &Fields::name);
-        v.field("CalendarWeek", &Fields::week);
-        v.field("CalendarDayExceptions", &Fields::exceptions);
+        v.field("CalendarWeek", &Fields::week, {.namesOwnChildren = true});
+        v.field("CalendarDayExceptions", &Fields::exceptions, {.namesOwnChildren = true});
         v.collection("CalendarDayTypes", &ICalendar::getCalendarDayTypes,
                      &ICalendar::getCalendarDayTypes);
         v.collection("SubCalendars", &ICalendar::getSubCalendars, &ICalendar::getSubCalendars);

@@ -138,6 +138,9 @@ ZX_DECLARE_INTERFACE(ICalendarDayType, CCalendarDayTypeID, 0);
 class ICalendarDayType : public IDescribed<ICalendarDayType> {
 public:
     static constexpr const char* s_kindName = "CalendarDayType";
+    // Every calendar starts with the same two default day types, so an ID is unique within its
+    // calendar only.
+    static constexpr zx::IDRole s_idRole = zx::IDRole::local;
 
     struct Fields {
         CCalendarDayTypeID id;

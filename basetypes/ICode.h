@@ -27,7 +27,7 @@ public:
         v.field("Name", &Fields::name);
         v.field("Type", &Fields::type);
         v.field("Category", &Fields::category);
-        v.field("MaxValueLength", &Fields::maxValueLength);
+        v.field("MaxValueLength", &Fields::maxValueLength, {.min = 0});
         v.collection("CodeValues", &ICode::getCodeValues, &ICode::getCodeValues);
     }
 

@@ -23,6 +23,8 @@
 class IRSHistory : public IDescribed<IRSHistory> {
 public:
     static constexpr const char* s_kindName = "ResourceStateHistory";
+    // A history's ID is the resource state it records.
+    static constexpr zx::IDRole s_idRole = zx::IDRole::key;
 
     // What a concrete history's iterators implement. Handle is the element handle: writable for
     // CRSHistoryIterator, read-only for CRSHistoryConstIterator.

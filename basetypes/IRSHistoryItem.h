@@ -32,7 +32,7 @@ public:
     };
     template <class V>
     static void describeFields(V& v) {
-        v.field("Time", &Fields::time);
+        v.field("Time", &Fields::time, {.ascending = true});
         v.field("RecordTime", &Fields::recordTime);
         v.field("StatusID", &Fields::statusID);
         v.id("ID", &Fields::id);

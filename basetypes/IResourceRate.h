@@ -33,7 +33,7 @@ public:
     static void describeFields(V& v) {
         v.id("ID", &Fields::id);
         v.field("EffectiveDate", &Fields::effectiveDate);
-        v.field("UseRatePerDay", &Fields::useRatePerDay);
+        v.field("UseRatePerDay", &Fields::useRatePerDay, {.min = 0});
         v.collection("Costs", &IResourceRate::getCosts, &IResourceRate::getCosts);
     }
 

@@ -114,7 +114,7 @@ public:
         v.field("TaskRemainingDuration", &Fields::taskRemainingDuration);
         v.field("DurationType", &Fields::durationType);
         v.field("ProgressType", &Fields::progressType);
-        v.field("ManualPercentComplete", &Fields::manualPercentComplete);
+        v.field("ManualPercentComplete", &Fields::manualPercentComplete, {.min = 0, .max = 100});
         v.field("PhysicalVolume", &Fields::physicalVolume);
         v.field("RemainingPhysicalVolume", &Fields::remainingPhysicalVolume);
         v.field("ActualPhysicalVolume", &Fields::actualPhysicalVolume);

@@ -35,6 +35,8 @@ class IProjectBaseline;
 class ITaskBaselineData : public IDescribed<ITaskBaselineData> {
 public:
     static constexpr const char* s_kindName = "TaskBaselineData";
+    // A record's ID is the ID of the task it describes; its links are copies of the task's.
+    static constexpr zx::IDRole s_idRole = zx::IDRole::key;
 
     struct Fields {
         CTaskID id;
@@ -116,7 +118,7 @@ public:
         v.field("Type", &Fields::type);
         v.field("ProgressType", &Fields::progressType);
         v.field("Status", &Fields::status);
-        v.field("ParentID", &Fields::parentID);
+        v.field("ParentID", &Fields::parentID, {.parentLink = true});
         v.field("Summary", &Fields::summary);
         v.field("UpstreamFloat", &Fields::upstreamFloat);
         v.field("DownstreamFloat", &Fields::downstreamFloat);
@@ -131,7 +133,8 @@ public:
         v.collection("UpstreamLinks", &ITaskBaselineData::getUpstreamLinks,
                      &ITaskBaselineData::getUpstreamLinks);
         v.field("UpstreamLinksDelaysEndpoints", &Fields::upstreamLinksDelaysEndpoints);
-        v.field("CriticalUpstreamLinks", &Fields::criticalUpstreamLinks);
+        v.field("CriticalUpstreamLinks", &Fields::criticalUpstreamLinks,
+                {.namesOwnChildren = true});
         v.field("StartTime", &Fields::startTime);
         v.field("FinishTime", &Fields::finishTime);
         v.field("PlannedStartTime", &Fields::plannedStartTime);
@@ -149,9 +152,9 @@ public:
         v.field("MinimalRemainingDuration", &Fields::minimalRemainingDuration);
         v.field("MaximalRemainingDuration", &Fields::maximalRemainingDuration);
         v.field("ProgressByReports", &Fields::progressByReports);
-        v.field("PercentComplete", &Fields::percentComplete);
-        v.field("ManualPercentComplete", &Fields::manualPercentComplete);
-        v.field("UnitPercentComplete", &Fields::unitPercentComplete);
+        v.field("PercentComplete", &Fields::percentComplete, {.min = 0, .max = 100});
+        v.field("ManualPercentComplete", &Fields::manualPercentComplete, {.min = 0, .max = 100});
+        v.field("UnitPercentComplete", &Fields::unitPercentComplete, {.min = 0, .max = 100});
         v.field("EquipmentCost", &Fields::equipmentCost);
         v.field("HumanCost", &Fields::humanCost);
         v.field("LocationCost", &Fields::locationCost);

@@ -6,4 +6,5 @@
 namespace zxsample {
 using zx::ObjectWalker;
 using zx::walkObjects;
+using zx::WalkStep;
 }  // namespace zxsample

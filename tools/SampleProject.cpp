@@ -29,6 +29,19 @@ private:
     std::mt19937_64 m_random;
 };
 
+// What objects built later refer to among those built before: the values of the cost account
+// codes and the documents. A reference with nothing to name is the null ID.
+struct Targets {
+    std::vector<CCodeValueID> costAccounts;
+    std::vector<CDocumentFileID> documents;
+
+    template <class ID>
+    static ID pick(const std::vector<ID>& ids, int number) {
+        return ids.empty() ? ID(CIDBase::getNullGUID())
+                           : ids[static_cast<std::size_t>(number) % ids.size()];
+    }
+};
+
 CCodeValue makeCodeValue(Maker& make, int number, int depth) {
     CCodeValue value;
     value.setID(make.id<CCodeValueID>());
@@ -42,10 +55,10 @@ CCodeValue makeCodeValue(Maker& make, int number, int depth) {
     return value;
 }
 
-CCost makeCost(Maker& make, int number) {
+CCost makeCost(Maker& make, int number, const Targets& targets) {
     CCost cost;
     cost.setID(make.id<CCostID>());
-    cost.setCostAccountID(make.id<CCodeValueID>());
+    cost.setCostAccountID(Targets::pick(targets.costAccounts, number));
     cost.setDescription(make.text(L"Cost item", number));
     cost.setAmount(100.0 + make.below(100000) / 100.0);
     cost.setType(static_cast<CostType>(make.below(CCostType::s_count)));
@@ -169,19 +182,19 @@ CRSHistory makeHistory(Maker& make, const std::vector<CResourceStateID>& states,
     return history;
 }
 
-CResourceRate makeRate(Maker& make, int number, int year) {
+CResourceRate makeRate(Maker& make, int number, int year, const Targets& targets) {
     CResourceRate rate;
     rate.setID(make.id<CResourceRateID>());
     rate.setEffectiveDate(CProjectDate::fromYMD(year, 1, 1));
     rate.setUseRatePerDay(8);
-    for (int c = 0; c < 2; ++c) (void)rate.addCost(makeCost(make, number * 2 + c));
+    for (int c = 0; c < 2; ++c) (void)rate.addCost(makeCost(make, number * 2 + c, targets));
     return rate;
 }
 
 // A crew, machine, supply or area with its rates for two years, the history of one resource
 // state, a site calendar and a rule; every other one has a member of its own (a sub-resource).
 CResource makeResource(Maker& make, int number, const SampleProject& project,
-                       const std::vector<CResourceStateID>& states) {
+                       const std::vector<CResourceStateID>& states, const Targets& targets) {
     static constexpr const wchar_t* names[] = {L"Concrete crew", L"Tower crane", L"Ready-mix",
                                                L"Laydown area", L"Steel fixers"};
     static constexpr ResourceType types[] = {ResourceType::Labour, ResourceType::Equipment,
@@ -206,14 +219,14 @@ CResource makeResource(Maker& make, int number, const SampleProject& project,
     const auto& rules = project.get<CRuleRoot>().getArray();
     if (rules.GetSize() > 0) resource.setRuleID(CRuleID(rules.getID(number % rules.GetSize())));
     for (int r = 0; r < 2; ++r)
-        (void)resource.addResourceRate(makeRate(make, number * 2 + r, 2026 + r), -1);
+        (void)resource.addResourceRate(makeRate(make, number * 2 + r, 2026 + r, targets), -1);
     if (!states.empty()) (void)resource.addHistory(makeHistory(make, states, number), -1);
     if (number % 2 == 0) {
         CResource member;
         member.setID(make.id<CResourceID>());
         member.setName(make.text(L"Operator", number));
         member.setType(ResourceType::Labour);
-        (void)member.addResourceRate(makeRate(make, 5000 + number, 2026), -1);
+        (void)member.addResourceRate(makeRate(make, 5000 + number, 2026, targets), -1);
         (void)resource.addSubResource(member);
     }
     if (number % 5 == 0)
@@ -268,7 +281,7 @@ CResourceState makeResourceState(Maker& make, int number, bool withSubStates) {
 // A leaf activity: dates, progress, links to the activities before it, assignments, costs,
 // reports, notes, code values, documents and user field values, each on some of the leaves.
 CTask makeActivity(Maker& make, int number, const SampleProject& project,
-                   const std::vector<CTaskID>& earlier) {
+                   const std::vector<CTaskID>& earlier, const Targets& targets) {
     CTask task;
     task.setID(make.id<CTaskID>());
     task.setName(make.text(L"Pour and cure slab segment", number));
@@ -344,7 +357,8 @@ CTask makeActivity(Maker& make, int number, const SampleProject& project,
         (void)task.addAssignedResourceGroup(group);
     }
 
-    for (int c = 0; c < 1 + number % 2; ++c) (void)task.addCost(makeCost(make, number * 2 + c));
+    for (int c = 0; c < 1 + number % 2; ++c)
+        (void)task.addCost(makeCost(make, number * 2 + c, targets));
     if (number % 4 == 2) {
         CTaskReport report;
         report.setID(make.id<CTaskReportID>());
@@ -352,7 +366,7 @@ CTask makeActivity(Maker& make, int number, const SampleProject& project,
                                              1 + static_cast<unsigned>(number % 28)));
         report.setType(static_cast<TaskReportType>(number % CTaskReportType::s_count));
         report.setComments(make.text(L"Formwork delivered, crew on site", number));
-        report.addCost(makeCost(make, number + 5000));
+        report.addCost(makeCost(make, number + 5000, targets));
         (void)task.addTaskReport(report);
     }
     if (number % 6 == 0) (void)task.addNote(makeNote(make, L"Pump booked for pour", number));
@@ -363,7 +377,7 @@ CTask makeActivity(Maker& make, int number, const SampleProject& project,
         assigned.setID(make.id<CAssignedRiskID>());
         assigned.setWeight(RiskWeight::Medium);
         assigned.setValuePercent(15.0);
-        (void)assigned.addCost(makeCost(make, number + 9000));
+        (void)assigned.addCost(makeCost(make, number + 9000, targets));
         (void)task.addAssignedRisk(assigned);
     }
 
@@ -373,7 +387,8 @@ CTask makeActivity(Maker& make, int number, const SampleProject& project,
         if (values.GetSize() > 0)
             (void)task.addCodeValue(values[number % values.GetSize()]->getID());
     }
-    if (number % 7 == 0) (void)task.addDocumentFileID(make.id<CDocumentFileID>());
+    if (number % 7 == 0 && !targets.documents.empty())
+        (void)task.addDocumentFileID(Targets::pick(targets.documents, number / 7));
     const auto& fields = project.get<CUserFieldRoot>().getArray();
     for (int f = 0; f < std::min(2, fields.GetSize()); ++f) {
         CProjectVariant value;
@@ -430,6 +445,36 @@ SampleProject SampleProject::build(int scale, std::uint64_t seed) {
         (void)project.get<CTaskStateRoot>().getArray().Add(state);
     }
 
+    // Costs are booked to the values of the cost account codes; tasks link the documents.
+    Targets targets;
+    const auto& codes = project.get<CCodeRoot>().getArray();
+    for (int i = 0; i < codes.GetSize(); ++i) {
+        const ICode& code = codes.getConstReference(i);
+        if (code.getCategory() != CodeCategory::CostAccount) continue;
+        const ICodeValueConstArrayHandle values = code.getCodeValues();
+        for (int v = 0; v < values.GetSize(); ++v)
+            targets.costAccounts.push_back(values[v]->getID());
+    }
+    for (int i = 0; i < (scale + 19) / 20; ++i) {
+        CDocumentFolder folder;
+        folder.setID(make.id<CDocumentFolderID>());
+        folder.setTitle(make.text(L"Structural drawings, block", i));
+        folder.setType(DocumentType::Drawing);
+        for (int f = 0; f < 3; ++f) {
+            const CDocumentFile document = makeDocument(make, i * 3 + f);
+            targets.documents.push_back(document.getID());
+            (void)folder.addFile(document);
+        }
+        CDocumentFolder revisions;
+        revisions.setID(make.id<CDocumentFolderID>());
+        revisions.setTitle(L"Superseded revisions");
+        const CDocumentFile superseded = makeDocument(make, 1000 + i);
+        targets.documents.push_back(superseded.getID());
+        (void)revisions.addFile(superseded);
+        (void)folder.addSubFolder(revisions);
+        (void)project.get<CDocumentFolderRoot>().getArray().Add(folder);
+    }
+
     std::vector<CResourceStateID> stateIDs;
     for (int i = 0; i < (scale + 3) / 4; ++i) {
         const CResourceState state = makeResourceState(make, i, i % 2 == 0);
@@ -441,7 +486,8 @@ SampleProject SampleProject::build(int scale, std::uint64_t seed) {
     for (int i = 0; i < (scale + 9) / 10; ++i)
         (void)project.get<CRuleRoot>().getArray().Add(makeRule(make, i, i % 2));
     for (int i = 0; i < (scale + 3) / 4; ++i)
-        (void)project.get<CResourceRoot>().getArray().Add(makeResource(make, i, project, stateIDs));
+        (void)project.get<CResourceRoot>().getArray().Add(
+            makeResource(make, i, project, stateIDs, targets));
     for (int i = 0; i < (scale + 19) / 20; ++i)
         (void)project.get<CResourceGroupRoot>().getArray().Add(makeResourceGroup(make, i, project));
     for (int i = 0; i < (scale + 4) / 5; ++i)
@@ -468,7 +514,7 @@ SampleProject SampleProject::build(int scale, std::uint64_t seed) {
             closeZone();
             zone = makeSummary(make, L"Zone", i / 10);
         }
-        const CTask activity = makeActivity(make, i, project, activities);
+        const CTask activity = makeActivity(make, i, project, activities, targets);
         activities.push_back(activity.getID());
         (void)zone.addSubTask(activity);
     }
@@ -503,7 +549,9 @@ SampleProject SampleProject::build(int scale, std::uint64_t seed) {
         issue.setCreatedTimestamp(CProjectTime(1'767'254'400'000LL + 3'600'000LL * i));
         if (!activities.empty())
             (void)issue.addTask(activities[static_cast<std::size_t>(i * 7) % activities.size()]);
-        (void)issue.addResource(make.id<CResourceID>());
+        const auto& resources = project.get<CResourceRoot>().getArray();
+        if (resources.GetSize() > 0)
+            (void)issue.addResource(CResourceID(resources.getID((i * 3) % resources.GetSize())));
         (void)issue.addEntity(make.id<CEntity3DID>());
         issue.setPosition(make.id<CPositionID>());
         for (int c = 0; c < 2; ++c)
@@ -513,19 +561,6 @@ SampleProject SampleProject::build(int scale, std::uint64_t seed) {
             issue.getWritableOldSchedule()->copyFrom(makeDocument(make, i));
         }
         (void)project.get<CIssueRoot>().getArray().Add(issue);
-    }
-    for (int i = 0; i < (scale + 19) / 20; ++i) {
-        CDocumentFolder folder;
-        folder.setID(make.id<CDocumentFolderID>());
-        folder.setTitle(make.text(L"Structural drawings, block", i));
-        folder.setType(DocumentType::Drawing);
-        for (int f = 0; f < 3; ++f) (void)folder.addFile(makeDocument(make, i * 3 + f));
-        CDocumentFolder revisions;
-        revisions.setID(make.id<CDocumentFolderID>());
-        revisions.setTitle(L"Superseded revisions");
-        (void)revisions.addFile(makeDocument(make, 1000 + i));
-        (void)folder.addSubFolder(revisions);
-        (void)project.get<CDocumentFolderRoot>().getArray().Add(folder);
     }
     // Every kind the content above does not cover gets a few filled objects in its root, so a
     // kind added to the list of kinds is saved, loaded and compared by the sample at once.
