@@ -24,6 +24,9 @@ public:
 
     std::vector<Change> run();
 
+    // Whether changed secret values (password hashes, salts) show their old and new values.
+    bool showSecrets = false;
+
     // A field of b's object i differs from its counterpart's.
     void changed(int i, const char* field, std::string oldValue, std::string newValue) {
         const int shown = m_b.reported(i);
@@ -80,9 +83,13 @@ struct ValueComparer {
     std::size_t position = 0;
 
     template <class T>
-    void value(const char* name, const T& value) {
+    void value(const char* name, const T& value, zx::FieldOptions options = {}) {
         const T& before = *static_cast<const T*>(old[position++]);
         if (before == value) return;
+        if (options.secret && !differ.showSecrets) {
+            differ.changed(self, name, "\"<redacted>\"", "\"<redacted>\"");
+            return;
+        }
         // Values that compare unequal to themselves (a NaN) are the same when they read alike.
         std::string oldText = toDumpText(before), newText = toDumpText(value);
         if (oldText != newText) differ.changed(self, name, std::move(oldText), std::move(newText));
@@ -273,8 +280,11 @@ const char* typeName(Change::Type type) {
 
 }  // namespace
 
-std::vector<Change> diffProjects(const CProjectRoots& a, const CProjectRoots& b) {
-    return Differ(a, b).run();
+std::vector<Change> diffProjects(const CProjectRoots& a, const CProjectRoots& b,
+                                 bool showSecrets) {
+    Differ differ(a, b);
+    differ.showSecrets = showSecrets;
+    return differ.run();
 }
 
 void printChanges(std::ostream& out, const std::vector<Change>& changes, bool json) {

@@ -37,8 +37,10 @@ struct Change {
 };
 
 // The changes from a to b, grouped by kind in the order of the list of kinds; within a kind the
-// removed objects in a's record order, then the added and changed ones in b's.
-std::vector<Change> diffProjects(const CProjectRoots& a, const CProjectRoots& b);
+// removed objects in a's record order, then the added and changed ones in b's. Secret values
+// (password hashes, salts) read "<redacted>" unless showSecrets.
+std::vector<Change> diffProjects(const CProjectRoots& a, const CProjectRoots& b,
+                                 bool showSecrets = false);
 
 // Text: one line per change. JSON: an array of objects with the members type, kind, objectID,
 // field, oldValue and newValue (the values as JSON values, null where a change has none), one
