@@ -481,35 +481,30 @@ TEST_F(JsonProject, TheStoreRulesOfValuesApply) {
     EXPECT_NE(readError(crowded).find("time blocks"), std::string::npos) << readError(crowded);
 }
 
-TEST_F(JsonProject, NestingDeeperThanTheArchiveHoldsIsRefusedBothWays) {
-    // A chain of sub-risks deeper than any reader takes.
-    CRisk risk;
-    risk.generateIDs();
+TEST_F(JsonProject, NestingBeyondTheCapIsRefusedBothWays) {
+    // A chain of sub-risks one level deeper than the writer takes, built top down.
+    CRisk top;
+    top.generateIDs();
+    IRisk* deepest = &top;
     for (std::size_t level = 0; level <= zxjson::ObjectWriter::s_maxDepth; ++level) {
-        CRisk owner;
-        owner.generateIDs();
-        (void)owner.addSubRisk(risk);
-        risk = owner;
+        CRisk child;
+        child.generateIDs();
+        ASSERT_GE(deepest->addSubRisk(child), 0);
+        deepest = &*deepest->getSubRisks().getWritableReference(0);
     }
     CProjectRoots project;
-    (void)project.get<CRiskRoot>().getArray().Add(risk);
+    (void)project.get<CRiskRoot>().getArray().Add(top);
     EXPECT_THROW(projectText(project), JsonError);
-}
 
-zxjson::WriteOptions onlyKind(const std::string& kind) {
-    zxjson::WriteOptions options;
-    options.kind = kind;
-    return options;
-}
-
-zxjson::WriteOptions onlyID(const std::string& id) {
-    zxjson::WriteOptions options;
-    options.id = id;
-    return options;
+    // The reader stops at its cap while parsing, before it looks at the objects.
+    const std::size_t risks = smallText().find("{\"kind\":\"Risk\",\"id\"");
+    std::string deep = smallText().substr(0, smallText().find('\n', risks) + 1);
+    for (int level = 0; level < 600; ++level) deep += "{\"kind\":\"Risk\",\"SubRisks\":[";
+    EXPECT_NE(readError(deep).find("nesting deeper than"), std::string::npos);
 }
 
 TEST_F(JsonProject, FilteredDumpsFindNestedObjects) {
-    const std::string byKind = projectText(sample(), onlyKind("CodeValue"));
+    const std::string byKind = projectText(sample(), {.kind = "CodeValue"});
     JsonTree tree;
     std::istringstream in(byKind);
     tree.parse(in);
@@ -538,15 +533,15 @@ TEST_F(JsonProject, FilteredDumpsFindNestedObjects) {
     const ICodeValueConstArrayHandle values = codes.getConstReference(0).getCodeValues();
     ASSERT_GT(values.GetSize(), 0);
     const CCodeValueID id = values.getConstReference(0)->getID();
-    const std::string byID = projectText(sample(), onlyID(id.toString().toUtf8()));
+    const std::string byID = projectText(sample(), {.id = id.toString().toUtf8()});
     EXPECT_NE(byID.find("\"objects\":[\n{\"kind\":\"CodeValue\",\"ID\":\"" +
                         id.toString().toUtf8() + "\""),
               std::string::npos)
         << byID;
     EXPECT_EQ(std::count(byID.begin(), byID.end(), '\n'), 3);
 
-    EXPECT_THROW(projectText(sample(), onlyKind("NoSuchKind")), JsonError);
-    EXPECT_THROW(projectText(sample(), onlyID("not-an-id")), JsonError);
+    EXPECT_THROW(projectText(sample(), {.kind = "NoSuchKind"}), JsonError);
+    EXPECT_THROW(projectText(sample(), {.id = "not-an-id"}), JsonError);
     // A filtered dump is for reading: readProject refuses it.
     EXPECT_FALSE(readError(byKind).empty());
 }

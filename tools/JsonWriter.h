@@ -20,7 +20,8 @@
 //
 // Memory stays flat: the text goes to the stream in blocks as top-level objects are finished.
 // Throws JsonError for text that is not Unicode, for an unknown kind or a malformed ID in the
-// options, and for objects nested deeper than a reader accepts.
+// options, and for objects nested deeper than a reader accepts; the stream then holds the part
+// written before. The stream's own state says whether it took every byte.
 #pragma once
 
 #include <optional>
@@ -34,10 +35,11 @@ namespace zxjson {
 struct WriteOptions {
     // Fields marked secret print as "<redacted>" unless true.
     bool showSecrets = false;
-    // Only objects of this kind (at any depth, with what they own).
-    std::optional<std::string> kind;
+    // Only objects of this kind (at any depth, with what they own). The initialisers keep GCC
+    // quiet about members a designated initialiser ({.kind = "Task"}) leaves out.
+    std::optional<std::string> kind = std::nullopt;
     // Only the object with this ID (at any depth).
-    std::optional<std::string> id;
+    std::optional<std::string> id = std::nullopt;
 };
 
 void writeProject(std::ostream& out, const CProjectRoots& project, int fileVersion,
