@@ -34,4 +34,6 @@ done
 
 echo "== demo"
 cmake --build build/test -j"$jobs" --target zxstore
-build/test/tools/zxstore demo
+build/test/tools/zxstore demo build/test/sample.zxp
+build/test/tools/zxstore info build/test/sample.zxp
+build/test/tools/zxstore check build/test/sample.zxp
