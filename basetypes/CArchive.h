@@ -175,6 +175,11 @@ public:
     // Throws CArchiveRuntimeError with exactly this message, located at offset.
     [[noreturn]] void failWithMessage(std::uint64_t offset, const std::string& message) const;
 
+    // Counts the object records written or read (every kind's Serialize notes its record), so
+    // that a saver learns how many objects it wrote without walking them again.
+    void noteObjectRecord() { ++m_objectRecords; }
+    std::uint64_t objectRecords() const { return m_objectRecords; }
+
     // False once a load failed; reading from a failed archive throws until forceValid().
     bool isValid() const { return m_valid; }
     void setValid(bool valid) { m_valid = valid; }
@@ -203,6 +208,7 @@ private:
     std::filesystem::path m_file;
     bool m_closed = false;
     std::vector<RecordFrame> m_records;
+    std::uint64_t m_objectRecords = 0;
     mutable bool m_valid = true;
 };
 

@@ -123,6 +123,7 @@ private:
 template <class I>
 void IDescribed<I>::Serialize(CZentrixArchive& ar) {
     zx::RecordScope scope(ar, I::s_kindName);
+    ar.noteObjectRecord();
     zx::fields::Serializer<I> visitor(self(), self().fields(), ar);
     I::describeFields(visitor);
 }

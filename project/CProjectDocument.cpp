@@ -10,7 +10,6 @@
 
 #include "basetypes/CAtomicFileWriter.h"
 #include "basetypes/CMappedFile.h"
-#include "project/ObjectWalk.h"
 
 namespace {
 
@@ -38,16 +37,6 @@ std::uint64_t tableChecksum(std::span<const std::byte> header, std::span<const s
 template <class Root>
 const char* sectionName() {
     return Root::Object::Interface::s_kindName;
-}
-
-template <class Root>
-std::uint64_t countObjects(const Root& root) {
-    std::uint64_t count = 0;
-    const auto objects = root.get();
-    for (int i = 0; i < objects.GetSize(); ++i)
-        zx::walkObjects(*objects.getConstReference(i),
-                        [&](const auto&, bool embedded) { count += embedded ? 0 : 1; });
-    return count;
 }
 
 // Appends little-endian scalars and raw bytes.
@@ -199,7 +188,7 @@ void writeDocument(CProjectRoots& roots, const CProjectDocument::SaveOptions& op
         root.Serialize(ar);
         const auto bytes = ar.storedBytes();
         sections.push_back(
-            {sectionName<Root>(), offset, bytes.size(), countObjects(root), checksum(bytes)});
+            {sectionName<Root>(), offset, bytes.size(), ar.objectRecords(), checksum(bytes)});
         sink(bytes);
         offset += bytes.size();
         ++done;

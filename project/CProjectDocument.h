@@ -10,7 +10,8 @@
 //             record in its own archive (CZentrixArchive's "ZXST" header, then the record)
 //   table     uint32   section count, then per section:
 //                        uint16 name length, the kind's name (ASCII), uint64 offset, uint64 size,
-//                        uint64 objects in it, uint64 XXH3-64 checksum of its bytes
+//                        uint64 object records in it (embedded parts included), uint64 XXH3-64
+//                        checksum of its bytes
 //   trailer   32 bytes uint64 table offset, uint64 table size, uint64 XXH3-64 of the table
 //                      seeded with the XXH3-64 of the header,
 //                      8 bytes end magic "ZXPROJ!\n"
