@@ -6,10 +6,17 @@
 // chain) rather than as an object of its own. A visitor that wants to know more takes a
 // WalkStep instead of the flag: how the object was reached, the entry that holds it and its
 // depth, from which it can tell each object's owner. The walk only reads.
+//
+// Collections the store holds in memory are read straight from their container, without an
+// element handle per object: the walk runs over whole projects, and a handle costs a heap block.
 #pragma once
 
 #include <cstdint>
 #include <type_traits>
+#include <typeinfo>
+
+#include "basetypes/IDescribed.h"
+#include "store/ArrayHandles.h"
 
 namespace zxsample {
 
@@ -45,9 +52,17 @@ public:
 
     template <class T>
     void value(const char*, const T&) {}
-    template <class H>
-    void children(const char* name, const H& handle) {
+    template <class I, class ID, int flag>
+    void children(const char* name, const CConstWrapperArrayHandle<I, ID, flag>& handle) {
+        using Memory = CBasicConstArrayHandle<I, typename ConcreteKind<I>::type, ID, flag>;
         const WalkStep step{WalkStep::Via::collection, name, m_depth};
+        const auto* held = handle.handle();
+        if (held && typeid(*held) == typeid(Memory)) {
+            if (const auto* objects = static_cast<const Memory*>(held)->array())
+                for (int i = 0; i < objects->GetSize(); ++i)
+                    walk(static_cast<const I&>(objects->getConstReference(i)), step);
+            return;
+        }
         for (int i = 0; i < handle.GetSize(); ++i) walk(*handle.getConstReference(i), step);
     }
     template <class Slot>
