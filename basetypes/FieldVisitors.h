@@ -413,8 +413,13 @@ struct Dumper : FieldsOnly<Dumper<I>> {
 };
 
 // Hands each value and child collection of one object to a visitor with value() and children().
+// A visitor that wants the values only says so with `static constexpr bool s_valuesOnly = true`;
+// it needs no children(), part() or optional ones, and no collection or part is fetched for it
+// (fetching one makes a handle, which tools that visit every object of a project feel).
 template <class Object, class Values, class Visitor>
 struct ValueAdapter {
+    static constexpr bool valuesOnly = requires { requires Visitor::s_valuesOnly; };
+
     Object& object;
     Values& values;
     Visitor& visitor;
@@ -434,7 +439,9 @@ struct ValueAdapter {
     }
     template <class H, class W, class J>
     void collection(const char* name, Getter<H, J> get, WritableGetter<W, J> getWritable) {
-        if constexpr (std::is_const_v<Object>)
+        if constexpr (valuesOnly)
+            return;
+        else if constexpr (std::is_const_v<Object>)
             visitor.children(name, (object.*get)());
         else
             visitor.children(name, (object.*getWritable)());
@@ -442,12 +449,15 @@ struct ValueAdapter {
     template <class H, class W, class J>
     void optionalCollection(const char* name, Getter<H, J> get, WritableGetter<W, J> getWritable,
                             Action<J> allocate, Action<J> clear, FieldOptions = {}) {
-        visitor.optionalChildren(
-            name, OptionalSlot<H, W, J, true>{object, get, getWritable, allocate, clear});
+        if constexpr (!valuesOnly)
+            visitor.optionalChildren(
+                name, OptionalSlot<H, W, J, true>{object, get, getWritable, allocate, clear});
     }
     template <class H, class W, class J>
     void part(const char* name, Getter<H, J> get, WritableGetter<W, J> getWritable) {
-        if constexpr (std::is_const_v<Object>)
+        if constexpr (valuesOnly)
+            return;
+        else if constexpr (std::is_const_v<Object>)
             visitor.part(name, *(object.*get)());
         else
             visitor.part(name, *(object.*getWritable)());
@@ -457,8 +467,9 @@ struct ValueAdapter {
     template <class H, class W, class J>
     void optionalPart(const char* name, Getter<H, J> get, WritableGetter<W, J> getWritable,
                       Action<J> allocate, Action<J> clear) {
-        visitor.optionalPart(
-            name, OptionalSlot<H, W, J, false>{object, get, getWritable, allocate, clear});
+        if constexpr (!valuesOnly)
+            visitor.optionalPart(
+                name, OptionalSlot<H, W, J, false>{object, get, getWritable, allocate, clear});
     }
 
     // What a visitor gets for an optional collection or part: present() asks, get() hands out

@@ -8,10 +8,17 @@
 // depth, from which it can tell each object's owner. A visit that returns bool decides whether
 // the walk goes on into what that object owns (false skips it: a caller that takes an object
 // whole does not want its parts again). The walk only reads.
+//
+// Collections the store holds in memory are read straight from their container, without an
+// element handle per object: the walk runs over whole projects, and a handle costs a heap block.
 #pragma once
 
 #include <cstdint>
 #include <type_traits>
+#include <typeinfo>
+
+#include "basetypes/IDescribed.h"
+#include "store/ArrayHandles.h"
 
 namespace zx {
 
@@ -44,9 +51,17 @@ public:
 
     template <class T>
     void value(const char*, const T&) {}
-    template <class H>
-    void children(const char* name, const H& handle) {
+    template <class I, class ID, int flag>
+    void children(const char* name, const CConstWrapperArrayHandle<I, ID, flag>& handle) {
+        using Memory = CBasicConstArrayHandle<I, typename ConcreteKind<I>::type, ID, flag>;
         const WalkStep step{WalkStep::Via::collection, name, m_depth};
+        const auto* held = handle.handle();
+        if (held && typeid(*held) == typeid(Memory)) {
+            if (const auto* objects = static_cast<const Memory*>(held)->array())
+                for (int i = 0; i < objects->GetSize(); ++i)
+                    walk(static_cast<const I&>(objects->getConstReference(i)), step);
+            return;
+        }
         for (int i = 0; i < handle.GetSize(); ++i) walk(*handle.getConstReference(i), step);
     }
     template <class Slot>

@@ -30,6 +30,8 @@ ID freshID() {
 // Sets the value of the named entry of an object, whatever kind it is, bypassing its setters.
 template <class T>
 struct ValueSetter {
+    static constexpr bool s_valuesOnly = true;
+
     const char* name;
     T newValue;
     bool done = false;
@@ -43,14 +45,6 @@ struct ValueSetter {
             }
         }
     }
-    template <class H>
-    void children(const char*, const H&) {}
-    template <class Slot>
-    void optionalChildren(const char*, const Slot&) {}
-    template <class P>
-    void part(const char*, P&) {}
-    template <class Slot>
-    void optionalPart(const char*, const Slot&) {}
 };
 
 template <class T, class Object>

@@ -120,6 +120,29 @@ TEST_F(ProjectDiffEdit, MovedObjectIsAChangeOfOwner) {
     EXPECT_EQ(c.newValue, "\"Task " + idText(zone(3)->getID()) + " SubTasks\"");
 }
 
+// An object inserted before the others moves none of them.
+TEST_F(ProjectDiffEdit, InsertedFirstIsOnlyAnAddition) {
+    CTask task;
+    task.setID(CTaskID(CIDBase::generate()));
+    task.setName(L"Inserted first");
+    ASSERT_TRUE(zone(2)->insertSubTask(task, 0));
+    expectChange(only(), Change::Type::added, "Task", idText(task.getID()),
+                 "Task " + idText(zone(2)->getID()) + " SubTasks");
+}
+
+// A moved object that also changed: its owner and its field, and what it holds stays matched.
+TEST_F(ProjectDiffEdit, MovedAndChanged) {
+    ITaskWritableHandle task = zone(1)->detachSubTask(activity(1, 6)->getID());
+    ASSERT_FALSE(task.isNull());
+    task->setTaskCode(L"A-moved");
+    const CTaskID moved = task->getID();
+    ASSERT_TRUE(phase(1).attachSubTask(std::move(task), 0));
+    const std::vector<Change> changes = diff();
+    ASSERT_EQ(changes.size(), 2u) << text(changes);
+    expectChange(changes[0], Change::Type::changed, "Task", idText(moved), "Owner");
+    expectChange(changes[1], Change::Type::changed, "Task", idText(moved), "TaskCode");
+}
+
 TEST_F(ProjectDiffEdit, NewOrderOfACollection) {
     const ITaskWritableHandle owner = zone(1);
     const auto ids = [&] {

@@ -59,6 +59,13 @@ std::string number(double value) {
 
 const char* kindName(int kind) { return kinds()[static_cast<std::size_t>(kind)].name; }
 
+// One step of the name of a value nested in a field: a member's name, or an element's position
+// (name null).
+struct FieldStep {
+    const char* name;
+    int element;
+};
+
 class Checker {
 public:
     explicit Checker(const ProjectIndex& index) : m_index(index) {}
@@ -78,8 +85,8 @@ public:
     void parentLink(int object, const char* field, const CIDBase& parent) {
         m_parentLinks.push_back({object, field, parent});
     }
-    // Scratch space for the values of the object before the one being checked.
-    std::vector<const void*>& previousValues() { return m_previousValues; }
+    // The steps to the value being checked inside its entry, kept from object to object.
+    std::vector<FieldStep>& path() { return m_path; }
 
 private:
     struct Sorted {
@@ -99,39 +106,33 @@ private:
     const ProjectIndex& m_index;
     std::vector<Sorted> m_found;
     std::vector<ParentLink> m_parentLinks;
-    std::vector<const void*> m_previousValues;
+    std::vector<FieldStep> m_path;
 };
 
-// Checks the values of one object of interface I; what the object owns is checked on its own.
-template <class I>
+// Checks the values of one object; what the object owns is checked on its own.
 class ValueChecker {
 public:
-    ValueChecker(Checker& checker, int self, const I& object)
-        : m_checker(checker), m_index(checker.index()), m_self(self), m_object(object) {}
+    static constexpr bool s_valuesOnly = true;
+
+    ValueChecker(Checker& checker, int self)
+        : m_checker(checker), m_index(checker.index()), m_self(self), m_path(checker.path()) {}
 
     // An entry of the object's description: its ID or a field.
     template <class T>
     void value(const char* name, const T& value, const zx::FieldOptions& options = {}) {
-        m_path.assign(1, {name, -1});
-        if (static_cast<const void*>(&value) == static_cast<const void*>(&m_object.getID()))
-            checkOwnID(m_object.getID());
-        else
-            check(value, {options.min, options.max, options.namesOwnChildren});
+        m_entry = name;
+        bool ownID = false;
+        if constexpr (std::derived_from<T, CIDBase>) {
+            ownID = static_cast<const void*>(&value) == m_index[m_self].values;
+            if (ownID) checkOwnID(value);
+        }
+        if (!ownID) check(value, {options.min, options.max, options.namesOwnChildren});
         if constexpr (std::derived_from<T, CIDBase>)
             if (options.parentLink && value.isValidNotNull())
                 m_checker.parentLink(m_self, name, value);
         if constexpr (requires { value < value; })
             if (options.ascending) checkOrder(value);
-        ++m_position;
     }
-    template <class H>
-    void children(const char*, const H&) {}
-    template <class Slot>
-    void optionalChildren(const char*, const Slot&) {}
-    template <class P>
-    void part(const char*, const P&) {}
-    template <class Slot>
-    void optionalPart(const char*, const Slot&) {}
 
 private:
     struct Context {
@@ -140,11 +141,6 @@ private:
         // The IDs name objects this object owns directly.
         bool ownChildren;
     };
-    struct Step {
-        const char* name;
-        int element;
-    };
-
     // The members of a plain described value, each with its own options.
     struct Members {
         ValueChecker& self;
@@ -243,9 +239,7 @@ private:
     void checkOrder(const T& value) {
         const int previous = m_index[m_self].previous;
         if (previous < 0) return;
-        std::vector<const void*>& values = m_checker.previousValues();
-        m_index.valueAddresses(previous, values);
-        const T& before = *static_cast<const T*>(values[static_cast<std::size_t>(m_position)]);
+        const T& before = m_index.sameValue(previous, m_self, value);
         if constexpr (requires { value.isValid(); })
             if (!value.isValid() || !before.isValid()) return;
         if (!(value < before)) return;
@@ -255,10 +249,10 @@ private:
     }
 
     std::string fieldName() const {
-        std::string name;
-        for (const Step& step : m_path) {
+        std::string name = m_entry;
+        for (const FieldStep& step : m_path) {
             if (step.name) {
-                if (!name.empty()) name += '.';
+                name += '.';
                 name += step.name;
             } else {
                 name += '[' + std::to_string(step.element) + ']';
@@ -270,10 +264,9 @@ private:
     Checker& m_checker;
     const ProjectIndex& m_index;
     const int m_self;
-    const I& m_object;
-    // The position of the entry being checked in the object's description.
-    int m_position = 0;
-    std::vector<Step> m_path;
+    // The entry being checked, and the steps from it to the value inside it being checked.
+    const char* m_entry = "";
+    std::vector<FieldStep>& m_path;
 };
 
 std::vector<Finding> Checker::run() {
@@ -302,10 +295,8 @@ std::vector<Finding> Checker::run() {
 }
 
 void Checker::checkObject(int i) {
-    m_index.visit(i, [&]<class I>(const I& object) {
-        ValueChecker<I> checker(*this, i, object);
-        object.visitValues(checker);
-    });
+    ValueChecker checker(*this, i);
+    m_index.visitValues(i, checker);
 }
 
 // A parent link leads to the object of the holder's kind with that ID in the holder's scope;

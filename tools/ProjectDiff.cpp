@@ -17,8 +17,8 @@ bool sameEntry(const char* a, const char* b) {
 class Differ {
 public:
     Differ(const CProjectRoots& a, const CProjectRoots& b)
-        : m_a(a),
-          m_b(b),
+        : m_a(a, ProjectIndex::Lookups::none),
+          m_b(b, ProjectIndex::Lookups::none),
           m_aOf(static_cast<std::size_t>(m_b.size()), -1),
           m_bOf(static_cast<std::size_t>(m_a.size()), -1) {}
 
@@ -48,7 +48,12 @@ private:
     int aOf(int i) const { return m_aOf[static_cast<std::size_t>(i)]; }
     int bOf(int j) const { return m_bOf[static_cast<std::size_t>(j)]; }
     void match();
+    bool sameObject(int j, int i) const;
     int matchPart(int i) const;
+    void pair(int i, int j) {
+        m_aOf[static_cast<std::size_t>(i)] = j;
+        m_bOf[static_cast<std::size_t>(j)] = i;
+    }
     bool moved(int i) const;
     void compareValues(int i);
     void reportOrder(int owner, int kind, const char* entry);
@@ -70,21 +75,16 @@ private:
     std::vector<int> m_aOf;
     std::vector<int> m_bOf;
     std::vector<Sorted> m_changes;
-    // The addresses of the values of the a object being compared.
-    std::vector<const void*> m_values;
 };
 
-// Compares the values of b's object with those of its counterpart, position by position.
-template <class I>
+// Compares the values of b's object with those of its counterpart.
 struct ValueComparer {
     Differ& differ;
-    const std::vector<const void*>& old;
     int self;
-    std::size_t position = 0;
 
     template <class T>
-    void value(const char* name, const T& value, zx::FieldOptions options = {}) {
-        const T& before = *static_cast<const T*>(old[position++]);
+    void value(const char* name, const T& before, const T& value,
+               const zx::FieldOptions& options = {}) {
         if (before == value) return;
         if (options.secret && !differ.showSecrets) {
             differ.changed(self, name, "\"<redacted>\"", "\"<redacted>\"");
@@ -94,14 +94,6 @@ struct ValueComparer {
         std::string oldText = toDumpText(before), newText = toDumpText(value);
         if (oldText != newText) differ.changed(self, name, std::move(oldText), std::move(newText));
     }
-    template <class H>
-    void children(const char*, const H&) {}
-    template <class Slot>
-    void optionalChildren(const char*, const Slot&) {}
-    template <class P>
-    void part(const char*, const P&) {}
-    template <class Slot>
-    void optionalPart(const char*, const Slot&) {}
 };
 
 std::vector<Change> Differ::run() {
@@ -171,24 +163,62 @@ std::vector<Change> Differ::run() {
     return changes;
 }
 
-// In b's record order, so that an object's owner is matched before it.
+// Two passes in b's record order, so that an object's owner is matched before it. Most objects
+// sit where they sat, so the first pass looks for each where the objects matched so far put it:
+// after the last match among its owner's counterpart's objects. The second looks the rest up
+// among a's objects left over, wherever they sit.
 void Differ::match() {
+    // The last object of each of a's objects matched among what it owns, and in the roots.
+    std::vector<int> lastMatched(static_cast<std::size_t>(m_a.size()), -1);
+    int lastTop = -1;
+    bool missed = false;
     for (int i = 0; i < m_b.size(); ++i) {
         const IndexedObject& o = m_b[i];
+        const int owner = o.owner >= 0 ? aOf(o.owner) : -1;
+        if (o.owner >= 0 && owner < 0) {
+            missed = true;
+            continue;
+        }
+        int& last = owner >= 0 ? lastMatched[static_cast<std::size_t>(owner)] : lastTop;
+        const int end = owner >= 0 ? m_a[owner].end : m_a.size();
+        int j = last >= 0 ? m_a[last].end : owner + 1;
+        // The object itself, or, when one of a's objects went, the one after it.
+        for (int tries = 0; tries < 2 && j < end && !sameObject(j, i); ++tries) j = m_a[j].end;
+        if (j < end && sameObject(j, i)) {
+            pair(i, j);
+            last = j;
+        } else {
+            missed = true;
+        }
+    }
+    if (!missed) return;
+
+    std::vector<int> left;
+    for (int j = 0; j < m_a.size(); ++j)
+        if (bOf(j) < 0 && !m_a[j].embedded) left.push_back(j);
+    const ObjectTable leftOver(m_a.objects(), &left);
+    for (int i = 0; i < m_b.size(); ++i) {
+        const IndexedObject& o = m_b[i];
+        if (aOf(i) >= 0) continue;
         int j = -1;
         if (o.embedded) {
             j = matchPart(i);
         } else {
             const int scope = o.scope >= 0 ? aOf(o.scope) : -1;
-            if (o.scope < 0 || scope >= 0) {
-                j = m_a.find(scope, o.kind, o.id);
-                if (j >= 0 && (bOf(j) >= 0 || m_a[j].embedded)) j = -1;
-            }
+            if (o.scope < 0 || scope >= 0) j = leftOver.find(scope, o.kind, o.id);
+            if (j >= 0 && bOf(j) >= 0) j = -1;
         }
-        if (j < 0) continue;
-        m_aOf[static_cast<std::size_t>(i)] = j;
-        m_bOf[static_cast<std::size_t>(j)] = i;
+        if (j >= 0) pair(i, j);
     }
+}
+
+// Whether a's object j can be b's object i where it stands: its owner's counterpart holds it in
+// the same entry, and kind and ID agree (a part, with its entry, needs no ID).
+bool Differ::sameObject(int j, int i) const {
+    const IndexedObject &x = m_a[j], &y = m_b[i];
+    if (x.kind != y.kind || x.embedded != y.embedded || !sameEntry(x.entry, y.entry) || bOf(j) >= 0)
+        return false;
+    return y.embedded || x.id == y.id;
 }
 
 // An embedded part is its owner's: it matches the part of the same entry of the counterpart.
@@ -209,11 +239,8 @@ bool Differ::moved(int i) const {
 }
 
 void Differ::compareValues(int i) {
-    m_a.valueAddresses(aOf(i), m_values);
-    m_b.visit(i, [&]<class I>(const I& object) {
-        ValueComparer<I> comparer{*this, m_values, i};
-        object.visitValues(comparer);
-    });
+    ValueComparer comparer{*this, i};
+    m_b.visitValuePairs(m_a, aOf(i), i, comparer);
 }
 
 void Differ::reportOrder(int owner, int kind, const char* entry) {
@@ -280,8 +307,7 @@ const char* typeName(Change::Type type) {
 
 }  // namespace
 
-std::vector<Change> diffProjects(const CProjectRoots& a, const CProjectRoots& b,
-                                 bool showSecrets) {
+std::vector<Change> diffProjects(const CProjectRoots& a, const CProjectRoots& b, bool showSecrets) {
     Differ differ(a, b);
     differ.showSecrets = showSecrets;
     return differ.run();

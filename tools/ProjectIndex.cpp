@@ -1,5 +1,7 @@
 #include "ProjectIndex.h"
 
+#include <algorithm>
+
 #include "ObjectWalk.h"
 
 namespace zxtool {
@@ -35,24 +37,6 @@ struct InterfaceOf<J> {
     using type = typename J::Interface;
 };
 
-// Collects the addresses of an object's values and ignores what it owns.
-struct ValueRecorder {
-    std::vector<const void*>& out;
-
-    template <class T>
-    void value(const char*, const T& value) {
-        out.push_back(&value);
-    }
-    template <class H>
-    void children(const char*, const H&) {}
-    template <class Slot>
-    void optionalChildren(const char*, const Slot&) {}
-    template <class P>
-    void part(const char*, const P&) {}
-    template <class Slot>
-    void optionalPart(const char*, const Slot&) {}
-};
-
 std::uint64_t hashKey(int scope, int kind, const CIDBase& id) {
     const auto [hi, lo] = id.words();
     std::uint64_t h = hi ^ (lo * 0x9E3779B97F4A7C15ull);
@@ -68,7 +52,7 @@ std::uint64_t hashKey(int scope, int kind, const CIDBase& id) {
 
 const std::array<KindInfo, kindCount>& kinds() { return s_kinds; }
 
-ProjectIndex::ProjectIndex(const CProjectRoots& project) {
+ProjectIndex::ProjectIndex(const CProjectRoots& project, Lookups lookups) {
     project.forEachRoot([&](const auto& root) {
         const auto& objects = root.getArray();
         m_rootLast = -1;
@@ -77,17 +61,17 @@ ProjectIndex::ProjectIndex(const CProjectRoots& project) {
                                   [&]<class J>(const J& object, const zxsample::WalkStep& step) {
                                       using I = typename InterfaceOf<J>::type;
                                       add(static_cast<const I*>(&object), kindIndex<I>,
-                                          object.getID(), step.depth, step.entry, step.embedded(),
+                                          &object.getID(), step.depth, step.entry, step.embedded(),
                                           step.via == zxsample::WalkStep::Via::optionalPart);
                                   });
         }
     });
     for (const Open& open : m_open) m_objects[static_cast<std::size_t>(open.object)].end = size();
     m_open.clear();
-    buildTable();
+    if (lookups == Lookups::byID) m_table = ObjectTable(m_objects, nullptr);
 }
 
-void ProjectIndex::add(const void* object, int kind, const CIDBase& id, int depth,
+void ProjectIndex::add(const void* object, int kind, const CIDBase* id, int depth,
                        const char* entry, bool embedded, bool snapshot) {
     const int self = size();
     // Objects at this depth or deeper are complete: this one follows all they own.
@@ -108,26 +92,48 @@ void ProjectIndex::add(const void* object, int kind, const CIDBase& id, int dept
         previous = m_rootLast;
         m_rootLast = self;
     }
-    m_objects.push_back({object, id, owner, scope, self + 1, previous, entry,
-                         static_cast<std::uint16_t>(kind), embedded});
+    m_objects.push_back({object, reinterpret_cast<const char*>(id), *id, owner, scope, self + 1,
+                         previous, entry, static_cast<std::uint16_t>(kind), embedded});
     m_open.push_back({self, -1});
 }
 
-void ProjectIndex::buildTable() {
+ObjectTable::ObjectTable(const std::vector<IndexedObject>& objects, const std::vector<int>* entered)
+    : m_objects(&objects) {
+    const std::size_t count = entered ? entered->size() : objects.size();
     std::size_t slots = 16;
-    while (slots < m_objects.size() * 2) slots *= 2;
+    while (slots < count * 2) slots *= 2;
     m_slots.assign(slots, -1);
     m_mask = slots - 1;
-    for (int i = 0; i < size(); ++i) {
-        const IndexedObject& o = (*this)[i];
-        std::uint64_t slot = hashKey(o.scope, o.kind, o.id) & m_mask;
+    const auto object = [&](std::size_t k) {
+        return entered ? (*entered)[k] : static_cast<int>(k);
+    };
+    const auto hashOf = [&](std::size_t k) {
+        const IndexedObject& o = objects[static_cast<std::size_t>(object(k))];
+        return hashKey(o.scope, o.kind, o.id) & m_mask;
+    };
+    // The slots are far apart in memory: the slot of an object some places ahead is fetched
+    // while this one is entered.
+    constexpr std::size_t ahead = 8;
+    std::uint64_t upcoming[ahead] = {};
+    for (std::size_t k = 0; k < std::min(ahead, count); ++k) {
+        upcoming[k] = hashOf(k);
+        __builtin_prefetch(&m_slots[upcoming[k]]);
+    }
+    for (std::size_t k = 0; k < count; ++k) {
+        std::uint64_t slot = upcoming[k % ahead];
+        if (k + ahead < count) {
+            upcoming[k % ahead] = hashOf(k + ahead);
+            __builtin_prefetch(&m_slots[upcoming[k % ahead]]);
+        }
+        const int i = object(k);
+        const IndexedObject& o = objects[static_cast<std::size_t>(i)];
         for (;; slot = (slot + 1) & m_mask) {
             const int held = m_slots[slot];
             if (held < 0) {
                 m_slots[slot] = i;
                 break;
             }
-            const IndexedObject& other = (*this)[held];
+            const IndexedObject& other = objects[static_cast<std::size_t>(held)];
             if (other.id == o.id && other.kind == o.kind && other.scope == o.scope) {
                 m_repeats.emplace_back(held, i);
                 break;
@@ -136,11 +142,12 @@ void ProjectIndex::buildTable() {
     }
 }
 
-int ProjectIndex::find(int scope, int kind, const CIDBase& id) const {
+int ObjectTable::find(int scope, int kind, const CIDBase& id) const {
+    if (m_slots.empty()) return -1;
     for (std::uint64_t slot = hashKey(scope, kind, id) & m_mask;; slot = (slot + 1) & m_mask) {
         const int held = m_slots[slot];
         if (held < 0) return -1;
-        const IndexedObject& o = (*this)[held];
+        const IndexedObject& o = (*m_objects)[static_cast<std::size_t>(held)];
         if (o.id == id && o.kind == kind && o.scope == scope) return held;
     }
 }
@@ -155,12 +162,6 @@ std::string ProjectIndex::fieldPrefix(int i) const {
     for (; (*this)[i].embedded; i = (*this)[i].owner)
         prefix.insert(0, std::string((*this)[i].entry) + '.');
     return prefix;
-}
-
-void ProjectIndex::valueAddresses(int i, std::vector<const void*>& out) const {
-    out.clear();
-    ValueRecorder recorder{out};
-    visit(i, [&](const auto& object) { object.visitValues(recorder); });
 }
 
 std::string ProjectIndex::idText(const CIDBase& id) { return id.toString().toUtf8(); }

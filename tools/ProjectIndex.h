@@ -13,6 +13,10 @@
 // local or key, when it is reached through an optional part (a snapshot that keeps the IDs of
 // what it copies), or when its owner is itself in such a scope (what a copy holds is a copy).
 //
+// Every value entry of a kind's description is a member of its Fields struct, as the ID is, so
+// a field sits at the same distance from the ID in every object of the kind: the index keeps
+// where each object's ID is, which finds the same field in another object without a search.
+//
 // Everything about kinds that the tools need is computed from the list of kinds at compile time:
 // kindNamedBy<ID> is the kind whose identity an ID type is (or -1 for an ID type that no listed
 // kind owns yet, such as users), so a kind added to the list is covered with no code here.
@@ -86,6 +90,8 @@ const std::array<KindInfo, kindCount>& kinds();
 struct IndexedObject {
     // The object, as its kind's interface.
     const void* object;
+    // Its own ID, in the object: its values are found from there.
+    const char* values;
     CIDBase id;
     // The index of the object that owns it; -1 for an object in a root.
     std::int32_t owner;
@@ -102,9 +108,36 @@ struct IndexedObject {
     bool embedded;
 };
 
+// Objects looked up by scope, kind and ID among some of an index's objects.
+class ObjectTable {
+public:
+    ObjectTable() = default;
+    // Enters objects[i] for each i of `entered`, or every object when it is null, in that order.
+    // An object whose scope, kind and ID were entered before is listed as a repeat instead.
+    ObjectTable(const std::vector<IndexedObject>& objects, const std::vector<int>* entered);
+
+    // The object with the scope (an object index, or -1 for the project), kind and ID, or -1.
+    int find(int scope, int kind, const CIDBase& id) const;
+    // (first, repeat) for every repeat, in the order entered.
+    const std::vector<std::pair<int, int>>& repeats() const { return m_repeats; }
+
+private:
+    const std::vector<IndexedObject>* m_objects = nullptr;
+    // Open addressing: object indexes, -1 for an empty slot.
+    std::vector<std::int32_t> m_slots;
+    std::uint64_t m_mask = 0;
+    std::vector<std::pair<int, int>> m_repeats;
+};
+
 class ProjectIndex {
 public:
-    explicit ProjectIndex(const CProjectRoots& project);
+    // Without lookups the index lists the objects but find() and repeats() know none.
+    enum class Lookups : bool { none, byID };
+
+    explicit ProjectIndex(const CProjectRoots& project, Lookups lookups = Lookups::byID);
+    // The lookups refer to the index's own list of objects.
+    ProjectIndex(const ProjectIndex&) = delete;
+    ProjectIndex& operator=(const ProjectIndex&) = delete;
 
     const std::vector<IndexedObject>& objects() const { return m_objects; }
     const IndexedObject& operator[](int i) const { return m_objects[static_cast<std::size_t>(i)]; }
@@ -112,10 +145,10 @@ public:
 
     // The object of the kind with the ID in the scope (an object index, or -1 for the project),
     // or -1. Where an ID repeats within a scope this is its first object.
-    int find(int scope, int kind, const CIDBase& id) const;
+    int find(int scope, int kind, const CIDBase& id) const { return m_table.find(scope, kind, id); }
     // Every object whose ID repeats one seen before it in the same scope and kind, paired with
     // that first object: (first, repeat), in record order of the repeats.
-    const std::vector<std::pair<int, int>>& repeats() const { return m_repeats; }
+    const std::vector<std::pair<int, int>>& repeats() const { return m_table.repeats(); }
 
     // Whether object `ancestor` owns object i, at any depth.
     bool owns(int ancestor, int i) const { return ancestor < i && i < (*this)[ancestor].end; }
@@ -132,21 +165,29 @@ public:
     // Calls f(object) with object i as its kind's interface.
     template <class F>
     void visit(int i, F&& f) const;
-    // The addresses of object i's values (its ID and fields, not what it owns), in the order of
-    // its kind's description: two objects of one kind have the same types at the same positions.
-    void valueAddresses(int i, std::vector<const void*>& out) const;
+    // Calls visitor.value(name, value[, options]) for each value of object i (its ID and fields,
+    // not what it owns), in the order of its kind's description. The visitor declares
+    // s_valuesOnly (see zx::fields::ValueAdapter).
+    template <class V>
+    void visitValues(int i, V& visitor) const;
+    // Calls visitor.value(name, before, after, options) for each value of object j of `before` and
+    // the same value of object i of this index, which must be of the same kind.
+    template <class V>
+    void visitValuePairs(const ProjectIndex& before, int j, int i, V& visitor) const;
+    // The value of object `other` at the place that `value` has in object i: the same field of
+    // another object of the same kind.
+    template <class T>
+    const T& sameValue(int other, int i, const T& value) const {
+        const std::ptrdiff_t offset = reinterpret_cast<const char*>(&value) - (*this)[i].values;
+        return *reinterpret_cast<const T*>((*this)[other].values + offset);
+    }
 
 private:
-    void add(const void* object, int kind, const CIDBase& id, int depth, const char* entry,
+    void add(const void* object, int kind, const CIDBase* id, int depth, const char* entry,
              bool embedded, bool snapshot);
-    // Enters every object in the ID table and records the repeats.
-    void buildTable();
 
     std::vector<IndexedObject> m_objects;
-    std::vector<std::pair<int, int>> m_repeats;
-    // Open addressing: object indexes, -1 for an empty slot.
-    std::vector<std::int32_t> m_slots;
-    std::uint64_t m_mask = 0;
+    ObjectTable m_table;
     // The open object at each depth of the walk in progress, and the last object it holds.
     struct Open {
         int object;
@@ -156,6 +197,34 @@ private:
     // The last object added to the root being walked.
     int m_rootLast = -1;
 };
+
+// Hands visitor.value(name, before, after) the values of the object of `before` and of this
+// object, from this object's visit: the same field sits at the same distance from the ID in both.
+template <class V>
+struct ValuePairs {
+    static constexpr bool s_valuesOnly = true;
+
+    V& visitor;
+    const char* values;
+    const char* before;
+
+    template <class T>
+    void value(const char* name, const T& value, const zx::FieldOptions& options = {}) {
+        const std::ptrdiff_t offset = reinterpret_cast<const char*>(&value) - values;
+        visitor.value(name, *reinterpret_cast<const T*>(before + offset), value, options);
+    }
+};
+
+template <class V>
+void ProjectIndex::visitValues(int i, V& visitor) const {
+    visit(i, [&](const auto& object) { object.visitValues(visitor); });
+}
+
+template <class V>
+void ProjectIndex::visitValuePairs(const ProjectIndex& before, int j, int i, V& visitor) const {
+    ValuePairs<V> pairs{visitor, (*this)[i].values, before[j].values};
+    visitValues(i, pairs);
+}
 
 template <class F>
 void ProjectIndex::visit(int i, F&& f) const {

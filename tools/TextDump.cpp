@@ -23,9 +23,9 @@ public:
 
     template <class T>
     void value(const char* name, const T& value, zx::FieldOptions options = {}) {
-        line(std::string(name) + ": " +
-             (options.secret && !m_showSecrets ? std::string("\"<redacted>\"")
-                                               : toDumpText(value)));
+        line(
+            std::string(name) + ": " +
+            (options.secret && !m_showSecrets ? std::string("\"<redacted>\"") : toDumpText(value)));
     }
     template <class H>
     void children(const char* name, const H& handle) {

@@ -13,6 +13,7 @@
 
 namespace zxtool {
 
-void writeText(std::ostream& out, const CProjectRoots& project, const zxjson::WriteOptions& options);
+void writeText(std::ostream& out, const CProjectRoots& project,
+               const zxjson::WriteOptions& options);
 
 }  // namespace zxtool

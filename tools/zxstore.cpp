@@ -126,8 +126,7 @@ int demo(const std::string& file, int scale) {
     std::printf("zxstore demo: sample project at scale %d, %s\n", scale,
                 file.empty() ? "in memory" : file.c_str());
     std::uint64_t objects = 0;
-    for (const auto& [kind, count] :
-         static_cast<const SampleProject&>(original.roots()).counts()) {
+    for (const auto& [kind, count] : static_cast<const SampleProject&>(original.roots()).counts()) {
         std::printf("  %-26s %10d\n", kind.c_str(), count);
         objects += static_cast<std::uint64_t>(count);
     }
@@ -157,8 +156,8 @@ int info(const fs::path& file) {
     } catch (const std::exception& error) {
         throw BadInput(describe(file, error));
     }
-    std::printf("%s: project document format %d, file version %d, %llu bytes\n",
-                file.c_str(), table.formatVersion, table.fileVersion,
+    std::printf("%s: project document format %d, file version %d, %llu bytes\n", file.c_str(),
+                table.formatVersion, table.fileVersion,
                 static_cast<unsigned long long>(table.fileSize));
     std::printf("  %-26s %12s %10s  %s\n", "section", "bytes", "objects", "checksum");
     std::uint64_t bytes = 0, objects = 0;
@@ -167,8 +166,7 @@ int info(const fs::path& file) {
         const auto& section = table.sections[i];
         std::printf("  %-26s %12llu %10llu  %s\n", section.name.c_str(),
                     static_cast<unsigned long long>(section.size),
-                    static_cast<unsigned long long>(section.objects),
-                    intact[i] ? "ok" : "DAMAGED");
+                    static_cast<unsigned long long>(section.objects), intact[i] ? "ok" : "DAMAGED");
         bytes += section.size;
         objects += section.objects;
         damaged += intact[i] ? 0 : 1;
@@ -251,7 +249,8 @@ int main(int argc, char** argv) {
     auto* demoCommand = app.add_subcommand(
         "demo", "Build the sample project, save it as a document, load it back and compare");
     demoCommand->add_option("FILE", demoFile, "Where to write the document (default: memory)");
-    demoCommand->add_option("--scale", scale, "Tasks in the sample (100000 gives over a million objects)")
+    demoCommand
+        ->add_option("--scale", scale, "Tasks in the sample (100000 gives over a million objects)")
         ->check(CLI::Range(1, 10'000'000));
 
     std::string file, other;
@@ -280,7 +279,8 @@ int main(int argc, char** argv) {
 
     int fileVersion = CZentrixArchive::s_currentFileVersion;
     auto* convertCommand = app.add_subcommand(
-        "convert", "Rewrite a document (OUT ending in .json: as JSON; IN ending in .json: from it)");
+        "convert",
+        "Rewrite a document (OUT ending in .json: as JSON; IN ending in .json: from it)");
     convertCommand->add_option("IN", file, "The document or .json project to read")->required();
     convertCommand->add_option("OUT", other, "The file to write")->required();
     convertCommand->add_option("--file-version", fileVersion, "Archive file version to write")
