@@ -113,8 +113,8 @@ std::vector<Change> Differ::run() {
             0);
     }
 
-    // The last counterpart seen among the objects each b object owns, and in each root (after
-    // the objects): a counterpart below it means the common entries changed order.
+    // The last counterpart seen among the objects each b object owns (the slots past the objects'
+    // are the roots'): a counterpart before it means the common entries changed order.
     const auto slots = static_cast<std::size_t>(m_b.size() + kindCount);
     std::vector<int> last(slots, -1);
     // The entry of each slot whose order was reported already.
