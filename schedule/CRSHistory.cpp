@@ -144,6 +144,8 @@ std::unique_ptr<IRSHistory::IItemCursor<IRSHistoryItemHandle>> CRSHistory::getIt
 }
 
 void CRSHistory::Serialize(CZentrixArchive& ar) {
+    // Its record is its own, not the generic one, so it counts itself among the object records.
+    ar.noteObjectRecord();
     // The marker names the record in load errors as well.
     ar.checkMarkerStart(kHistoryMarker);
     if (ar.fileVersion() < s_firstKeyedVersion)
