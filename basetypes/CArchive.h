@@ -27,8 +27,10 @@
 #include <string_view>
 #include <vector>
 
+#include "basetypes/ZxApi.h"
+
 // The one exception type of a failed load or save.
-class CArchiveException : public std::runtime_error {
+class ZX_API CArchiveException : public std::runtime_error {
 public:
     CArchiveException(const std::string& message, std::uint64_t offset, std::string record);
 
@@ -41,7 +43,7 @@ private:
 };
 
 // Where a load failed: the byte offset and the path of the records being read.
-class CArchiveErrorLocation {
+class ZX_API CArchiveErrorLocation {
 public:
     CArchiveErrorLocation(std::uint64_t offset, std::string recordPath)
         : m_offset(offset), m_recordPath(std::move(recordPath)) {}
@@ -57,7 +59,7 @@ private:
 
 // A standard exception whose message is exactly the given one, with where the load failed beside.
 template <class Standard>
-class CArchiveStandardError : public Standard, public CArchiveErrorLocation {
+class ZX_API CArchiveStandardError : public Standard, public CArchiveErrorLocation {
 public:
     CArchiveStandardError(const std::string& message, std::uint64_t offset, std::string recordPath)
         : Standard(message), CArchiveErrorLocation(offset, std::move(recordPath)) {}
@@ -68,7 +70,7 @@ using CArchiveLengthError = CArchiveStandardError<std::length_error>;
 // A refusal whose message is fixed by the record that raises it.
 using CArchiveRuntimeError = CArchiveStandardError<std::runtime_error>;
 
-class CArchive {
+class ZX_API CArchive {
 public:
     enum Mode : unsigned { store = 0, load = 1 };
 

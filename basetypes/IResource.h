@@ -41,6 +41,7 @@
 #include "basetypes/IResourceRate.h"
 #include "basetypes/KindTemplates.h"
 #include "basetypes/TypedIDs.h"
+#include "basetypes/ZxApi.h"
 #include "store/ArrayHandles.h"
 #include "store/IDArrays.h"
 
@@ -54,7 +55,7 @@ using IResourceArrayHandle = CWrapperArrayHandle<IResource, CResourceID, 1>;
 using IResourceConstArrayHandle = CConstWrapperArrayHandle<IResource, CResourceID, 1>;
 ZX_DECLARE_INTERFACE(IResource, CResourceID, 1);
 
-class IResource : public IDescribed<IResource>, public ClassificationAccess<IResource> {
+class ZX_API IResource : public IDescribed<IResource>, public ClassificationAccess<IResource> {
 public:
     static constexpr const char* s_kindName = "Resource";
     // The first file version whose histories are a keyed collection of current history records.

@@ -11,6 +11,7 @@
 #include "basetypes/IDescribed.h"
 #include "basetypes/KindTemplates.h"
 #include "basetypes/TypedIDs.h"
+#include "basetypes/ZxApi.h"
 #include "store/ArrayHandles.h"
 
 class IResourceRate;
@@ -20,7 +21,7 @@ using IResourceRateArrayHandle = CWrapperArrayHandle<IResourceRate, CResourceRat
 using IResourceRateConstArrayHandle = CConstWrapperArrayHandle<IResourceRate, CResourceRateID, 0>;
 ZX_DECLARE_INTERFACE(IResourceRate, CResourceRateID, 0);
 
-class IResourceRate : public IDescribed<IResourceRate> {
+class ZX_API IResourceRate : public IDescribed<IResourceRate> {
 public:
     static constexpr const char* s_kindName = "ResourceRate";
 

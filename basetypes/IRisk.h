@@ -7,6 +7,7 @@
 #include "basetypes/IDescribed.h"
 #include "basetypes/KindTemplates.h"
 #include "basetypes/TypedIDs.h"
+#include "basetypes/ZxApi.h"
 #include "store/ArrayHandles.h"
 
 class IRisk;
@@ -16,7 +17,7 @@ using IRiskArrayHandle = CWrapperArrayHandle<IRisk, CRiskID, 0>;
 using IRiskConstArrayHandle = CConstWrapperArrayHandle<IRisk, CRiskID, 0>;
 ZX_DECLARE_INTERFACE(IRisk, CRiskID, 0);
 
-class IRisk : public IDescribed<IRisk> {
+class ZX_API IRisk : public IDescribed<IRisk> {
 public:
     static constexpr const char* s_kindName = "Risk";
 

@@ -10,6 +10,7 @@
 #include "basetypes/IDescribed.h"
 #include "basetypes/KindTemplates.h"
 #include "basetypes/TypedIDs.h"
+#include "basetypes/ZxApi.h"
 #include "store/ArrayHandles.h"
 
 class IRule;
@@ -19,7 +20,7 @@ using IRuleArrayHandle = CWrapperArrayHandle<IRule, CRuleID, 0>;
 using IRuleConstArrayHandle = CConstWrapperArrayHandle<IRule, CRuleID, 0>;
 ZX_DECLARE_INTERFACE(IRule, CRuleID, 0);
 
-class IRule : public IDescribed<IRule> {
+class ZX_API IRule : public IDescribed<IRule> {
 public:
     static constexpr const char* s_kindName = "Rule";
 

@@ -22,6 +22,7 @@
 
 #include "basetypes/CString.h"
 #include "basetypes/CZentrixArchive.h"
+#include "basetypes/ZxApi.h"
 #include "model3d/CGraphicalPointDouble3D.h"
 
 template <std::floating_point T>
@@ -115,8 +116,10 @@ std::string toDumpText(const CTGraphicalTransform<T>& transform) {
     return geometry::componentsDumpText(transform.getMatrix(), transform.getSize());
 }
 
-// Members not defined above are compiled once, for float and double, in the source file (an
-// explicit instantiation there); the inline ones are instantiated where they are used.
+// Compiled once, for float and double, in the source file and exported from the library; a host
+// builds none of the members.
+extern template class ZX_API CTGraphicalTransform<float>;
+extern template class ZX_API CTGraphicalTransform<double>;
 
 using CGraphicalTransform = CTGraphicalTransform<float>;
 using CGraphicalTransformDouble = CTGraphicalTransform<double>;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "basetypes/IRisk.h"
+#include "basetypes/ZxApi.h"
 #include "store/ArrayHandles.h"
 #include "store/COptionalObjectArray.h"
 #include "store/CUniqueObjectPointerArray.h"
@@ -13,7 +14,7 @@ using CRiskHandle = CBasicHandle<IRisk, CRisk>;
 using CRiskWritableHandle = CWritableBasicHandle<IRisk, CRisk>;
 using CRiskArrayHandle = CBasicArrayHandle<IRisk, CRisk, CRiskID, 0>;
 
-class CRisk : public CStored<CRisk, IRisk> {
+class ZX_API CRisk : public CStored<CRisk, IRisk> {
 public:
     CRisk();
     CRisk(const CRisk& other);

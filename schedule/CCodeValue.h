@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "basetypes/ICodeValue.h"
+#include "basetypes/ZxApi.h"
 #include "store/ArrayHandles.h"
 #include "store/CUniqueObjectPointerArray.h"
 
@@ -14,7 +15,7 @@ using CCodeValueHandle = CBasicHandle<ICodeValue, CCodeValue>;
 using CCodeValueWritableHandle = CWritableBasicHandle<ICodeValue, CCodeValue>;
 using CCodeValueArrayHandle = CBasicArrayHandle<ICodeValue, CCodeValue, CCodeValueID, 0>;
 
-class CCodeValue : public CStored<CCodeValue, ICodeValue> {
+class ZX_API CCodeValue : public CStored<CCodeValue, ICodeValue> {
 public:
     CCodeValue();
     CCodeValue(const CCodeValue& other);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "basetypes/IResourceState.h"
+#include "basetypes/ZxApi.h"
 #include "store/ArrayHandles.h"
 #include "store/COptionalObjectArray.h"
 #include "store/CUniqueObjectPointerArray.h"
@@ -16,7 +17,7 @@ using CResourceStateWritableHandle = CWritableBasicHandle<IResourceState, CResou
 using CResourceStateArrayHandle =
     CBasicArrayHandle<IResourceState, CResourceState, CResourceStateID, 0>;
 
-class CResourceState : public CStored<CResourceState, IResourceState> {
+class ZX_API CResourceState : public CStored<CResourceState, IResourceState> {
 public:
     CResourceState();
     CResourceState(const CResourceState& other);
