@@ -45,6 +45,9 @@ ALLOWED_ENTITY = re.compile(
 TOOLCHAIN = re.compile(r"^(?:_init|_fini|_edata|_end|__bss_start|__(?:odr_)?asan|__ubsan|__sancov"
                        r"|__sanitizer|__llvm|__start_|__stop_)")
 
+# clang's -fsanitize=function describes the type of every function whose address is taken.
+FUNCTION_TYPEINFO = re.compile(r"^typeinfo (?:name )?for .*\)(?: const)?(?: noexcept)?$")
+
 FIXED_REQUIRED = [
     "typeinfo for CArchiveException",
     "typeinfo for CArchiveErrorLocation",
@@ -99,42 +102,45 @@ def required(roots, children):
     return names
 
 
+OPERATOR = re.compile(r"operator(?:<=>|->\*|<<=|>>=|\(\)|\[\]|->|<<|>>|<=|>=|==|!=|&&|\|\||\+\+|--"
+                      r"|[-+*/%^&|]=|[-+*/%^&|~!=<>,])")
+
+
 def entity(symbol):
     """The qualified name a demangled symbol defines, without its kind prefix or return type."""
     for prefix in SPECIAL_PREFIXES:
         if symbol.startswith(prefix):
             symbol = symbol[len(prefix):]
             break
-    # Split at spaces outside <> and (), treating the characters of an operator name as plain.
+    # Split at spaces outside <>, () and {}, reading an operator's name as a name.
     tokens, depth, start, i = [], 0, 0, 0
     while i < len(symbol):
         if symbol.startswith("operator", i) and (i == 0 or symbol[i - 1] in ": "):
+            op = OPERATOR.match(symbol, i)
+            if op:
+                i = op.end()
+                continue
+            # A conversion: its type runs to the parameter list.
             i += len("operator")
-            if symbol.startswith("()", i):
-                i += 2
-            elif i < len(symbol) and symbol[i] == " ":
-                # A conversion: its type runs to the parameter list.
-                nested = 0
-                while i < len(symbol) and not (symbol[i] == "(" and nested == 0):
-                    nested += {"<": 1, ">": -1}.get(symbol[i], 0)
-                    i += 1
-            else:
-                while i < len(symbol) and symbol[i] in "<>=-!+*/%&|^~[]":
-                    i += 1
+            nested = 0
+            while i < len(symbol) and not (symbol[i] == "(" and nested == 0):
+                nested += {"<": 1, ">": -1}.get(symbol[i], 0)
+                i += 1
             continue
         ch = symbol[i]
-        if ch in "<(":
+        if ch in "<({":
             depth += 1
-        elif ch in ">)":
+        elif ch in ">)}":
             depth -= 1
         elif ch == " " and depth == 0:
             tokens.append(symbol[start:i])
             start = i + 1
         i += 1
     tokens.append(symbol[start:])
-    # A function's name is the token that opens its parameter list; a variable has one token.
+    # A function's name is the token that opens its parameter list (a decltype return type is
+    # only a parenthesis); a variable has one token.
     for token in tokens:
-        if "(" in token:
+        if "(" in token and not token.startswith(("(", "decltype")):
             return token
     return tokens[-1]
 
@@ -160,7 +166,7 @@ def main():
 
     leaks = []
     for symbol in sorted(symbols):
-        if TOOLCHAIN.match(symbol):
+        if TOOLCHAIN.match(symbol) or FUNCTION_TYPEINFO.match(symbol):
             continue
         name = entity(symbol)
         if "(anonymous namespace)" in symbol:
