@@ -106,7 +106,7 @@ struct CCalendarExceptionIDGetter {
 using CCalendarExceptionArray =
     CUniqueValueArray<CCalendarException, CProjectDate, CCalendarExceptionIDGetter>;
 
-class ICalendar;
+class ZX_API ICalendar;
 using ICalendarHandle = CWrapperHandle<ICalendar>;
 using ICalendarWritableHandle = CWritableWrapperHandle<ICalendar>;
 using ICalendarArrayHandle = CWrapperArrayHandle<ICalendar, CCalendarID, 0>;

@@ -128,7 +128,7 @@ public:
     }
 };
 
-class ICalendarDayType;
+class ZX_API ICalendarDayType;
 using ICalendarDayTypeHandle = CWrapperHandle<ICalendarDayType>;
 using ICalendarDayTypeWritableHandle = CWritableWrapperHandle<ICalendarDayType>;
 using ICalendarDayTypeArrayHandle = CWrapperArrayHandle<ICalendarDayType, CCalendarDayTypeID, 0>;

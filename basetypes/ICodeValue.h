@@ -10,7 +10,7 @@
 #include "basetypes/ZxApi.h"
 #include "store/ArrayHandles.h"
 
-class ICodeValue;
+class ZX_API ICodeValue;
 using ICodeValueHandle = CWrapperHandle<ICodeValue>;
 using ICodeValueWritableHandle = CWritableWrapperHandle<ICodeValue>;
 using ICodeValueArrayHandle = CWrapperArrayHandle<ICodeValue, CCodeValueID, 0>;

@@ -12,7 +12,7 @@
 #include "basetypes/ZxApi.h"
 #include "store/ArrayHandles.h"
 
-class IDocumentFolder;
+class ZX_API IDocumentFolder;
 using IDocumentFolderHandle = CWrapperHandle<IDocumentFolder>;
 using IDocumentFolderWritableHandle = CWritableWrapperHandle<IDocumentFolder>;
 using IDocumentFolderArrayHandle = CWrapperArrayHandle<IDocumentFolder, CDocumentFolderID, 0>;

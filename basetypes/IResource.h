@@ -45,9 +45,9 @@
 #include "store/ArrayHandles.h"
 #include "store/IDArrays.h"
 
-class IProjectAccessor;
+class ZX_API IProjectAccessor;
 
-class IResource;
+class ZX_API IResource;
 using IResourceHandle = CWrapperHandle<IResource>;
 using IResourceWritableHandle = CWritableWrapperHandle<IResource>;
 // Resource collections walk in ID order (flag 1: iterators instead of find(ID, int&)).

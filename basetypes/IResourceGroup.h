@@ -22,7 +22,7 @@
 #include "store/ArrayHandles.h"
 #include "store/IDArrays.h"
 
-class IResourceGroup;
+class ZX_API IResourceGroup;
 using IResourceGroupHandle = CWrapperHandle<IResourceGroup>;
 using IResourceGroupWritableHandle = CWritableWrapperHandle<IResourceGroup>;
 using IResourceGroupArrayHandle = CWrapperArrayHandle<IResourceGroup, CResourceGroupID, 0>;

@@ -14,7 +14,7 @@
 #include "basetypes/ZxApi.h"
 #include "store/ArrayHandles.h"
 
-class IResourceRate;
+class ZX_API IResourceRate;
 using IResourceRateHandle = CWrapperHandle<IResourceRate>;
 using IResourceRateWritableHandle = CWritableWrapperHandle<IResourceRate>;
 using IResourceRateArrayHandle = CWrapperArrayHandle<IResourceRate, CResourceRateID, 0>;

@@ -18,7 +18,7 @@
 #include "basetypes/ZxApi.h"
 #include "store/ArrayHandles.h"
 
-class IResourceState;
+class ZX_API IResourceState;
 using IResourceStateHandle = CWrapperHandle<IResourceState>;
 using IResourceStateWritableHandle = CWritableWrapperHandle<IResourceState>;
 using IResourceStateArrayHandle = CWrapperArrayHandle<IResourceState, CResourceStateID, 0>;

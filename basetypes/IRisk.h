@@ -10,7 +10,7 @@
 #include "basetypes/ZxApi.h"
 #include "store/ArrayHandles.h"
 
-class IRisk;
+class ZX_API IRisk;
 using IRiskHandle = CWrapperHandle<IRisk>;
 using IRiskWritableHandle = CWritableWrapperHandle<IRisk>;
 using IRiskArrayHandle = CWrapperArrayHandle<IRisk, CRiskID, 0>;

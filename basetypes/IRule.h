@@ -13,7 +13,7 @@
 #include "basetypes/ZxApi.h"
 #include "store/ArrayHandles.h"
 
-class IRule;
+class ZX_API IRule;
 using IRuleHandle = CWrapperHandle<IRule>;
 using IRuleWritableHandle = CWritableWrapperHandle<IRule>;
 using IRuleArrayHandle = CWrapperArrayHandle<IRule, CRuleID, 0>;

@@ -38,7 +38,7 @@
 #include "store/ArrayHandles.h"
 #include "store/IDArrays.h"
 
-class ITask;
+class ZX_API ITask;
 using ITaskHandle = CWrapperHandle<ITask>;
 using ITaskWritableHandle = CWritableWrapperHandle<ITask>;
 using ITaskArrayHandle = CWrapperArrayHandle<ITask, CTaskID, 0>;

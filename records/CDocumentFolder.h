@@ -10,7 +10,7 @@
 #include "store/COptionalObjectArray.h"
 #include "store/CUniqueObjectPointerArray.h"
 
-class CDocumentFolder;
+class ZX_API CDocumentFolder;
 using CDocumentFolderArray =
     CUniqueObjectPointerArray<IDocumentFolder, CDocumentFolder, CDocumentFolderID>;
 using CDocumentFolderHandle = CBasicHandle<IDocumentFolder, CDocumentFolder>;

@@ -8,7 +8,7 @@
 #include "store/COptionalObjectArray.h"
 #include "store/CUniqueObjectPointerArray.h"
 
-class CRisk;
+class ZX_API CRisk;
 using CRiskArray = CUniqueObjectPointerArray<IRisk, CRisk, CRiskID>;
 using CRiskHandle = CBasicHandle<IRisk, CRisk>;
 using CRiskWritableHandle = CWritableBasicHandle<IRisk, CRisk>;

@@ -17,7 +17,7 @@
 #include "store/ArrayHandles.h"
 #include "store/CUniqueObjectPointerArray.h"
 
-class CCalendar;
+class ZX_API CCalendar;
 using CCalendarArray = CUniqueObjectPointerArray<ICalendar, CCalendar, CCalendarID>;
 using CCalendarHandle = CBasicHandle<ICalendar, CCalendar>;
 using CCalendarWritableHandle = CWritableBasicHandle<ICalendar, CCalendar>;

@@ -9,7 +9,7 @@
 #include "store/ArrayHandles.h"
 #include "store/CUniqueObjectPointerArray.h"
 
-class CCodeValue;
+class ZX_API CCodeValue;
 using CCodeValueArray = CUniqueObjectPointerArray<ICodeValue, CCodeValue, CCodeValueID>;
 using CCodeValueHandle = CBasicHandle<ICodeValue, CCodeValue>;
 using CCodeValueWritableHandle = CWritableBasicHandle<ICodeValue, CCodeValue>;

@@ -17,7 +17,7 @@
 #include "store/COptionalObjectArray.h"
 #include "store/CUniqueObjectPointerArray.h"
 
-class CResource;
+class ZX_API CResource;
 using CResourceArray = CUniqueObjectPointerArray<IResource, CResource, CResourceID>;
 using CResourceHandle = CBasicHandle<IResource, CResource>;
 using CResourceWritableHandle = CWritableBasicHandle<IResource, CResource>;

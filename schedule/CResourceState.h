@@ -9,7 +9,7 @@
 #include "store/COptionalObjectArray.h"
 #include "store/CUniqueObjectPointerArray.h"
 
-class CResourceState;
+class ZX_API CResourceState;
 using CResourceStateArray =
     CUniqueObjectPointerArray<IResourceState, CResourceState, CResourceStateID>;
 using CResourceStateHandle = CBasicHandle<IResourceState, CResourceState>;

@@ -9,7 +9,7 @@
 #include "store/COptionalObjectArray.h"
 #include "store/CUniqueObjectPointerArray.h"
 
-class CRule;
+class ZX_API CRule;
 using CRuleArray = CUniqueObjectPointerArray<IRule, CRule, CRuleID>;
 using CRuleHandle = CBasicHandle<IRule, CRule>;
 using CRuleWritableHandle = CWritableBasicHandle<IRule, CRule>;

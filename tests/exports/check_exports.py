@@ -87,6 +87,8 @@ def required(roots, children):
         names += [
             f"typeinfo for {i}",
             f"typeinfo for {c}",
+            f"typeinfo for IDescribed<{i}>",
+            f"typeinfo for CStored<{c}, {i}>",
             f"vtable for IHandle<{i}>",
             f"vtable for CBasicHandle<{i}, {c}>",
             f"vtable for CWritableBasicHandle<{i}, {c}>",
