@@ -10,7 +10,7 @@
 #include "basetypes/CIDBase.h"
 #include "basetypes/ZxApi.h"
 
-class ZX_API CZentrixArchive;
+class CZentrixArchive;
 
 class ZX_API CObjectState {
 public:

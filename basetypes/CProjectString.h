@@ -8,7 +8,7 @@
 #include "basetypes/DumpText.h"
 #include "basetypes/ZxApi.h"
 
-class ZX_API CZentrixArchive;
+class CZentrixArchive;
 
 class ZX_API CProjectString {
 public:

@@ -12,7 +12,7 @@
 #include "basetypes/CString.h"
 #include "basetypes/ZxApi.h"
 
-class ZX_API CZentrixArchive;
+class CZentrixArchive;
 
 class ZX_API CProjectVariant {
 public:

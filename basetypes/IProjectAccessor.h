@@ -19,8 +19,8 @@
 #include "basetypes/TypedIDs.h"
 #include "basetypes/ZxApi.h"
 
-class ZX_API ILink;
-class ZX_API ITask;
+class ILink;
+class ITask;
 
 // Which total of a task's costs is asked for. The numbers are the host's.
 enum class CostTotalType : std::int32_t { Planned = 1, Actual = 2 };

@@ -45,7 +45,7 @@
 #include "store/ArrayHandles.h"
 #include "store/IDArrays.h"
 
-class ZX_API IProjectAccessor;
+class IProjectAccessor;
 
 class ZX_API IResource;
 using IResourceHandle = CWrapperHandle<IResource>;

@@ -31,7 +31,7 @@
 #include "store/CNonUniqueValueArray.h"
 #include "store/IDArrays.h"
 
-class ZX_API IProjectBaseline;
+class IProjectBaseline;
 
 class ZX_API ITaskBaselineData : public IDescribed<ITaskBaselineData> {
 public:
