@@ -26,7 +26,7 @@
 #include "model3d/CGraphicalPointDouble3D.h"
 
 template <std::floating_point T>
-class CTGraphicalTransform {
+class ZX_API CTGraphicalTransform {
 public:
     static constexpr int s_elementCount = 16;
     // The identity every identity test compares with, byte for byte.
@@ -116,10 +116,10 @@ std::string toDumpText(const CTGraphicalTransform<T>& transform) {
     return geometry::componentsDumpText(transform.getMatrix(), transform.getSize());
 }
 
-// Compiled once, for float and double, in the source file and exported from the library; a host
-// builds none of the members.
-extern template class ZX_API CTGraphicalTransform<float>;
-extern template class ZX_API CTGraphicalTransform<double>;
+// Members not defined above are compiled once, for float and double, in the source file (an
+// explicit instantiation there); the inline ones are instantiated where they are used. There is
+// no extern declaration: GCC emits no constexpr member in an explicit instantiation, so a host
+// that is not optimising would find no constructor.
 
 using CGraphicalTransform = CTGraphicalTransform<float>;
 using CGraphicalTransformDouble = CTGraphicalTransform<double>;
