@@ -31,8 +31,10 @@
 #include <string_view>
 #include <vector>
 
+#include "basetypes/ZxApi.h"
+
 // The one exception type of a failed load or save.
-class CArchiveException : public std::runtime_error {
+class ZX_API CArchiveException : public std::runtime_error {
 public:
     CArchiveException(const std::string& message, std::uint64_t offset, std::string record);
 
@@ -45,7 +47,7 @@ private:
 };
 
 // Where a load failed: the byte offset and the path of the records being read.
-class CArchiveErrorLocation {
+class ZX_API CArchiveErrorLocation {
 public:
     CArchiveErrorLocation(std::uint64_t offset, std::string recordPath)
         : m_offset(offset), m_recordPath(std::move(recordPath)) {}
@@ -61,7 +63,7 @@ private:
 
 // A standard exception whose message is exactly the given one, with where the load failed beside.
 template <class Standard>
-class CArchiveStandardError : public Standard, public CArchiveErrorLocation {
+class ZX_API CArchiveStandardError : public Standard, public CArchiveErrorLocation {
 public:
     CArchiveStandardError(const std::string& message, std::uint64_t offset, std::string recordPath)
         : Standard(message), CArchiveErrorLocation(offset, std::move(recordPath)) {}
@@ -72,7 +74,7 @@ using CArchiveLengthError = CArchiveStandardError<std::length_error>;
 // A refusal whose message is fixed by the record that raises it.
 using CArchiveRuntimeError = CArchiveStandardError<std::runtime_error>;
 
-class CArchive {
+class ZX_API CArchive {
 public:
     enum Mode : unsigned { store = 0, load = 1 };
 

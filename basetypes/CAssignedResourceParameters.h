@@ -14,9 +14,10 @@
 #include "basetypes/CProjectTime.h"
 #include "basetypes/FieldVisitors.h"
 #include "basetypes/TypedIDs.h"
+#include "basetypes/ZxApi.h"
 #include "store/CUniqueValueArray.h"
 
-class CAssignedResourceParameters : public CDescribedValue<CAssignedResourceParameters> {
+class ZX_API CAssignedResourceParameters : public CDescribedValue<CAssignedResourceParameters> {
 public:
     static constexpr const char* s_kindName = "AssignedResourceParameters";
 

@@ -37,6 +37,7 @@
 #pragma once
 
 #include <sys/types.h>
+#include "basetypes/ZxApi.h"
 
 #include <cstddef>
 #include <filesystem>
@@ -51,7 +52,7 @@
 
 namespace zx {
 
-class CAtomicFileWriter {
+class ZX_API CAtomicFileWriter {
 public:
     // Prepares to replace `target`: refuses an empty path and a target that exists but is not a
     // regular file, resolves a symlink at `target`, takes the lock and creates the temporary.

@@ -14,8 +14,9 @@
 #include <optional>
 
 #include "basetypes/CString.h"
+#include "basetypes/ZxApi.h"
 
-class CDocumentManager {
+class ZX_API CDocumentManager {
 public:
     static CDocumentManager* getInstance();
 

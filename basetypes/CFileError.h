@@ -11,10 +11,11 @@
 #include <string>
 #include <string_view>
 #include <system_error>
+#include "basetypes/ZxApi.h"
 
 namespace zx {
 
-class CFileError : public std::runtime_error {
+class ZX_API CFileError : public std::runtime_error {
 public:
     // The reason is the code's message (strerror) unless one is given.
     CFileError(std::string_view step, std::filesystem::path path, std::error_code code,

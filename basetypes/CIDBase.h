@@ -17,10 +17,11 @@
 
 #include "basetypes/CArchive.h"
 #include "basetypes/CString.h"
+#include "basetypes/ZxApi.h"
 
 using GUID = std::array<std::uint8_t, 16>;
 
-class CIDBase {
+class ZX_API CIDBase {
 public:
     static const GUID s_invalidData;
     static const GUID s_nullGUID;
@@ -83,7 +84,7 @@ private:
     alignas(8) GUID m_guid;
 };
 
-std::string toDumpText(const CIDBase& id);
+ZX_API std::string toDumpText(const CIDBase& id);
 
 template <class ID>
 requires std::derived_from<ID, CIDBase>

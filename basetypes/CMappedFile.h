@@ -11,12 +11,13 @@
 #include <cstddef>
 #include <filesystem>
 #include <span>
+#include "basetypes/ZxApi.h"
 
 #include "basetypes/CFileError.h"
 
 namespace zx {
 
-class CMappedFile {
+class ZX_API CMappedFile {
 public:
     // Throws CFileError when the file cannot be opened, is not a regular file or cannot be
     // mapped.

@@ -8,10 +8,11 @@
 #include <cstdint>
 
 #include "basetypes/CIDBase.h"
+#include "basetypes/ZxApi.h"
 
 class CZentrixArchive;
 
-class CObjectState {
+class ZX_API CObjectState {
 public:
     using State = std::uint64_t;
 

@@ -6,8 +6,9 @@
 #include <string>
 
 #include "basetypes/CZentrixArchive.h"
+#include "basetypes/ZxApi.h"
 
-class CProjectColorRGB {
+class ZX_API CProjectColorRGB {
 public:
     constexpr CProjectColorRGB() = default;
     constexpr CProjectColorRGB(std::uint32_t packed) : m_packed(packed) {}
@@ -34,4 +35,4 @@ private:
     std::uint32_t m_packed = 0;
 };
 
-std::string toDumpText(const CProjectColorRGB& color);
+ZX_API std::string toDumpText(const CProjectColorRGB& color);

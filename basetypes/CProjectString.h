@@ -6,10 +6,11 @@
 
 #include "basetypes/CString.h"
 #include "basetypes/DumpText.h"
+#include "basetypes/ZxApi.h"
 
 class CZentrixArchive;
 
-class CProjectString {
+class ZX_API CProjectString {
 public:
     CProjectString() = default;
     CProjectString(const CString& text) : m_text(text) {}

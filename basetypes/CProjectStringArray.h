@@ -9,8 +9,9 @@
 
 #include "basetypes/CProjectString.h"
 #include "basetypes/CZentrixArchive.h"
+#include "basetypes/ZxApi.h"
 
-class CProjectStringArray {
+class ZX_API CProjectStringArray {
 public:
     CProjectStringArray() = default;
     CProjectStringArray(const CProjectStringArray&) = default;

@@ -12,8 +12,9 @@
 #include <string>
 
 #include "basetypes/CZentrixArchive.h"
+#include "basetypes/ZxApi.h"
 
-class CProjectDate {
+class ZX_API CProjectDate {
 public:
     constexpr CProjectDate() = default;
     constexpr explicit CProjectDate(std::int32_t daysSinceZero) : m_days(daysSinceZero) {}
@@ -31,7 +32,7 @@ private:
     std::int32_t m_days = 0;
 };
 
-class CProjectDuration {
+class ZX_API CProjectDuration {
 public:
     static constexpr std::int64_t s_unset = std::numeric_limits<std::int64_t>::min();
 
@@ -57,7 +58,7 @@ private:
     std::int64_t m_count = 0;
 };
 
-class CProjectTime {
+class ZX_API CProjectTime {
 public:
     static constexpr std::int64_t s_invalid = std::numeric_limits<std::int64_t>::min();
 
@@ -81,6 +82,6 @@ private:
     std::int64_t m_milliseconds = s_invalid;
 };
 
-std::string toDumpText(const CProjectDate& date);
-std::string toDumpText(const CProjectDuration& duration);
-std::string toDumpText(const CProjectTime& time);
+ZX_API std::string toDumpText(const CProjectDate& date);
+ZX_API std::string toDumpText(const CProjectDuration& duration);
+ZX_API std::string toDumpText(const CProjectTime& time);

@@ -10,10 +10,11 @@
 
 #include "basetypes/CProjectTime.h"
 #include "basetypes/CString.h"
+#include "basetypes/ZxApi.h"
 
 class CZentrixArchive;
 
-class CProjectVariant {
+class ZX_API CProjectVariant {
 public:
     enum class Type : std::uint8_t { Empty, String, Integer, Double, Boolean, DateTime };
 
@@ -48,4 +49,4 @@ private:
     std::variant<std::monostate, CString, std::int64_t, double, bool, CProjectTime> m_value;
 };
 
-std::string toDumpText(const CProjectVariant& value);
+ZX_API std::string toDumpText(const CProjectVariant& value);

@@ -8,9 +8,10 @@
 #include "basetypes/CProjectScalar.h"
 #include "basetypes/CProjectTime.h"
 #include "basetypes/FieldVisitors.h"
+#include "basetypes/ZxApi.h"
 #include "store/CUniqueValueArray.h"
 
-class CRuleRate : public CDescribedValue<CRuleRate> {
+class ZX_API CRuleRate : public CDescribedValue<CRuleRate> {
 public:
     static constexpr const char* s_kindName = "RuleRate";
 

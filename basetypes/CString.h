@@ -10,7 +10,9 @@
 #include <string>
 #include <string_view>
 
-class CString {
+#include "basetypes/ZxApi.h"
+
+class ZX_API CString {
 public:
     CString() = default;
     CString(const wchar_t* text) : m_text(text ? text : L"") {}

@@ -6,8 +6,9 @@
 #include "basetypes/CProjectTime.h"
 #include "basetypes/CZentrixEnumeration.h"
 #include "basetypes/FieldVisitors.h"
+#include "basetypes/ZxApi.h"
 
-class CTaskConstraint : public CDescribedValue<CTaskConstraint> {
+class ZX_API CTaskConstraint : public CDescribedValue<CTaskConstraint> {
 public:
     static constexpr const char* s_kindName = "TaskConstraint";
 

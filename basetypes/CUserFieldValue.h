@@ -11,9 +11,10 @@
 #include "basetypes/CProjectVariant.h"
 #include "basetypes/FieldVisitors.h"
 #include "basetypes/TypedIDs.h"
+#include "basetypes/ZxApi.h"
 #include "store/CUniqueValueArray.h"
 
-class CUserFieldValue : public CDescribedValue<CUserFieldValue> {
+class ZX_API CUserFieldValue : public CDescribedValue<CUserFieldValue> {
 public:
     static constexpr const char* s_kindName = "UserFieldValue";
 
@@ -55,13 +56,14 @@ using CUserFieldValueArray =
 namespace userFieldValues {
 // index -1 adds in key order; otherwise 0 <= index <= count, and only 0 (or -1) while there are
 // no values. False when the user field already has a value here.
-[[nodiscard]] bool add(CHeapValue<CUserFieldValueArray>& values, const CUserFieldValue& value,
-                       int index);
+[[nodiscard]] ZX_API bool add(CHeapValue<CUserFieldValueArray>& values,
+                              const CUserFieldValue& value, int index);
 // Replaces the stored value of the same user field; false when there is none.
-[[nodiscard]] bool change(CHeapValue<CUserFieldValueArray>& values, const CUserFieldValue& value);
+[[nodiscard]] ZX_API bool change(CHeapValue<CUserFieldValueArray>& values,
+                                 const CUserFieldValue& value);
 // An emptied collection is freed.
-[[nodiscard]] bool remove(CHeapValue<CUserFieldValueArray>& values, const CUserFieldID& id);
+[[nodiscard]] ZX_API bool remove(CHeapValue<CUserFieldValueArray>& values, const CUserFieldID& id);
 // An empty source frees the collection.
-void set(CHeapValue<CUserFieldValueArray>& values, CUserFieldValueArray&& source);
-void set(CHeapValue<CUserFieldValueArray>& values, const CUserFieldValueArray& source);
+ZX_API void set(CHeapValue<CUserFieldValueArray>& values, CUserFieldValueArray&& source);
+ZX_API void set(CHeapValue<CUserFieldValueArray>& values, const CUserFieldValueArray& source);
 }  // namespace userFieldValues

@@ -26,6 +26,7 @@
 
 #include "basetypes/CArchive.h"
 #include "basetypes/CString.h"
+#include "basetypes/ZxApi.h"
 
 static_assert(std::endian::native == std::endian::little, "the archive writes its scalars raw");
 
@@ -39,7 +40,7 @@ concept ArchiveScalar =
     std::is_arithmetic_v<T> && !std::is_same_v<T, bool> && !std::is_same_v<T, char> &&
     !std::is_same_v<T, wchar_t> && !std::is_same_v<T, long double>;
 
-class CZentrixArchive : public CArchive {
+class ZX_API CZentrixArchive : public CArchive {
 public:
     // The version this build writes. Records branch on older versions when loading.
     static constexpr int s_currentFileVersion = 440;

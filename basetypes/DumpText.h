@@ -11,13 +11,14 @@
 #include <type_traits>
 
 #include "basetypes/CString.h"
+#include "basetypes/ZxApi.h"
 
 namespace zx {
 // The UTF-8 text as a JSON string literal, quotes included.
-std::string jsonQuote(std::string_view utf8);
+ZX_API std::string jsonQuote(std::string_view utf8);
 }  // namespace zx
-std::string toDumpText(const CString& text);
-std::string toDumpText(double value);
+ZX_API std::string toDumpText(const CString& text);
+ZX_API std::string toDumpText(double value);
 inline std::string toDumpText(bool value) { return value ? "true" : "false"; }
 
 template <class T>

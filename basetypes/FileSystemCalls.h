@@ -11,6 +11,7 @@
 #include <sys/stat.h>
 #include <sys/types.h>
 #include <sys/vfs.h>
+#include "basetypes/ZxApi.h"
 
 #include <cstddef>
 
@@ -37,17 +38,17 @@ struct FileSystemCalls {
 };
 
 // The calls of the operating system.
-const FileSystemCalls& systemFileSystemCalls() noexcept;
+ZX_API const FileSystemCalls& systemFileSystemCalls() noexcept;
 
 namespace detail {
-extern FileSystemCalls g_activeFileSystemCalls;
+extern ZX_API FileSystemCalls g_activeFileSystemCalls;
 }
 
 // The table in use: the system's unless a test replaced it.
 inline const FileSystemCalls& fileSystemCalls() noexcept { return detail::g_activeFileSystemCalls; }
 
 // Replaces the table for its lifetime and puts the previous one back on destruction.
-class ScopedFileSystemCalls {
+class ZX_API ScopedFileSystemCalls {
 public:
     explicit ScopedFileSystemCalls(const FileSystemCalls& replacement) noexcept;
     ~ScopedFileSystemCalls();
@@ -60,7 +61,7 @@ private:
 
 // Owns a descriptor; closes it through the table, ignoring the result, unless it is released or
 // closed with close(), which reports the result.
-class CFileDescriptor {
+class ZX_API CFileDescriptor {
 public:
     CFileDescriptor() = default;
     explicit CFileDescriptor(int fd) noexcept : m_fd(fd) {}

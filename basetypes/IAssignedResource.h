@@ -9,10 +9,11 @@
 #include "basetypes/IDescribed.h"
 #include "basetypes/KindTemplates.h"
 #include "basetypes/TypedIDs.h"
+#include "basetypes/ZxApi.h"
 #include "store/ArrayHandles.h"
 
-class IAssignedResource : public IDescribed<IAssignedResource>,
-                          public IAssignmentPart<IAssignedResource> {
+class ZX_API IAssignedResource : public IDescribed<IAssignedResource>,
+                                 public IAssignmentPart<IAssignedResource> {
 public:
     static constexpr const char* s_kindName = "AssignedResource";
 

@@ -13,10 +13,11 @@
 #include "basetypes/IDescribed.h"
 #include "basetypes/KindTemplates.h"
 #include "basetypes/TypedIDs.h"
+#include "basetypes/ZxApi.h"
 #include "store/ArrayHandles.h"
 
-class IAssignedResourceGroup : public IDescribed<IAssignedResourceGroup>,
-                               public IAssignmentPart<IAssignedResourceGroup> {
+class ZX_API IAssignedResourceGroup : public IDescribed<IAssignedResourceGroup>,
+                                      public IAssignmentPart<IAssignedResourceGroup> {
 public:
     static constexpr const char* s_kindName = "AssignedResourceGroup";
 

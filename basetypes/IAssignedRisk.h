@@ -16,9 +16,10 @@
 #include "basetypes/IDescribed.h"
 #include "basetypes/KindTemplates.h"
 #include "basetypes/TypedIDs.h"
+#include "basetypes/ZxApi.h"
 #include "store/ArrayHandles.h"
 
-class IAssignedRisk : public IDescribed<IAssignedRisk> {
+class ZX_API IAssignedRisk : public IDescribed<IAssignedRisk> {
 public:
     static constexpr const char* s_kindName = "AssignedRisk";
 

@@ -22,11 +22,12 @@
 #include "basetypes/IDescribed.h"
 #include "basetypes/KindTemplates.h"
 #include "basetypes/TypedIDs.h"
+#include "basetypes/ZxApi.h"
 #include "store/ArrayHandles.h"
 #include "store/CUniqueValueArray.h"
 
 // Which day type applies to each week day. Days are numbered 1 (Sunday) to 7 (Saturday).
-class CCalendarWeek : public CDescribedValue<CCalendarWeek> {
+class ZX_API CCalendarWeek : public CDescribedValue<CCalendarWeek> {
 public:
     static constexpr const char* s_kindName = "CalendarWeek";
 
@@ -73,7 +74,7 @@ private:
 };
 
 // A date on which the given day type applies instead of the week's. Its key is its date.
-class CCalendarException : public CDescribedValue<CCalendarException> {
+class ZX_API CCalendarException : public CDescribedValue<CCalendarException> {
 public:
     static constexpr const char* s_kindName = "CalendarException";
 
@@ -105,14 +106,14 @@ struct CCalendarExceptionIDGetter {
 using CCalendarExceptionArray =
     CUniqueValueArray<CCalendarException, CProjectDate, CCalendarExceptionIDGetter>;
 
-class ICalendar;
+class ZX_API ICalendar;
 using ICalendarHandle = CWrapperHandle<ICalendar>;
 using ICalendarWritableHandle = CWritableWrapperHandle<ICalendar>;
 using ICalendarArrayHandle = CWrapperArrayHandle<ICalendar, CCalendarID, 0>;
 using ICalendarConstArrayHandle = CConstWrapperArrayHandle<ICalendar, CCalendarID, 0>;
 ZX_DECLARE_INTERFACE(ICalendar, CCalendarID, 0);
 
-class ICalendar : public IDescribed<ICalendar> {
+class ZX_API ICalendar : public IDescribed<ICalendar> {
 public:
     static constexpr const char* s_kindName = "Calendar";
 

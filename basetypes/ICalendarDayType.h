@@ -22,6 +22,7 @@
 #include "basetypes/IDescribed.h"
 #include "basetypes/KindTemplates.h"
 #include "basetypes/TypedIDs.h"
+#include "basetypes/ZxApi.h"
 #include "project/CProjectConstants.h"
 #include "store/ArrayHandles.h"
 #include "store/CNonUniqueValueArray.h"
@@ -33,14 +34,14 @@ struct EnumerationTraits<CalendarDay> {
     static constexpr const char* names[] = {"Undefined", "Working", "NonWorking"};
 };
 // Whether a day type is meant for work; the blocks say when.
-class CDayType : public CZentrixEnumeration<CalendarDay> {
+class ZX_API CDayType : public CZentrixEnumeration<CalendarDay> {
 public:
     using CDay = CalendarDay;
     using CZentrixEnumeration<CalendarDay>::CZentrixEnumeration;
 };
 
 // A time of day to the minute, from midnight (0:00) to the end of the day (24:00).
-class CProjectTimeOfDay : public CDescribedValue<CProjectTimeOfDay> {
+class ZX_API CProjectTimeOfDay : public CDescribedValue<CProjectTimeOfDay> {
 public:
     static constexpr const char* s_kindName = "TimeOfDay";
     static constexpr std::int32_t s_endOfDay = CProjectConstants::getMinutesPerDay();
@@ -82,7 +83,7 @@ private:
 };
 
 // One block of working time within a day.
-class CProjectTimeOfDaySpan : public CDescribedValue<CProjectTimeOfDaySpan> {
+class ZX_API CProjectTimeOfDaySpan : public CDescribedValue<CProjectTimeOfDaySpan> {
 public:
     static constexpr const char* s_kindName = "TimeOfDaySpan";
 
@@ -107,7 +108,7 @@ private:
 };
 
 // The blocks of one day type, in the order they were set.
-class CProjectTimeOfDaySpanArray : public CNonUniqueValueArray<CProjectTimeOfDaySpan> {
+class ZX_API CProjectTimeOfDaySpanArray : public CNonUniqueValueArray<CProjectTimeOfDaySpan> {
 public:
     static constexpr int s_maxBlocks = CProjectConstants::getMaxTimeblocksPerDayType();
 
@@ -127,7 +128,7 @@ public:
     }
 };
 
-class ICalendarDayType;
+class ZX_API ICalendarDayType;
 using ICalendarDayTypeHandle = CWrapperHandle<ICalendarDayType>;
 using ICalendarDayTypeWritableHandle = CWritableWrapperHandle<ICalendarDayType>;
 using ICalendarDayTypeArrayHandle = CWrapperArrayHandle<ICalendarDayType, CCalendarDayTypeID, 0>;
@@ -135,7 +136,7 @@ using ICalendarDayTypeConstArrayHandle =
     CConstWrapperArrayHandle<ICalendarDayType, CCalendarDayTypeID, 0>;
 ZX_DECLARE_INTERFACE(ICalendarDayType, CCalendarDayTypeID, 0);
 
-class ICalendarDayType : public IDescribed<ICalendarDayType> {
+class ZX_API ICalendarDayType : public IDescribed<ICalendarDayType> {
 public:
     static constexpr const char* s_kindName = "CalendarDayType";
     // Every calendar starts with the same two default day types, so an ID is unique within its

@@ -8,8 +8,9 @@
 #include "basetypes/IDescribed.h"
 #include "basetypes/KindTemplates.h"
 #include "basetypes/TypedIDs.h"
+#include "basetypes/ZxApi.h"
 
-class ICode : public IDescribed<ICode> {
+class ZX_API ICode : public IDescribed<ICode> {
 public:
     static constexpr const char* s_kindName = "Code";
 

@@ -7,16 +7,17 @@
 #include "basetypes/IDescribed.h"
 #include "basetypes/KindTemplates.h"
 #include "basetypes/TypedIDs.h"
+#include "basetypes/ZxApi.h"
 #include "store/ArrayHandles.h"
 
-class ICodeValue;
+class ZX_API ICodeValue;
 using ICodeValueHandle = CWrapperHandle<ICodeValue>;
 using ICodeValueWritableHandle = CWritableWrapperHandle<ICodeValue>;
 using ICodeValueArrayHandle = CWrapperArrayHandle<ICodeValue, CCodeValueID, 0>;
 using ICodeValueConstArrayHandle = CConstWrapperArrayHandle<ICodeValue, CCodeValueID, 0>;
 ZX_DECLARE_INTERFACE(ICodeValue, CCodeValueID, 0);
 
-class ICodeValue : public IDescribed<ICodeValue> {
+class ZX_API ICodeValue : public IDescribed<ICodeValue> {
 public:
     static constexpr const char* s_kindName = "CodeValue";
 

@@ -7,9 +7,10 @@
 #include "basetypes/IDescribed.h"
 #include "basetypes/KindTemplates.h"
 #include "basetypes/TypedIDs.h"
+#include "basetypes/ZxApi.h"
 #include "store/ArrayHandles.h"
 
-class ICost : public IDescribed<ICost> {
+class ZX_API ICost : public IDescribed<ICost> {
 public:
     static constexpr const char* s_kindName = "Cost";
 

@@ -17,6 +17,7 @@
 #include "basetypes/CHeapValue.h"
 #include "basetypes/CObjectState.h"
 #include "basetypes/FieldVisitors.h"
+#include "basetypes/ZxApi.h"
 #include "store/Handles.h"
 
 // The concrete class of an interface, for generic code that has to make objects of a kind (loaders
@@ -25,7 +26,7 @@ template <class I>
 struct ConcreteKind;
 
 template <class I>
-class IDescribed : public CObjectState {
+class ZX_API IDescribed : public CObjectState {
 public:
     ~IDescribed() override = default;
 
@@ -93,7 +94,7 @@ private:
 
 // The concrete side of a kind: the storage of its values and handles on itself.
 template <class C, class I>
-class CStored : public I {
+class ZX_API CStored : public I {
 public:
     using Interface = I;
 

@@ -19,9 +19,10 @@
 #include "basetypes/IDescribed.h"
 #include "basetypes/KindTemplates.h"
 #include "basetypes/TypedIDs.h"
+#include "basetypes/ZxApi.h"
 #include "store/ArrayHandles.h"
 
-class IDocumentFile : public IDescribed<IDocumentFile> {
+class ZX_API IDocumentFile : public IDescribed<IDocumentFile> {
 public:
     static constexpr const char* s_kindName = "DocumentFile";
 

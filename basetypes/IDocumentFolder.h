@@ -9,9 +9,10 @@
 #include "basetypes/IDocumentFile.h"
 #include "basetypes/KindTemplates.h"
 #include "basetypes/TypedIDs.h"
+#include "basetypes/ZxApi.h"
 #include "store/ArrayHandles.h"
 
-class IDocumentFolder;
+class ZX_API IDocumentFolder;
 using IDocumentFolderHandle = CWrapperHandle<IDocumentFolder>;
 using IDocumentFolderWritableHandle = CWritableWrapperHandle<IDocumentFolder>;
 using IDocumentFolderArrayHandle = CWrapperArrayHandle<IDocumentFolder, CDocumentFolderID, 0>;
@@ -19,7 +20,7 @@ using IDocumentFolderConstArrayHandle =
     CConstWrapperArrayHandle<IDocumentFolder, CDocumentFolderID, 0>;
 ZX_DECLARE_INTERFACE(IDocumentFolder, CDocumentFolderID, 0);
 
-class IDocumentFolder : public IDescribed<IDocumentFolder> {
+class ZX_API IDocumentFolder : public IDescribed<IDocumentFolder> {
 public:
     static constexpr const char* s_kindName = "DocumentFolder";
 

@@ -16,10 +16,11 @@
 #include "basetypes/INote.h"
 #include "basetypes/KindTemplates.h"
 #include "basetypes/TypedIDs.h"
+#include "basetypes/ZxApi.h"
 #include "store/ArrayHandles.h"
 #include "store/IDArrays.h"
 
-class IIssue : public IDescribed<IIssue> {
+class ZX_API IIssue : public IDescribed<IIssue> {
 public:
     static constexpr const char* s_kindName = "Issue";
 

@@ -7,9 +7,10 @@
 #include "basetypes/IDescribed.h"
 #include "basetypes/KindTemplates.h"
 #include "basetypes/TypedIDs.h"
+#include "basetypes/ZxApi.h"
 #include "store/ArrayHandles.h"
 
-class ILink : public IDescribed<ILink> {
+class ZX_API ILink : public IDescribed<ILink> {
 public:
     static constexpr const char* s_kindName = "Link";
 

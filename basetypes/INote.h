@@ -9,9 +9,10 @@
 #include "basetypes/IDescribed.h"
 #include "basetypes/KindTemplates.h"
 #include "basetypes/TypedIDs.h"
+#include "basetypes/ZxApi.h"
 #include "store/ArrayHandles.h"
 
-class INote : public IDescribed<INote> {
+class ZX_API INote : public IDescribed<INote> {
 public:
     static constexpr const char* s_kindName = "Note";
 

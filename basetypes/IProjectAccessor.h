@@ -17,6 +17,7 @@
 #include "basetypes/CProjectScalar.h"
 #include "basetypes/CProjectTime.h"
 #include "basetypes/TypedIDs.h"
+#include "basetypes/ZxApi.h"
 
 class ILink;
 class ITask;
@@ -37,7 +38,7 @@ enum class CostKind : std::int32_t {
 };
 
 // The tasks as the scheduler holds them: lookups, structure, current dates, progress and costs.
-class ITaskAccessor {
+class ZX_API ITaskAccessor {
 public:
     virtual ~ITaskAccessor() = default;
 
@@ -81,7 +82,7 @@ public:
 };
 
 // Working time and the project's reference date.
-class ICalendarAccessor {
+class ZX_API ICalendarAccessor {
 public:
     virtual ~ICalendarAccessor() = default;
 
@@ -94,7 +95,7 @@ public:
 };
 
 // The result of the last critical-path calculation.
-class ICriticalPathAccessor {
+class ZX_API ICriticalPathAccessor {
 public:
     virtual ~ICriticalPathAccessor() = default;
 
@@ -119,7 +120,7 @@ public:
 };
 
 // Links as the scheduler holds them.
-class ILinkAccessor {
+class ZX_API ILinkAccessor {
 public:
     virtual ~ILinkAccessor() = default;
 
@@ -130,7 +131,7 @@ public:
 };
 
 // The floats the scheduler computed for each task.
-class IFloatService {
+class ZX_API IFloatService {
 public:
     virtual ~IFloatService() = default;
 
@@ -139,7 +140,7 @@ public:
 };
 
 // The host's calculation services for one project.
-class IProjectAccessor {
+class ZX_API IProjectAccessor {
 public:
     virtual ~IProjectAccessor() = default;
 

@@ -18,9 +18,10 @@
 #include "basetypes/ITaskBaselineData.h"
 #include "basetypes/KindTemplates.h"
 #include "basetypes/TypedIDs.h"
+#include "basetypes/ZxApi.h"
 #include "store/ArrayHandles.h"
 
-class IProjectBaseline : public IDescribed<IProjectBaseline> {
+class ZX_API IProjectBaseline : public IDescribed<IProjectBaseline> {
 public:
     static constexpr const char* s_kindName = "ProjectBaseline";
 

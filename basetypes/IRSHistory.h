@@ -18,9 +18,10 @@
 #include "basetypes/IRSHistoryItem.h"
 #include "basetypes/KindTemplates.h"
 #include "basetypes/TypedIDs.h"
+#include "basetypes/ZxApi.h"
 #include "store/ArrayHandles.h"
 
-class IRSHistory : public IDescribed<IRSHistory> {
+class ZX_API IRSHistory : public IDescribed<IRSHistory> {
 public:
     static constexpr const char* s_kindName = "ResourceStateHistory";
     // A history's ID is the resource state it records.

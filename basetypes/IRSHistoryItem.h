@@ -14,9 +14,10 @@
 #include "basetypes/IDescribed.h"
 #include "basetypes/KindTemplates.h"
 #include "basetypes/TypedIDs.h"
+#include "basetypes/ZxApi.h"
 #include "store/ArrayHandles.h"
 
-class IRSHistoryItem : public IDescribed<IRSHistoryItem> {
+class ZX_API IRSHistoryItem : public IDescribed<IRSHistoryItem> {
 public:
     static constexpr const char* s_kindName = "ResourceStateHistoryItem";
 

@@ -41,12 +41,13 @@
 #include "basetypes/IResourceRate.h"
 #include "basetypes/KindTemplates.h"
 #include "basetypes/TypedIDs.h"
+#include "basetypes/ZxApi.h"
 #include "store/ArrayHandles.h"
 #include "store/IDArrays.h"
 
 class IProjectAccessor;
 
-class IResource;
+class ZX_API IResource;
 using IResourceHandle = CWrapperHandle<IResource>;
 using IResourceWritableHandle = CWritableWrapperHandle<IResource>;
 // Resource collections walk in ID order (flag 1: iterators instead of find(ID, int&)).
@@ -54,7 +55,7 @@ using IResourceArrayHandle = CWrapperArrayHandle<IResource, CResourceID, 1>;
 using IResourceConstArrayHandle = CConstWrapperArrayHandle<IResource, CResourceID, 1>;
 ZX_DECLARE_INTERFACE(IResource, CResourceID, 1);
 
-class IResource : public IDescribed<IResource>, public ClassificationAccess<IResource> {
+class ZX_API IResource : public IDescribed<IResource>, public ClassificationAccess<IResource> {
 public:
     static constexpr const char* s_kindName = "Resource";
     // The first file version whose histories are a keyed collection of current history records.

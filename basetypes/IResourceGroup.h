@@ -18,10 +18,11 @@
 #include "basetypes/INote.h"
 #include "basetypes/KindTemplates.h"
 #include "basetypes/TypedIDs.h"
+#include "basetypes/ZxApi.h"
 #include "store/ArrayHandles.h"
 #include "store/IDArrays.h"
 
-class IResourceGroup;
+class ZX_API IResourceGroup;
 using IResourceGroupHandle = CWrapperHandle<IResourceGroup>;
 using IResourceGroupWritableHandle = CWritableWrapperHandle<IResourceGroup>;
 using IResourceGroupArrayHandle = CWrapperArrayHandle<IResourceGroup, CResourceGroupID, 0>;
@@ -29,8 +30,8 @@ using IResourceGroupConstArrayHandle =
     CConstWrapperArrayHandle<IResourceGroup, CResourceGroupID, 0>;
 ZX_DECLARE_INTERFACE(IResourceGroup, CResourceGroupID, 0);
 
-class IResourceGroup : public IDescribed<IResourceGroup>,
-                       public ClassificationAccess<IResourceGroup> {
+class ZX_API IResourceGroup : public IDescribed<IResourceGroup>,
+                              public ClassificationAccess<IResourceGroup> {
 public:
     static constexpr const char* s_kindName = "ResourceGroup";
 

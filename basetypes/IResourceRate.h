@@ -11,16 +11,17 @@
 #include "basetypes/IDescribed.h"
 #include "basetypes/KindTemplates.h"
 #include "basetypes/TypedIDs.h"
+#include "basetypes/ZxApi.h"
 #include "store/ArrayHandles.h"
 
-class IResourceRate;
+class ZX_API IResourceRate;
 using IResourceRateHandle = CWrapperHandle<IResourceRate>;
 using IResourceRateWritableHandle = CWritableWrapperHandle<IResourceRate>;
 using IResourceRateArrayHandle = CWrapperArrayHandle<IResourceRate, CResourceRateID, 0>;
 using IResourceRateConstArrayHandle = CConstWrapperArrayHandle<IResourceRate, CResourceRateID, 0>;
 ZX_DECLARE_INTERFACE(IResourceRate, CResourceRateID, 0);
 
-class IResourceRate : public IDescribed<IResourceRate> {
+class ZX_API IResourceRate : public IDescribed<IResourceRate> {
 public:
     static constexpr const char* s_kindName = "ResourceRate";
 

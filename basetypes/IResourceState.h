@@ -15,9 +15,10 @@
 #include "basetypes/IDescribed.h"
 #include "basetypes/KindTemplates.h"
 #include "basetypes/TypedIDs.h"
+#include "basetypes/ZxApi.h"
 #include "store/ArrayHandles.h"
 
-class IResourceState;
+class ZX_API IResourceState;
 using IResourceStateHandle = CWrapperHandle<IResourceState>;
 using IResourceStateWritableHandle = CWritableWrapperHandle<IResourceState>;
 using IResourceStateArrayHandle = CWrapperArrayHandle<IResourceState, CResourceStateID, 0>;
@@ -25,7 +26,7 @@ using IResourceStateConstArrayHandle =
     CConstWrapperArrayHandle<IResourceState, CResourceStateID, 0>;
 ZX_DECLARE_INTERFACE(IResourceState, CResourceStateID, 0);
 
-class IResourceState : public IDescribed<IResourceState> {
+class ZX_API IResourceState : public IDescribed<IResourceState> {
 public:
     static constexpr const char* s_kindName = "ResourceState";
 

@@ -7,16 +7,17 @@
 #include "basetypes/IDescribed.h"
 #include "basetypes/KindTemplates.h"
 #include "basetypes/TypedIDs.h"
+#include "basetypes/ZxApi.h"
 #include "store/ArrayHandles.h"
 
-class IRisk;
+class ZX_API IRisk;
 using IRiskHandle = CWrapperHandle<IRisk>;
 using IRiskWritableHandle = CWritableWrapperHandle<IRisk>;
 using IRiskArrayHandle = CWrapperArrayHandle<IRisk, CRiskID, 0>;
 using IRiskConstArrayHandle = CConstWrapperArrayHandle<IRisk, CRiskID, 0>;
 ZX_DECLARE_INTERFACE(IRisk, CRiskID, 0);
 
-class IRisk : public IDescribed<IRisk> {
+class ZX_API IRisk : public IDescribed<IRisk> {
 public:
     static constexpr const char* s_kindName = "Risk";
 

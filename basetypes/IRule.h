@@ -10,16 +10,17 @@
 #include "basetypes/IDescribed.h"
 #include "basetypes/KindTemplates.h"
 #include "basetypes/TypedIDs.h"
+#include "basetypes/ZxApi.h"
 #include "store/ArrayHandles.h"
 
-class IRule;
+class ZX_API IRule;
 using IRuleHandle = CWrapperHandle<IRule>;
 using IRuleWritableHandle = CWritableWrapperHandle<IRule>;
 using IRuleArrayHandle = CWrapperArrayHandle<IRule, CRuleID, 0>;
 using IRuleConstArrayHandle = CConstWrapperArrayHandle<IRule, CRuleID, 0>;
 ZX_DECLARE_INTERFACE(IRule, CRuleID, 0);
 
-class IRule : public IDescribed<IRule> {
+class ZX_API IRule : public IDescribed<IRule> {
 public:
     static constexpr const char* s_kindName = "Rule";
 

@@ -5,9 +5,10 @@
 #include "basetypes/IDescribed.h"
 #include "basetypes/KindTemplates.h"
 #include "basetypes/TypedIDs.h"
+#include "basetypes/ZxApi.h"
 #include "store/IDArrays.h"
 
-class ISupplyChain : public IDescribed<ISupplyChain> {
+class ZX_API ISupplyChain : public IDescribed<ISupplyChain> {
 public:
     static constexpr const char* s_kindName = "SupplyChain";
 

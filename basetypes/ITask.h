@@ -34,17 +34,18 @@
 #include "basetypes/ITaskReport.h"
 #include "basetypes/KindTemplates.h"
 #include "basetypes/TypedIDs.h"
+#include "basetypes/ZxApi.h"
 #include "store/ArrayHandles.h"
 #include "store/IDArrays.h"
 
-class ITask;
+class ZX_API ITask;
 using ITaskHandle = CWrapperHandle<ITask>;
 using ITaskWritableHandle = CWritableWrapperHandle<ITask>;
 using ITaskArrayHandle = CWrapperArrayHandle<ITask, CTaskID, 0>;
 using ITaskConstArrayHandle = CConstWrapperArrayHandle<ITask, CTaskID, 0>;
 ZX_DECLARE_INTERFACE(ITask, CTaskID, 0);
 
-class ITask : public IDescribed<ITask>, public ClassificationAccess<ITask> {
+class ZX_API ITask : public IDescribed<ITask>, public ClassificationAccess<ITask> {
 public:
     static constexpr const char* s_kindName = "Task";
     // The user recorded as author of notes made from comments: no real user wrote them.

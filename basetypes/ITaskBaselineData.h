@@ -26,13 +26,14 @@
 #include "basetypes/ITask.h"
 #include "basetypes/KindTemplates.h"
 #include "basetypes/TypedIDs.h"
+#include "basetypes/ZxApi.h"
 #include "store/ArrayHandles.h"
 #include "store/CNonUniqueValueArray.h"
 #include "store/IDArrays.h"
 
 class IProjectBaseline;
 
-class ITaskBaselineData : public IDescribed<ITaskBaselineData> {
+class ZX_API ITaskBaselineData : public IDescribed<ITaskBaselineData> {
 public:
     static constexpr const char* s_kindName = "TaskBaselineData";
     // A record's ID is the ID of the task it describes; its links are copies of the task's.

@@ -5,9 +5,10 @@
 #include "basetypes/IDescribed.h"
 #include "basetypes/KindTemplates.h"
 #include "basetypes/TypedIDs.h"
+#include "basetypes/ZxApi.h"
 #include "store/ArrayHandles.h"
 
-class ITaskCategory : public IDescribed<ITaskCategory> {
+class ZX_API ITaskCategory : public IDescribed<ITaskCategory> {
 public:
     static constexpr const char* s_kindName = "TaskCategory";
 

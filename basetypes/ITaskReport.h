@@ -9,9 +9,10 @@
 #include "basetypes/IDescribed.h"
 #include "basetypes/KindTemplates.h"
 #include "basetypes/TypedIDs.h"
+#include "basetypes/ZxApi.h"
 #include "store/ArrayHandles.h"
 
-class ITaskReport : public IDescribed<ITaskReport> {
+class ZX_API ITaskReport : public IDescribed<ITaskReport> {
 public:
     static constexpr const char* s_kindName = "TaskReport";
 

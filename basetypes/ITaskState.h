@@ -8,9 +8,10 @@
 #include "basetypes/IDescribed.h"
 #include "basetypes/KindTemplates.h"
 #include "basetypes/TypedIDs.h"
+#include "basetypes/ZxApi.h"
 #include "store/ArrayHandles.h"
 
-class ITaskState : public IDescribed<ITaskState> {
+class ZX_API ITaskState : public IDescribed<ITaskState> {
 public:
     static constexpr const char* s_kindName = "TaskState";
 

@@ -8,9 +8,10 @@
 #include "basetypes/IDescribed.h"
 #include "basetypes/KindTemplates.h"
 #include "basetypes/TypedIDs.h"
+#include "basetypes/ZxApi.h"
 #include "store/ArrayHandles.h"
 
-class IUserField : public IDescribed<IUserField> {
+class ZX_API IUserField : public IDescribed<IUserField> {
 public:
     static constexpr const char* s_kindName = "UserField";
 

@@ -10,6 +10,7 @@
 #pragma once
 
 #include <sys/stat.h>
+#include "basetypes/ZxApi.h"
 
 #include <cstddef>
 #include <filesystem>
@@ -23,15 +24,15 @@ namespace zx {
 
 // Opens a regular file for reading, refusing as readRegularFile does; status receives the opened
 // file's fstat. step names the operation in errors ("load").
-CFileDescriptor openRegularFile(const std::filesystem::path& file, std::string_view step,
-                                struct stat& status);
+ZX_API CFileDescriptor openRegularFile(const std::filesystem::path& file, std::string_view step,
+                                       struct stat& status);
 
 // The bytes of a regular file, read whole.
-std::vector<std::byte> readRegularFile(const std::filesystem::path& file);
+ZX_API std::vector<std::byte> readRegularFile(const std::filesystem::path& file);
 
 // Throws CFileError("<step> '<path>': it is a folder, not a regular file", ...) unless status
 // describes a regular file.
-void requireRegularFile(const struct stat& status, std::string_view step,
-                        const std::filesystem::path& path);
+ZX_API void requireRegularFile(const struct stat& status, std::string_view step,
+                               const std::filesystem::path& path);
 
 }  // namespace zx

@@ -8,6 +8,8 @@
 
 #include <cstdint>
 
+#include "basetypes/ZxApi.h"
+
 enum class SystemColor : int {
     ScrollBar = 0,
     Background = 1,
@@ -42,6 +44,6 @@ enum class SystemColor : int {
     MenuBar = 30,
 };
 
-std::uint32_t getSysColor(int index);
+ZX_API std::uint32_t getSysColor(int index);
 
 inline std::uint32_t getSysColor(SystemColor color) { return getSysColor(static_cast<int>(color)); }

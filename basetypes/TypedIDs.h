@@ -4,15 +4,20 @@
 #pragma once
 
 #include "basetypes/CIDBase.h"
+#include "basetypes/ZxApi.h"
 
 template <class Tag>
-class CTypedID : public CIDBase {
+class ZX_API CTypedID : public CIDBase {
 public:
     using CIDBase::CIDBase;
     CTypedID() = default;
     explicit CTypedID(const CIDBase& id) : CIDBase(id) {}
 };
 
+// The tags are declared where they are first named, and a template takes the narrowest visibility
+// of its arguments: a hidden tag would hide every container and handle keyed by its ID. Declared
+// here they are exported with the rest of the identifiers.
+#pragma GCC visibility push(default)
 using C3DNotationID = CTypedID<struct C3DNotationIDTag>;
 using C3DWorldSettingsID = CTypedID<struct C3DWorldSettingsIDTag>;
 using CAnimationID = CTypedID<struct CAnimationIDTag>;
@@ -72,3 +77,4 @@ using CUserGridID = CTypedID<struct CUserGridIDTag>;
 using CUserID = CTypedID<struct CUserIDTag>;
 using CWbsLayoutID = CTypedID<struct CWbsLayoutIDTag>;
 using CWbsLevelID = CTypedID<struct CWbsLevelIDTag>;
+#pragma GCC visibility pop

@@ -5,7 +5,9 @@
 // moving are left to the concrete items, which are plain values.
 #pragma once
 
-class CGeometry {
+#include "basetypes/ZxApi.h"
+
+class ZX_API CGeometry {
 public:
     virtual ~CGeometry() = default;
 

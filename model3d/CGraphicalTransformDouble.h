@@ -22,10 +22,11 @@
 
 #include "basetypes/CString.h"
 #include "basetypes/CZentrixArchive.h"
+#include "basetypes/ZxApi.h"
 #include "model3d/CGraphicalPointDouble3D.h"
 
 template <std::floating_point T>
-class CTGraphicalTransform {
+class ZX_API CTGraphicalTransform {
 public:
     static constexpr int s_elementCount = 16;
     // The identity every identity test compares with, byte for byte.
@@ -116,7 +117,9 @@ std::string toDumpText(const CTGraphicalTransform<T>& transform) {
 }
 
 // Members not defined above are compiled once, for float and double, in the source file (an
-// explicit instantiation there); the inline ones are instantiated where they are used.
+// explicit instantiation there); the inline ones are instantiated where they are used. There is
+// no extern declaration: GCC emits no constexpr member in an explicit instantiation, so a host
+// that is not optimising would find no constructor.
 
 using CGraphicalTransform = CTGraphicalTransform<float>;
 using CGraphicalTransformDouble = CTGraphicalTransform<double>;

@@ -14,11 +14,12 @@
 #include <string>
 
 #include "basetypes/CZentrixArchive.h"
+#include "basetypes/ZxApi.h"
 #include "model3d/CGraphicalPointDouble3D.h"
 #include "model3d/CGraphicalTransformDouble.h"
 
 template <std::floating_point T>
-class CTPlane {
+class ZX_API CTPlane {
 public:
     using Point = CTGraphicalPoint3D<T>;
     using Vector = CTGraphicalVector3D<T>;
@@ -92,7 +93,7 @@ private:
 
 // The plane that keeps its own position and direction, in that order.
 template <std::floating_point T>
-class CTStoredPlane final : public CTPlane<T> {
+class ZX_API CTStoredPlane final : public CTPlane<T> {
 public:
     using typename CTPlane<T>::Point;
     using typename CTPlane<T>::Vector;

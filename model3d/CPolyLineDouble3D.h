@@ -16,12 +16,13 @@
 #include <utility>
 
 #include "basetypes/CZentrixArchive.h"
+#include "basetypes/ZxApi.h"
 #include "model3d/CGeometry.h"
 #include "model3d/CGraphicalPointDouble3D.h"
 #include "store/CNonUniqueValueArray.h"
 
 template <class P, class PA>
-class CTPolyLine3D : public CGeometry {
+class ZX_API CTPolyLine3D : public CGeometry {
 public:
     static constexpr const char* s_markerName = "CPolyLine3D";
 

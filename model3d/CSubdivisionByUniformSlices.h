@@ -20,12 +20,13 @@
 #include "basetypes/CProjectScalar.h"
 #include "basetypes/CZentrixArchive.h"
 #include "basetypes/FieldVisitors.h"
+#include "basetypes/ZxApi.h"
 #include "model3d/CGraphicalTransformDouble.h"
 #include "model3d/GeometryArrays.h"
 #include "store/CNonUniqueValueArray.h"
 #include "store/IDArrays.h"
 
-class CSubdivisionByUniformSlices : public CDescribedValue<CSubdivisionByUniformSlices> {
+class ZX_API CSubdivisionByUniformSlices : public CDescribedValue<CSubdivisionByUniformSlices> {
 public:
     static constexpr const char* s_kindName = "CSubdivisionByUniformSlices";
 

@@ -14,9 +14,10 @@
 #include <cstdint>
 
 #include "basetypes/CString.h"
+#include "basetypes/ZxApi.h"
 #include "store/ArrayCapacity.h"
 
-class CProjectConstants {
+class ZX_API CProjectConstants {
 public:
     CProjectConstants() = delete;
 

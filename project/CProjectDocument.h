@@ -38,6 +38,7 @@
 #include <string>
 #include <string_view>
 #include <vector>
+#include "basetypes/ZxApi.h"
 
 #include "basetypes/CZentrixArchive.h"
 #include "project/CProjectRoots.h"
@@ -68,7 +69,7 @@ struct CDocumentSectionFailure {
 
 // Why a document could not be loaded or its table read: the section (empty for the header,
 // table and trailer), the record path within it and the byte offset in the file.
-class CDocumentError : public CArchiveException {
+class ZX_API CDocumentError : public CArchiveException {
 public:
     CDocumentError(const std::string& message, std::uint64_t offset, std::string section,
                    std::string record);
@@ -103,7 +104,7 @@ struct CDocumentLoadReport {
     std::vector<std::string> unknownSections;
 };
 
-class CProjectDocument {
+class ZX_API CProjectDocument {
 public:
     static constexpr int s_formatVersion = 1;
 

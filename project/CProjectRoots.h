@@ -10,6 +10,7 @@
 
 #include <tuple>
 
+#include "basetypes/ZxApi.h"
 #include "project/Roots.h"
 
 namespace zx {
@@ -23,7 +24,7 @@ struct RootTuple<TypeList<R...>> {
 
 }  // namespace zx
 
-class CProjectRoots {
+class ZX_API CProjectRoots {
 public:
     template <class Root>
     Root& get() {

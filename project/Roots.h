@@ -3,6 +3,7 @@
 // C<Name>RootWritableHandle. Their templates are compiled once, in Roots.cpp.
 #pragma once
 
+#include "basetypes/ZxApi.h"
 #include "project/CObjectRoot.h"
 #include "project/KindList.h"
 
@@ -36,13 +37,14 @@ ZX_ROOT_KINDS(ZX_ROOT_OF)
 #undef ZX_ROOT_OF
 
 // The templates one root brings; Roots.cpp defines them, every other file only declares them.
-#define ZX_ROOT_TEMPLATES(EXTERN, Name, FLAG)                               \
-    EXTERN template class IObjectRoot<I##Name, C##Name##ID, FLAG>;          \
-    EXTERN template class CObjectRoot<I##Name, C##Name, C##Name##ID, FLAG>; \
-    EXTERN template class IHandle<I##Name##Root>;                           \
-    EXTERN template class IWritableHandle<I##Name##Root>;                   \
-    EXTERN template class CBasicHandle<I##Name##Root, C##Name##Root>;       \
-    EXTERN template class CWritableBasicHandle<I##Name##Root, C##Name##Root>;
-#define ZX_DECLARE_ROOT(Name, FLAG) ZX_ROOT_TEMPLATES(extern, Name, FLAG)
+// The declarations export them (the definitions follow them, as in KindTemplates.h).
+#define ZX_ROOT_TEMPLATES(EXTERN, API, Name, FLAG)                              \
+    EXTERN template class API IObjectRoot<I##Name, C##Name##ID, FLAG>;          \
+    EXTERN template class API CObjectRoot<I##Name, C##Name, C##Name##ID, FLAG>; \
+    EXTERN template class API IHandle<I##Name##Root>;                           \
+    EXTERN template class API IWritableHandle<I##Name##Root>;                   \
+    EXTERN template class API CBasicHandle<I##Name##Root, C##Name##Root>;       \
+    EXTERN template class API CWritableBasicHandle<I##Name##Root, C##Name##Root>;
+#define ZX_DECLARE_ROOT(Name, FLAG) ZX_ROOT_TEMPLATES(extern, ZX_API, Name, FLAG)
 ZX_ROOT_KINDS(ZX_DECLARE_ROOT)
 #undef ZX_DECLARE_ROOT

@@ -9,10 +9,11 @@
 #include <optional>
 
 #include "basetypes/IDocumentFile.h"
+#include "basetypes/ZxApi.h"
 #include "store/ArrayHandles.h"
 #include "store/CUniqueObjectPointerArray.h"
 
-class CDocumentFile : public CStored<CDocumentFile, IDocumentFile> {
+class ZX_API CDocumentFile : public CStored<CDocumentFile, IDocumentFile> {
 public:
     // Contents move between files and archives in blocks of this size.
     static constexpr std::size_t s_blockSize = 4096;

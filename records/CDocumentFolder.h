@@ -4,12 +4,13 @@
 #pragma once
 
 #include "basetypes/IDocumentFolder.h"
+#include "basetypes/ZxApi.h"
 #include "records/CDocumentFile.h"
 #include "store/ArrayHandles.h"
 #include "store/COptionalObjectArray.h"
 #include "store/CUniqueObjectPointerArray.h"
 
-class CDocumentFolder;
+class ZX_API CDocumentFolder;
 using CDocumentFolderArray =
     CUniqueObjectPointerArray<IDocumentFolder, CDocumentFolder, CDocumentFolderID>;
 using CDocumentFolderHandle = CBasicHandle<IDocumentFolder, CDocumentFolder>;
@@ -17,7 +18,7 @@ using CDocumentFolderWritableHandle = CWritableBasicHandle<IDocumentFolder, CDoc
 using CDocumentFolderArrayHandle =
     CBasicArrayHandle<IDocumentFolder, CDocumentFolder, CDocumentFolderID, 0>;
 
-class CDocumentFolder : public CStored<CDocumentFolder, IDocumentFolder> {
+class ZX_API CDocumentFolder : public CStored<CDocumentFolder, IDocumentFolder> {
 public:
     CDocumentFolder();
     CDocumentFolder(const CDocumentFolder& other);

@@ -5,12 +5,13 @@
 #include <memory>
 
 #include "basetypes/IIssue.h"
+#include "basetypes/ZxApi.h"
 #include "records/CDocumentFile.h"
 #include "records/CNote.h"
 #include "store/ArrayHandles.h"
 #include "store/CUniqueObjectPointerArray.h"
 
-class CIssue : public CStored<CIssue, IIssue> {
+class ZX_API CIssue : public CStored<CIssue, IIssue> {
 public:
     CIssue() { initialize(); }
     CIssue(const CIssue& other) : CIssue() { copyFrom(other); }

@@ -4,10 +4,11 @@
 #include <memory>
 
 #include "basetypes/INote.h"
+#include "basetypes/ZxApi.h"
 #include "store/ArrayHandles.h"
 #include "store/CUniqueObjectPointerArray.h"
 
-class CNote : public CStored<CNote, INote> {
+class ZX_API CNote : public CStored<CNote, INote> {
 public:
     CNote() { initialize(); }
 

@@ -3,17 +3,18 @@
 #pragma once
 
 #include "basetypes/IRisk.h"
+#include "basetypes/ZxApi.h"
 #include "store/ArrayHandles.h"
 #include "store/COptionalObjectArray.h"
 #include "store/CUniqueObjectPointerArray.h"
 
-class CRisk;
+class ZX_API CRisk;
 using CRiskArray = CUniqueObjectPointerArray<IRisk, CRisk, CRiskID>;
 using CRiskHandle = CBasicHandle<IRisk, CRisk>;
 using CRiskWritableHandle = CWritableBasicHandle<IRisk, CRisk>;
 using CRiskArrayHandle = CBasicArrayHandle<IRisk, CRisk, CRiskID, 0>;
 
-class CRisk : public CStored<CRisk, IRisk> {
+class ZX_API CRisk : public CStored<CRisk, IRisk> {
 public:
     CRisk();
     CRisk(const CRisk& other);

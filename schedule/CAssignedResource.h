@@ -5,10 +5,11 @@
 #include <memory>
 
 #include "basetypes/IAssignedResource.h"
+#include "basetypes/ZxApi.h"
 #include "schedule/CRSHistory.h"
 #include "store/CUniqueObjectPointerArray.h"
 
-class CAssignedResource : public CStored<CAssignedResource, IAssignedResource> {
+class ZX_API CAssignedResource : public CStored<CAssignedResource, IAssignedResource> {
 public:
     CAssignedResource() { initialize(); }
     // A new, empty history for the statuses of the assigned resource; the caller owns it.

@@ -5,10 +5,12 @@
 #include <memory>
 
 #include "basetypes/IAssignedResourceGroup.h"
+#include "basetypes/ZxApi.h"
 #include "schedule/CRSHistory.h"
 #include "store/CUniqueObjectPointerArray.h"
 
-class CAssignedResourceGroup : public CStored<CAssignedResourceGroup, IAssignedResourceGroup> {
+class ZX_API CAssignedResourceGroup
+    : public CStored<CAssignedResourceGroup, IAssignedResourceGroup> {
 public:
     CAssignedResourceGroup() { initialize(); }
     // A new, empty history for the statuses of the assigned resource; the caller owns it.

@@ -3,11 +3,12 @@
 #pragma once
 
 #include "basetypes/IAssignedRisk.h"
+#include "basetypes/ZxApi.h"
 #include "schedule/CCost.h"
 #include "store/COptionalObjectArray.h"
 #include "store/CUniqueObjectPointerArray.h"
 
-class CAssignedRisk : public CStored<CAssignedRisk, IAssignedRisk> {
+class ZX_API CAssignedRisk : public CStored<CAssignedRisk, IAssignedRisk> {
 public:
     CAssignedRisk();
     // The risk and value mode are stored over the initial values.

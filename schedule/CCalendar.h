@@ -12,17 +12,18 @@
 #include <memory>
 
 #include "basetypes/ICalendar.h"
+#include "basetypes/ZxApi.h"
 #include "schedule/CCalendarDayType.h"
 #include "store/ArrayHandles.h"
 #include "store/CUniqueObjectPointerArray.h"
 
-class CCalendar;
+class ZX_API CCalendar;
 using CCalendarArray = CUniqueObjectPointerArray<ICalendar, CCalendar, CCalendarID>;
 using CCalendarHandle = CBasicHandle<ICalendar, CCalendar>;
 using CCalendarWritableHandle = CWritableBasicHandle<ICalendar, CCalendar>;
 using CCalendarArrayHandle = CBasicArrayHandle<ICalendar, CCalendar, CCalendarID, 0>;
 
-class CCalendar : public CStored<CCalendar, ICalendar> {
+class ZX_API CCalendar : public CStored<CCalendar, ICalendar> {
 public:
     // Every new calendar carries the same fixed ID (see clear()).
     static constexpr bool s_newObjectsHaveFixedIdentity = true;

@@ -3,10 +3,11 @@
 #pragma once
 
 #include "basetypes/ICalendarDayType.h"
+#include "basetypes/ZxApi.h"
 #include "store/ArrayHandles.h"
 #include "store/CUniqueObjectPointerArray.h"
 
-class CCalendarDayType : public CStored<CCalendarDayType, ICalendarDayType> {
+class ZX_API CCalendarDayType : public CStored<CCalendarDayType, ICalendarDayType> {
 public:
     CCalendarDayType() { initialize(); }
 };

@@ -2,9 +2,10 @@
 #pragma once
 
 #include "basetypes/ICode.h"
+#include "basetypes/ZxApi.h"
 #include "schedule/CCodeValue.h"
 
-class CCode : public CStored<CCode, ICode> {
+class ZX_API CCode : public CStored<CCode, ICode> {
 public:
     CCode() { initialize(); }
 

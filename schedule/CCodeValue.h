@@ -5,16 +5,17 @@
 #include <memory>
 
 #include "basetypes/ICodeValue.h"
+#include "basetypes/ZxApi.h"
 #include "store/ArrayHandles.h"
 #include "store/CUniqueObjectPointerArray.h"
 
-class CCodeValue;
+class ZX_API CCodeValue;
 using CCodeValueArray = CUniqueObjectPointerArray<ICodeValue, CCodeValue, CCodeValueID>;
 using CCodeValueHandle = CBasicHandle<ICodeValue, CCodeValue>;
 using CCodeValueWritableHandle = CWritableBasicHandle<ICodeValue, CCodeValue>;
 using CCodeValueArrayHandle = CBasicArrayHandle<ICodeValue, CCodeValue, CCodeValueID, 0>;
 
-class CCodeValue : public CStored<CCodeValue, ICodeValue> {
+class ZX_API CCodeValue : public CStored<CCodeValue, ICodeValue> {
 public:
     CCodeValue();
     CCodeValue(const CCodeValue& other);

@@ -2,9 +2,10 @@
 #pragma once
 
 #include "basetypes/ICost.h"
+#include "basetypes/ZxApi.h"
 #include "store/CUniqueObjectPointerArray.h"
 
-class CCost : public CStored<CCost, ICost> {
+class ZX_API CCost : public CStored<CCost, ICost> {
 public:
     CCost() { initialize(); }
 };

@@ -3,10 +3,11 @@
 #pragma once
 
 #include "basetypes/ILink.h"
+#include "basetypes/ZxApi.h"
 #include "store/ArrayHandles.h"
 #include "store/CUniqueObjectPointerArray.h"
 
-class CLink : public CStored<CLink, ILink> {
+class ZX_API CLink : public CStored<CLink, ILink> {
 public:
     CLink() { initialize(); }
     CLink(const CTaskID& upstreamTaskID, const CLinkType& type) : CLink() {

@@ -21,11 +21,12 @@
 #include <unordered_map>
 
 #include "basetypes/IProjectBaseline.h"
+#include "basetypes/ZxApi.h"
 #include "schedule/CTaskBaselineData.h"
 #include "store/ArrayHandles.h"
 #include "store/CUniqueObjectPointerArray.h"
 
-class CProjectBaseline : public CStored<CProjectBaseline, IProjectBaseline> {
+class ZX_API CProjectBaseline : public CStored<CProjectBaseline, IProjectBaseline> {
 public:
     CProjectBaseline() { initialize(); }
     CProjectBaseline(const CProjectBaseline& other) : CProjectBaseline() { copyFrom(other); }

@@ -18,11 +18,12 @@
 #include <type_traits>
 
 #include "basetypes/IRSHistory.h"
+#include "basetypes/ZxApi.h"
 #include "schedule/CRSHistoryItem.h"
 #include "store/ArrayHandles.h"
 #include "store/CUniqueObjectPointerArray.h"
 
-class CRSHistory : public CStored<CRSHistory, IRSHistory> {
+class ZX_API CRSHistory : public CStored<CRSHistory, IRSHistory> {
 public:
     // The first file version whose histories carry their IDs and the container framing.
     static constexpr int s_firstKeyedVersion = 367;

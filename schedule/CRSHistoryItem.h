@@ -6,10 +6,11 @@
 #include <memory>
 
 #include "basetypes/IRSHistoryItem.h"
+#include "basetypes/ZxApi.h"
 #include "store/ArrayHandles.h"
 #include "store/CUniqueObjectPointerArray.h"
 
-class CRSHistoryItem : public CStored<CRSHistoryItem, IRSHistoryItem> {
+class ZX_API CRSHistoryItem : public CStored<CRSHistoryItem, IRSHistoryItem> {
 public:
     // Tells generic code (the conformance suite) that two new items are never equal.
     static constexpr bool s_newObjectsHaveFreshIdentity = true;

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "basetypes/IResource.h"
+#include "basetypes/ZxApi.h"
 #include "records/CNote.h"
 #include "schedule/CRSHistory.h"
 #include "schedule/CResourceRate.h"
@@ -16,13 +17,13 @@
 #include "store/COptionalObjectArray.h"
 #include "store/CUniqueObjectPointerArray.h"
 
-class CResource;
+class ZX_API CResource;
 using CResourceArray = CUniqueObjectPointerArray<IResource, CResource, CResourceID>;
 using CResourceHandle = CBasicHandle<IResource, CResource>;
 using CResourceWritableHandle = CWritableBasicHandle<IResource, CResource>;
 using CResourceArrayHandle = CBasicArrayHandle<IResource, CResource, CResourceID, 1>;
 
-class CResource : public CStored<CResource, IResource> {
+class ZX_API CResource : public CStored<CResource, IResource> {
 public:
     CResource();
     // Copies start from the fields of a new resource, without initialize(), and then copy.

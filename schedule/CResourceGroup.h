@@ -4,12 +4,13 @@
 #pragma once
 
 #include "basetypes/IResourceGroup.h"
+#include "basetypes/ZxApi.h"
 #include "records/CNote.h"
 #include "store/ArrayHandles.h"
 #include "store/COptionalObjectArray.h"
 #include "store/CUniqueObjectPointerArray.h"
 
-class CResourceGroup : public CStored<CResourceGroup, IResourceGroup> {
+class ZX_API CResourceGroup : public CStored<CResourceGroup, IResourceGroup> {
 public:
     // Tells generic code (the conformance suite) that two new groups are never equal.
     static constexpr bool s_newObjectsHaveFreshIdentity = true;

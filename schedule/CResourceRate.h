@@ -2,11 +2,12 @@
 #pragma once
 
 #include "basetypes/IResourceRate.h"
+#include "basetypes/ZxApi.h"
 #include "schedule/CCost.h"
 #include "store/ArrayHandles.h"
 #include "store/CUniqueObjectPointerArray.h"
 
-class CResourceRate : public CStored<CResourceRate, IResourceRate> {
+class ZX_API CResourceRate : public CStored<CResourceRate, IResourceRate> {
 public:
     CResourceRate() { initialize(); }
     // Copies start from the fields of a new rate, without initialize(), and then copy.

@@ -4,11 +4,12 @@
 #pragma once
 
 #include "basetypes/IResourceState.h"
+#include "basetypes/ZxApi.h"
 #include "store/ArrayHandles.h"
 #include "store/COptionalObjectArray.h"
 #include "store/CUniqueObjectPointerArray.h"
 
-class CResourceState;
+class ZX_API CResourceState;
 using CResourceStateArray =
     CUniqueObjectPointerArray<IResourceState, CResourceState, CResourceStateID>;
 using CResourceStateHandle = CBasicHandle<IResourceState, CResourceState>;
@@ -16,7 +17,7 @@ using CResourceStateWritableHandle = CWritableBasicHandle<IResourceState, CResou
 using CResourceStateArrayHandle =
     CBasicArrayHandle<IResourceState, CResourceState, CResourceStateID, 0>;
 
-class CResourceState : public CStored<CResourceState, IResourceState> {
+class ZX_API CResourceState : public CStored<CResourceState, IResourceState> {
 public:
     CResourceState();
     CResourceState(const CResourceState& other);

@@ -4,17 +4,18 @@
 #pragma once
 
 #include "basetypes/IRule.h"
+#include "basetypes/ZxApi.h"
 #include "store/ArrayHandles.h"
 #include "store/COptionalObjectArray.h"
 #include "store/CUniqueObjectPointerArray.h"
 
-class CRule;
+class ZX_API CRule;
 using CRuleArray = CUniqueObjectPointerArray<IRule, CRule, CRuleID>;
 using CRuleHandle = CBasicHandle<IRule, CRule>;
 using CRuleWritableHandle = CWritableBasicHandle<IRule, CRule>;
 using CRuleArrayHandle = CBasicArrayHandle<IRule, CRule, CRuleID, 0>;
 
-class CRule : public CStored<CRule, IRule> {
+class ZX_API CRule : public CStored<CRule, IRule> {
 public:
     CRule();
     CRule(const CRule& other);

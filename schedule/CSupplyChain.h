@@ -2,8 +2,9 @@
 #pragma once
 
 #include "basetypes/ISupplyChain.h"
+#include "basetypes/ZxApi.h"
 
-class CSupplyChain : public CStored<CSupplyChain, ISupplyChain> {
+class ZX_API CSupplyChain : public CStored<CSupplyChain, ISupplyChain> {
 public:
     CSupplyChain() { initialize(); }
 };

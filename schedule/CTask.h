@@ -5,6 +5,7 @@
 #pragma once
 
 #include "basetypes/ITask.h"
+#include "basetypes/ZxApi.h"
 #include "records/CNote.h"
 #include "schedule/CAssignedResource.h"
 #include "schedule/CAssignedResourceGroup.h"
@@ -16,7 +17,7 @@
 #include "store/COptionalObjectArray.h"
 #include "store/CUniqueObjectPointerArray.h"
 
-class CTask : public CStored<CTask, ITask> {
+class ZX_API CTask : public CStored<CTask, ITask> {
 public:
     CTask() { initialize(); }
     // Copies start from the same fields as a new task, without initialize(), and then copy.

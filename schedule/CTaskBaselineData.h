@@ -4,11 +4,12 @@
 #pragma once
 
 #include "basetypes/ITaskBaselineData.h"
+#include "basetypes/ZxApi.h"
 #include "schedule/CLink.h"
 #include "store/ArrayHandles.h"
 #include "store/CUniqueObjectPointerArray.h"
 
-class CTaskBaselineData : public CStored<CTaskBaselineData, ITaskBaselineData> {
+class ZX_API CTaskBaselineData : public CStored<CTaskBaselineData, ITaskBaselineData> {
 public:
     CTaskBaselineData() { initialize(); }
 

@@ -2,9 +2,10 @@
 #pragma once
 
 #include "basetypes/ITaskCategory.h"
+#include "basetypes/ZxApi.h"
 #include "store/CUniqueObjectPointerArray.h"
 
-class CTaskCategory : public CStored<CTaskCategory, ITaskCategory> {
+class ZX_API CTaskCategory : public CStored<CTaskCategory, ITaskCategory> {
 public:
     CTaskCategory() { initialize(); }
     explicit CTaskCategory(const CProjectString& name) : CTaskCategory() { setName(name); }

@@ -2,10 +2,11 @@
 #pragma once
 
 #include "basetypes/ITaskReport.h"
+#include "basetypes/ZxApi.h"
 #include "schedule/CCost.h"
 #include "store/CollectionOps.h"
 
-class CTaskReport : public CStored<CTaskReport, ITaskReport> {
+class ZX_API CTaskReport : public CStored<CTaskReport, ITaskReport> {
 public:
     CTaskReport() { initialize(); }
 

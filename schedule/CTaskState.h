@@ -2,9 +2,10 @@
 #pragma once
 
 #include "basetypes/ITaskState.h"
+#include "basetypes/ZxApi.h"
 #include "store/CUniqueObjectPointerArray.h"
 
-class CTaskState : public CStored<CTaskState, ITaskState> {
+class ZX_API CTaskState : public CStored<CTaskState, ITaskState> {
 public:
     CTaskState() { initialize(); }
 };

@@ -2,9 +2,10 @@
 #pragma once
 
 #include "basetypes/IUserField.h"
+#include "basetypes/ZxApi.h"
 #include "store/CUniqueObjectPointerArray.h"
 
-class CUserField : public CStored<CUserField, IUserField> {
+class ZX_API CUserField : public CStored<CUserField, IUserField> {
 public:
     CUserField() { initialize(); }
 };

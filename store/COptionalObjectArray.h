@@ -11,12 +11,13 @@
 
 #include <memory>
 
+#include "basetypes/ZxApi.h"
 #include "store/ArrayHandles.h"
 #include "store/CUniqueObjectPointerArray.h"
 #include "store/CollectionOps.h"
 
 template <class I, class C, class ID, int flag = 0>
-class COptionalObjectArray {
+class ZX_API COptionalObjectArray {
 public:
     using Array = CUniqueObjectPointerArray<I, C, ID>;
     using ArrayHandle = CWrapperArrayHandle<I, ID, flag>;

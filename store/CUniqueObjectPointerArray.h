@@ -34,6 +34,7 @@
 
 #include "basetypes/CIDBase.h"
 #include "basetypes/CZentrixArchive.h"
+#include "basetypes/ZxApi.h"
 #include "store/ArrayCapacity.h"
 
 namespace zx {
@@ -89,7 +90,7 @@ private:
 };
 
 template <class I, class C, class ID>
-class CUniqueObjectPointerArray {
+class ZX_API CUniqueObjectPointerArray {
 public:
     using Set = CUniqueObjectPointerSet<I, C, ID>;
 
