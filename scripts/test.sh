@@ -8,32 +8,52 @@ cd "$(dirname "$0")/.."
 scripts/deps.sh
 jobs=$(nproc)
 
-echo "== layering"
+# Each phase's wall time, printed as it ends and summed up at the end, to keep the run's budget in
+# sight.
+phase_name=""
+phase_start=$SECONDS
+timings=""
+phase() {
+  if [ -n "$phase_name" ]; then
+    timings+=$(printf '%6ds  %s' $((SECONDS - phase_start)) "$phase_name")$'\n'
+  fi
+  phase_name="$1"
+  phase_start=$SECONDS
+  [ -n "$1" ] && echo "== $1"
+  return 0
+}
+
+phase "layering"
 /usr/bin/env python3 scripts/check_layers.py
 
-echo "== build and test (Release)"
+phase "build (Release)"
 cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build/test -j"$jobs"
+phase "tests (Release)"
 ctest --test-dir build/test --output-on-failure -j"$jobs"
 
-echo "== build and test under ASan + UBSan"
+phase "build under ASan + UBSan"
 cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DZX_SANITIZE=ON -DZX_BUILD_BENCH=OFF >/dev/null
 cmake --build build/asan -j"$jobs"
+phase "tests under ASan + UBSan"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build/asan --output-on-failure -j"$jobs"
 
 if [ -x scripts/fuzz.sh ]; then
-  echo "== fuzzing (short run)"
+  phase "fuzzing (short run)"
   scripts/fuzz.sh "${ZX_FUZZ_SECONDS:-30}"
 fi
 
-echo "== benchmarks (quick size; each prints its comparison with its target)"
+phase "benchmarks (quick size; each prints its comparison with its target)"
 for bench in build/test/bench/zxbench_*; do
   "$bench" --zx_table_only
 done
 
-echo "== demo"
+phase "demo"
 cmake --build build/test -j"$jobs" --target zxstore
 build/test/tools/zxstore demo build/test/sample.zxp
 build/test/tools/zxstore info build/test/sample.zxp
 build/test/tools/zxstore check build/test/sample.zxp
+phase ""
+echo "== wall time per phase"
+printf '%s' "$timings"
