@@ -401,6 +401,17 @@ private:
     static constexpr std::size_t kTopLevelDepth = 2;
 
     bool inRange(int i) const { return i >= 0 && i < GetSize(); }
+    // The bytes of a new object's record: an estimate of the smallest record of the kind, which
+    // only sizes reservations (a smaller record costs a reallocation, never a wrong result).
+    static std::size_t newRecordSize() {
+        static const std::size_t size = [] {
+            CZentrixArchive probe;
+            C object;
+            object.Serialize(probe);
+            return std::max<std::size_t>(probe.storedBytes().size(), 1);
+        }();
+        return size;
+    }
     static std::unique_ptr<C> copyOf(const I& object) {
         auto copy = std::make_unique<C>();
         copy->copyFrom(object);
@@ -491,13 +502,17 @@ private:
         // each.
         std::vector<zx::IDKey> keysByPosition;
         // The count is only a claim until the objects arrive. A collection at the top of the
-        // archive (inside at most a root) reserves all of it: the count already fits the input,
-        // and there are few such collections. Nested collections that each claimed the rest of
-        // the input could otherwise reserve memory quadratic in its size, so beyond an ordinary
-        // size their vectors grow with the objects actually read.
+        // archive (inside at most a root) reserves as many objects as the rest of the input can
+        // hold at the size of a new object's record: a real file gets its whole reservation at
+        // once, and a hostile count reserves no more than the objects its bytes could carry.
+        // Nested collections that each claimed the rest of the input could still reserve memory
+        // quadratic in its size, so beyond an ordinary size their vectors grow with the objects
+        // actually read.
         const bool topLevel = ar.recordDepth() <= kTopLevelDepth;
-        const auto expected =
-            static_cast<std::size_t>(topLevel ? n : std::min(n, kLoadReserveLimit));
+        const std::size_t fitting = ar.remaining() / (sizeof(std::int32_t) + newRecordSize());
+        const std::size_t expected =
+            topLevel ? std::min(static_cast<std::size_t>(n), fitting)
+                     : static_cast<std::size_t>(std::min(n, kLoadReserveLimit));
         m_items.reserve(expected);
         m_index.reserve(expected);
         keysByPosition.reserve(expected);

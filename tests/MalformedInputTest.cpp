@@ -203,6 +203,23 @@ TEST_P(MalformedRoot, HostileCountsAreRefusedAtTheirOffset) {
     }
 }
 
+// A top-level count that claims every remaining byte passes the count check; what it reserves
+// must still be no more than the objects those bytes could carry, not 28 bytes per claimed 4.
+TEST_P(MalformedRoot, ACountClaimingTheRestOfTheInputReservesNoMoreThanItsObjects) {
+    const auto bytes = savedSample(GetParam(), 20);
+    const auto offsets = countOffsets(bytes);
+    ASSERT_FALSE(offsets.empty());
+    const std::size_t at = offsets.front();
+    auto hostile = bytes;
+    put<std::int32_t>(hostile, at, static_cast<std::int32_t>((bytes.size() - at - 4) / 4));
+
+    const std::size_t honest = bytesAllocatedBy([&] { (void)zxfuzz::loadTarget(GetParam(), bytes); });
+    const std::size_t claimed =
+        bytesAllocatedBy([&] { (void)zxfuzz::loadTarget(GetParam(), hostile); });
+    EXPECT_LE(claimed, honest + honest / 2 + bytes.size() + (64u << 10))
+        << bytes.size() << " bytes, " << honest << " allocated by the honest load";
+}
+
 TEST(MalformedStrings, HugeLengthIsRefusedAtTheLength) {
     const std::pair<Target, std::u16string> firstTexts[] = {
         {zxfuzz::targetOf<CCodeRoot>(), u"Code 0"},

@@ -95,8 +95,9 @@ TEST(ProjectDocument, RoundTripsEveryRootAndCountsItsObjects) {
     EXPECT_TRUE(report.unknownSections.empty());
     EXPECT_EQ(report.fileVersion, CZentrixArchive::s_currentFileVersion);
     EXPECT_TRUE(loaded.roots() == s.document.roots());
-    // The same project gives the same bytes.
+    // The same project gives the same bytes, and so do the same scale and seed.
     EXPECT_EQ(loaded.saveToBytes(), s.bytes);
+    EXPECT_EQ(CProjectDocument(sample(3)).saveToBytes(), s.bytes);
 
     // The table counts every object record, embedded parts included.
     std::uint64_t inCounts = 0, inTable = 0;

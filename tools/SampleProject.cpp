@@ -572,6 +572,11 @@ SampleProject SampleProject::build(int scale, std::uint64_t seed) {
             for (int i = 0; i < 3; ++i) (void)root.getArray().Add(zxsample::filled<C>(++fillSeed));
         });
     }
+    // A new root draws a random ID; the sample's come from the seed, like everything else in it.
+    project.forEachRoot([&](auto& root) {
+        using RootID = std::remove_cvref_t<decltype(root.getID())>;
+        root.setID(make.id<RootID>());
+    });
     return project;
 }
 
