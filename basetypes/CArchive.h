@@ -102,6 +102,13 @@ public:
         std::memcpy(end, data, size);
         m_size += size;
     }
+    // Appends size bytes that the caller fills through the pointer returned, before the next
+    // write: for encoders that produce their bytes in place instead of copying them in.
+    std::byte* appendSpace(std::size_t size) {
+        std::byte* end = m_capacity - m_size < size ? grow(size) : m_buffer.get() + m_size;
+        m_size += size;
+        return end;
+    }
     // Reads up to size bytes and returns how many were read (fewer only at the end of the data).
     std::size_t Read(void* data, std::size_t size);
     // Reads exactly size bytes or throws, naming what was being read.

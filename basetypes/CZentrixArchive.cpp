@@ -66,6 +66,24 @@ CZentrixArchive& CZentrixArchive::operator>>(bool& value) {
 
 CZentrixArchive& CZentrixArchive::operator<<(const CString& text) {
     const std::wstring& units = text.str();
+    // Nearly all text lies in the Basic Multilingual Plane outside the surrogates, where each
+    // character is one UTF-16 unit: checked and narrowed straight into the buffer by loops
+    // without branches, which the compiler vectorises.
+    std::uint32_t outside = 0;
+    for (const wchar_t c : units) {
+        const auto cp = static_cast<std::uint32_t>(c);
+        outside |= static_cast<std::uint32_t>(cp > 0xFFFF) |
+                   static_cast<std::uint32_t>(cp - 0xD800u < 0x800u);
+    }
+    if (outside == 0) {
+        *this << static_cast<std::uint32_t>(units.size());
+        std::byte* out = appendSpace(units.size() * sizeof(char16_t));
+        for (std::size_t i = 0; i < units.size(); ++i) {
+            const auto unit = static_cast<char16_t>(units[i]);
+            std::memcpy(out + i * sizeof unit, &unit, sizeof unit);
+        }
+        return *this;
+    }
     // Count UTF-16 units first so the length prefix is exact. A value that is no Unicode scalar
     // value has no UTF-16 form that reads back as itself, so the text is refused before any of it
     // is written.

@@ -166,8 +166,9 @@ CProjectDocument& CProjectDocument::operator=(CProjectDocument&&) noexcept = def
 
 namespace {
 
-// Writes the document to a sink (a function taking byte spans) section by section, so that only
-// one section's record is in memory at a time.
+// Writes the document to a sink section by section. The sink takes each piece's bytes and, for a
+// section, the archive that holds them: a file sink writes and drops it, so that only one
+// section's record is in memory at a time; a memory sink keeps them all and copies them once.
 template <class Sink>
 void writeDocument(CProjectRoots& roots, const CProjectDocument::SaveOptions& options,
                    Sink&& sink) {
@@ -175,7 +176,7 @@ void writeDocument(CProjectRoots& roots, const CProjectDocument::SaveOptions& op
     header.put(std::span<const char>(s_headerMagic));
     header.put(static_cast<std::uint32_t>(CProjectDocument::s_formatVersion));
     header.put(static_cast<std::uint32_t>(options.fileVersion));
-    sink(std::span<const std::byte>(header.bytes));
+    sink(std::span<const std::byte>(header.bytes), nullptr);
 
     std::vector<CDocumentSection> sections;
     std::uint64_t offset = header.bytes.size();
@@ -184,12 +185,12 @@ void writeDocument(CProjectRoots& roots, const CProjectDocument::SaveOptions& op
     roots.forEachRoot([&](auto& root) {
         using Root = std::remove_cvref_t<decltype(root)>;
         if (options.progress) options.progress(double(done) / total, sectionName<Root>());
-        CZentrixArchive ar(options.fileVersion);
-        root.Serialize(ar);
-        const auto bytes = ar.storedBytes();
+        auto ar = std::make_unique<CZentrixArchive>(options.fileVersion);
+        root.Serialize(*ar);
+        const auto bytes = ar->storedBytes();
         sections.push_back(
-            {sectionName<Root>(), offset, bytes.size(), ar.objectRecords(), checksum(bytes)});
-        sink(bytes);
+            {sectionName<Root>(), offset, bytes.size(), ar->objectRecords(), checksum(bytes)});
+        sink(bytes, std::move(ar));
         offset += bytes.size();
         ++done;
     });
@@ -204,31 +205,53 @@ void writeDocument(CProjectRoots& roots, const CProjectDocument::SaveOptions& op
         table.put(section.objects);
         table.put(section.checksum);
     }
-    sink(std::span<const std::byte>(table.bytes));
+    sink(std::span<const std::byte>(table.bytes), nullptr);
 
     ByteWriter trailer;
     trailer.put(offset);
     trailer.put(static_cast<std::uint64_t>(table.bytes.size()));
     trailer.put(tableChecksum(header.bytes, table.bytes));
     trailer.put(std::span<const char>(s_trailerMagic));
-    sink(std::span<const std::byte>(trailer.bytes));
+    sink(std::span<const std::byte>(trailer.bytes), nullptr);
     if (options.progress) options.progress(1.0, "");
 }
 
 }  // namespace
 
 std::vector<std::byte> CProjectDocument::saveToBytes(const SaveOptions& options) {
+    // Small pieces are copied at once; sections stay in their archives until the size is known.
+    struct Piece {
+        std::vector<std::byte> small;
+        std::unique_ptr<CZentrixArchive> section;
+        std::span<const std::byte> bytes() const {
+            return section ? section->storedBytes() : std::span<const std::byte>(small);
+        }
+    };
+    std::vector<Piece> pieces;
+    std::size_t total = 0;
+    writeDocument(*m_roots, options,
+                  [&](std::span<const std::byte> bytes, std::unique_ptr<CZentrixArchive> owner) {
+                      total += bytes.size();
+                      if (owner)
+                          pieces.push_back({{}, std::move(owner)});
+                      else
+                          pieces.push_back({{bytes.begin(), bytes.end()}, nullptr});
+                  });
     std::vector<std::byte> out;
-    writeDocument(*m_roots, options, [&](std::span<const std::byte> bytes) {
+    out.reserve(total);
+    for (const auto& piece : pieces) {
+        const auto bytes = piece.bytes();
         out.insert(out.end(), bytes.begin(), bytes.end());
-    });
+    }
     return out;
 }
 
 void CProjectDocument::save(const std::filesystem::path& file, const SaveOptions& options) {
     zx::CAtomicFileWriter writer(file);
     writeDocument(*m_roots, options,
-                  [&](std::span<const std::byte> bytes) { writer.write(bytes); });
+                  [&](std::span<const std::byte> bytes, const std::unique_ptr<CZentrixArchive>&) {
+                      writer.write(bytes);
+                  });
     writer.commit();
 }
 
