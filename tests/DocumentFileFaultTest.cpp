@@ -249,23 +249,6 @@ TEST_F(DocumentFileFaults, AStoredFileWithAnotherNameIsNeitherReadNorWrittenThro
     EXPECT_TRUE(ok);
 }
 
-TEST_F(DocumentFileFaults, ASymlinkAtTheDocumentNameIsRefusedAndLeftAlone) {
-    const fs::path victim = m_root / "victim.txt";
-    writeFile(victim, "untouched");
-    CDocumentFile file = newDocument();
-    fs::create_symlink(victim, storedFile(file));
-
-    bool ok = true;
-    EXPECT_TRUE(contentsOf(file, ok).empty());
-    EXPECT_FALSE(ok);
-    EXPECT_FALSE(store(file, pattern(100, 10)));
-    CDocumentFile source = newDocument();
-    ASSERT_TRUE(store(source, pattern(100, 11)));
-    EXPECT_FALSE(file.copyContents(source));
-    EXPECT_EQ(readFile(victim), bytesOf("untouched"));
-    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(storedFile(file))));
-}
-
 // Replaces the stored file by a symlink just before the file layer opens it: whatever was checked
 // before, the open itself must refuse the link.
 struct SwapBeforeOpen {

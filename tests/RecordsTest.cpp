@@ -401,7 +401,12 @@ TEST_F(DocumentStore, NamesThatAreNotPlainIDTextsNeverLeaveTheFolder) {
     CArchive source{pattern(10)};
     EXPECT_FALSE(planted.setArchive(source));
     EXPECT_FALSE(planted.copyContents(file));
+    bool ok = true;
+    EXPECT_TRUE(written([&](CArchive& ar) { ok = planted.getArchive(ar); }).empty());
+    EXPECT_FALSE(ok);
     EXPECT_EQ(readFile(victim).size(), std::string("untouched").size());
+    // Refused, not replaced: the link stays for the host to look at.
+    EXPECT_TRUE(std::filesystem::is_symlink(std::filesystem::symlink_status(storedFile(planted))));
 }
 
 TEST(Issue, NewIssueDefaultsAndIDLists) {
