@@ -83,11 +83,12 @@ CFileDescriptor openSoleFileBeneath(const std::filesystem::path& folder,
     }
     if (names.empty()) CFileError::raise(step, file, EINVAL, "it names no file below its folder");
 
-    CFileDescriptor at(calls.open(AT_FDCWD, folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0));
+    // Folders are opened with O_PATH: passing through them needs search permission only.
+    CFileDescriptor at(calls.open(AT_FDCWD, folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC, 0));
     if (!at) CFileError::raise(step, file, errno);
     for (std::size_t i = 0; i + 1 < names.size(); ++i) {
         CFileDescriptor next(calls.open(at.get(), names[i].c_str(),
-                                        O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC, 0));
+                                        O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC, 0));
         if (!next) CFileError::raise(step, file, errno);
         at = std::move(next);
     }

@@ -32,7 +32,7 @@ ZX_API CFileDescriptor openRegularFile(const std::filesystem::path& file, std::s
                                        struct stat& status);
 
 // Opens the regular file `relative` beneath the folder `folder` for reading. Every folder on the
-// way is opened with O_NOFOLLOW | O_DIRECTORY from the one before and the file itself with
+// way is opened (O_PATH) with O_NOFOLLOW | O_DIRECTORY from the one before and the file itself with
 // O_NOFOLLOW, so a symbolic link anywhere below `folder` is refused (ELOOP or ENOTDIR), including
 // one swapped in after the caller looked at the path; `folder` itself is followed. `relative`
 // must be a relative path of plain names (no "." or ".."). On top of openRegularFile's refusals
