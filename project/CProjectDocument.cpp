@@ -171,25 +171,23 @@ CProjectDocument::~CProjectDocument() = default;
 CProjectDocument::CProjectDocument(CProjectDocument&&) noexcept = default;
 CProjectDocument& CProjectDocument::operator=(CProjectDocument&&) noexcept = default;
 
-namespace {
-
 // Binds every document file the roots hold, at any depth (folders, sub-folders, the documents
 // other records carry), to manager.
-void bindDocumentFilesOf(CProjectRoots& roots, const CDocumentManager& manager) {
+void CProjectDocument::bindDocumentFilesOf(CProjectRoots& roots, const CDocumentManager& manager) {
     roots.forEachRoot([&](auto& root) {
         const auto& objects = root.getArray();
         for (int i = 0; i < objects.GetSize(); ++i) {
             zx::walkObjects(objects.getConstReference(i), [&]<class I>(const I& object, bool) {
                 if constexpr (std::is_base_of_v<IDocumentFile, I>) {
-                    // The walk only reads, but the roots are reached from a non-const document
-                    // that owns them; the binding is no part of the objects' values.
                     if (const auto* file = dynamic_cast<const CDocumentFile*>(&object))
-                        const_cast<CDocumentFile*>(file)->bindDocumentManager(&manager);
+                        file->bindFromOwner(&manager);
                 }
             });
         }
     });
 }
+
+namespace {
 
 // Writes the document to a sink (a function taking byte spans) section by section, so that only
 // one section's record is in memory at a time.

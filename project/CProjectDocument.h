@@ -171,6 +171,8 @@ public:
                                             const CDocumentSection& section);
 
 private:
+    static void bindDocumentFilesOf(CProjectRoots& roots, const CDocumentManager& manager);
+
     // Held on the heap so that the files bound to it stay bound when the document moves.
     std::unique_ptr<CDocumentManager> m_documentManager;
     std::unique_ptr<CProjectRoots> m_roots;

@@ -60,7 +60,12 @@ private:
     // manager allows it), the stored file otherwise. Throws zx::CFileError.
     zx::CFileDescriptor openSource(struct stat& status) const;
 
-    const CDocumentManager* m_manager = nullptr;
+    friend class CProjectDocument;
+    // For the project document, which owns the roots it binds but reaches their objects through
+    // a walk that only reads: the binding is where the object lives, not part of its value.
+    void bindFromOwner(const CDocumentManager* manager) const noexcept { m_manager = manager; }
+
+    mutable const CDocumentManager* m_manager = nullptr;
 };
 
 using CDocumentFileArray = CUniqueObjectPointerArray<IDocumentFile, CDocumentFile, CDocumentFileID>;
