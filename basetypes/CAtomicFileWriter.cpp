@@ -91,6 +91,14 @@ std::filesystem::path resolveSymlinks(const std::filesystem::path& given, struct
     }
 }
 
+// The lstat of `path` into status; false when nothing is there.
+bool statWithoutFollowing(const std::filesystem::path& path, struct stat& status) {
+    if (fileSystemCalls().fstatat(AT_FDCWD, path.c_str(), &status, AT_SYMLINK_NOFOLLOW) == 0)
+        return true;
+    if (errno != ENOENT) CFileError::raise("save", path, errno);
+    return false;
+}
+
 }  // namespace
 
 std::string CAtomicFileWriter::lockName(std::string_view fileName) {
@@ -106,11 +114,19 @@ bool CAtomicFileWriter::isTemporaryOf(std::string_view candidate, std::string_vi
                        [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); });
 }
 
-CAtomicFileWriter::CAtomicFileWriter(const std::filesystem::path& target) : m_target(target) {
+CAtomicFileWriter::CAtomicFileWriter(const std::filesystem::path& target, Symlinks symlinks)
+    : m_target(target) {
     if (target.empty()) CFileError::raise("save", target, ENOENT, "the path is empty");
     struct stat status {};
     bool exists = false;
-    m_target = resolveSymlinks(target, status, exists);
+    if (symlinks == Symlinks::follow) {
+        m_target = resolveSymlinks(target, status, exists);
+    } else {
+        exists = statWithoutFollowing(target, status);
+        if (exists && S_ISLNK(status.st_mode))
+            CFileError::raise("save", target, ELOOP,
+                              "it is a symbolic link, and this save follows none");
+    }
     // Refused before anything is created beside it: a save of /dev/null must not leave a lock
     // file in /dev.
     if (exists) requireRegularFile(status, "save", m_target);

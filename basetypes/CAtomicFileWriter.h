@@ -29,8 +29,12 @@
 // already replaced, and the message says so.
 //
 // The replacement gets the old file's permission bits (not its owner); a new file is created
-// with 0666 less the umask. A symlink at the target is followed, so the file it names is
-// replaced and the link stays. Every system call goes through zx::fileSystemCalls().
+// with 0666 less the umask. By default a symlink at the target is followed, so the file it names
+// is replaced and the link stays (a project file the user keeps behind a link). A writer made
+// with Symlinks::refuse refuses a symlink at the target instead (ELOOP), for folders whose names
+// others may have planted. Either way the rename replaces a name, never a file's contents: a file
+// with other names (hard links) keeps its old bytes under them. Every system call goes through
+// zx::fileSystemCalls().
 //
 // Not thread-safe; one writer is used by one thread. Everything that fails throws zx::CFileError
 // naming the target; after a failure the writer is finished and its temporary is gone.
@@ -54,9 +58,14 @@ namespace zx {
 
 class ZX_API CAtomicFileWriter {
 public:
+    // What a symlink at the target means: the file to replace, or a refusal.
+    enum class Symlinks { follow, refuse };
+
     // Prepares to replace `target`: refuses an empty path and a target that exists but is not a
-    // regular file, resolves a symlink at `target`, takes the lock and creates the temporary.
-    explicit CAtomicFileWriter(const std::filesystem::path& target);
+    // regular file, resolves (or refuses) a symlink at `target`, takes the lock and creates the
+    // temporary.
+    explicit CAtomicFileWriter(const std::filesystem::path& target,
+                               Symlinks symlinks = Symlinks::follow);
     // Without commit(): removes the temporary and releases the lock. Never throws.
     ~CAtomicFileWriter();
     CAtomicFileWriter(const CAtomicFileWriter&) = delete;
@@ -69,7 +78,7 @@ public:
     // Flushes and syncs the temporary, gives it the old file's permission bits, swaps it in and
     // syncs the folder.
     void commit();
-    // The file that is replaced (a symlink at the path given is resolved).
+    // The file that is replaced (a followed symlink at the path given is resolved).
     const std::filesystem::path& target() const { return m_target; }
 
     // The lock file's name beside a file named `fileName`.

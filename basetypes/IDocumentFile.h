@@ -2,8 +2,9 @@
 //
 // The record holds the document's description and the length of its contents, not the contents:
 // those live in the file named by the document's ID text in the document folder (see
-// CDocumentManager), or, for an external document, in the file its URL names. Contents move in
-// and out through archives in blocks of 4096 bytes.
+// CDocumentManager), or, for an external document, in the file its URL names, which is read only
+// when the host's external source policy allows it. Contents move in and out through archives in
+// blocks of 4096 bytes.
 //
 // Document data stream (writeDocumentData; written into project files, must never change):
 //   uint8   1 when contents follow, 0 when there are none (external, missing or empty file)
@@ -73,25 +74,30 @@ public:
     std::uint64_t getDocumentLength() const { return fields().documentLength; }
 
     // Appends the contents to a storing archive: the whole file named by the URL for an
-    // external document, getDocumentLength() bytes of the stored file otherwise. False when
-    // there is no such file or it holds fewer bytes; nothing is written then. Throws
+    // external document (false unless the host's policy allows that file), getDocumentLength()
+    // bytes of the stored file otherwise. False when there is no such file, it is not a regular
+    // file with one name, or it holds fewer bytes; nothing is written then. Throws
     // CArchiveException for a loading archive.
     [[nodiscard]] virtual bool getArchive(CArchive& ar) const = 0;
     // Stores everything the loading archive still holds as this document's contents.
     [[nodiscard]] virtual bool setArchive(CArchive& ar) = 0;
-    // Stores the next length bytes of the loading archive as this document's contents. False for
-    // an external document, a file that cannot be created or an archive that ends too soon; it
-    // lets no exception through.
+    // Stores the next length bytes of the loading archive as this document's contents, replacing
+    // the stored file whole once every byte is on disk. False for an external document, an
+    // archive that ends too soon, a symlink at the stored file's name or any failure of the file
+    // system; the stored file and the recorded length are then left as they were. It lets no
+    // exception through.
     [[nodiscard]] virtual bool setArchive(CArchive& ar, std::uint64_t length) = 0;
     // Always true: documents are compared by their records, not their contents.
     virtual bool compareContents(const IDocumentFile& other) const = 0;
-    // Makes this document's stored file a copy of other's contents and records their length.
-    // Nothing is copied when other has this document's ID and the stored file exists (it is the
-    // same file). False for an external document or when other's contents cannot be read; the
-    // stored file is then left as it was.
+    // Makes this document's stored file a copy of other's contents and records their length,
+    // replacing it whole as setArchive does. Nothing is copied when other has this document's ID
+    // and the stored file exists (it is the same file; for a CDocumentFile, only when both use
+    // the same document folder). False for an external document or when other's contents cannot
+    // be read or stored; the stored file and length are then left as they were.
     [[nodiscard]] virtual bool copyContents(const IDocumentFile& other) = 0;
     // Writes the document data stream into a storing archive; false when the stored file cannot
-    // be opened (a 0 byte is written then). Throws CArchiveException for a loading archive.
+    // be opened or is not a regular file with one name (a 0 byte is written then). Throws
+    // CArchiveException for a loading archive.
     virtual bool writeDocumentData(CArchive& ar) const = 0;
 
 protected:

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "basetypes/FileSystemCalls.h"
 
@@ -34,6 +35,20 @@ bool sameVersion(const struct stat& a, const struct stat& b) {
            a.st_mtim.tv_nsec == b.st_mtim.tv_nsec;
 }
 
+// Refuses, on the opened descriptor, what openRegularFile refuses; status receives its fstat.
+void checkOpened(const CFileDescriptor& fd, std::string_view step,
+                 const std::filesystem::path& file, struct stat& status) {
+    const FileSystemCalls& calls = fileSystemCalls();
+    if (calls.fstat(fd.get(), &status) != 0) CFileError::raise(step, file, errno);
+    requireRegularFile(status, step, file);
+    struct statfs volume {};
+    if (calls.fstatfs(fd.get(), &volume) != 0) CFileError::raise(step, file, errno);
+    if (volume.f_type == PROC_SUPER_MAGIC || volume.f_type == SYSFS_MAGIC) {
+        CFileError::raise(step, file, EINVAL,
+                          "it is a system file under /proc or /sys, whose length is not known");
+    }
+}
+
 }  // namespace
 
 void requireRegularFile(const struct stat& status, std::string_view step,
@@ -45,18 +60,48 @@ void requireRegularFile(const struct stat& status, std::string_view step,
 
 CFileDescriptor openRegularFile(const std::filesystem::path& file, std::string_view step,
                                 struct stat& status) {
-    const FileSystemCalls& calls = fileSystemCalls();
     if (file.empty()) CFileError::raise(step, file, ENOENT, "the path is empty");
-    CFileDescriptor fd(
-        calls.open(AT_FDCWD, file.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0));
+    CFileDescriptor fd(fileSystemCalls().open(AT_FDCWD, file.c_str(),
+                                              O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0));
     if (!fd) CFileError::raise(step, file, errno);
-    if (calls.fstat(fd.get(), &status) != 0) CFileError::raise(step, file, errno);
-    requireRegularFile(status, step, file);
-    struct statfs volume {};
-    if (calls.fstatfs(fd.get(), &volume) != 0) CFileError::raise(step, file, errno);
-    if (volume.f_type == PROC_SUPER_MAGIC || volume.f_type == SYSFS_MAGIC) {
-        CFileError::raise(step, file, EINVAL,
-                          "it is a system file under /proc or /sys, whose length is not known");
+    checkOpened(fd, step, file, status);
+    return fd;
+}
+
+CFileDescriptor openSoleFileBeneath(const std::filesystem::path& folder,
+                                    const std::filesystem::path& relative, std::string_view step,
+                                    struct stat& status) {
+    const FileSystemCalls& calls = fileSystemCalls();
+    const std::filesystem::path file = folder / relative;
+    if (folder.empty()) CFileError::raise(step, file, ENOENT, "the folder is empty");
+    std::vector<std::string> names;
+    for (const auto& part : relative) {
+        const std::string name = part.string();
+        if (name.empty() || name == "." || name == ".." || part.has_root_path())
+            CFileError::raise(step, file, EINVAL, "it is not a plain path below its folder");
+        names.push_back(name);
+    }
+    if (names.empty()) CFileError::raise(step, file, EINVAL, "it names no file below its folder");
+
+    // Folders are opened with O_PATH: passing through them needs search permission only.
+    CFileDescriptor at(calls.open(AT_FDCWD, folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC, 0));
+    if (!at) CFileError::raise(step, file, errno);
+    for (std::size_t i = 0; i + 1 < names.size(); ++i) {
+        CFileDescriptor next(calls.open(at.get(), names[i].c_str(),
+                                        O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC, 0));
+        if (!next) CFileError::raise(step, file, errno);
+        at = std::move(next);
+    }
+    CFileDescriptor fd(calls.open(at.get(), names.back().c_str(),
+                                  O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0));
+    if (!fd) {
+        const int error = errno;
+        if (error == ELOOP) CFileError::raise(step, file, ELOOP, "it is a symbolic link");
+        CFileError::raise(step, file, error);
+    }
+    checkOpened(fd, step, file, status);
+    if (status.st_nlink != 1) {
+        CFileError::raise(step, file, EMLINK, "it has other names (hard links) besides this one");
     }
     return fd;
 }

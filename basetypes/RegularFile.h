@@ -7,6 +7,10 @@
 // grows with the bytes that actually arrive, so a size that lies cannot cause a giant allocation.
 // Every refusal and failure throws zx::CFileError naming the file; the system calls go through
 // zx::fileSystemCalls().
+//
+// openSoleFileBeneath serves folders whose contents others may have planted: it follows no
+// symbolic link below the folder it starts from and refuses a file that has other names (hard
+// links), so the file it opens is reachable only by the name that was checked.
 #pragma once
 
 #include <sys/stat.h>
@@ -26,6 +30,16 @@ namespace zx {
 // file's fstat. step names the operation in errors ("load").
 ZX_API CFileDescriptor openRegularFile(const std::filesystem::path& file, std::string_view step,
                                        struct stat& status);
+
+// Opens the regular file `relative` beneath the folder `folder` for reading. Every folder on the
+// way is opened (O_PATH) with O_NOFOLLOW | O_DIRECTORY from the one before and the file itself with
+// O_NOFOLLOW, so a symbolic link anywhere below `folder` is refused (ELOOP or ENOTDIR), including
+// one swapped in after the caller looked at the path; `folder` itself is followed. `relative`
+// must be a relative path of plain names (no "." or ".."). On top of openRegularFile's refusals
+// the opened file must have exactly one name (st_nlink == 1): another name could lie anywhere.
+ZX_API CFileDescriptor openSoleFileBeneath(const std::filesystem::path& folder,
+                                           const std::filesystem::path& relative,
+                                           std::string_view step, struct stat& status);
 
 // The bytes of a regular file, read whole.
 ZX_API std::vector<std::byte> readRegularFile(const std::filesystem::path& file);

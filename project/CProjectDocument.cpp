@@ -4,12 +4,14 @@
 #include <array>
 #include <cstring>
 #include <map>
+#include <type_traits>
 
 #define XXH_INLINE_ALL
 #include <xxhash.h>
 
 #include "basetypes/CAtomicFileWriter.h"
 #include "basetypes/CMappedFile.h"
+#include "project/ObjectWalk.h"
 
 namespace {
 
@@ -155,14 +157,35 @@ CDocumentError::CDocumentError(const std::string& message, std::uint64_t offset,
                                std::string section, std::string record)
     : CArchiveException(message, offset, std::move(record)), m_section(std::move(section)) {}
 
-CProjectDocument::CProjectDocument() : m_roots(std::make_unique<CProjectRoots>()) {}
+CProjectDocument::CProjectDocument()
+    : m_documentManager(std::make_unique<CDocumentManager>()),
+      m_roots(std::make_unique<CProjectRoots>()) {}
 
 CProjectDocument::CProjectDocument(std::unique_ptr<CProjectRoots> roots)
-    : m_roots(roots ? std::move(roots) : std::make_unique<CProjectRoots>()) {}
+    : m_documentManager(std::make_unique<CDocumentManager>()),
+      m_roots(roots ? std::move(roots) : std::make_unique<CProjectRoots>()) {
+    bindDocumentFiles();
+}
 
 CProjectDocument::~CProjectDocument() = default;
 CProjectDocument::CProjectDocument(CProjectDocument&&) noexcept = default;
 CProjectDocument& CProjectDocument::operator=(CProjectDocument&&) noexcept = default;
+
+// Binds every document file the roots hold, at any depth (folders, sub-folders, the documents
+// other records carry), to manager.
+void CProjectDocument::bindDocumentFilesOf(CProjectRoots& roots, const CDocumentManager& manager) {
+    roots.forEachRoot([&](auto& root) {
+        const auto& objects = root.getArray();
+        for (int i = 0; i < objects.GetSize(); ++i) {
+            zx::walkObjects(objects.getConstReference(i), [&]<class I>(const I& object, bool) {
+                if constexpr (std::is_base_of_v<IDocumentFile, I>) {
+                    if (const auto* file = dynamic_cast<const CDocumentFile*>(&object))
+                        file->bindFromOwner(&manager);
+                }
+            });
+        }
+    });
+}
 
 namespace {
 
@@ -359,6 +382,7 @@ CProjectDocument::LoadReport CProjectDocument::loadFromBytes(std::span<const std
     } catch (const CDocumentError& error) {
         if (!options.salvage) throw;
         salvageWithoutTable(bytes, *fresh, report, error.what());
+        bindDocumentFilesOf(*fresh, *m_documentManager);
         m_roots = std::move(fresh);
         return report;
     }
@@ -409,9 +433,12 @@ CProjectDocument::LoadReport CProjectDocument::loadFromBytes(std::span<const std
     });
     for (const auto& [name, section] : byName) report.unknownSections.push_back(name);
     if (options.progress) options.progress(1.0, "");
+    bindDocumentFilesOf(*fresh, *m_documentManager);
     m_roots = std::move(fresh);
     return report;
 }
+
+void CProjectDocument::bindDocumentFiles() { bindDocumentFilesOf(*m_roots, *m_documentManager); }
 
 CProjectDocument::LoadReport CProjectDocument::load(const std::filesystem::path& file,
                                                     const LoadOptions& options) {

@@ -25,6 +25,13 @@
 // Saving writes the whole file to a unique temporary beside the target and renames it into place
 // only when every byte is on disk (zx::CAtomicFileWriter): the old file survives any failure.
 //
+// The document owns a CDocumentManager of its own (documentManager()): the folder that holds the
+// contents of the project's documents and its policy for external documents. Every document file
+// in the roots is bound to it (CDocumentFile::bindDocumentManager) when the document adopts or
+// loads roots; a file the host adds later is a copy bound to the process-wide manager until the
+// host calls bindDocumentFiles(). So two open projects keep their documents in two folders. A
+// document file taken out of the roots keeps the binding and must not outlive the document.
+//
 // Not safe for concurrent use: one thread saves or loads a document at a time.
 #pragma once
 
@@ -40,6 +47,7 @@
 #include <vector>
 #include "basetypes/ZxApi.h"
 
+#include "basetypes/CDocumentManager.h"
 #include "basetypes/CZentrixArchive.h"
 #include "project/CProjectRoots.h"
 
@@ -147,6 +155,14 @@ public:
     LoadReport load(const std::filesystem::path& file, const LoadOptions& options = {});
     LoadReport loadFromBytes(std::span<const std::byte> bytes, const LoadOptions& options = {});
 
+    // Where this project's document files keep their contents, and which external documents
+    // they may read. It starts with no folder and allows no external document.
+    CDocumentManager& documentManager() { return *m_documentManager; }
+    const CDocumentManager& documentManager() const { return *m_documentManager; }
+    // Binds every document file in the roots, at any depth, to documentManager(). load() and the
+    // constructor that adopts roots do this; a host calls it after adding document files.
+    void bindDocumentFiles();
+
     // The header and table of a file, reading no section (throws as load does).
     [[nodiscard]] static CDocumentTable readTable(const std::filesystem::path& file);
     [[nodiscard]] static CDocumentTable readTable(std::span<const std::byte> bytes);
@@ -155,5 +171,9 @@ public:
                                             const CDocumentSection& section);
 
 private:
+    static void bindDocumentFilesOf(CProjectRoots& roots, const CDocumentManager& manager);
+
+    // Held on the heap so that the files bound to it stay bound when the document moves.
+    std::unique_ptr<CDocumentManager> m_documentManager;
     std::unique_ptr<CProjectRoots> m_roots;
 };

@@ -1,25 +1,30 @@
 #include "records/CDocumentFile.h"
 
+#include <fcntl.h>
+
 #include <algorithm>
 #include <array>
-#include <fstream>
-#include <system_error>
+#include <cerrno>
+#include <span>
 
-#include "basetypes/CDocumentManager.h"
+#include "basetypes/CAtomicFileWriter.h"
+#include "basetypes/CFileError.h"
 
 namespace {
 
 using Block = std::array<char, CDocumentFile::s_blockSize>;
 
-// Copies up to count bytes from in to the storing archive; returns how many arrived.
-std::uint64_t copyToArchive(std::istream& in, CArchive& ar, std::uint64_t count) {
+// Copies up to count bytes from the descriptor to the storing archive; returns how many arrived.
+// A failing read ends the copy like the end of the file does.
+std::uint64_t copyToArchive(const zx::CFileDescriptor& in, CArchive& ar, std::uint64_t count) {
+    const zx::FileSystemCalls& calls = zx::fileSystemCalls();
     Block block;
     std::uint64_t copied = 0;
     while (copied < count) {
         const auto wanted =
-            static_cast<std::streamsize>(std::min<std::uint64_t>(block.size(), count - copied));
-        in.read(block.data(), wanted);
-        const std::streamsize got = in.gcount();
+            static_cast<std::size_t>(std::min<std::uint64_t>(block.size(), count - copied));
+        const ssize_t got = calls.read(in.get(), block.data(), wanted);
+        if (got < 0 && errno == EINTR) continue;
         if (got <= 0) break;
         ar.Write(block.data(), static_cast<std::size_t>(got));
         copied += static_cast<std::uint64_t>(got);
@@ -48,47 +53,52 @@ void requireStoring(const CArchive& ar) {
         ar.fail("expected a storing archive for document data, found a loading one");
 }
 
-// The size of a regular file, or none (missing, a directory, unreadable).
-std::optional<std::uint64_t> regularFileSize(const std::filesystem::path& path) {
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;
-    const auto size = std::filesystem::file_size(path, ec);
-    if (ec) return std::nullopt;
-    return static_cast<std::uint64_t>(size);
+// Whether a regular file stands at path itself (a link there does not count).
+bool isRegularFileAt(const std::filesystem::path& path) {
+    const zx::FileSystemCalls& calls = zx::fileSystemCalls();
+    struct stat status {};
+    return calls.fstatat(AT_FDCWD, path.c_str(), &status, AT_SYMLINK_NOFOLLOW) == 0 &&
+           S_ISREG(status.st_mode);
 }
 
+// Documents are named after their IDs and their folder may hold what others put there: a
+// symlink at a document's name is refused rather than written through.
+constexpr auto kNoLinks = zx::CAtomicFileWriter::Symlinks::refuse;
+
 }  // namespace
+
+const CDocumentManager& CDocumentFile::documentManager() const {
+    return m_manager ? *m_manager : *CDocumentManager::getInstance();
+}
 
 std::optional<std::filesystem::path> CDocumentFile::storedPath() const {
     // Every new document holds the unset ID: its text names no file of this document alone.
     if (!getID().isValidNotNull()) return std::nullopt;
-    auto path = CDocumentManager::getInstance()->documentPath(getID().toString());
-    if (!path) return std::nullopt;
-    // A link planted under a document's name would carry our writes outside the folder.
-    std::error_code ec;
-    if (std::filesystem::is_symlink(std::filesystem::symlink_status(*path, ec)))
-        return std::nullopt;
-    return path;
+    return documentManager().documentPath(getID().toString());
 }
 
-std::optional<std::filesystem::path> CDocumentFile::sourcePath() const {
-    if (!isExternal()) return storedPath();
-    if (getURL().IsEmpty()) return std::nullopt;
-    return std::filesystem::path(getURL().getString().str());
+zx::CFileDescriptor CDocumentFile::openSource(struct stat& status) const {
+    if (isExternal())
+        return documentManager().openExternalSource(getURL().getString().str(), status);
+    if (!storedPath())
+        zx::CFileError::raise("read the document", {}, ENOENT, "it has no stored file");
+    return documentManager().openDocument(getID().toString(), status);
 }
 
 bool CDocumentFile::getArchive(CArchive& ar) const {
     requireStoring(ar);
-    const auto path = sourcePath();
-    if (!path) return false;
-    const auto size = regularFileSize(*path);
-    if (!size) return false;
-    const std::uint64_t count = isExternal() ? *size : getDocumentLength();
-    // Checked before the first byte goes out: a short file would leave half a document behind.
-    if (*size < count) return false;
-    std::ifstream in(*path, std::ios::binary);
-    if (!in) return false;
-    return copyToArchive(in, ar, count) == count;
+    if (isExternal() && getURL().IsEmpty()) return false;
+    try {
+        struct stat status {};
+        const zx::CFileDescriptor in = openSource(status);
+        const auto size = static_cast<std::uint64_t>(status.st_size);
+        const std::uint64_t count = isExternal() ? size : getDocumentLength();
+        // Checked before the first byte goes out: a short file would leave half a document behind.
+        if (size < count) return false;
+        return copyToArchive(in, ar, count) == count;
+    } catch (const zx::CFileError&) {
+        return false;
+    }
 }
 
 bool CDocumentFile::setArchive(CArchive& ar) {
@@ -97,34 +107,30 @@ bool CDocumentFile::setArchive(CArchive& ar) {
 }
 
 bool CDocumentFile::setArchive(CArchive& ar, std::uint64_t length) {
-    bool started = false;
-    std::uint64_t stored = 0;
-    bool complete = false;
     try {
         if (isExternal() || !ar.IsLoading()) return false;
         const auto path = storedPath();
         if (!path) return false;
-        std::ofstream out(*path, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        started = true;
-        setDocumentLength(length);
+        // Refused before anything is created: the old contents stay whatever the archive holds.
+        if (ar.remaining() < length) return false;
+        zx::CAtomicFileWriter out(*path, kNoLinks);
         Block block;
-        while (stored < length && out) {
+        for (std::uint64_t stored = 0; stored < length;) {
             const auto wanted =
                 static_cast<std::size_t>(std::min<std::uint64_t>(block.size(), length - stored));
             const std::size_t got = ar.Read(block.data(), wanted);
-            if (got == 0) break;
-            out.write(block.data(), static_cast<std::streamsize>(got));
-            if (out) stored += got;
+            // The writer's destructor removes its temporary: nothing of this store stays.
+            if (got == 0) return false;
+            out.write(std::as_bytes(std::span(block.data(), got)));
+            stored += got;
         }
-        out.close();
-        complete = stored == length && !out.fail();
+        out.commit();
+        setDocumentLength(length);
+        return true;
     } catch (...) {
-        complete = false;
+        // The record keeps the old length with the old contents, which the writer left in place.
+        return false;
     }
-    // The record never claims more than the file received.
-    if (started && !complete) setDocumentLength(stored);
-    return complete;
 }
 
 bool CDocumentFile::compareContents(const IDocumentFile&) const { return true; }
@@ -133,19 +139,25 @@ bool CDocumentFile::copyContents(const IDocumentFile& other) {
     if (isExternal()) return false;
     const auto path = storedPath();
     if (!path) return false;
-    if (other.getID() == getID() && regularFileSize(*path)) return true;
-    // The archive keeps the bytes until Close(), which writes them beside the target and renames
-    // them over it, so a failed copy leaves the old contents in place.
-    CArchive out(*path, CArchive::store);
-    if (!other.getArchive(out)) return false;
-    const std::uint64_t copied = out.storedBytes().size();
+    if (other.getID() == getID()) {
+        // The same ID names the same file only within one folder: a document of another project
+        // with this ID is copied like any other.
+        const auto* stored = dynamic_cast<const CDocumentFile*>(&other);
+        if ((!stored || stored->storedPath() == path) && isRegularFileAt(*path)) return true;
+    }
     try {
-        out.Close();
-    } catch (const CArchiveException&) {
+        // The other document's bytes are gathered first: its file may be this one's old self.
+        CArchive contents;
+        if (!other.getArchive(contents)) return false;
+        const auto bytes = contents.storedBytes();
+        zx::CAtomicFileWriter out(*path, kNoLinks);
+        out.write(bytes);
+        out.commit();
+        setDocumentLength(bytes.size());
+        return true;
+    } catch (...) {
         return false;
     }
-    setDocumentLength(copied);
-    return true;
 }
 
 bool CDocumentFile::writeDocumentData(CArchive& ar) const {
@@ -154,15 +166,15 @@ bool CDocumentFile::writeDocumentData(CArchive& ar) const {
         writeFlag(ar, false);
         return true;
     }
-    const auto path = storedPath();
-    const auto found = path ? regularFileSize(*path) : std::nullopt;
-    std::ifstream in;
-    if (found) in.open(*path, std::ios::binary);
-    if (!found || !in) {
+    struct stat status {};
+    zx::CFileDescriptor in;
+    try {
+        in = openSource(status);
+    } catch (const zx::CFileError&) {
         writeFlag(ar, false);
         return false;
     }
-    const std::uint64_t size = found.value_or(0);
+    const auto size = static_cast<std::uint64_t>(status.st_size);
     if (size == 0) {
         writeFlag(ar, false);
         return true;

@@ -217,6 +217,7 @@ protected:
     }
     void TearDown() override {
         CDocumentManager::getInstance()->setDocumentFolder({});
+        CDocumentManager::getInstance()->refuseExternalSources();
         std::filesystem::remove_all(m_root);
     }
 
@@ -278,12 +279,13 @@ TEST_F(DocumentStore, ContentsGoInAndComeOutAcrossBlockBoundaries) {
     EXPECT_EQ(written([&](CArchive& ar) { ok = reloaded.getArchive(ar); }), contents);
 }
 
-TEST_F(DocumentStore, AShortArchiveFailsWithoutThrowingAndTheLengthSaysWhatArrived) {
+TEST_F(DocumentStore, AShortArchiveFailsWithoutThrowingAndStoresNothing) {
     CDocumentFile file = newDocument();
     const auto contents = pattern(5000);
     CArchive source{std::span<const std::byte>(contents)};
     EXPECT_FALSE(file.setArchive(source, 9000));
-    EXPECT_EQ(file.getDocumentLength(), 5000u);
+    EXPECT_EQ(file.getDocumentLength(), 0u);
+    EXPECT_FALSE(std::filesystem::exists(storedFile(file)));
     CArchive storing;
     EXPECT_FALSE(file.setArchive(storing, 10));
     file.setExternalDocument(true);
@@ -314,7 +316,9 @@ TEST_F(DocumentStore, EmptyMissingAndExternalDocumentsWriteOneZeroByte) {
     EXPECT_TRUE(written([&](CArchive& ar) { ok = missing.getArchive(ar); }).empty());
     EXPECT_FALSE(ok);
 
-    // An external document's contents are read from its URL but never written as data.
+    // An external document's contents are read from its URL (where the host allows it) but
+    // never written as data.
+    CDocumentManager::getInstance()->allowExternalSourcesUnder(m_root);
     CDocumentFile external = newDocument();
     external.setExternalDocument(true);
     const auto outside = m_root / "linked.txt";
@@ -397,7 +401,12 @@ TEST_F(DocumentStore, NamesThatAreNotPlainIDTextsNeverLeaveTheFolder) {
     CArchive source{pattern(10)};
     EXPECT_FALSE(planted.setArchive(source));
     EXPECT_FALSE(planted.copyContents(file));
+    bool ok = true;
+    EXPECT_TRUE(written([&](CArchive& ar) { ok = planted.getArchive(ar); }).empty());
+    EXPECT_FALSE(ok);
     EXPECT_EQ(readFile(victim).size(), std::string("untouched").size());
+    // Refused, not replaced: the link stays for the host to look at.
+    EXPECT_TRUE(std::filesystem::is_symlink(std::filesystem::symlink_status(storedFile(planted))));
 }
 
 TEST(Issue, NewIssueDefaultsAndIDLists) {

@@ -37,6 +37,7 @@ SPECIAL_PREFIXES = (
 ALLOWED_HELPERS = ("zx::jsonQuote[abi:cxx11](", "zx::CAtomicFileWriter", "zx::CFileError",
                    "zx::CMappedFile", "zx::CFileDescriptor", "zx::ScopedFileSystemCalls",
                    "zx::readRegularFile(", "zx::openRegularFile(", "zx::requireRegularFile(",
+                   "zx::openSoleFileBeneath(",
                    "zx::systemFileSystemCalls(", "zx::detail::g_activeFileSystemCalls")
 
 ALLOWED_ENTITY = re.compile(
