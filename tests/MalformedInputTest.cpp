@@ -1,10 +1,11 @@
 // Loading malformed archives: a replay of the fuzz corpus, every truncation, corrupted bytes,
 // hostile counts and string lengths, collections that claim more than the input holds, and
-// nesting deep enough to exhaust the stack.
+// nesting deep enough to exhaust the stack; and loads and saves in which any allocation fails.
 //
 // Every bad load must end in CArchiveException naming the byte offset, leave its container empty
 // and allocate no more than a small multiple of its input. Allocation is measured by the global
-// operator new below, which counts the bytes it hands out and otherwise behaves as the default.
+// operator new below, which counts the bytes it hands out and the blocks still live, can be told
+// to fail one allocation, and otherwise behaves as the default.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -20,35 +21,57 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
+#include "basetypes/CFileError.h"
+#include "basetypes/RegularFile.h"
 #include "fuzz/LoadRoots.h"
+#include "project/CProjectDocument.h"
 
 namespace {
 std::atomic<std::size_t> g_allocatedBytes{0};
+// Blocks handed out and not yet freed.
+std::atomic<long> g_liveBlocks{0};
+// Allocations that still succeed before one fails; negative: none fails.
+std::atomic<long> g_allocationsBeforeFailure{-1};
+
+void* allocate(std::size_t size) noexcept {
+    const long left = g_allocationsBeforeFailure.load(std::memory_order_relaxed);
+    if (left >= 0) {
+        g_allocationsBeforeFailure.store(left - 1, std::memory_order_relaxed);
+        if (left == 0) return nullptr;
+    }
+    g_allocatedBytes.fetch_add(size, std::memory_order_relaxed);
+    void* p = std::malloc(size == 0 ? 1 : size);
+    if (p) g_liveBlocks.fetch_add(1, std::memory_order_relaxed);
+    return p;
+}
+void release(void* p) noexcept {
+    if (!p) return;
+    g_liveBlocks.fetch_sub(1, std::memory_order_relaxed);
+    std::free(p);
+}
 }  // namespace
 
 void* operator new(std::size_t size) {
-    g_allocatedBytes.fetch_add(size, std::memory_order_relaxed);
-    if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
+    if (void* p = allocate(size)) return p;
     throw std::bad_alloc();
 }
 // Not inlined: the compiler would otherwise pair free() with the new-expressions it was inlined
 // into and warn of a mismatch.
-[[gnu::noinline]] void operator delete(void* p) noexcept { std::free(p); }
-[[gnu::noinline]] void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-// The other forms too, so that every allocation meets the free() above whatever form made it
+[[gnu::noinline]] void operator delete(void* p) noexcept { release(p); }
+[[gnu::noinline]] void operator delete(void* p, std::size_t) noexcept { release(p); }
+// The other forms too, so that every allocation meets the release() above whatever form made it
 // (sanitizers supply their own forms for those not replaced here).
 void* operator new[](std::size_t size) { return ::operator new(size); }
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
-    g_allocatedBytes.fetch_add(size, std::memory_order_relaxed);
-    return std::malloc(size == 0 ? 1 : size);
-}
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept { return allocate(size); }
 void* operator new[](std::size_t size, const std::nothrow_t& tag) noexcept {
     return ::operator new(size, tag);
 }
-[[gnu::noinline]] void operator delete[](void* p) noexcept { std::free(p); }
-[[gnu::noinline]] void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
-[[gnu::noinline]] void operator delete(void* p, const std::nothrow_t&) noexcept { std::free(p); }
-[[gnu::noinline]] void operator delete[](void* p, const std::nothrow_t&) noexcept { std::free(p); }
+[[gnu::noinline]] void operator delete[](void* p) noexcept { release(p); }
+[[gnu::noinline]] void operator delete[](void* p, std::size_t) noexcept { release(p); }
+[[gnu::noinline]] void operator delete(void* p, const std::nothrow_t&) noexcept { release(p); }
+[[gnu::noinline]] void operator delete[](void* p, const std::nothrow_t&) noexcept { release(p); }
 
 namespace zxfuzz {
 // Names the target in failure messages.
@@ -343,6 +366,109 @@ TEST(MalformedNesting, DeepNestingFailsInsteadOfExhaustingTheStack) {
         EXPECT_LT(error.size(), 1000u) << "the record path of a deep failure is abbreviated";
     }
     EXPECT_EQ(values.GetSize(), 0);
+}
+
+// Runs f with the allocation after `succeeding` more failing, and reports how it ended: "done",
+// "bad_alloc", "archive" (the archive's exception, which may carry a failed allocation's place) or
+// the stray exception's message.
+template <class F>
+std::string withFailingAllocation(long succeeding, F&& f) {
+    std::string ending = "done";
+    g_allocationsBeforeFailure = succeeding;
+    try {
+        f();
+    } catch (const std::bad_alloc&) {
+        ending = "bad_alloc";
+    } catch (const CArchiveException&) {
+        ending = "archive";
+    } catch (const std::exception& e) {
+        ending = std::string("stray exception: ") + e.what();
+    }
+    g_allocationsBeforeFailure = -1;
+    return ending;
+}
+
+// Every allocation of a load fails in turn: each attempt ends in bad_alloc or the archive's
+// exception, leaves the document as it was and frees every block it took.
+TEST(AllocationFailure, ALoadEndsCleanlyWhicheverAllocationFails) {
+    CProjectDocument source(std::make_unique<SampleProject>(SampleProject::build(1, 7)));
+    const std::vector<std::byte> bytes = source.saveToBytes();
+    {
+        CProjectDocument warmUp;  // first-use statics are not leaks
+        (void)warmUp.loadFromBytes(bytes);
+    }
+    for (long succeeding = 0;; ++succeeding) {
+        const long live = g_liveBlocks;
+        std::string ending;
+        {
+            CProjectDocument document;
+            ending = withFailingAllocation(succeeding, [&] { (void)document.loadFromBytes(bytes); });
+            if (ending == "done") {
+                EXPECT_TRUE(document.roots() == source.roots());
+            } else {
+                ASSERT_TRUE(ending == "bad_alloc" || ending == "archive") << ending;
+                int objects = 0;
+                document.roots().forEachRoot(
+                    [&](const auto& root) { objects += root.getArray().GetSize(); });
+                EXPECT_EQ(objects, 0) << "allocation " << succeeding;
+            }
+        }
+        ASSERT_EQ(g_liveBlocks, live) << "blocks leaked when allocation " << succeeding << " failed";
+        if (ending == "done") {
+            // The loop went through a whole load, not just its first steps.
+            EXPECT_GT(succeeding, 100);
+            RecordProperty("allocations", static_cast<int>(succeeding));
+            break;
+        }
+    }
+}
+
+// Every allocation of a save fails in turn: each attempt ends in bad_alloc or an error naming the
+// file, leaves the old file as it was, with no temporary beside it, and frees every block it took.
+TEST(AllocationFailure, ASaveKeepsTheOldFileWhicheverAllocationFails) {
+    const auto folder = std::filesystem::temp_directory_path() /
+                        ("zx-allocation-" + std::to_string(::getpid()));
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    const auto file = folder / "project.zxp";
+    CProjectDocument old(std::make_unique<SampleProject>(SampleProject::build(1, 3)));
+    old.save(file);
+    const std::vector<std::byte> oldBytes = zx::readRegularFile(file);
+    CProjectDocument document(std::make_unique<SampleProject>(SampleProject::build(1, 7)));
+    const std::vector<std::byte> newBytes = document.saveToBytes();
+    document.save(folder / "warm-up.zxp");
+    std::filesystem::remove(folder / "warm-up.zxp");
+
+    for (long succeeding = 0;; ++succeeding) {
+        const long live = g_liveBlocks;
+        std::string ending = "done";
+        g_allocationsBeforeFailure = succeeding;
+        try {
+            document.save(file);
+        } catch (const std::bad_alloc&) {
+            ending = "bad_alloc";
+        } catch (const zx::CFileError&) {
+            ending = "file";
+        } catch (const CArchiveException&) {
+            ending = "archive";
+        }
+        g_allocationsBeforeFailure = -1;
+        ASSERT_EQ(g_liveBlocks, live) << "blocks leaked when allocation " << succeeding << " failed";
+        const auto bytes = zx::readRegularFile(file);
+        const auto entries = std::distance(std::filesystem::directory_iterator(folder),
+                                           std::filesystem::directory_iterator());
+        if (ending == "done") {
+            EXPECT_EQ(bytes, newBytes);
+            EXPECT_EQ(entries, 1);
+            EXPECT_GT(succeeding, 10);
+            RecordProperty("allocations", static_cast<int>(succeeding));
+            break;
+        }
+        ASSERT_EQ(bytes, oldBytes) << "allocation " << succeeding << " (" << ending << ")";
+        ASSERT_EQ(entries, 1) << "a temporary or lock was left when allocation " << succeeding
+                              << " failed";
+    }
+    std::filesystem::remove_all(folder);
 }
 
 }  // namespace
