@@ -55,5 +55,5 @@ run() {
     -timeout=10 -rss_limit_mb=2048 -malloc_limit_mb=64 -print_final_stats=1 \
     -artifact_prefix="$build/artifacts/$target-"
 }
-run zxfuzz_load_roots fuzz/corpus 65536
-run zxfuzz_load_document fuzz/corpus-document 131072
+run zxfuzz_load_roots fuzz/corpus 262144
+run zxfuzz_load_document fuzz/corpus-document 524288
