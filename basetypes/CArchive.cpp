@@ -134,8 +134,23 @@ void CArchive::failWithMessage(std::uint64_t offset, const std::string& message)
 }
 
 void CArchive::failTooDeep(const char* name) const {
-    fail("expected records nested at most " + std::to_string(s_maxRecordDepth) + " deep, found \"" +
-         name + "\" below them");
+    std::string expected = "expected records nested at most ";
+    expected += std::to_string(m_maxRecordDepth);
+    expected += " deep, found \"";
+    expected += name;
+    expected += "\" below them";
+    fail(expected);
+}
+
+void CArchive::failTreeTooDeep(const char* kind, std::size_t levels) const {
+    std::string message = "cannot store a ";
+    message += kind;
+    message += " tree ";
+    message += std::to_string(levels);
+    message += " levels deep: its records would nest deeper than ";
+    message += std::to_string(m_maxRecordDepth);
+    message += ", the most a load accepts";
+    fail(message);
 }
 
 void CArchive::failShort(std::size_t wanted, const char* what) const {

@@ -150,10 +150,19 @@ public:
     };
     // Records nest by recursion, so a cap on their depth caps the stack an archive can take: a
     // deeper record throws CArchiveException, when saving as when loading, so that whatever saves
-    // also loads. Hierarchies of real projects stay far below it.
+    // also loads. Hierarchies of real projects stay far below it. A host that loads on threads
+    // with small stacks lowers it per archive (setMaxRecordDepth); it is never raised.
     static constexpr std::size_t s_maxRecordDepth = 512;
+    // Sets this archive's limit to depth, which must be 1 to s_maxRecordDepth; false (and the
+    // limit unchanged) otherwise.
+    [[nodiscard]] bool setMaxRecordDepth(std::size_t depth) {
+        if (depth == 0 || depth > s_maxRecordDepth) return false;
+        m_maxRecordDepth = depth;
+        return true;
+    }
+    std::size_t maxRecordDepth() const { return m_maxRecordDepth; }
     void pushRecord(const char* name) {
-        if (m_records.size() >= s_maxRecordDepth) failTooDeep(name);
+        if (m_records.size() >= m_maxRecordDepth) failTooDeep(name);
         m_records.push_back({name, -1, nullptr});
     }
     void popRecord() {
@@ -176,6 +185,9 @@ public:
     [[noreturn]] void failNegativeCount(std::uint64_t offset) const;
     // Throws CArchiveRuntimeError with exactly this message, located at offset.
     [[noreturn]] void failWithMessage(std::uint64_t offset, const std::string& message) const;
+    // Refuses to store a tree of kind whose levels would nest its records deeper than the limit:
+    // throws CArchiveException before the tree's first record is written.
+    [[noreturn]] void failTreeTooDeep(const char* kind, std::size_t levels) const;
 
     // Counts the object records written or read (every kind's Serialize notes its record), so
     // that a saver learns how many objects it wrote without walking them again.
@@ -210,6 +222,7 @@ private:
     std::filesystem::path m_file;
     bool m_closed = false;
     std::vector<RecordFrame> m_records;
+    std::size_t m_maxRecordDepth = s_maxRecordDepth;
     std::uint64_t m_objectRecords = 0;
     mutable bool m_valid = true;
 };
