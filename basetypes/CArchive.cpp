@@ -52,6 +52,8 @@ void CArchive::Abort() { fail("archive aborted"); }
 
 void CArchive::Close() {
     if (m_mode != store || m_file.empty() || m_closed) return;
+    // A store that failed part-way holds a truncated record: the old file stays.
+    if (!m_valid) fail("a complete store (an earlier write failed) before writing the file");
     try {
         zx::CAtomicFileWriter writer(m_file);
         writer.write(storedBytes());
@@ -134,22 +136,21 @@ void CArchive::failWithMessage(std::uint64_t offset, const std::string& message)
 }
 
 void CArchive::failTooDeep(const char* name) const {
-    std::string expected = "expected records nested at most ";
-    expected += std::to_string(m_maxRecordDepth);
-    expected += " deep, found \"";
-    expected += name;
-    expected += "\" below them";
-    fail(expected);
-}
-
-void CArchive::failTreeTooDeep(const char* kind, std::size_t levels) const {
-    std::string message = "cannot store a ";
-    message += kind;
-    message += " tree ";
-    message += std::to_string(levels);
-    message += " levels deep: its records would nest deeper than ";
-    message += std::to_string(m_maxRecordDepth);
-    message += ", the most a load accepts";
+    std::string message;
+    if (IsStoring()) {
+        // The loader would refuse the record, so it is not written: whatever saves, loads.
+        message = "cannot store records nested more than ";
+        message += std::to_string(m_maxRecordDepth);
+        message += " deep: \"";
+        message += name;
+        message += "\" would go below them";
+    } else {
+        message = "expected records nested at most ";
+        message += std::to_string(m_maxRecordDepth);
+        message += " deep, found \"";
+        message += name;
+        message += "\" below them";
+    }
     fail(message);
 }
 

@@ -122,8 +122,8 @@ public:
     [[noreturn]] void Abort();
     // Finishes a file archive that stores: the buffer replaces the target file (a symlink's target
     // when the path is a symlink). Does nothing for other archives. Throws CArchiveException,
-    // naming the file and the system's reason, when the file cannot be written; the old file is
-    // then untouched.
+    // naming the file and the system's reason, when the file cannot be written, or when a store
+    // into the archive failed part-way; the old file is then untouched.
     void Close();
 
     // Byte offset of the next read or write.
@@ -185,9 +185,6 @@ public:
     [[noreturn]] void failNegativeCount(std::uint64_t offset) const;
     // Throws CArchiveRuntimeError with exactly this message, located at offset.
     [[noreturn]] void failWithMessage(std::uint64_t offset, const std::string& message) const;
-    // Refuses to store a tree of kind whose levels would nest its records deeper than the limit:
-    // throws CArchiveException before the tree's first record is written.
-    [[noreturn]] void failTreeTooDeep(const char* kind, std::size_t levels) const;
 
     // Counts the object records written or read (every kind's Serialize notes its record), so
     // that a saver learns how many objects it wrote without walking them again.

@@ -51,7 +51,6 @@
 // record layout: changing it changes the file format.
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 #include <limits>
 #include <string>
@@ -183,86 +182,6 @@ public:
 private:
     T*& m_slot;
 };
-
-// Entries that matter only to collections of the own kind; everything else is ignored.
-template <class Self>
-struct OwnKindEntries {
-    template <class T, class F>
-    void id(const char*, T F::*) {}
-    template <class T, class F>
-    void field(const char*, T F::*, FieldOptions = {}) {}
-    template <class H, class W, class J>
-    void optionalCollection(const char* name, Getter<H, J> get, WritableGetter<W, J> getWritable,
-                            Action<J>, Action<J>, FieldOptions = {}) {
-        static_cast<Self*>(this)->collection(name, get, getWritable);
-    }
-    template <class J>
-    void recordOnly(const char*, RecordHook<J>, FieldOptions = {}) {}
-    template <class H, class W, class J>
-    void part(const char*, Getter<H, J>, WritableGetter<W, J>) {}
-    template <class H, class W, class J>
-    void optionalPart(const char*, Getter<H, J>, WritableGetter<W, J>, Action<J>, Action<J>) {}
-};
-
-template <class I>
-struct OwnKindProbe : OwnKindEntries<OwnKindProbe<I>> {
-    bool found = false;
-
-    template <class H, class W, class J>
-    void collection(const char*, Getter<H, J>, WritableGetter<W, J>) {
-        found = found || ownKind<I, H>;
-    }
-};
-
-// True when the kind owns a collection of its own kind.
-template <class I>
-bool nestsOwnKind() {
-    static const bool nests = [] {
-        OwnKindProbe<I> probe;
-        I::describeFields(probe);
-        return probe.found;
-    }();
-    return nests;
-}
-
-// Appends the object's children of its own kind (the next level of its tree).
-template <class I>
-struct OwnKindChildren : OwnKindEntries<OwnKindChildren<I>> {
-    const I& object;
-    std::vector<const I*>& out;
-
-    OwnKindChildren(const I& o, std::vector<const I*>& v) : object(o), out(v) {}
-
-    template <class H, class W, class J>
-    void collection(const char*, Getter<H, J> get, WritableGetter<W, J>) {
-        if constexpr (ownKind<I, H>) {
-            const H children = (object.*get)();
-            for (int i = 0; i < children.GetSize(); ++i)
-                out.push_back(&*children.getConstReference(i));
-        }
-    }
-};
-
-template <class I>
-void appendOwnKindChildren(const I& object, std::vector<const I*>& out) {
-    OwnKindChildren<I> visitor(object, out);
-    I::describeFields(visitor);
-}
-
-// Levels of the object's own kind below it (0 without such children), counted a level at a time.
-template <class I>
-std::size_t ownKindHeight(const I& object) {
-    std::size_t height = 0;
-    std::vector<const I*> level{&object};
-    std::vector<const I*> next;
-    for (;;) {
-        next.clear();
-        for (const I* at : level) appendOwnKindChildren(*at, next);
-        if (next.empty()) return height;
-        ++height;
-        level.swap(next);
-    }
-}
 
 // Defaults most visitors share: an object's own ID is a field like any other, and an optional
 // collection is walked like an embedded one (an absent one yields an empty handle).

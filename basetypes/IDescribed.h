@@ -90,7 +90,6 @@ protected:
 
 private:
     bool equals(const I& other) const;
-    void serializeRecord(CZentrixArchive& ar);
     I& self() { return static_cast<I&>(*this); }
     const I& self() const { return static_cast<const I&>(*this); }
 };
@@ -124,32 +123,10 @@ private:
 // The bodies below are instantiated once per kind inside the library (see KindTemplates.h); a
 // host's translation unit sees them only as declarations.
 
-// Records nest by recursion, bounded by the archive's depth limit. A tree of the kind's own kind
-// is measured before its first record is written, so that a tree too deep for the loader is
-// refused whole, with its height, rather than part-way down.
+// Records nest by recursion, one call per record: the archive's depth limit bounds the stack,
+// and a tree too deep for it is refused when saving as when loading.
 template <class I>
 void IDescribed<I>::Serialize(CZentrixArchive& ar) {
-    if (ar.IsStoring() && zx::fields::nestsOwnKind<I>()) {
-        // Set while a tree of this kind is being stored: only its top is measured.
-        static thread_local bool storingTree = false;
-        if (!storingTree) {
-            const std::size_t height = zx::fields::ownKindHeight(self());
-            // Each level below is the child's record inside its collection's record.
-            if (height > 0 && ar.recordDepth() + 1 + 2 * height > ar.maxRecordDepth())
-                ar.failTreeTooDeep(I::s_kindName, height);
-            storingTree = true;
-            struct Reset {
-                ~Reset() { storingTree = false; }
-            } reset;
-            serializeRecord(ar);
-            return;
-        }
-    }
-    serializeRecord(ar);
-}
-
-template <class I>
-void IDescribed<I>::serializeRecord(CZentrixArchive& ar) {
     zx::RecordScope scope(ar, I::s_kindName);
     ar.noteObjectRecord();
     zx::fields::Serializer<I> visitor(self(), self().fields(), ar);
