@@ -38,10 +38,10 @@
 namespace {
 
 // The deep operations run on a thread with this stack: ample for a loop in any build (frames
-// under AddressSanitizer included), far too small for one call per level of kDeep levels (each
-// level would have 26 bytes, less than a single frame of any build).
-constexpr std::size_t kSmallStack = std::size_t{256} << 10;
-constexpr int kDeep = 10000;
+// under AddressSanitizer included), far too small for one call per level of kDeep levels: each
+// level would have 16 bytes, while a level of recursion takes at least two calls of 16 or more.
+constexpr std::size_t kSmallStack = std::size_t{64} << 10;
+constexpr int kDeep = 4000;
 
 // Runs work on a fresh thread whose stack is kSmallStack; an exception it throws is rethrown here.
 void onSmallStack(const std::function<void()>& work) {
@@ -223,16 +223,20 @@ int deepestThatSaves(Save save) {
     return saves;
 }
 
+// Found once per run: several tests need them.
 int deepestSavedTaskChain() {
-    return deepestThatSaves([](int levels) {
+    static const int deepest = deepestThatSaves([](int levels) {
         CTask root = freshObject<CTask>();
         growTaskChain(root, levels);
         (void)saveTask(root);
     });
+    return deepest;
 }
 
 int deepestSavedDocumentChain() {
-    return deepestThatSaves([](int levels) { (void)documentWithTaskChain(levels).saveToBytes(); });
+    static const int deepest =
+        deepestThatSaves([](int levels) { (void)documentWithTaskChain(levels).saveToBytes(); });
+    return deepest;
 }
 
 std::vector<char> fileBytes(const std::filesystem::path& file) {
