@@ -52,6 +52,8 @@ void CArchive::Abort() { fail("archive aborted"); }
 
 void CArchive::Close() {
     if (m_mode != store || m_file.empty() || m_closed) return;
+    // A store that failed part-way holds a truncated record: the old file stays.
+    if (!m_valid) fail("a complete store (an earlier write failed) before writing the file");
     try {
         zx::CAtomicFileWriter writer(m_file);
         writer.write(storedBytes());
@@ -134,8 +136,22 @@ void CArchive::failWithMessage(std::uint64_t offset, const std::string& message)
 }
 
 void CArchive::failTooDeep(const char* name) const {
-    fail("expected records nested at most " + std::to_string(s_maxRecordDepth) + " deep, found \"" +
-         name + "\" below them");
+    std::string message;
+    if (IsStoring()) {
+        // The loader would refuse the record, so it is not written: whatever saves, loads.
+        message = "cannot store records nested more than ";
+        message += std::to_string(m_maxRecordDepth);
+        message += " deep: \"";
+        message += name;
+        message += "\" would go below them";
+    } else {
+        message = "expected records nested at most ";
+        message += std::to_string(m_maxRecordDepth);
+        message += " deep, found \"";
+        message += name;
+        message += "\" below them";
+    }
+    fail(message);
 }
 
 void CArchive::failShort(std::size_t wanted, const char* what) const {

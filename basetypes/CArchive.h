@@ -129,8 +129,8 @@ public:
     [[noreturn]] void Abort();
     // Finishes a file archive that stores: the buffer replaces the target file (a symlink's target
     // when the path is a symlink). Does nothing for other archives. Throws CArchiveException,
-    // naming the file and the system's reason, when the file cannot be written; the old file is
-    // then untouched.
+    // naming the file and the system's reason, when the file cannot be written, or when a store
+    // into the archive failed part-way; the old file is then untouched.
     void Close();
 
     // Byte offset of the next read or write.
@@ -157,10 +157,19 @@ public:
     };
     // Records nest by recursion, so a cap on their depth caps the stack an archive can take: a
     // deeper record throws CArchiveException, when saving as when loading, so that whatever saves
-    // also loads. Hierarchies of real projects stay far below it.
+    // also loads. Hierarchies of real projects stay far below it. A host that loads on threads
+    // with small stacks lowers it per archive (setMaxRecordDepth); it is never raised.
     static constexpr std::size_t s_maxRecordDepth = 512;
+    // Sets this archive's limit to depth, which must be 1 to s_maxRecordDepth; false (and the
+    // limit unchanged) otherwise.
+    [[nodiscard]] bool setMaxRecordDepth(std::size_t depth) {
+        if (depth == 0 || depth > s_maxRecordDepth) return false;
+        m_maxRecordDepth = depth;
+        return true;
+    }
+    std::size_t maxRecordDepth() const { return m_maxRecordDepth; }
     void pushRecord(const char* name) {
-        if (m_records.size() >= s_maxRecordDepth) failTooDeep(name);
+        if (m_records.size() >= m_maxRecordDepth) failTooDeep(name);
         m_records.push_back({name, -1, nullptr});
     }
     void popRecord() {
@@ -217,6 +226,7 @@ private:
     std::filesystem::path m_file;
     bool m_closed = false;
     std::vector<RecordFrame> m_records;
+    std::size_t m_maxRecordDepth = s_maxRecordDepth;
     std::uint64_t m_objectRecords = 0;
     mutable bool m_valid = true;
 };

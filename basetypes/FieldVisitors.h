@@ -55,6 +55,7 @@
 #include <limits>
 #include <string>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "basetypes/CZentrixArchive.h"
@@ -62,6 +63,10 @@
 
 template <class I>
 class IDescribed;
+template <class I, class ID, int flag>
+class CConstWrapperArrayHandle;
+template <class I, class ID, int flag>
+class CWrapperArrayHandle;
 
 namespace zx {
 
@@ -144,6 +149,40 @@ bool sameElements(const H& a, const H& b) {
     return true;
 }
 
+// The interface a collection's array handle holds (void for anything else).
+template <class H>
+struct HandleElement {
+    using type = void;
+};
+template <class J, class ID, int flag>
+struct HandleElement<CConstWrapperArrayHandle<J, ID, flag>> {
+    using type = J;
+};
+template <class J, class ID, int flag>
+struct HandleElement<CWrapperArrayHandle<J, ID, flag>> {
+    using type = J;
+};
+
+// A collection that holds objects of the very kind that owns it (sub-tasks, sub-folders, ...).
+// Such collections nest to any depth, so the visitors below never recurse into them: they hand
+// the children to a work-list that the kind's operation empties in a loop, and a deep tree takes
+// the stack of a single level.
+template <class I, class H>
+constexpr bool ownKind = std::is_same_v<typename HandleElement<H>::type, I>;
+
+// Sets a thread's work-list pointer for the lifetime of a scope.
+template <class T>
+class ScopedWorkList {
+public:
+    ScopedWorkList(T*& slot, T* list) : m_slot(slot) { m_slot = list; }
+    ~ScopedWorkList() { m_slot = nullptr; }
+    ScopedWorkList(const ScopedWorkList&) = delete;
+    ScopedWorkList& operator=(const ScopedWorkList&) = delete;
+
+private:
+    T*& m_slot;
+};
+
 // Defaults most visitors share: an object's own ID is a field like any other, and an optional
 // collection is walked like an embedded one (an absent one yields an empty handle).
 template <class Self>
@@ -225,22 +264,33 @@ struct Serializer : FieldsOnly<Serializer<I>> {
     }
 };
 
+// Copies the collections and parts (the caller copies the Fields whole). Given a work-list, it
+// copies no collection of the object's own kind but queues the pair of objects instead; a pass
+// with ownKindOnly then copies just those collections, whose new children queue theirs in turn.
 template <class I>
 struct CollectionCopier : FieldsOnly<CollectionCopier<I>> {
+    using WorkList = std::vector<std::pair<I*, const I*>>;
+
     I& target;
     const I& source;
+    WorkList* deferred;
+    bool ownKindOnly;
+    bool queued = false;
 
-    CollectionCopier(I& t, const I& s) : target(t), source(s) {}
+    CollectionCopier(I& t, const I& s, WorkList* d = nullptr, bool own = false)
+        : target(t), source(s), deferred(d), ownKindOnly(own) {}
 
     template <class T, class F>
     void field(const char*, T F::*, FieldOptions = {}) {}
     template <class H, class W, class J>
     void collection(const char*, Getter<H, J> get, WritableGetter<W, J> getWritable) {
+        if (skip<H>()) return;
         (target.*getWritable)().copyFrom((source.*get)());
     }
     template <class H, class W, class J>
     void optionalCollection(const char*, Getter<H, J> get, WritableGetter<W, J> getWritable,
                             Action<J> allocate, Action<J> clear, FieldOptions = {}) {
+        if (skip<H>()) return;
         (target.*clear)();
         const H from = (source.*get)();
         if (from.GetSize() == 0) return;
@@ -249,16 +299,29 @@ struct CollectionCopier : FieldsOnly<CollectionCopier<I>> {
     }
     template <class H, class W, class J>
     void part(const char*, Getter<H, J> get, WritableGetter<W, J> getWritable) {
+        if (ownKindOnly) return;
         (target.*getWritable)()->copyFrom(*(source.*get)());
     }
     template <class H, class W, class J>
     void optionalPart(const char*, Getter<H, J> get, WritableGetter<W, J> getWritable,
                       Action<J> allocate, Action<J> clear) {
+        if (ownKindOnly) return;
         (target.*clear)();
         const H from = (source.*get)();
         if (from.isNull()) return;
         (target.*allocate)();
         (target.*getWritable)()->copyFrom(*from);
+    }
+
+    // True when the collection is not copied in this pass.
+    template <class H>
+    bool skip() {
+        if (!deferred) return false;
+        if (ownKindOnly) return !ownKind<I, H>;
+        if (!ownKind<I, H>) return false;
+        if (!queued) deferred->emplace_back(&target, &source);
+        queued = true;
+        return true;
     }
 };
 
@@ -289,16 +352,22 @@ struct CollectionClearer : FieldsOnly<CollectionClearer<I>> {
     }
 };
 
+// Compares two objects. Given a work-list, it compares the sizes of collections of the own kind
+// and queues their pairs of children instead of comparing them, for the caller's loop.
 template <class I>
 struct Comparer : FieldsOnly<Comparer<I>> {
+    using WorkList = std::vector<std::pair<const I*, const I*>>;
+
     const I& a;
     const I& b;
     const typename I::Fields& x;
     const typename I::Fields& y;
+    WorkList* deferred;
     bool equal = true;
 
-    Comparer(const I& oa, const I& ob, const typename I::Fields& fa, const typename I::Fields& fb)
-        : a(oa), b(ob), x(fa), y(fb) {}
+    Comparer(const I& oa, const I& ob, const typename I::Fields& fa, const typename I::Fields& fb,
+             WorkList* d = nullptr)
+        : a(oa), b(ob), x(fa), y(fb), deferred(d) {}
 
     template <class T, class F>
     void field(const char*, T F::*member, FieldOptions = {}) {
@@ -306,12 +375,20 @@ struct Comparer : FieldsOnly<Comparer<I>> {
     }
     template <class H, class W, class J>
     void collection(const char*, Getter<H, J> get, WritableGetter<W, J>) {
-        if (equal && !((a.*get)() == (b.*get)())) equal = false;
+        if (!equal) return;
+        if constexpr (ownKind<I, H>) {
+            if (deferred) return queue((a.*get)(), (b.*get)());
+        }
+        if (!((a.*get)() == (b.*get)())) equal = false;
     }
     template <class H, class W, class J>
     void optionalCollection(const char*, Getter<H, J> get, WritableGetter<W, J>, Action<J>,
                             Action<J>, FieldOptions = {}) {
-        if (equal && !sameElements((a.*get)(), (b.*get)())) equal = false;
+        if (!equal) return;
+        if constexpr (ownKind<I, H>) {
+            if (deferred) return queue((a.*get)(), (b.*get)());
+        }
+        if (!sameElements((a.*get)(), (b.*get)())) equal = false;
     }
     template <class H, class W, class J>
     void part(const char*, Getter<H, J> get, WritableGetter<W, J>) {
@@ -326,25 +403,51 @@ struct Comparer : FieldsOnly<Comparer<I>> {
         else
             equal = *x == *y;
     }
+
+    template <class H>
+    void queue(const H& left, const H& right) {
+        const int n = left.GetSize();
+        if (n != right.GetSize()) {
+            equal = false;
+            return;
+        }
+        for (int i = 0; i < n; ++i)
+            deferred->emplace_back(&*left.getConstReference(i), &*right.getConstReference(i));
+    }
 };
 
 // Gives the object a fresh ID and renews the IDs of every object it owns, so that a copy can
-// live beside its original.
+// live beside its original. Given a work-list, it queues the object instead of renewing its
+// children of its own kind; a pass with ownKindOnly then renews just those children (each of
+// which queues itself in turn) and re-sorts their collection.
 template <class I>
 struct IDGenerator {
     I& object;
     typename I::Fields& values;
+    std::vector<I*>* deferred;
+    bool ownKindOnly;
+    bool queued = false;
 
-    IDGenerator(I& o, typename I::Fields& f) : object(o), values(f) {}
+    IDGenerator(I& o, typename I::Fields& f, std::vector<I*>* d = nullptr, bool own = false)
+        : object(o), values(f), deferred(d), ownKindOnly(own) {}
 
     template <class T, class F>
     void id(const char*, T F::*member) {
-        (values.*member).generateInPlace();
+        if (!ownKindOnly) (values.*member).generateInPlace();
     }
     template <class T, class F>
     void field(const char*, T F::*, FieldOptions = {}) {}
     template <class H, class W, class J>
     void collection(const char*, Getter<H, J>, WritableGetter<W, J> getWritable) {
+        if constexpr (ownKind<I, H>) {
+            if (deferred && !ownKindOnly) {
+                if (!queued) deferred->push_back(&object);
+                queued = true;
+                return;
+            }
+        } else if (ownKindOnly) {
+            return;
+        }
         const W children = (object.*getWritable)();
         for (int i = 0; i < children.GetSize(); ++i)
             children.getWritableReference(i)->renewIDs();
@@ -359,7 +462,7 @@ struct IDGenerator {
     void recordOnly(const char*, RecordHook<J>, FieldOptions = {}) {}
     template <class H, class W, class J>
     void part(const char*, Getter<H, J>, WritableGetter<W, J> getWritable) {
-        (object.*getWritable)()->renewIDs();
+        if (!ownKindOnly) (object.*getWritable)()->renewIDs();
     }
     // Optional parts are snapshots (document copies whose stored bytes are named by their IDs),
     // so they keep their IDs.
@@ -367,42 +470,69 @@ struct IDGenerator {
     void optionalPart(const char*, Getter<H, J>, WritableGetter<W, J>, Action<J>, Action<J>) {}
 };
 
+// Appends the fields as JSON members. At a collection of the object's own kind it opens the array
+// and stops, leaving the children in `children` and the entry to go on from in `resumeAt`: the
+// caller dumps the children and then runs a Dumper again with `skip` set to resumeAt.
 template <class I>
 struct Dumper : FieldsOnly<Dumper<I>> {
     const I& object;
     const typename I::Fields& values;
     std::string& out;
+    int skip = 0;
+    int entry = 0;
+    int resumeAt = -1;
+    std::vector<const I*> children;
 
     Dumper(const I& o, const typename I::Fields& f, std::string& s)
         : object(o), values(f), out(s) {}
 
+    bool paused() const { return resumeAt >= 0; }
+
     template <class T, class F>
     void field(const char* name, T F::*member, FieldOptions options = {}) {
+        if (!take()) return;
         key(name);
         out += options.secret ? std::string("\"<redacted>\"") : toDumpText(values.*member);
     }
     template <class H, class W, class J>
     void collection(const char* name, Getter<H, J> get, WritableGetter<W, J>) {
+        if (!take()) return;
         key(name);
-        const H children = (object.*get)();
+        const H list = (object.*get)();
         out += '[';
-        for (int i = 0; i < children.GetSize(); ++i) {
-            if (i) out += ',';
-            out += children.getConstReference(i)->dump();
+        if constexpr (ownKind<I, H>) {
+            for (int i = 0; i < list.GetSize(); ++i)
+                children.push_back(&*list.getConstReference(i));
+            if (!children.empty()) {
+                resumeAt = entry;
+                return;
+            }
+        } else {
+            for (int i = 0; i < list.GetSize(); ++i) {
+                if (i) out += ',';
+                out += list.getConstReference(i)->dump();
+            }
         }
         out += ']';
     }
     template <class H, class W, class J>
     void part(const char* name, Getter<H, J> get, WritableGetter<W, J>) {
+        if (!take()) return;
         key(name);
         out += (object.*get)()->dump();
     }
     template <class H, class W, class J>
     void optionalPart(const char* name, Getter<H, J> get, WritableGetter<W, J>, Action<J>,
                       Action<J>) {
+        if (!take()) return;
         key(name);
         const H value = (object.*get)();
         out += value.isNull() ? std::string("null") : value->dump();
+    }
+    // Counts the entry; true when it is to be written in this run.
+    bool take() {
+        const int index = entry++;
+        return !paused() && index >= skip;
     }
     void key(const char* name) {
         if (out.back() != '{') out += ',';

@@ -12,7 +12,9 @@
 // value: copies and comparisons leave it out.
 #pragma once
 
+#include <cstddef>
 #include <string>
+#include <vector>
 
 #include "basetypes/CHeapValue.h"
 #include "basetypes/CObjectState.h"
@@ -121,6 +123,8 @@ private:
 // The bodies below are instantiated once per kind inside the library (see KindTemplates.h); a
 // host's translation unit sees them only as declarations.
 
+// Records nest by recursion, one call per record: the archive's depth limit bounds the stack,
+// and a tree too deep for it is refused when saving as when loading.
 template <class I>
 void IDescribed<I>::Serialize(CZentrixArchive& ar) {
     zx::RecordScope scope(ar, I::s_kindName);
@@ -129,27 +133,96 @@ void IDescribed<I>::Serialize(CZentrixArchive& ar) {
     I::describeFields(visitor);
 }
 
+// A copy made while another copy of this kind runs on the thread (a child copied by its
+// collection) copies its own fields and other collections, and leaves the collections of this
+// kind to the outermost copy's loop: the depth of a tree never becomes depth of the stack.
 template <class I>
 void IDescribed<I>::copyFrom(const I& other) {
     if (&other == &self()) return;
+    using Copier = zx::fields::CollectionCopier<I>;
+    static thread_local typename Copier::WorkList* pending = nullptr;
     self().fields() = other.fields();
-    zx::fields::CollectionCopier<I> visitor(self(), other);
+    if (pending) {
+        Copier visitor(self(), other, pending);
+        I::describeFields(visitor);
+        return;
+    }
+    typename Copier::WorkList work;
+    zx::fields::ScopedWorkList guard(pending, &work);
+    Copier visitor(self(), other, &work);
     I::describeFields(visitor);
+    while (!work.empty()) {
+        const auto [target, source] = work.back();
+        work.pop_back();
+        Copier children(*target, *source, &work, true);
+        I::describeFields(children);
+    }
 }
 
+// As with copies: a renewal inside another of this kind renews its own ID and what it owns of
+// other kinds, and leaves its children of this kind to the outermost renewal's loop.
 template <class I>
 void IDescribed<I>::renewIDs() {
-    zx::fields::IDGenerator<I> visitor(self(), self().fields());
+    using Generator = zx::fields::IDGenerator<I>;
+    static thread_local std::vector<I*>* pending = nullptr;
+    if (pending) {
+        Generator visitor(self(), self().fields(), pending);
+        I::describeFields(visitor);
+        return;
+    }
+    std::vector<I*> work;
+    zx::fields::ScopedWorkList guard(pending, &work);
+    Generator visitor(self(), self().fields(), &work);
     I::describeFields(visitor);
+    while (!work.empty()) {
+        I& owner = *work.back();
+        work.pop_back();
+        Generator children(owner, owner.fields(), &work, true);
+        I::describeFields(children);
+    }
 }
 
+// Children of this kind are written from an explicit stack: each frame is an object whose array
+// of such children is open, the children still to write and the entry to go on from after them.
 template <class I>
 std::string IDescribed<I>::dump() const {
-    std::string out = "{\"kind\":";
-    out += zx::jsonQuote(I::s_kindName);
-    zx::fields::Dumper<I> visitor(self(), self().fields(), out);
-    I::describeFields(visitor);
-    out += '}';
+    struct Frame {
+        const I* object;
+        int resumeAt;
+        std::vector<const I*> children;
+        std::size_t next;
+    };
+    std::string out;
+    std::vector<Frame> open;
+    const auto run = [&](const I& object, int skip) {
+        zx::fields::Dumper<I> visitor(object, object.fields(), out);
+        visitor.skip = skip;
+        I::describeFields(visitor);
+        if (visitor.paused())
+            open.push_back({&object, visitor.resumeAt, std::move(visitor.children), 0});
+        else
+            out += '}';
+    };
+    const auto start = [&](const I& object) {
+        out += "{\"kind\":";
+        out += zx::jsonQuote(I::s_kindName);
+        run(object, 0);
+    };
+    start(self());
+    while (!open.empty()) {
+        Frame& frame = open.back();
+        if (frame.next < frame.children.size()) {
+            if (frame.next > 0) out += ',';
+            const I& child = *frame.children[frame.next++];
+            start(child);
+            continue;
+        }
+        out += ']';
+        const I& object = *frame.object;
+        const int resumeAt = frame.resumeAt;
+        open.pop_back();
+        run(object, resumeAt);
+    }
     return out;
 }
 
@@ -160,11 +233,22 @@ void IDescribed<I>::initialize() {
     I::describeFields(visitor);
 }
 
+// Pairs of children of this kind are compared from a work-list, not by recursion.
 template <class I>
 bool IDescribed<I>::equals(const I& other) const {
-    zx::fields::Comparer<I> visitor(self(), other, self().fields(), other.fields());
+    using Compare = zx::fields::Comparer<I>;
+    typename Compare::WorkList work;
+    Compare visitor(self(), other, self().fields(), other.fields(), &work);
     I::describeFields(visitor);
-    return visitor.equal;
+    bool equal = visitor.equal;
+    while (equal && !work.empty()) {
+        const auto [a, b] = work.back();
+        work.pop_back();
+        Compare children(*a, *b, a->fields(), b->fields(), &work);
+        I::describeFields(children);
+        equal = children.equal;
+    }
+    return equal;
 }
 
 template <class I>

@@ -1,6 +1,7 @@
 #include "basetypes/ITask.h"
 
 #include <algorithm>
+#include <vector>
 
 const CUserID& ITask::commentUserID() {
     static const CUserID id(CString::fromUtf8(s_commentUserGUID));
@@ -44,10 +45,16 @@ bool ITask::canAssignRisks() const {
 }
 
 int ITask::countSubTasks(bool recursive) const {
-    const auto subTasks = getSubTasks();
-    int count = subTasks.GetSize();
-    if (recursive)
+    if (!recursive) return getSubTasks().GetSize();
+    // From a work-list rather than by recursion: sub-tasks nest to any depth.
+    int count = 0;
+    std::vector<const ITask*> pending{this};
+    while (!pending.empty()) {
+        const auto subTasks = pending.back()->getSubTasks();
+        pending.pop_back();
+        count += subTasks.GetSize();
         for (int i = 0; i < subTasks.GetSize(); ++i)
-            count += subTasks.getConstReference(i)->countSubTasks(true);
+            pending.push_back(&*subTasks.getConstReference(i));
+    }
     return count;
 }

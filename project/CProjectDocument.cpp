@@ -124,8 +124,9 @@ std::vector<CDocumentSection> readSections(std::span<const std::byte> table,
 
 // Loads one root from its section's bytes; the section must hold exactly the root's record.
 template <class Root>
-void loadRoot(Root& root, std::span<const std::byte> bytes) {
+void loadRoot(Root& root, std::span<const std::byte> bytes, std::size_t maxRecordDepth) {
     CZentrixArchive ar(bytes);
+    (void)ar.setMaxRecordDepth(maxRecordDepth);
     root.Serialize(ar);
     if (ar.remaining() != 0) ar.fail("the end of the section after the root's record");
 }
@@ -337,7 +338,8 @@ namespace {
 // Salvage without a table: every root is looked for, in file order, at the archive headers that
 // follow the last root found. Checksums are unknown here, so what loads is reported as unverified.
 void salvageWithoutTable(std::span<const std::byte> bytes, CProjectRoots& roots,
-                         CProjectDocument::LoadReport& report, const std::string& why) {
+                         CProjectDocument::LoadReport& report, const std::string& why,
+                         std::size_t maxRecordDepth) {
     std::vector<std::size_t> candidates;
     for (std::size_t at = s_headerSize; at + 8 <= bytes.size(); ++at)
         if (std::memcmp(bytes.data() + at, "ZXST", 4) == 0) candidates.push_back(at);
@@ -354,6 +356,7 @@ void salvageWithoutTable(std::span<const std::byte> bytes, CProjectRoots& roots,
         for (std::size_t c = next; c < last; ++c) {
             try {
                 CZentrixArchive ar(bytes.subspan(candidates[c]));
+                (void)ar.setMaxRecordDepth(maxRecordDepth);
                 root.Serialize(ar);
                 const std::uint64_t end = candidates[c] + ar.position();
                 next = static_cast<std::size_t>(
@@ -381,7 +384,7 @@ CProjectDocument::LoadReport CProjectDocument::loadFromBytes(std::span<const std
         table = readTable(bytes);
     } catch (const CDocumentError& error) {
         if (!options.salvage) throw;
-        salvageWithoutTable(bytes, *fresh, report, error.what());
+        salvageWithoutTable(bytes, *fresh, report, error.what(), options.maxRecordDepth);
         bindDocumentFilesOf(*fresh, *m_documentManager);
         m_roots = std::move(fresh);
         return report;
@@ -417,7 +420,7 @@ CProjectDocument::LoadReport CProjectDocument::loadFromBytes(std::span<const std
                     "section " + section.name + " is damaged (its checksum does not match)",
                     section.offset, section.name, "");
             try {
-                loadRoot(root, bytes.subspan(section.offset, section.size));
+                loadRoot(root, bytes.subspan(section.offset, section.size), options.maxRecordDepth);
             } catch (const std::bad_alloc&) {
                 throw;
             } catch (const CDocumentError&) {

@@ -103,6 +103,10 @@ struct CDocumentLoadOptions {
     // Loads every intact section of a damaged file and reports the others instead of throwing;
     // when the trailer or table is damaged, the sections are searched for.
     bool salvage = false;
+    // The deepest nesting of records a section may hold (see CArchive::setMaxRecordDepth); a
+    // host whose loading threads have small stacks lowers it. Values outside 1 to the archive's
+    // maximum leave that maximum.
+    std::size_t maxRecordDepth = CArchive::s_maxRecordDepth;
 };
 
 struct CDocumentLoadReport {

@@ -1,6 +1,9 @@
 #include "records/CDocumentFolder.h"
 
+#include <vector>
+
 #include "store/CollectionOps.h"
+#include "store/FreeTree.h"
 
 CDocumentFolder::CDocumentFolder() { initialize(); }
 
@@ -13,8 +16,11 @@ CDocumentFolder& CDocumentFolder::operator=(const CDocumentFolder& other) {
     return *this;
 }
 
-// Out of line: the sub-folder container holds objects of this very class.
-CDocumentFolder::~CDocumentFolder() = default;
+// Without recursion however deep the tree below (see store/FreeTree.h).
+CDocumentFolder::~CDocumentFolder() {
+    zx::freeTree(m_subFolders.get(),
+                 [](CDocumentFolder& child) { return child.m_subFolders.get(); });
+}
 
 IDocumentFileConstArrayHandle CDocumentFolder::getFiles() const {
     return IDocumentFileConstArrayHandle::over(&m_files);
@@ -42,9 +48,15 @@ bool CDocumentFolder::attach(IDocumentFolderWritableHandle folder, int index) {
 }
 
 bool CDocumentFolder::holds(const IDocumentFolder* folder) const {
-    for (int i = 0; i < m_subFolders.GetSize(); ++i) {
-        const CDocumentFolder& child = m_subFolders.get()->getConstReference(i);
-        if (&child == folder || child.holds(folder)) return true;
+    std::vector<const CDocumentFolder*> pending{this};
+    while (!pending.empty()) {
+        const CDocumentFolder& at = *pending.back();
+        pending.pop_back();
+        for (int i = 0; i < at.m_subFolders.GetSize(); ++i) {
+            const CDocumentFolder& child = at.m_subFolders.get()->getConstReference(i);
+            if (&child == folder) return true;
+            pending.push_back(&child);
+        }
     }
     return false;
 }

@@ -1,5 +1,9 @@
 #include "records/CRisk.h"
 
+#include <vector>
+
+#include "store/FreeTree.h"
+
 CRisk::CRisk() { initialize(); }
 
 CRisk::CRisk(const CRisk& other) : CRisk() { copyFrom(other); }
@@ -9,29 +13,46 @@ CRisk& CRisk::operator=(const CRisk& other) {
     return *this;
 }
 
-// Out of line: the sub-risk container holds objects of this very class.
-CRisk::~CRisk() = default;
+// Without recursion however deep the tree below (see store/FreeTree.h).
+CRisk::~CRisk() {
+    zx::freeTree(m_subRisks.get(), [](CRisk& child) { return child.m_subRisks.get(); });
+}
 
 bool CRisk::removeSubRisk(const CRiskID& id, bool recursive) {
     // Each child is matched before its own subtree is searched, and the children are taken in
-    // storage order: where an ID occurs on several levels, the first one met that way goes.
-    int match = -1;
-    for (int i = 0; match < 0 && i < m_subRisks.GetSize(); ++i) {
-        CRisk& child = m_subRisks.get()->getWritableReference(i);
-        if (child.getID() == id)
-            match = i;
-        else if (recursive && child.removeSubRisk(id, true))
-            return true;
+    // storage order: where an ID occurs on several levels, the first one met that way goes. The
+    // path down is an explicit stack, so a deep tree takes no deeper call stack.
+    struct Frame {
+        CRisk* risk;
+        int next;
+    };
+    std::vector<Frame> path{{this, 0}};
+    while (!path.empty()) {
+        Frame& frame = path.back();
+        CRisk& risk = *frame.risk;
+        if (frame.next < risk.m_subRisks.GetSize()) {
+            const int i = frame.next++;
+            CRisk& child = risk.m_subRisks.get()->getWritableReference(i);
+            if (child.getID() == id) return risk.m_subRisks.removeAt(i);
+            if (recursive) path.push_back({&child, 0});
+            continue;
+        }
+        // No match here: this removes nothing but still frees an allocated, empty collection.
+        (void)risk.m_subRisks.removeAt(-1);
+        path.pop_back();
     }
-    // With no match this removes nothing but still frees an allocated, empty collection.
-    return m_subRisks.removeAt(match);
+    return false;
 }
 
 IRiskWritableHandle CRisk::findTargetSubRisk(const CRiskID& id) {
-    if (getID() == id) return getWritableHandle();
-    for (int i = 0; i < m_subRisks.GetSize(); ++i) {
-        IRiskWritableHandle found = m_subRisks.get()->getWritableReference(i).findTargetSubRisk(id);
-        if (!found.isNull()) return found;
+    // Depth first in storage order: the children are stacked last first.
+    std::vector<CRisk*> pending{this};
+    while (!pending.empty()) {
+        CRisk& risk = *pending.back();
+        pending.pop_back();
+        if (risk.getID() == id) return risk.getWritableHandle();
+        for (int i = risk.m_subRisks.GetSize(); i-- > 0;)
+            pending.push_back(&risk.m_subRisks.get()->getWritableReference(i));
     }
     return {};
 }

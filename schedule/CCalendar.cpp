@@ -1,6 +1,9 @@
 #include "schedule/CCalendar.h"
 
+#include <vector>
+
 #include "store/CollectionOps.h"
+#include "store/FreeTree.h"
 
 namespace {
 
@@ -45,8 +48,10 @@ CCalendar& CCalendar::operator=(const CCalendar& other) {
     return *this;
 }
 
-// Out of line: the sub-calendar container holds objects of this very class.
-CCalendar::~CCalendar() = default;
+// Without recursion however deep the tree below (see store/FreeTree.h).
+CCalendar::~CCalendar() {
+    zx::freeTree(m_subCalendars.get(), [](CCalendar& child) { return child.m_subCalendars.get(); });
+}
 
 void CCalendar::clear() {
     // Empties the name, week and exceptions and removes every day type and sub-calendar.
@@ -73,6 +78,26 @@ void CCalendar::clear() {
 }
 
 bool CCalendar::tryGenerateIDs() {
+    if (!renewOwnIDs()) return false;
+    // The sub-calendars from a work-list: a deep tree takes no deeper stack. A sub-calendar that
+    // cannot renew its day types keeps its sub-calendars as they were, as it does on its own.
+    std::vector<CCalendar*> pending{this};
+    while (!pending.empty()) {
+        CCalendar& calendar = *pending.back();
+        pending.pop_back();
+        CCalendarArray& children = *calendar.m_subCalendars;
+        for (int i = 0; i < children.GetSize(); ++i) {
+            CCalendar& child = children.getWritableReference(i);
+            if (child.renewOwnIDs()) pending.push_back(&child);
+        }
+        // The index still holds the old IDs.
+        children.discardSorting();
+        children.sort();
+    }
+    return true;
+}
+
+bool CCalendar::renewOwnIDs() {
     fields().id.generateInPlace();
 
     // Position p of renewed is the renewed copy of day type p.
@@ -112,11 +137,6 @@ bool CCalendar::tryGenerateIDs() {
     fields().week = week;
     fields().exceptions = std::move(exceptions);
     m_dayTypes = std::move(renewed);
-    for (int i = 0; i < m_subCalendars->GetSize(); ++i)
-        m_subCalendars->getWritableReference(i).generateIDs();
-    // The index still holds the old IDs.
-    m_subCalendars->discardSorting();
-    m_subCalendars->sort();
     return true;
 }
 
@@ -167,9 +187,15 @@ ICalendarWritableHandle CCalendar::detachSubCalendar(const CCalendarID& id) {
 }
 
 bool CCalendar::holds(const ICalendar* calendar) const {
-    for (int i = 0; i < m_subCalendars->GetSize(); ++i) {
-        const CCalendar& child = m_subCalendars->getConstReference(i);
-        if (&child == calendar || child.holds(calendar)) return true;
+    std::vector<const CCalendar*> pending{this};
+    while (!pending.empty()) {
+        const CCalendarArray& children = *pending.back()->m_subCalendars;
+        pending.pop_back();
+        for (int i = 0; i < children.GetSize(); ++i) {
+            const CCalendar& child = children.getConstReference(i);
+            if (&child == calendar) return true;
+            pending.push_back(&child);
+        }
     }
     return false;
 }

@@ -88,6 +88,9 @@ public:
 
     // Whether calendar is one of the sub-calendars at any depth below this one.
     bool holds(const ICalendar* calendar) const;
+    // Renews the calendar's own ID and its day types' (the week and exceptions follow them);
+    // false, changing no day type, when they name a day type the calendar lacks.
+    [[nodiscard]] bool renewOwnIDs();
 
 protected:
     void setSubCalendars(const ICalendarConstArrayHandle& calendars) override;

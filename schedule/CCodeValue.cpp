@@ -1,6 +1,7 @@
 #include "schedule/CCodeValue.h"
 
 #include "store/CollectionOps.h"
+#include "store/FreeTree.h"
 
 CCodeValue::CCodeValue() : m_subCodeValues(std::make_unique<CCodeValueArray>()) { initialize(); }
 
@@ -11,7 +12,11 @@ CCodeValue& CCodeValue::operator=(const CCodeValue& other) {
     return *this;
 }
 
-CCodeValue::~CCodeValue() = default;
+// Without recursion however deep the tree below (see store/FreeTree.h).
+CCodeValue::~CCodeValue() {
+    zx::freeTree(m_subCodeValues.get(),
+                 [](CCodeValue& child) { return child.m_subCodeValues.get(); });
+}
 
 ICodeValueConstArrayHandle CCodeValue::getSubCodeValues() const {
     return ICodeValueConstArrayHandle::over(m_subCodeValues.get());

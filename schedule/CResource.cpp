@@ -5,6 +5,7 @@
 
 #include "schedule/CCost.h"
 #include "store/CollectionOps.h"
+#include "store/FreeTree.h"
 
 CResource::CResource() : m_subResources(std::make_unique<CResourceArray>()) { initialize(); }
 
@@ -18,8 +19,10 @@ CResource& CResource::operator=(const CResource& other) {
     return *this;
 }
 
-// Out of line: the sub-resource container holds objects of this very class.
-CResource::~CResource() = default;
+// Without recursion however deep the tree below (see store/FreeTree.h).
+CResource::~CResource() {
+    zx::freeTree(m_subResources.get(), [](CResource& child) { return child.m_subResources.get(); });
+}
 
 IResourceRateConstArrayHandle CResource::getResourceRates() const {
     return IResourceRateConstArrayHandle::over(&m_rates);

@@ -1,5 +1,7 @@
 #include "schedule/CResourceState.h"
 
+#include "store/FreeTree.h"
+
 CResourceState::CResourceState() { initialize(); }
 
 // No initialize(): copyFrom overwrites every value and the sub-states anyway.
@@ -10,7 +12,9 @@ CResourceState& CResourceState::operator=(const CResourceState& other) {
     return *this;
 }
 
-// Out of line: the sub-state container holds objects of this very class.
-CResourceState::~CResourceState() = default;
+// Without recursion however deep the tree below (see store/FreeTree.h).
+CResourceState::~CResourceState() {
+    zx::freeTree(m_subStates.get(), [](CResourceState& child) { return child.m_subStates.get(); });
+}
 
 ZX_INSTANTIATE_KIND(IResourceState, CResourceState, CResourceStateID, 0);

@@ -1,5 +1,9 @@
 #include "schedule/CRule.h"
 
+#include <vector>
+
+#include "store/FreeTree.h"
+
 CRule::CRule() { initialize(); }
 
 CRule::CRule(const CRule& other) : CRule() { copyFrom(other); }
@@ -9,8 +13,10 @@ CRule& CRule::operator=(const CRule& other) {
     return *this;
 }
 
-// Out of line: the sub-rule container holds objects of this very class.
-CRule::~CRule() = default;
+// Without recursion however deep the tree below (see store/FreeTree.h).
+CRule::~CRule() {
+    zx::freeTree(m_subRules.get(), [](CRule& child) { return child.m_subRules.get(); });
+}
 
 bool CRule::removeSubRule(const CRuleID& id, bool recursive) {
     if (!m_subRules.exists()) return false;
@@ -18,8 +24,24 @@ bool CRule::removeSubRule(const CRuleID& id, bool recursive) {
     // here and deeper goes from this level.
     if (m_subRules.remove(id)) return true;
     if (!recursive) return false;
-    for (int i = 0; i < m_subRules.GetSize(); ++i) {
-        if (m_subRules.get()->getWritableReference(i).removeSubRule(id, true)) return true;
+    // Each sub-rule in storage order, then its own subtree the same way; the path down is an
+    // explicit stack, so a deep tree takes no deeper call stack.
+    struct Frame {
+        CRule* rule;
+        int next;
+    };
+    std::vector<Frame> path{{this, 0}};
+    while (!path.empty()) {
+        Frame& frame = path.back();
+        CRule& rule = *frame.rule;
+        if (frame.next >= rule.m_subRules.GetSize()) {
+            path.pop_back();
+            continue;
+        }
+        CRule& child = rule.m_subRules.get()->getWritableReference(frame.next++);
+        if (!child.m_subRules.exists()) continue;
+        if (child.m_subRules.remove(id)) return true;
+        path.push_back({&child, 0});
     }
     return false;
 }

@@ -1,8 +1,12 @@
 #include "schedule/CTask.h"
 
 #include "store/CollectionOps.h"
+#include "store/FreeTree.h"
 
-CTask::~CTask() = default;
+// Without recursion however deep the tree below (see store/FreeTree.h).
+CTask::~CTask() {
+    zx::freeTree(m_subTasks.get(), [](CTask& child) { return child.m_subTasks.get(); });
+}
 
 ISupplyChainHandle CTask::getSupplyChain() const {
     return ISupplyChainHandle(new CSupplyChainHandle(&m_supplyChain));
