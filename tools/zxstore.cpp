@@ -18,10 +18,10 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <string>
 
+#include "FileStreams.h"
 #include "JsonReader.h"
 #include "JsonWriter.h"
 #include "ProgressBar.h"
@@ -68,9 +68,8 @@ CProjectDocument open(const fs::path& file, const CDocumentLoadOptions& options 
     try {
         zxtool::ProgressBar bar("loading " + file.filename().string());
         if (isJsonFile(file)) {
-            std::ifstream in(file, std::ios::binary);
-            if (!in) zx::CFileError::raise("load", file, errno);
-            zxjson::readProject(in, document.roots());
+            zxtool::MappedFileReader in(file);
+            zxjson::readProject(in.stream(), document.roots());
         } else {
             auto withBar = options;
             if (!withBar.progress) withBar.progress = bar.callback();
@@ -86,10 +85,9 @@ CProjectDocument open(const fs::path& file, const CDocumentLoadOptions& options 
 
 void write(CProjectDocument& document, const fs::path& file, int fileVersion) {
     if (isJsonFile(file)) {
-        std::ofstream out(file, std::ios::binary | std::ios::trunc);
-        zxjson::writeProject(out, document.roots(), fileVersion);
-        out.flush();
-        if (!out) throw std::runtime_error("cannot write '" + file.string() + "'");
+        zxtool::AtomicFileStream out(file);
+        zxjson::writeProject(out.stream(), document.roots(), fileVersion);
+        out.commit();
         return;
     }
     zxtool::ProgressBar bar("saving " + file.filename().string());

@@ -33,6 +33,14 @@ cmp -s "$work/out" "$work/dump1.json" || { echo "FAIL: two JSON dumps differ"; f
 expect 0 "convert to JSON" "$zx" convert "$work/a.zxp" "$work/a.json"
 expect 0 "convert back" "$zx" convert "$work/a.json" "$work/b.zxp"
 cmp -s "$work/a.zxp" "$work/b.zxp" || { echo "FAIL: document -> JSON -> document changed bytes"; failures=$((failures + 1)); }
+# JSON files go through the file layer: a pipe named like a JSON project is refused at once, and
+# a JSON written over an existing file replaces it whole.
+mkfifo "$work/pipe.json"
+expect 2 "a pipe as JSON input" timeout 20 "$zx" convert "$work/pipe.json" "$work/p.zxp"
+grep -q "regular file" "$work/err" || { echo "FAIL: a pipe is not refused as such"; failures=$((failures + 1)); }
+expect 0 "convert to JSON over an existing file" "$zx" convert "$work/b.zxp" "$work/a.json"
+expect 0 "convert that JSON back" "$zx" convert "$work/a.json" "$work/d.zxp"
+cmp -s "$work/a.zxp" "$work/d.zxp" || { echo "FAIL: a replaced JSON file does not read back"; failures=$((failures + 1)); }
 expect 0 "diff of equal documents" "$zx" diff "$work/a.zxp" "$work/b.zxp"
 expect 0 "demo of another sample" "$zx" demo "$work/c.zxp" --scale 13
 expect 1 "diff of different documents" "$zx" diff "$work/a.zxp" "$work/c.zxp" --json
