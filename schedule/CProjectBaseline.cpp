@@ -4,9 +4,9 @@
 
 #include "store/CollectionOps.h"
 
-// The handles on the records. Lookups sort the collection first, since the baseline adds records
-// without sorting; everything that replaces or re-indexes the records tells the baseline, and
-// copies go through the baseline so that they stay linear.
+// The handles on the records. Lookups through the writable one sort the collection first, since
+// the baseline adds records without sorting; everything that replaces or re-indexes the records
+// tells the baseline, and copies go through the baseline so that they stay linear.
 class CProjectBaseline::TasksHandle : public CTaskBaselineDataArrayHandle {
 public:
     explicit TasksHandle(CProjectBaseline* owner)
@@ -34,24 +34,38 @@ private:
     CProjectBaseline* m_owner;
 };
 
-// The read-only handle of a const baseline: it only needs the records sorted before a lookup.
+// The read-only handle of a const baseline. It leaves the records as they are: a lookup by ID goes
+// through the baseline's own lookup, and the position of a record added since the last sort is
+// found by a pass over the storage.
 class CProjectBaseline::ConstTasksHandle
     : public CBasicConstArrayHandle<ITaskBaselineData, CTaskBaselineData, CTaskID, 0> {
 public:
-    explicit ConstTasksHandle(const CTaskBaselineDataArray* tasks)
-        : CBasicConstArrayHandle(tasks) {}
+    explicit ConstTasksHandle(const CProjectBaseline* owner)
+        : CBasicConstArrayHandle(&owner->m_tasks), m_owner(owner) {}
+    using CBasicConstArrayHandle::find;
 
     int findByID(const CTaskID& id) const override {
-        m_array->sort();
-        return CBasicConstArrayHandle::findByID(id);
+        if (m_array->isSorted()) return CBasicConstArrayHandle::findByID(id);
+        const CTaskBaselineData* record = m_owner->findRecord(id);
+        for (int i = 0; record && i < m_array->GetSize(); ++i)
+            if (&m_array->getConstReference(i) == record) return i;
+        return -1;
     }
-    ConstTasksHandle* clone() const override { return new ConstTasksHandle(m_array); }
+    CWrapperHandle<ITaskBaselineData> find(const CTaskID& id) const override {
+        const CTaskBaselineData* record = m_owner->findRecord(id);
+        return record ? CWrapperHandle<ITaskBaselineData>(new CTaskBaselineDataHandle(record))
+                      : CWrapperHandle<ITaskBaselineData>();
+    }
+    ConstTasksHandle* clone() const override { return new ConstTasksHandle(m_owner); }
+
+private:
+    const CProjectBaseline* m_owner;
 };
 
 CProjectBaseline::~CProjectBaseline() = default;
 
 ITaskBaselineDataConstArrayHandle CProjectBaseline::getBaselinedTasks() const {
-    return ITaskBaselineDataConstArrayHandle(new ConstTasksHandle(&m_tasks));
+    return ITaskBaselineDataConstArrayHandle(new ConstTasksHandle(this));
 }
 
 ITaskBaselineDataArrayHandle CProjectBaseline::getBaselinedTasks() {
@@ -111,10 +125,15 @@ bool CProjectBaseline::insertTaskIntoProjectBaseline(const ITaskBaselineData& da
 const CTaskBaselineData* CProjectBaseline::findRecord(const CTaskID& id) const {
     if (m_indexCurrent) return indexedRecord(id);
     // The index is rebuilt only by a baseline that may change; a const one searches the
-    // collection's ordered index instead.
-    m_tasks.sort();
-    const int i = m_tasks.findByID(id);
-    return i < 0 ? nullptr : &m_tasks.getConstReference(i);
+    // collection's ordered index instead (every step that leaves the index stale leaves the
+    // collection sorted), or, failing that, the storage.
+    if (m_tasks.isSorted()) {
+        const int i = m_tasks.findByID(id);
+        return i < 0 ? nullptr : &m_tasks.getConstReference(i);
+    }
+    for (int i = 0; i < m_tasks.GetSize(); ++i)
+        if (m_tasks.getConstReference(i).getID() == id) return &m_tasks.getConstReference(i);
+    return nullptr;
 }
 
 CTaskBaselineData* CProjectBaseline::findRecord(const CTaskID& id) {

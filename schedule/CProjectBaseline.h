@@ -4,15 +4,18 @@
 // per task, so lookups by task ID must not cost more as the baseline grows. Beside the keyed
 // collection the baseline therefore keeps a hash index from task ID to record, and adds records
 // without maintaining the collection's ordered index, which would cost a shift of the whole index
-// per record. The collection sorts itself when a lookup through getBaselinedTasks() needs it (once
-// per batch of additions) and when it is saved.
+// per record. The collection sorts itself when a lookup through the writable getBaselinedTasks()
+// needs it (once per batch of additions) and when it is saved.
 //
 // Whatever replaces the collection through the handle getBaselinedTasks() returns (copyFrom,
 // loading, resort) makes the baseline rebuild its index before its next lookup. As with the
 // collection's own index, a record whose ID is changed in place is found under its new ID only
 // after resort().
 //
-// Not safe for concurrent use: even const lookups may rebuild the index.
+// Threads: const lookups change nothing. They take the hash index while it is current, and
+// otherwise (after a load or resort, until the next change) the collection's ordered index; on
+// records added since the last sort the read-only handle's position lookup searches the storage.
+// So any number of threads may read one baseline while none changes it.
 #pragma once
 
 #include <cstddef>
@@ -68,12 +71,12 @@ private:
     bool adopt(std::unique_ptr<CTaskBaselineData> record, int index);
     // Replaces the records with copies of the source's, skipping null entries and repeated IDs.
     void replaceRecords(const ITaskBaselineDataConstArrayHandle& source);
-    void forgetIndex() const { m_indexCurrent = false; }
+    void forgetIndex() { m_indexCurrent = false; }
     void rebuildIndex();
 
     CTaskBaselineDataArray m_tasks;
-    mutable std::unordered_map<zx::IDKey, CTaskBaselineData*, KeyHash> m_index;
-    mutable bool m_indexCurrent = true;
+    std::unordered_map<zx::IDKey, CTaskBaselineData*, KeyHash> m_index;
+    bool m_indexCurrent = true;
 };
 
 using CProjectBaselineArray =

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Checks that includes point down the layers, builds everything from scratch and runs the whole
 # test suite twice: as released (Release, -O3), and under AddressSanitizer and
-# UndefinedBehaviorSanitizer. Then a short fuzzing run and one pass of the Release benchmarks at
-# their quick size.
+# UndefinedBehaviorSanitizer, and the concurrent-readers test under ThreadSanitizer. Then a short
+# fuzzing run and one pass of the Release benchmarks at their quick size.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
@@ -38,6 +38,12 @@ cmake --build build/asan -j"$jobs"
 phase "tests under ASan + UBSan"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build/asan --output-on-failure -j"$jobs"
+
+phase "concurrent readers under TSan"
+cmake -S . -B build/tsan -DCMAKE_BUILD_TYPE=Debug -DZX_BUILD_BENCH=OFF \
+  -DCMAKE_CXX_FLAGS=-fsanitize=thread >/dev/null
+cmake --build build/tsan -j"$jobs" --target zxstore_tsan_tests
+TSAN_OPTIONS=halt_on_error=1 build/tsan/tests/zxstore_tsan_tests
 
 if [ -x scripts/fuzz.sh ]; then
   phase "fuzzing (short run)"

@@ -21,6 +21,7 @@
 #include <memory>
 #include <type_traits>
 #include <utility>
+#include <vector>
 
 #include "basetypes/CZentrixArchive.h"
 #include "store/CUniqueObjectPointerArray.h"
@@ -307,7 +308,8 @@ public:
 };
 
 // Iterator over a container's ordered index; Base is IIterator<I> or IConstIterator<I>. A const
-// iterator views the container as const and refuses to remove.
+// iterator views the container as const and refuses to remove. One over an unsorted container
+// walks an ordered index of its own, shared with its clones, since reading must not sort.
 template <class I, class C, class ID, class Base, class ElementHandle>
 class CArrayIteratorImpl : public Base {
 public:
@@ -315,7 +317,9 @@ public:
     using Array = std::conditional_t<kWritable, CUniqueObjectPointerArray<I, C, ID>,
                                      const CUniqueObjectPointerArray<I, C, ID>>;
 
-    CArrayIteratorImpl(Array* array, int position) : m_array(array), m_position(position) {}
+    CArrayIteratorImpl(Array* array, int position,
+                       std::shared_ptr<const std::vector<int>> order = nullptr)
+        : m_array(array), m_position(position), m_order(std::move(order)) {}
 
     ElementHandle* current() const override {
         return inside(m_position) ? handleAt(m_position) : nullptr;
@@ -341,7 +345,7 @@ public:
         }
     }
     CArrayIteratorImpl* clone() const override {
-        return new CArrayIteratorImpl(m_array, m_position);
+        return new CArrayIteratorImpl(m_array, m_position, m_order);
     }
 
 private:
@@ -350,7 +354,9 @@ private:
     // A handle on the object at ordered position k; outside the index, the container's default
     // item.
     ElementHandle* handleAt(int k) const {
-        const int i = m_array->getOrderedIndex(k);
+        const int i = !m_order ? m_array->getOrderedIndex(k)
+                      : k >= 0 && k < static_cast<int>(m_order->size()) ? (*m_order)[k]
+                                                                        : -1;
         if constexpr (kWritable)
             return new CWritableBasicHandle<I, C>(&m_array->getWritableReference(i));
         else
@@ -359,6 +365,8 @@ private:
 
     Array* m_array;
     int m_position;
+    // The iterator's own ordered index, or null to walk the container's.
+    std::shared_ptr<const std::vector<int>> m_order;
 };
 
 template <class I, class C, class ID>
@@ -438,11 +446,14 @@ protected:
     }
 
 private:
-    // Iterators walk the ordered index, so they start from a sorted container.
+    // Iterators walk the ordered index; reading leaves an unsorted container as it is, so the
+    // iterator orders a copy of its own.
     IConstIterator<I>* constIterator(int k) const {
         if (!this->m_array) return nullptr;
-        this->m_array->sort();
-        return new CArrayConstIterator<I, C, ID>(this->m_array, k);
+        if (this->m_array->isSorted()) return new CArrayConstIterator<I, C, ID>(this->m_array, k);
+        return new CArrayConstIterator<I, C, ID>(
+            this->m_array, k,
+            std::make_shared<const std::vector<int>>(this->m_array->orderedIndex()));
     }
 };
 

@@ -15,14 +15,15 @@
 // (orderedBegin/orderedNext, or ordered()); an unsorted set is searched linearly and yields
 // nothing in ascending order until sort().
 //
-// Copies. A copy of a sorted set whose IDs all sit in the owned segment moves that segment to
-// the source's shared side and shares it from there; the IDs stay at the same addresses and
-// positions, so references and iterators into the source stay valid. Any other copy shares the
-// source's shared segment and takes its own copy of the owned one. All copies of one set thus
-// hold the very same shared segment, and a copy costs at most a copy of the owned segment.
+// Copies. A copy shares the source's shared segment and takes its own copy of the owned one; the
+// source is left exactly as it was. A copy of a sorted set whose IDs all sit in the owned segment
+// keeps its copy of them as its shared segment, so the copies taken from that copy share it. A
+// copy thus costs at most a copy of the owned segment, and a copy of a copy one reference count.
 //
-// Threads: not safe for concurrent use. Since copying may move a const source's owned segment to
-// its shared side, not even a const set may be copied while another thread uses it.
+// Threads: const operations change nothing, copying included (the shared segment is never
+// written and its reference count is atomic), so any number of threads may read and copy one set
+// while none changes it. Changing a set needs the caller's exclusion; changing a copy does not,
+// since a set never writes a segment another set can reach.
 //
 // Archive record (written to disk; must never change):
 //   int32   count of IDs (0 or more)
@@ -95,10 +96,8 @@ protected:
     TwoSegmentsImpl& operator=(const TwoSegmentsImpl&) = delete;
     ~TwoSegmentsImpl() = default;
 
-    // Mutable because copying a const set may move its owned segment to the shared side; that
-    // changes neither the IDs, nor their positions, nor their addresses.
-    mutable std::shared_ptr<Details> m_owned;
-    mutable std::shared_ptr<const Details> m_shared;
+    std::shared_ptr<Details> m_owned;
+    std::shared_ptr<const Details> m_shared;
 };
 
 // Walks a set by position; yields const ID&.
@@ -219,12 +218,18 @@ public:
     // Makes this set hold what other holds, sharing as described at the top of this file.
     void Copy(const CIDPointerArray& other) {
         if (&other == this) return;
-        if (other.ownedSize() > 0 && other.isSorted() && other.sharedSize() == 0) {
-            other.m_shared = std::move(other.m_owned);
-        }
+        std::shared_ptr<const Details> shared = other.m_shared;
         std::shared_ptr<Details> owned;
-        if (other.ownedSize() > 0) owned = std::make_shared<Details>(*other.m_owned);
-        m_shared = other.m_shared;
+        if (other.ownedSize() > 0) {
+            auto copy = std::make_shared<Details>(*other.m_owned);
+            // Only this set holds the copy, so it may become the shared segment it never writes.
+            if (!shared && other.isSorted()) {
+                shared = std::move(copy);
+            } else {
+                owned = std::move(copy);
+            }
+        }
+        m_shared = std::move(shared);
         m_owned = std::move(owned);
     }
     // Takes both segments as they are (an unsorted set stays unsorted) and leaves other empty.

@@ -10,7 +10,9 @@
 //
 // Plain mutators keep the index current and refuse a second object with an ID already present.
 // NoSort mutators only change the storage and leave the container unsorted (empty index) until
-// sort() or a plain mutator runs; while unsorted, lookups by ID find nothing.
+// sort() or a plain mutator runs; while unsorted, lookups by ID find nothing. Only non-const
+// operations sort: a const walk in ID order over an unsorted container (operator== with a Set, a
+// read-only handle's iterators) orders a private copy of the index instead.
 //
 // Archive record ("CUniquePointerArray" framing):
 //   start marker, int32 count, then per object in storage order: the object's own record and its
@@ -20,7 +22,9 @@
 // ("vector too long"), other bad input CArchiveException. A load that fails part-way leaves the
 // container empty with every object it built freed.
 //
-// Not safe for concurrent use; sort() and lookups are const but rewrite the index.
+// Threads: const operations change nothing, hidden state included, so any number of threads may
+// use one container through const paths while none changes it; anything else needs the caller's
+// exclusion. A loaded container is sorted, so reading it costs no more than in one thread.
 #pragma once
 
 #include <algorithm>
@@ -118,20 +122,18 @@ public:
     bool isSorted() const { return m_sorted; }
 
     // Rebuilds the ordered index if the container is unsorted.
-    void sort() const {
+    void sort() {
         if (m_sorted) return;
-        const int n = GetSize();
-        std::vector<std::pair<zx::IDKey, int>> entries(static_cast<std::size_t>(n));
-        for (int i = 0; i < n; ++i) entries[i] = {zx::IDKey::of(m_items[i]->getID()), i};
-        std::sort(entries.begin(), entries.end(),
-                  [](const auto& a, const auto& b) { return a.first < b.first; });
-        m_index.resize(entries.size());
-        m_keys.resize(entries.size());
-        for (std::size_t k = 0; k < entries.size(); ++k) {
-            m_keys[k] = entries[k].first;
-            m_index[k] = entries[k].second;
-        }
+        buildOrderedIndex(m_index, &m_keys);
         m_sorted = true;
+    }
+    // The ordered index as sort() builds it, left to the caller: a sorted container's own index,
+    // an unsorted one's computed aside.
+    std::vector<int> orderedIndex() const {
+        if (m_sorted) return m_index;
+        std::vector<int> index;
+        buildOrderedIndex(index, nullptr);
+        return index;
     }
     void discardSorting() {
         m_sorted = false;
@@ -358,10 +360,12 @@ public:
     }
     bool operator==(const Set& other) const {
         if (GetSize() != other.GetSize()) return false;
-        sort();
+        std::vector<int> aside;
+        if (!m_sorted) aside = orderedIndex();
+        const std::vector<int>& index = m_sorted ? m_index : aside;
         int k = 0;
         for (const auto& entry : other) {
-            const I& a = getConstReference(m_index[k++]);
+            const I& a = getConstReference(index[k++]);
             if (a != *entry.second) return false;
         }
         return true;
@@ -378,6 +382,8 @@ public:
     void Serialize(CZentrixArchive& ar) {
         ar.checkMarkerStart(kMarker);
         if (ar.IsStoring()) {
+            // The record holds the ordered index.
+            sort();
             store(ar);
             ar.checkMarkerEnd(kMarker);
             return;
@@ -483,8 +489,23 @@ private:
     }
     void shrinkIfSparse() { shrinkExcessCapacity(m_items, m_index, m_keys); }
 
+    // Storage positions in ascending ID order into index, and the IDs beside them into keys
+    // unless it is null.
+    void buildOrderedIndex(std::vector<int>& index, std::vector<zx::IDKey>* keys) const {
+        const int n = GetSize();
+        std::vector<std::pair<zx::IDKey, int>> entries(static_cast<std::size_t>(n));
+        for (int i = 0; i < n; ++i) entries[i] = {zx::IDKey::of(m_items[i]->getID()), i};
+        std::sort(entries.begin(), entries.end(),
+                  [](const auto& a, const auto& b) { return a.first < b.first; });
+        index.resize(entries.size());
+        if (keys) keys->resize(entries.size());
+        for (std::size_t k = 0; k < entries.size(); ++k) {
+            index[k] = entries[k].second;
+            if (keys) (*keys)[k] = entries[k].first;
+        }
+    }
+
     void store(CZentrixArchive& ar) const {
-        sort();
         ar << static_cast<std::int32_t>(GetSize());
         for (int i = 0; i < GetSize(); ++i) {
             ar.setRecordIndex(i);
@@ -566,8 +587,8 @@ private:
     }
 
     // Ordered index: storage positions in ascending ID order; m_keys holds the IDs beside it.
-    mutable std::vector<int> m_index;
-    mutable std::vector<zx::IDKey> m_keys;
-    mutable bool m_sorted = true;
+    std::vector<int> m_index;
+    std::vector<zx::IDKey> m_keys;
+    bool m_sorted = true;
     std::vector<std::unique_ptr<C>> m_items;
 };

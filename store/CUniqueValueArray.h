@@ -3,9 +3,11 @@
 //
 // The array owns its values by value. Lookups by key go through an ordered index: entry k is the
 // storage position of the value with the k-th smallest key. The index is either complete (the
-// array is sorted) or empty (unsorted, after RemoveAtNoSort or resort()). Every lookup sorts first,
-// so a lookup never misses for want of sorting. addValue and insertValue refuse a key that is
-// already present; they are the operations the owning objects build their add and insert on.
+// array is sorted) or empty (unsorted, after RemoveAtNoSort). A lookup never misses for want of
+// sorting: through a non-const array it sorts first, while a const one changes nothing and, on an
+// unsorted array, searches the storage instead (linear) or orders a copy of the index. addValue and
+// insertValue refuse a key that is already present; they are the operations the owning objects
+// build their add and insert on.
 //
 // Keys are compared with Key::operator< and Key::operator!=; Getter is a function object returning
 // an element's key as const Key&. A key changed in place through a writable reference is found
@@ -16,7 +18,9 @@
 // ("vector too long"), a repeated key or any other bad input CArchiveException, and either leaves
 // the array empty.
 //
-// Not safe for concurrent use; lookups are const but may rebuild the index.
+// Threads: const operations change nothing, hidden state included, so any number of threads may
+// read one array while none changes it; anything else needs the caller's exclusion. A loaded
+// array is sorted, so its const lookups are as fast as any.
 #pragma once
 
 #include <algorithm>
@@ -63,9 +67,12 @@ public:
     // Storage order; no range check.
     const T& getConstReference(int i) const { return m_values[static_cast<std::size_t>(i)]; }
     T& getWritableReference(int i) { return m_values[static_cast<std::size_t>(i)]; }
-    // The value with the k-th smallest key; no range check.
+    // The value with the k-th smallest key; no range check. On an unsorted array it orders a
+    // copy of the index first, which costs a sort per call.
     const T& getConstOrderedReference(int k) const {
-        sort();
+        if (!m_sorted)
+            return m_values[static_cast<std::size_t>(
+                buildOrderedIndex()[static_cast<std::size_t>(k)])];
         return m_values[static_cast<std::size_t>(m_orderedIndex[static_cast<std::size_t>(k)])];
     }
     T& getWritableOrderedReference(int k) {
@@ -73,9 +80,18 @@ public:
         return m_values[static_cast<std::size_t>(m_orderedIndex[static_cast<std::size_t>(k)])];
     }
 
-    // Storage position of the value with this key, or -1.
-    [[nodiscard]] int findByID(const Key& key) const {
+    // Storage position of the value with this key, or -1. Sorts an unsorted array first.
+    [[nodiscard]] int findByID(const Key& key) {
         sort();
+        return std::as_const(*this).findByID(key);
+    }
+    // The same without sorting: an unsorted array is searched in storage order (linear).
+    [[nodiscard]] int findByID(const Key& key) const {
+        if (!m_sorted) {
+            for (int i = 0; i < GetSize(); ++i)
+                if (!(keyAt(i) != key)) return i;
+            return -1;
+        }
         if (m_orderedIndex.size() != m_values.size()) return -1;
         const auto found = lowerBound(key);
         if (found == m_orderedIndex.end() || keyAt(*found) != key) return -1;
@@ -179,13 +195,17 @@ public:
 protected:
     // Builds the index from scratch when unsorted; equal keys (possible only through keys changed
     // in place) keep no particular order.
-    void sort() const {
+    void sort() {
         if (m_sorted) return;
-        m_orderedIndex.resize(m_values.size());
-        std::iota(m_orderedIndex.begin(), m_orderedIndex.end(), 0);
-        std::sort(m_orderedIndex.begin(), m_orderedIndex.end(),
-                  [this](int a, int b) { return keyAt(a) < keyAt(b); });
+        m_orderedIndex = buildOrderedIndex();
         m_sorted = true;
+    }
+    // Storage positions in ascending key order, computed from the values alone.
+    std::vector<int> buildOrderedIndex() const {
+        std::vector<int> index(m_values.size());
+        std::iota(index.begin(), index.end(), 0);
+        std::sort(index.begin(), index.end(), [this](int a, int b) { return keyAt(a) < keyAt(b); });
+        return index;
     }
     void discardSorting() {
         m_sorted = false;
@@ -243,9 +263,8 @@ private:
     }
 
     std::vector<T> m_values;
-    // Mutable because lookups are const and sort on demand.
-    mutable std::vector<int> m_orderedIndex;
-    mutable bool m_sorted = true;
+    std::vector<int> m_orderedIndex;
+    bool m_sorted = true;
 };
 
 // A JSON array of the values' own dump texts, in storage order.

@@ -114,13 +114,19 @@ TEST(IDPointerArray, CopiesShareOneSegmentAndStayIndependent) {
     const CIDBase* first = &source.getConstReference(0);
     const CIDBaseArray a(source);
     CIDBaseArray b;
-    b = source;
+    b = a;
+    const CIDBaseArray third(b);
+    // The first copy keeps its copy of the source's IDs as its shared segment; the copies taken
+    // from it share that.
     EXPECT_TRUE(a.haveTheSameSharedPartAs(b));
-    EXPECT_TRUE(source.haveTheSameSharedPartAs(a));
-    EXPECT_EQ(a.getSharedDetails(), source.getSharedDetails());
+    EXPECT_TRUE(third.haveTheSameSharedPartAs(a));
+    EXPECT_EQ(a.getSharedDetails(), b.getSharedDetails());
     EXPECT_EQ(a.getSharedSize(), 3);
-    // The source's IDs did not move, so references into it survive being copied.
+    EXPECT_EQ(a.getOwnedSize(), 0);
+    // Copying changed nothing in the source: its IDs are where they were, all in its own segment.
     EXPECT_EQ(&source.getConstReference(0), first);
+    EXPECT_EQ(source.getOwnedSize(), 3);
+    EXPECT_FALSE(source.hasShared());
     EXPECT_EQ(positional(source), idsOf({1, 2, 3}));
 
     EXPECT_GE(b.Add(idOf(0)), 0);
@@ -465,7 +471,8 @@ TYPED_TEST(IDPointerArrayNamed, CopyAndRoundTrip) {
     using ID = typename TypeParam::value_type;
     TypeParam set(std::unordered_set<ID>{ID(idOf(3)), ID(idOf(1))});
     const TypeParam copy(set);
-    EXPECT_TRUE(copy.haveTheSameSharedPartAs(set));
+    EXPECT_TRUE(TypeParam(copy).haveTheSameSharedPartAs(copy));
+    EXPECT_FALSE(set.hasShared());
     CZentrixArchive out;
     set.Serialize(out);
     CZentrixArchive in(out.takeStoredBytes());

@@ -388,7 +388,7 @@ void readJson(const JsonValue& in, T& value) {
 // Sorts the container's index and returns the storage position of the first object (in
 // storage order) whose ID an object before it has, or -1 when every ID is distinct.
 template <class I, class C, class ID>
-int repeatedID(const CUniqueObjectPointerArray<I, C, ID>& objects) {
+int repeatedID(CUniqueObjectPointerArray<I, C, ID>& objects) {
     objects.sort();
     int first = -1;
     const int n = objects.GetSize();
