@@ -449,8 +449,7 @@ struct IDGenerator {
             return;
         }
         const W children = (object.*getWritable)();
-        for (int i = 0; i < children.GetSize(); ++i)
-            children.getWritableReference(i)->renewIDs();
+        for (int i = 0; i < children.GetSize(); ++i) children.getWritableReference(i)->renewIDs();
         children.resort();
     }
     template <class H, class W, class J>

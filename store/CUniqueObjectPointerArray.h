@@ -531,9 +531,9 @@ private:
         // actually read.
         const bool topLevel = ar.recordDepth() <= kTopLevelDepth;
         const std::size_t fitting = ar.remaining() / (sizeof(std::int32_t) + newRecordSize());
-        const std::size_t expected =
-            topLevel ? std::min(static_cast<std::size_t>(n), fitting)
-                     : static_cast<std::size_t>(std::min(n, kLoadReserveLimit));
+        const std::size_t expected = topLevel
+                                         ? std::min(static_cast<std::size_t>(n), fitting)
+                                         : static_cast<std::size_t>(std::min(n, kLoadReserveLimit));
         m_items.reserve(expected);
         m_index.reserve(expected);
         keysByPosition.reserve(expected);

@@ -236,7 +236,8 @@ TEST_P(MalformedRoot, ACountClaimingTheRestOfTheInputReservesNoMoreThanItsObject
     auto hostile = bytes;
     put<std::int32_t>(hostile, at, static_cast<std::int32_t>((bytes.size() - at - 4) / 4));
 
-    const std::size_t honest = bytesAllocatedBy([&] { (void)zxfuzz::loadTarget(GetParam(), bytes); });
+    const std::size_t honest =
+        bytesAllocatedBy([&] { (void)zxfuzz::loadTarget(GetParam(), bytes); });
     const std::size_t claimed =
         bytesAllocatedBy([&] { (void)zxfuzz::loadTarget(GetParam(), hostile); });
     EXPECT_LE(claimed, honest + honest / 2 + bytes.size() + (64u << 10))
@@ -402,7 +403,8 @@ TEST(AllocationFailure, ALoadEndsCleanlyWhicheverAllocationFails) {
         std::string ending;
         {
             CProjectDocument document;
-            ending = withFailingAllocation(succeeding, [&] { (void)document.loadFromBytes(bytes); });
+            ending =
+                withFailingAllocation(succeeding, [&] { (void)document.loadFromBytes(bytes); });
             if (ending == "done") {
                 EXPECT_TRUE(document.roots() == source.roots());
             } else {
@@ -413,7 +415,8 @@ TEST(AllocationFailure, ALoadEndsCleanlyWhicheverAllocationFails) {
                 EXPECT_EQ(objects, 0) << "allocation " << succeeding;
             }
         }
-        ASSERT_EQ(g_liveBlocks, live) << "blocks leaked when allocation " << succeeding << " failed";
+        ASSERT_EQ(g_liveBlocks, live)
+            << "blocks leaked when allocation " << succeeding << " failed";
         if (ending == "done") {
             // The loop went through a whole load, not just its first steps.
             EXPECT_GT(succeeding, 100);
@@ -426,8 +429,8 @@ TEST(AllocationFailure, ALoadEndsCleanlyWhicheverAllocationFails) {
 // Every allocation of a save fails in turn: each attempt ends in bad_alloc or an error naming the
 // file, leaves the old file as it was, with no temporary beside it, and frees every block it took.
 TEST(AllocationFailure, ASaveKeepsTheOldFileWhicheverAllocationFails) {
-    const auto folder = std::filesystem::temp_directory_path() /
-                        ("zx-allocation-" + std::to_string(::getpid()));
+    const auto folder =
+        std::filesystem::temp_directory_path() / ("zx-allocation-" + std::to_string(::getpid()));
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
     const auto file = folder / "project.zxp";
@@ -453,7 +456,8 @@ TEST(AllocationFailure, ASaveKeepsTheOldFileWhicheverAllocationFails) {
             ending = "archive";
         }
         g_allocationsBeforeFailure = -1;
-        ASSERT_EQ(g_liveBlocks, live) << "blocks leaked when allocation " << succeeding << " failed";
+        ASSERT_EQ(g_liveBlocks, live)
+            << "blocks leaked when allocation " << succeeding << " failed";
         const auto bytes = zx::readRegularFile(file);
         const auto entries = std::distance(std::filesystem::directory_iterator(folder),
                                            std::filesystem::directory_iterator());
