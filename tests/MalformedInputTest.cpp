@@ -370,8 +370,8 @@ TEST(MalformedNesting, DeepNestingFailsInsteadOfExhaustingTheStack) {
 }
 
 // Runs f with the allocation after `succeeding` more failing, and reports how it ended: "done",
-// "bad_alloc", "archive" (the archive's exception, which may carry a failed allocation's place) or
-// the stray exception's message.
+// "bad_alloc", "file" (the file layer's error), "archive" (the archive's exception, which may
+// carry a failed allocation's place) or the stray exception's message.
 template <class F>
 std::string withFailingAllocation(long succeeding, F&& f) {
     std::string ending = "done";
@@ -380,6 +380,8 @@ std::string withFailingAllocation(long succeeding, F&& f) {
         f();
     } catch (const std::bad_alloc&) {
         ending = "bad_alloc";
+    } catch (const zx::CFileError&) {
+        ending = "file";
     } catch (const CArchiveException&) {
         ending = "archive";
     } catch (const std::exception& e) {
@@ -444,18 +446,10 @@ TEST(AllocationFailure, ASaveKeepsTheOldFileWhicheverAllocationFails) {
 
     for (long succeeding = 0;; ++succeeding) {
         const long live = g_liveBlocks;
-        std::string ending = "done";
-        g_allocationsBeforeFailure = succeeding;
-        try {
-            document.save(file);
-        } catch (const std::bad_alloc&) {
-            ending = "bad_alloc";
-        } catch (const zx::CFileError&) {
-            ending = "file";
-        } catch (const CArchiveException&) {
-            ending = "archive";
-        }
-        g_allocationsBeforeFailure = -1;
+        const std::string ending = withFailingAllocation(succeeding, [&] { document.save(file); });
+        ASSERT_TRUE(ending == "done" || ending == "bad_alloc" || ending == "file" ||
+                    ending == "archive")
+            << ending;
         ASSERT_EQ(g_liveBlocks, live)
             << "blocks leaked when allocation " << succeeding << " failed";
         const auto bytes = zx::readRegularFile(file);
