@@ -1,13 +1,17 @@
 #!/usr/bin/env bash
-# fuzz.sh [SECONDS]: builds the libFuzzer targets with clang in build-fuzz and runs each for
-# SECONDS (default 60) over a copy of its seed corpus: the roots' loader over fuzz/corpus and the
+# fuzz.sh [SECONDS [BUILD]]: builds the libFuzzer targets with clang and runs each for SECONDS
+# (default 60) over a copy of its seed corpus: the roots' loader over fuzz/corpus and the
 # document loader over fuzz/corpus-document. Fails on any crash, sanitizer report,
 # leak, stray exception, timeout or oversized allocation; the reproducer is left in
-# build-fuzz/artifacts/.
+# BUILD/artifacts/.
+#
+# Without BUILD it configures build-fuzz (optimised, for speed of fuzzing). BUILD names an
+# existing clang build configured with ZX_SANITIZE, ZX_BUILD_FUZZ and -fsanitize=fuzzer-no-link
+# (the test command's sanitizer build), whose objects are then reused.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-60}"
-build=build-fuzz
+build="${2:-build-fuzz}"
 
 # clang and its libFuzzer runtime (in libclang-rt-<major>-dev on Debian), installed if missing.
 fuzzer_links() {
@@ -36,10 +40,12 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 # The library itself is instrumented too, so coverage guides the fuzzer into the loaders.
-flags="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-  -DCMAKE_CXX_FLAGS="$flags" -DZX_BUILD_FUZZ=ON -DZX_BUILD_TESTS=OFF -DZX_BUILD_BENCH=OFF \
-  >/dev/null
+if [ $# -lt 2 ]; then
+  flags="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
+  cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+    -DCMAKE_CXX_FLAGS="$flags" -DZX_BUILD_FUZZ=ON -DZX_BUILD_TESTS=OFF -DZX_BUILD_BENCH=OFF \
+    >/dev/null
+fi
 cmake --build "$build" -j"$(nproc)" --target zxfuzz_load_roots zxfuzz_load_document
 
 # Fuzz a copy: what the run adds to its corpus stays out of the source tree.

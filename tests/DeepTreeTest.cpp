@@ -190,6 +190,21 @@ TEST(DeepTree, DetachedDeepSubTreeMovesAndDies) {
 // The stack a thread that loads needs at most (the README promises it).
 constexpr std::size_t kLoadingStack = std::size_t{4} << 20;
 
+// AddressSanitizer surrounds every local with redzones, and unoptimised code keeps every
+// temporary on the stack: frames grow several times over the optimised builds the promise is made
+// for. Under it the stack checks only guard against growth out of all proportion.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr std::size_t kSanitizerStackScale = 4;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr std::size_t kSanitizerStackScale = 4;
+#else
+constexpr std::size_t kSanitizerStackScale = 1;
+#endif
+#else
+constexpr std::size_t kSanitizerStackScale = 1;
+#endif
+
 std::vector<std::byte> saveTask(CTask& task) {
     CZentrixArchive out;
     task.Serialize(out);
@@ -411,11 +426,11 @@ TEST(DeepTree, AMaximallyNestedFileLoadsWellWithinThePromisedStack) {
             (void)work.loaded.loadFromBytes(work.bytes);
             work.done = true;
         },
-        &load, 4 * kLoadingStack);
+        &load, 4 * kSanitizerStackScale * kLoadingStack);
     EXPECT_TRUE(load.done);
     EXPECT_TRUE(load.loaded.roots() == document.roots());
     std::cout << "[ STACK    ] loading the deepest task chain used " << (used >> 10) << " KiB\n";
-    EXPECT_LE(2 * used, kLoadingStack) << used << " bytes";
+    EXPECT_LE(2 * used, kSanitizerStackScale * kLoadingStack) << used << " bytes";
 }
 
 // Every other kind that owns its own kind: how a child is added, and the child that was.

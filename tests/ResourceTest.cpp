@@ -352,8 +352,8 @@ TEST(Resource, AttachingAnArrayMovesIntoAnEmptyCollectionAndCopiesOtherwise) {
 }
 
 TEST(Resource, UserFieldValuesFollowTheIndexRules) {
-    const CUserFieldValue a(CUserFieldID(CIDBase::generate()), CProjectVariant());
-    const CUserFieldValue b(CUserFieldID(CIDBase::generate()), CProjectVariant());
+    const CUserFieldValue a{CUserFieldID(CIDBase::generate()), CProjectVariant{}};
+    const CUserFieldValue b{CUserFieldID(CIDBase::generate()), CProjectVariant{}};
     CResource resource;
     EXPECT_FALSE(resource.addUserFieldValue(a, 1));
     EXPECT_EQ(resource.getUserFieldValues(), nullptr);
