@@ -237,9 +237,10 @@ public:
     // Takes the object out; ownership passes to the caller. Null when out of range.
     [[nodiscard]] C* Detach(int i) {
         if (!inRange(i)) return nullptr;
+        const zx::IDKey key = zx::IDKey::of(m_items[i]->getID());
         C* p = m_items[i].release();
         m_items.erase(m_items.begin() + i);
-        removeOrderedIndex(i);
+        removeOrderedIndex(i, key);
         shrinkIfSparse();
         return p;
     }
@@ -474,18 +475,27 @@ private:
         m_keys.insert(m_keys.begin() + k, zx::IDKey::of(id));
     }
     // Drops the entry of storage position i and renumbers the later positions in one pass.
-    void removeOrderedIndex(int i) {
+    // Drops storage position i, whose object had the ID key, from the ordered index and moves
+    // the positions after it down by one. The entry is found by its key; removing the last
+    // storage position (popping from the end) renumbers nothing, and the renumbering pass has no
+    // branch to mispredict.
+    void removeOrderedIndex(int i, const zx::IDKey& key) {
         if (i < 0 || i >= static_cast<int>(m_index.size())) return;
         std::size_t removed = m_index.size();
-        for (std::size_t k = 0; k < m_index.size(); ++k) {
-            if (m_index[k] == i)
-                removed = k;
-            else if (m_index[k] > i)
-                --m_index[k];
+        if (m_keys.size() == m_index.size()) {
+            const auto k = static_cast<std::size_t>(lowerBound(key));
+            if (k < m_index.size() && m_index[k] == i) removed = k;
         }
-        if (removed == m_index.size()) return;
+        if (removed == m_index.size()) {
+            const auto at = std::find(m_index.begin(), m_index.end(), i);
+            if (at == m_index.end()) return;
+            removed = static_cast<std::size_t>(at - m_index.begin());
+        }
         m_index.erase(m_index.begin() + static_cast<std::ptrdiff_t>(removed));
-        m_keys.erase(m_keys.begin() + static_cast<std::ptrdiff_t>(removed));
+        if (removed < m_keys.size())
+            m_keys.erase(m_keys.begin() + static_cast<std::ptrdiff_t>(removed));
+        if (i != static_cast<int>(m_index.size()))
+            for (int& position : m_index) position -= position > i ? 1 : 0;
     }
     void shrinkIfSparse() { shrinkExcessCapacity(m_items, m_index, m_keys); }
 
