@@ -34,6 +34,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <typeinfo>
 #include <vector>
 
 #include "basetypes/CIDBase.h"
@@ -419,7 +420,11 @@ private:
         }();
         return size;
     }
+    // A source of the container's own class (the usual case) is copied by that class's copy
+    // constructor, which does not first build initial values only to overwrite them (a new
+    // calendar builds its default week, for one).
     static std::unique_ptr<C> copyOf(const I& object) {
+        if (typeid(object) == typeid(C)) return std::make_unique<C>(static_cast<const C&>(object));
         auto copy = std::make_unique<C>();
         copy->copyFrom(object);
         return copy;
