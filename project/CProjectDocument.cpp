@@ -173,9 +173,12 @@ CProjectDocument::CProjectDocument(CProjectDocument&&) noexcept = default;
 CProjectDocument& CProjectDocument::operator=(CProjectDocument&&) noexcept = default;
 
 // Binds every document file the roots hold, at any depth (folders, sub-folders, the documents
-// other records carry), to manager.
+// other records carry), to manager. Roots and objects whose kinds cannot hold a document file are
+// not walked: loading a project pays for this walk only where files can be.
 void CProjectDocument::bindDocumentFilesOf(CProjectRoots& roots, const CDocumentManager& manager) {
     roots.forEachRoot([&](auto& root) {
+        using Root = std::remove_cvref_t<decltype(root)>;
+        if (!zx::mayHold<typename Root::Object::Interface, IDocumentFile>()) return;
         const auto& objects = root.getArray();
         for (int i = 0; i < objects.GetSize(); ++i) {
             zx::walkObjects(objects.getConstReference(i), [&]<class I>(const I& object, bool) {
@@ -183,6 +186,7 @@ void CProjectDocument::bindDocumentFilesOf(CProjectRoots& roots, const CDocument
                     if (const auto* file = dynamic_cast<const CDocumentFile*>(&object))
                         file->bindFromOwner(&manager);
                 }
+                return zx::mayHold<I, IDocumentFile>();
             });
         }
     });

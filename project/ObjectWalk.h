@@ -16,6 +16,8 @@
 #include <cstdint>
 #include <type_traits>
 #include <typeinfo>
+#include <utility>
+#include <vector>
 
 #include "basetypes/IDescribed.h"
 #include "store/ArrayHandles.h"
@@ -105,6 +107,63 @@ template <class I, class Visit>
 void walkObjects(const I& object, Visit&& visit) {
     ObjectWalker<std::remove_reference_t<Visit>> walker(visit);
     walker.walk(object);
+}
+
+// Follows the kinds' descriptions from one kind to the kinds it holds, through every collection
+// and part, each kind once; found turns true on reaching a kind derived from Target. It reads the
+// shape from a kind's invalid object, whose optional parts are absent but whose entries all have
+// their types.
+template <class Target>
+class HolderSearch {
+public:
+    bool found = false;
+
+    template <class I>
+    void kind() {
+        if (found) return;
+        if constexpr (std::is_base_of_v<Target, I>) {
+            found = true;
+        } else {
+            for (const std::type_info* seen : m_seen)
+                if (*seen == typeid(I)) return;
+            m_seen.push_back(&typeid(I));
+            I::invalidObject().visitValues(*this);
+        }
+    }
+
+    template <class T>
+    void value(const char*, const T&) {}
+    template <class I, class ID, int flag>
+    void children(const char*, const CConstWrapperArrayHandle<I, ID, flag>&) {
+        kind<I>();
+    }
+    template <class Slot>
+    void optionalChildren(const char* name, const Slot& slot) {
+        children(name, slot.get());
+    }
+    template <class P>
+    void part(const char*, const P&) {
+        kind<P>();
+    }
+    template <class Slot>
+    void optionalPart(const char*, const Slot&) {
+        kind<std::remove_cvref_t<decltype(*std::declval<const Slot&>().get())>>();
+    }
+
+private:
+    std::vector<const std::type_info*> m_seen;
+};
+
+// Whether an object of kind I is, or may hold at any depth, an object of kind Target: a walk
+// that looks for one kind skips what cannot lead to it. Worked out once per pair.
+template <class I, class Target>
+bool mayHold() {
+    static const bool holds = [] {
+        HolderSearch<Target> search;
+        search.template kind<I>();
+        return search.found;
+    }();
+    return holds;
 }
 
 }  // namespace zx

@@ -22,9 +22,12 @@
 #include "basetypes/CAtomicFileWriter.h"
 #include "basetypes/CDocumentManager.h"
 #include "project/CProjectDocument.h"
+#include "project/ObjectWalk.h"
 #include "records/CDocumentFile.h"
 #include "records/CDocumentFolder.h"
 #include "records/CIssue.h"
+#include "records/CRisk.h"
+#include "schedule/CTask.h"
 
 namespace {
 
@@ -427,6 +430,16 @@ TEST_F(ProjectDocumentFolders, TwoProjectsKeepTheSameDocumentInTwoFolders) {
     const CDocumentFile copy(*bound);
     EXPECT_EQ(&copy.documentManager(), CDocumentManager::getInstance());
     EXPECT_TRUE(copy == *bound);
+}
+
+// The binding walk after a load goes only where document files can be: through collections and
+// optional parts at any depth, and never into kinds that name documents by ID alone.
+TEST(DocumentFileHolders, AreFoundThroughCollectionsAndOptionalParts) {
+    EXPECT_TRUE((zx::mayHold<IDocumentFolder, IDocumentFile>()));
+    EXPECT_TRUE((zx::mayHold<IIssue, IDocumentFile>()));
+    EXPECT_TRUE((zx::mayHold<IDocumentFile, IDocumentFile>()));
+    EXPECT_FALSE((zx::mayHold<ITask, IDocumentFile>()));
+    EXPECT_FALSE((zx::mayHold<IRisk, IDocumentFile>()));
 }
 
 TEST_F(ProjectDocumentFolders, ALoadedProjectBindsEveryDocumentItHolds) {
