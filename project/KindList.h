@@ -17,6 +17,7 @@
 #include <cstddef>
 #include <type_traits>
 
+#include "model3d/C3DWorldSettings.h"
 #include "records/CDocumentFile.h"
 #include "records/CDocumentFolder.h"
 #include "records/CIssue.h"
@@ -79,7 +80,8 @@
     X(RSHistoryItem)            \
     X(CalendarDayType)          \
     X(ResourceRate)             \
-    X(TaskBaselineData)
+    X(TaskBaselineData)         \
+    X(3DWorldSettings)
 // clang-format on
 
 namespace zx {

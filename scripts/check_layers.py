@@ -34,6 +34,8 @@ RULES = [
     ("model3d/CPolyLineDouble3D.*", "shared"),
     ("model3d/CSubdivisionByUniformSlices.*", "shared"),
     ("model3d/Geometry*", "shared"),
+    ("model3d/CCameraMarker.*", "shared"),
+    ("model3d/CViewpointCamera.*", "interfaces"),
     ("model3d/GraphicalComponents.*", "shared"),
     ("basetypes/I*", "interfaces"),
     ("basetypes/KindTemplates.*", "interfaces"),
