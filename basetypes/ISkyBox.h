@@ -63,7 +63,7 @@ public:
     [[nodiscard]] virtual int addImage(const IGraphicalImage& image) = 0;
     // Removes the image with this ID, keeping the collection sorted or unsorted as it was; false
     // (and nothing changed) when there is none.
-    virtual bool removeImage(const CGraphicalImageID& id) = 0;
+    [[nodiscard]] virtual bool removeImage(const CGraphicalImageID& id) = 0;
 
     // Renews the sky box's ID and its images' IDs, and points the cube map at the renewed images.
     void renewIDs() override;

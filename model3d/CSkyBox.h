@@ -24,7 +24,7 @@ public:
     [[nodiscard]] int addImage(const IGraphicalImage& image) override {
         return m_images.Add(image);
     }
-    bool removeImage(const CGraphicalImageID& id) override;
+    [[nodiscard]] bool removeImage(const CGraphicalImageID& id) override;
 
 private:
     CGraphicalImageArray m_images;

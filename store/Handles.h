@@ -45,9 +45,7 @@ public:
 
     CBasicHandle() = default;
     explicit CBasicHandle(const C* object) : m_object(object) {}
-    // A value type that is its own interface (CHandledValue) has only the constructor above.
-    explicit CBasicHandle(const I* object) requires(!std::is_same_v<I, C>)
-        : m_object(static_cast<const C*>(object)) {}
+    explicit CBasicHandle(const I* object) : m_object(static_cast<const C*>(object)) {}
     CBasicHandle& operator=(const C* object) {
         m_object = object;
         return *this;
@@ -73,8 +71,7 @@ public:
 
     CWritableBasicHandle() = default;
     explicit CWritableBasicHandle(C* object) : m_object(object) {}
-    explicit CWritableBasicHandle(I* object) requires(!std::is_same_v<I, C>)
-        : m_object(static_cast<C*>(object)) {}
+    explicit CWritableBasicHandle(I* object) : m_object(static_cast<C*>(object)) {}
     CWritableBasicHandle& operator=(C* object) {
         m_object = object;
         return *this;

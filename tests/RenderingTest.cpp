@@ -268,6 +268,9 @@ TEST(SkyBox, StartsEmptyAndOwnsItsImages) {
     const IGraphicalImageConstArrayHandle images = std::as_const(sky).getImageArray();
     ASSERT_EQ(images.GetSize(), 2);
     EXPECT_TRUE(images.find(a.getID()).isNull());
+    // The images after the removed one keep their order.
+    EXPECT_EQ(images.getConstReference(0)->getID(), c.getID());
+    EXPECT_EQ(images.getConstReference(1)->getID(), b.getID());
     EXPECT_FALSE(images.find(b.getID()).isNull());
     EXPECT_FALSE(images.find(c.getID()).isNull());
 
