@@ -17,6 +17,13 @@
 #include <cstddef>
 #include <type_traits>
 
+#include "model3d/C3DNotation.h"
+#include "model3d/C3DWorldSettings.h"
+#include "model3d/CCuttingPlane.h"
+#include "model3d/CGraphicalImage.h"
+#include "model3d/CPhysicalLight.h"
+#include "model3d/CSkyBox.h"
+#include "model3d/CTextureDefinition.h"
 #include "records/CDocumentFile.h"
 #include "records/CDocumentFolder.h"
 #include "records/CIssue.h"
@@ -62,7 +69,13 @@
     X(Resource, 1)          \
     X(ResourceGroup, 0)     \
     X(Task, 0)              \
-    X(ProjectBaseline, 0)
+    X(ProjectBaseline, 0)   \
+    X(SkyBox, 0)            \
+    X(PhysicalLight, 0)     \
+    X(TextureDefinition, 0) \
+    X(GraphicalImage, 0)    \
+    X(CuttingPlane, 0)      \
+    X(3DNotation, 0)
 
 #define ZX_CHILD_KINDS(X)       \
     X(CodeValue)                \
@@ -79,7 +92,8 @@
     X(RSHistoryItem)            \
     X(CalendarDayType)          \
     X(ResourceRate)             \
-    X(TaskBaselineData)
+    X(TaskBaselineData)         \
+    X(3DWorldSettings)
 // clang-format on
 
 namespace zx {

@@ -17,6 +17,8 @@
 #include "JsonValues.h"
 #include "JsonWriter.h"
 #include "SampleProject.h"
+#include "model3d/CIRayMaterialDefinition.h"
+#include "model3d/CViewpointCamera.h"
 #include "project/KindList.h"
 
 namespace {
@@ -278,6 +280,29 @@ TEST(JsonValues, DescribedValuesRefuseUnknownRepeatedAndMissingMembers) {
           "{\"EffectiveDate\":10,\"Rate\":2.5,\"Cost\":null,\"Extra\":1}",
           "{\"EffectiveDate\":10,\"Rate\":2.5,\"Cost\":null,\"Rate\":1}", "[10,2.5,null]"})
         EXPECT_THROW(fromText<CRuleRate>(bad), JsonError) << bad;
+}
+
+// The 3D values that kinds embed: a material instance nests a definition with its own defaults.
+TEST(JsonValues, MaterialsAndCamerasComeBackEqual) {
+    const auto instance = [] {
+        CIRayMaterialInstance value;
+        zxsample::Filler(11, 2).value("Material", value);
+        return value;
+    }();
+    ASSERT_NE(instance.getMaterialDefinition().getMaterialDefaults(), nullptr);
+    const std::string text = textOf(instance);
+    EXPECT_TRUE(fromText<CIRayMaterialInstance>(text) == instance) << text;
+    CViewpointCamera camera;
+    camera.setFieldOfView(40.0);
+    EXPECT_TRUE(fromText<CViewpointCamera>(textOf(camera)) == camera);
+
+    const std::string repeated =
+        "{\"MdlName\":\"m\",\"DisplayName\":\"\",\"Attributes\":[[\"a\",\"x\"],[\"a\",\"y\"]],"
+        "\"MaterialDefaults\":null,\"ElementTypes\":[]}";
+    EXPECT_THROW(fromText<CIRayMaterialDefinition>(repeated), JsonError);
+    std::string distinct = repeated;
+    distinct[distinct.find("[\"a\",\"y\"]") + 2] = 'b';
+    EXPECT_EQ(fromText<CIRayMaterialDefinition>(distinct).getAttrCount(), 2);
 }
 
 // A described value like those that will hold password hashes.

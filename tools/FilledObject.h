@@ -12,6 +12,7 @@
 #include <string>
 #include <type_traits>
 
+#include "basetypes/CByteArray.h"
 #include "basetypes/CIDBase.h"
 #include "basetypes/CProjectColorRGB.h"
 #include "basetypes/CProjectScalar.h"
@@ -21,8 +22,10 @@
 #include "basetypes/CProjectVariant.h"
 #include "basetypes/CZentrixEnumeration.h"
 #include "basetypes/IDescribed.h"
+#include "model3d/CGraphicalPoint2D.h"
 #include "model3d/CGraphicalPointDouble3D.h"
 #include "model3d/CGraphicalTransformDouble.h"
+#include "model3d/CIRayMaterialDefinition.h"
 #include "store/ArrayHandles.h"
 #include "store/CIDPointerArray.h"
 #include "store/CNonUniqueValueArray.h"
@@ -123,19 +126,48 @@ public:
             (void)values.Add(std::move(item));
         }
     }
-    // An absent optional value appears; a present one goes away.
+    // An absent optional value appears; a present one goes away. Optional values nested in
+    // optional values of their own type (a material's defaults hold a material) stop appearing
+    // after a few levels, so that filling ends.
     template <class T>
     void value(const char* name, CHeapValue<T>& optional) {
         if (optional) {
             optional.reset();
-        } else {
+        } else if (m_heapNesting < kMaxHeapNesting) {
+            ++m_heapNesting;
             value(name, optional.ensure());
+            --m_heapNesting;
         }
+    }
+    void value(const char*, CString& text) {
+        text = CString(L"mdl::base \u00e9 " + std::to_wstring(m_random() % 1000));
+    }
+    template <class V, class Count>
+    void value(const char* name, CIRayParameterMap<V, Count>& map) {
+        for (int i = 0; i < 2; ++i) {
+            V item{};
+            value(name, item);
+            map.set(CString(L"param \u00e9" + std::to_wstring(m_random() % 100000)), item);
+        }
+    }
+    void value(const char*, CByteArray& data) {
+        std::uint8_t bytes[5];
+        for (auto& byte : bytes) byte = static_cast<std::uint8_t>(m_random());
+        data.setData(bytes, 1 + static_cast<int>(m_random() % 5));
     }
     template <class T>
     void value(const char*, CTGraphicalPoint3D<T>& point) {
         point.set(point.getX() + 1 + static_cast<T>(m_random() % 50), point.getY() - 2,
                   point.getZ() + 0.5);
+    }
+    template <class T>
+    void value(const char*, CTGraphicalVector3D<T>& vector) {
+        vector.set(vector.getX() - 1 - static_cast<T>(m_random() % 50), vector.getY() + 3,
+                   vector.getZ() - 0.25);
+    }
+    template <class T>
+    void value(const char*, CTGraphicalPoint2D<T>& point) {
+        point.set(point.getX() + 1 + static_cast<T>(m_random() % 50), point.getY() - 2);
     }
     template <class T>
     void value(const char*, CTGraphicalTransform<T>& transform) {
@@ -181,8 +213,11 @@ public:
     }
 
 private:
+    static constexpr int kMaxHeapNesting = 3;
+
     std::mt19937_64 m_random;
     int m_depth;
+    int m_heapNesting = 0;
 };
 
 // A new object of class C filled from seed, with children two levels deep.

@@ -295,6 +295,24 @@ void readJson(const JsonValue& in, CProjectDuration& duration) {
     duration = CProjectDuration(milliseconds);
 }
 
+void writeJson(JsonOutput& out, const CByteArray& data) { out.put(toDumpText(data)); }
+
+void readJson(const JsonValue& in, CByteArray& data) {
+    if (!in.isString()) in.expected("a string of hexadecimal digits");
+    const std::string_view text = in.text();
+    if (text.size() % 2 != 0) in.fail("expected two hexadecimal digits per byte");
+    const auto digit = [&](char c) -> int {
+        if (c >= '0' && c <= '9') return c - '0';
+        if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+        if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+        in.fail("expected hexadecimal digits only");
+    };
+    std::vector<std::uint8_t> bytes(text.size() / 2);
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<std::uint8_t>(digit(text[2 * i]) * 16 + digit(text[2 * i + 1]));
+    data.setData(bytes.data(), static_cast<int>(bytes.size()));
+}
+
 void writeJson(JsonOutput& out, const CProjectColorRGB& color) {
     const std::uint32_t high = color.getPacked() >> 24;
     // Red, green, blue, then the high byte when it is set.

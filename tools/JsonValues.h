@@ -42,6 +42,7 @@
 #include "JsonError.h"
 #include "JsonOutput.h"
 #include "JsonTree.h"
+#include "basetypes/CByteArray.h"
 #include "basetypes/CHeapValue.h"
 #include "basetypes/CIDBase.h"
 #include "basetypes/CProjectColorRGB.h"
@@ -54,6 +55,7 @@
 #include "basetypes/FieldVisitors.h"
 #include "basetypes/IDescribed.h"
 #include "model3d/CGraphicalTransformDouble.h"
+#include "model3d/CIRayMaterialDefinition.h"
 #include "model3d/GraphicalComponents.h"
 #include "store/ArrayHandles.h"
 #include "store/CIDPointerArray.h"
@@ -283,6 +285,44 @@ void readJson(const JsonValue& in, CNonUniqueValueArray<T>& values) {
     });
     values = std::move(loaded);
 }
+
+// A material's parameters: an array of [name, value] pairs in name order; a repeated name is
+// refused.
+template <class V, class Count>
+void writeJson(JsonOutput& out, const CIRayParameterMap<V, Count>& map) {
+    out.put('[');
+    bool first = true;
+    for (const auto& [name, value] : map.entries()) {
+        if (!first) out.put(',');
+        first = false;
+        out.put('[');
+        writeJson(out, name);
+        out.put(',');
+        writeJson(out, value);
+        out.put(']');
+    }
+    out.put(']');
+}
+template <class V, class Count>
+void readJson(const JsonValue& in, CIRayParameterMap<V, Count>& map) {
+    CIRayParameterMap<V, Count> loaded;
+    forEachElement(in, [&](const JsonValue& pair) {
+        if (pair.type() != JsonValue::Type::Array || pair.size() != 2)
+            pair.expected("a [name, value] pair");
+        auto element = pair.begin();
+        CString name;
+        readJson(*element, name);
+        V value{};
+        readJson(*++element, value);
+        if (loaded.find(name)) pair.fail("the pair repeats the name of an earlier one");
+        loaded.set(name, value);
+    });
+    map = std::move(loaded);
+}
+
+// Raw bytes: a string of two lower-case hexadecimal digits per byte.
+void writeJson(JsonOutput& out, const CByteArray& data);
+void readJson(const JsonValue& in, CByteArray& data);
 
 // Geometry: arrays of the components.
 

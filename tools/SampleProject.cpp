@@ -207,7 +207,7 @@ CResource makeResource(Maker& make, int number, const SampleProject& project,
     resource.setType(types[number % 5]);
     resource.setResourceUnitType(ResourceUnitType::CubicMetre);
     resource.setResourceUtilizationLimit(1.0 + number % 3);
-    resource.setUnitsOfWorkspaceRequiredByOneUnit(DistanceUnitType::SquareMetre);
+    resource.setUnitsOfWorkspaceRequiredByOneUnit(DistanceUnitType::Metre);
     resource.setValueOfWorkspaceRequiredByOneUnit(12.0);
     resource.setLeadTime(CProjectDuration(86'400'000LL * (number % 4)));
     resource.setPresentationColor(0x3080C0UL + static_cast<unsigned long>(number));
@@ -401,6 +401,37 @@ CTask makeActivity(Maker& make, int number, const SampleProject& project,
     return task;
 }
 
+// A sky box of six small images, its cube map naming each face.
+CSkyBox makeSkyBox(Maker& make, int number) {
+    CSkyBox sky;
+    sky.setID(make.id<CSkyBoxID>());
+    sky.setName(make.text(L"Overcast sky", number));
+    static constexpr const wchar_t* faces[] = {L"front", L"back", L"left",
+                                               L"right", L"top",  L"bottom"};
+    std::vector<CGraphicalImageID> ids;
+    for (const wchar_t* face : faces) {
+        CGraphicalImage image;
+        image.setID(make.id<CGraphicalImageID>());
+        image.setName(make.text(face, number));
+        image.setWidth(4);
+        image.setHeight(4);
+        std::uint8_t pixels[4 * 4 * 4];
+        for (auto& byte : pixels) byte = static_cast<std::uint8_t>(make.below(256));
+        image.setData(pixels, static_cast<int>(sizeof pixels));
+        (void)sky.addImage(image);
+        ids.push_back(image.getID());
+    }
+    CCubeMap map;
+    map.setFrontImageID(ids[0]);
+    map.setBackImageID(ids[1]);
+    map.setLeftImageID(ids[2]);
+    map.setRightImageID(ids[3]);
+    map.setTopImageID(ids[4]);
+    map.setBottomImageID(ids[5]);
+    sky.setCubeMap(map);
+    return sky;
+}
+
 CTask makeSummary(Maker& make, const wchar_t* kind, int number) {
     CTask summary;
     summary.setID(make.id<CTaskID>());
@@ -562,6 +593,8 @@ SampleProject SampleProject::build(int scale, std::uint64_t seed) {
         }
         (void)project.get<CIssueRoot>().getArray().Add(issue);
     }
+    for (int i = 0; i < (scale + 99) / 100; ++i)
+        (void)project.get<CSkyBoxRoot>().getArray().Add(makeSkyBox(make, i));
     // Every kind the content above does not cover gets a few filled objects in its root, so a
     // kind added to the list of kinds is saved, loaded and compared by the sample at once.
     if (scale > 0) {
