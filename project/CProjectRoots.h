@@ -1,7 +1,7 @@
 // CProjectRoots: one root of every kind in the list of kinds, saved and loaded as one sequence.
 //
 // It owns its roots (and through them every object of the project). The record is the roots'
-// records back to back, in the order of the list of kinds (ZX_ROOT_KINDS), with no framing of
+// records back to back, in the order of the list of kinds (ZX_DOCUMENT_ROOT_KINDS), with no framing of
 // its own. A root is reached by its type: roots.get<CTaskRoot>().
 //
 // A load that fails leaves the roots loaded so far filled and the failing root empty; callers
@@ -42,6 +42,26 @@ public:
     template <class C>
     const auto& rootOf() const {
         return get<typename zx::RootOf<C>::type>();
+    }
+
+    // The one object of a held kind (ZX_HELD_KINDS in KindList.h): the first of its root's
+    // collection, made with its initial values and a fresh ID when the collection is empty (a new
+    // project, or a file that held none). The const form reads the initial values then.
+    template <class C>
+        requires zx::Contains<zx::HeldKinds, C>::value
+    C& held() {
+        auto& objects = rootOf<C>().getArray();
+        if (objects.GetSize() == 0) {
+            C fresh;
+            fresh.generateIDs();
+            (void)objects.Add(fresh);
+        }
+        return objects.getWritableReference(0);
+    }
+    template <class C>
+        requires zx::Contains<zx::HeldKinds, C>::value
+    const C& held() const {
+        return rootOf<C>().getArray().getConstReference(0);
     }
 
     // Calls f(root) for every root, in file order.

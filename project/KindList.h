@@ -77,6 +77,15 @@
     X(CuttingPlane, 0)      \
     X(3DNotation, 0)
 
+// Kinds the host holds one object of, outside the roots of its model (the project's 3D world
+// settings). The document keeps each in a root of its own all the same, saved after the roots
+// above, so that saving, loading, the tools and the tests cover it like any root kind;
+// CProjectRoots::held<C>() is that one object. Appended like roots: the order is the file order.
+#define ZX_HELD_KINDS(X)
+
+// Every kind the document keeps a root of, in file order.
+#define ZX_DOCUMENT_ROOT_KINDS(X) ZX_ROOT_KINDS(X) ZX_HELD_KINDS(X)
+
 #define ZX_CHILD_KINDS(X)       \
     X(CodeValue)                \
     X(Link)                     \
@@ -121,8 +130,10 @@ struct Concat<TypeList<A...>, TypeList<B...>> {
 
 #define ZX_LISTED_ROOT_KIND(Name, FLAG) , C##Name
 #define ZX_LISTED_CHILD_KIND(Name) , C##Name
-// The concrete classes of the kinds that have roots, in file order.
-using RootKinds = DropFirst<TypeList<void ZX_ROOT_KINDS(ZX_LISTED_ROOT_KIND)>>::type;
+// The concrete classes of the kinds that have roots (held kinds included), in file order.
+using RootKinds = DropFirst<TypeList<void ZX_DOCUMENT_ROOT_KINDS(ZX_LISTED_ROOT_KIND)>>::type;
+// The concrete classes of the held kinds.
+using HeldKinds = DropFirst<TypeList<void ZX_HELD_KINDS(ZX_LISTED_ROOT_KIND)>>::type;
 // The concrete classes of every other kind.
 using ChildKinds = DropFirst<TypeList<void ZX_CHILD_KINDS(ZX_LISTED_CHILD_KIND)>>::type;
 // Every kind: roots' kinds first, then the others.

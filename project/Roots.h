@@ -12,7 +12,7 @@
     using C##Name##Root = CObjectRoot<I##Name, C##Name, C##Name##ID, FLAG>; \
     using C##Name##RootHandle = CBasicHandle<I##Name##Root, C##Name##Root>; \
     using C##Name##RootWritableHandle = CWritableBasicHandle<I##Name##Root, C##Name##Root>;
-ZX_ROOT_KINDS(ZX_ROOT_NAMES)
+ZX_DOCUMENT_ROOT_KINDS(ZX_ROOT_NAMES)
 #undef ZX_ROOT_NAMES
 
 namespace zx {
@@ -23,7 +23,7 @@ struct RootOf;
 
 #define ZX_LISTED_ROOT(Name, FLAG) , C##Name##Root
 // Every root, in file order.
-using RootTypes = DropFirst<TypeList<void ZX_ROOT_KINDS(ZX_LISTED_ROOT)>>::type;
+using RootTypes = DropFirst<TypeList<void ZX_DOCUMENT_ROOT_KINDS(ZX_LISTED_ROOT)>>::type;
 #undef ZX_LISTED_ROOT
 
 }  // namespace zx
@@ -33,7 +33,7 @@ using RootTypes = DropFirst<TypeList<void ZX_ROOT_KINDS(ZX_LISTED_ROOT)>>::type;
     struct zx::RootOf<C##Name> {    \
         using type = C##Name##Root; \
     };
-ZX_ROOT_KINDS(ZX_ROOT_OF)
+ZX_DOCUMENT_ROOT_KINDS(ZX_ROOT_OF)
 #undef ZX_ROOT_OF
 
 // The templates one root brings; Roots.cpp defines them, every other file only declares them.
@@ -46,5 +46,5 @@ ZX_ROOT_KINDS(ZX_ROOT_OF)
     EXTERN template class API CBasicHandle<I##Name##Root, C##Name##Root>;       \
     EXTERN template class API CWritableBasicHandle<I##Name##Root, C##Name##Root>;
 #define ZX_DECLARE_ROOT(Name, FLAG) ZX_ROOT_TEMPLATES(extern, ZX_API, Name, FLAG)
-ZX_ROOT_KINDS(ZX_DECLARE_ROOT)
+ZX_DOCUMENT_ROOT_KINDS(ZX_DECLARE_ROOT)
 #undef ZX_DECLARE_ROOT

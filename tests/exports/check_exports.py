@@ -85,7 +85,7 @@ def kinds(kind_list):
             sys.exit(f"{kind_list}: no {macro}")
         return re.findall(r"X\((\w+)", match.group(1))
 
-    return listed("ZX_ROOT_KINDS"), listed("ZX_CHILD_KINDS")
+    return listed("ZX_ROOT_KINDS") + listed("ZX_HELD_KINDS"), listed("ZX_CHILD_KINDS")
 
 
 def required(roots, children):
