@@ -81,7 +81,8 @@
 // settings). The document keeps each in a root of its own all the same, saved after the roots
 // above, so that saving, loading, the tools and the tests cover it like any root kind;
 // CProjectRoots::held<C>() is that one object. Appended like roots: the order is the file order.
-#define ZX_HELD_KINDS(X)
+#define ZX_HELD_KINDS(X) \
+    X(3DWorldSettings, 0)
 
 // Every kind the document keeps a root of, in file order.
 #define ZX_DOCUMENT_ROOT_KINDS(X) ZX_ROOT_KINDS(X) ZX_HELD_KINDS(X)
@@ -101,8 +102,7 @@
     X(RSHistoryItem)            \
     X(CalendarDayType)          \
     X(ResourceRate)             \
-    X(TaskBaselineData)         \
-    X(3DWorldSettings)
+    X(TaskBaselineData)
 // clang-format on
 
 namespace zx {

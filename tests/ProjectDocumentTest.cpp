@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <random>
 #include <set>
+#include <utility>
 
 #define XXH_INLINE_ALL
 #include <xxhash.h>
@@ -112,6 +113,27 @@ TEST(ProjectDocument, RoundTripsEveryRootAndCountsItsObjects) {
     }
     EXPECT_EQ(inTable, inCounts);
     EXPECT_EQ(s.table.sections.size(), std::tuple_size_v<zx::RootTuple<zx::RootTypes>::type>);
+}
+
+// The world settings are one object the host holds, kept by the document like a root's.
+TEST(ProjectDocument, KeepsOneObjectOfAHeldKind) {
+    CProjectDocument document;
+    const CProjectDocument& reader = document;
+    // Nothing held yet: the const form reads the initial values and creates nothing.
+    EXPECT_DOUBLE_EQ(reader.roots().held<C3DWorldSettings>().get3DUnitSize().getValue(), 1.0);
+    EXPECT_EQ(document.get<C3DWorldSettingsRoot>().getArray().GetSize(), 0);
+
+    C3DWorldSettings& settings = document.roots().held<C3DWorldSettings>();
+    EXPECT_TRUE(settings.getID().isValidNotNull());
+    settings.setHeightOfGround(12.5);
+    EXPECT_EQ(&document.roots().held<C3DWorldSettings>(), &settings);
+    EXPECT_EQ(document.get<C3DWorldSettingsRoot>().getArray().GetSize(), 1);
+
+    CProjectDocument loaded;
+    ASSERT_TRUE(loaded.loadFromBytes(document.saveToBytes()).failures.empty());
+    const auto& back = std::as_const(loaded).roots().held<C3DWorldSettings>();
+    EXPECT_DOUBLE_EQ(back.getHeightOfGround().getValue(), 12.5);
+    EXPECT_TRUE(back == settings);
 }
 
 TEST(ProjectDocument, SavesAndLoadsFilesAndRefusesWhatIsNotARegularFile) {
