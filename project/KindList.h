@@ -17,6 +17,13 @@
 #include <cstddef>
 #include <type_traits>
 
+#include "model3d/CEventKeyFrame.h"
+#include "model3d/CEventTimeline.h"
+#include "model3d/CPath.h"
+#include "model3d/CPathKey.h"
+#include "model3d/CPathTimeline.h"
+#include "model3d/CProjectTimeKeyFrame.h"
+#include "model3d/CProjectTimeTimeline.h"
 #include "records/CDocumentFile.h"
 #include "records/CDocumentFolder.h"
 #include "records/CIssue.h"
@@ -79,7 +86,13 @@
     X(RSHistoryItem)            \
     X(CalendarDayType)          \
     X(ResourceRate)             \
-    X(TaskBaselineData)
+    X(TaskBaselineData)         \
+    X(EventKeyFrame)            \
+    X(ProjectTimeKeyFrame)      \
+    X(PathKey)                  \
+    X(EventTimeline)            \
+    X(ProjectTimeTimeline)      \
+    X(PathTimeline)
 // clang-format on
 
 namespace zx {

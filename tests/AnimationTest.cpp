@@ -1,0 +1,413 @@
+// Animations: the tick order of timelines (insert positions, the key frame in force at a tick,
+// start and end ticks through adds and removals, refused ticks, loaded records out of order),
+// the fixed interpolation types, path key replacement, sub-path moves and renewal, and the values
+// the key frames and positions embed (scalars unset with a value, legends, filter colours).
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <span>
+#include <sstream>
+#include <utility>
+#include <vector>
+
+#include "JsonTree.h"
+#include "JsonValues.h"
+#include "basetypes/CArchive.h"
+#include "model3d/CEventKeyFrame.h"
+#include "model3d/CEventTimeline.h"
+#include "model3d/CPath.h"
+#include "model3d/CPathKey.h"
+#include "model3d/CPathTimeline.h"
+#include "model3d/CProjectTimeKeyFrame.h"
+#include "model3d/CProjectTimeTimeline.h"
+#include "tests/RoundTrip.h"
+
+namespace {
+
+using conformance::filled;
+using conformance::load;
+using conformance::save;
+
+template <class ID>
+ID fresh() {
+    return ID(CIDBase::generate());
+}
+
+// The key frame class each timeline holds.
+template <class Timeline>
+struct KeyOf;
+template <>
+struct KeyOf<CEventTimeline> {
+    using type = CEventKeyFrame;
+};
+template <>
+struct KeyOf<CProjectTimeTimeline> {
+    using type = CProjectTimeKeyFrame;
+};
+template <>
+struct KeyOf<CPathTimeline> {
+    using type = CPathKey;
+};
+
+template <class Timeline>
+typename KeyOf<Timeline>::type keyAt(int tick) {
+    typename KeyOf<Timeline>::type key(tick);
+    key.setID(fresh<CKeyFrameID>());
+    return key;
+}
+
+// The ticks of the key frames in storage order.
+template <class Timeline>
+std::vector<int> ticksOf(const Timeline& timeline) {
+    std::vector<int> ticks;
+    const auto keys = [&] {
+        if constexpr (std::is_same_v<Timeline, CEventTimeline>)
+            return timeline.getKeyFrames();
+        else
+            return timeline.getKeyframes();
+    }();
+    for (int i = 0; i < keys.GetSize(); ++i)
+        ticks.push_back(keys.getConstReference(i)->getTick().getValue());
+    return ticks;
+}
+
+template <class Timeline>
+class TimelineRules : public ::testing::Test {};
+using Timelines = ::testing::Types<CEventTimeline, CProjectTimeTimeline, CPathTimeline>;
+TYPED_TEST_SUITE(TimelineRules, Timelines);
+
+TYPED_TEST(TimelineRules, KeyFramesAddedOutOfOrderAreKeptInTickOrder) {
+    TypeParam timeline;
+    EXPECT_EQ(timeline.getStartTick(), -1);
+    EXPECT_EQ(timeline.getEndTick(), -1);
+    EXPECT_EQ(timeline.getKeyFrameIndexForTick(0), -1);
+    EXPECT_EQ(timeline.getLastKeyFrameIndex(), -1);
+    EXPECT_EQ(timeline.addKeyFrame(keyAt<TypeParam>(10)), 0);
+    EXPECT_EQ(timeline.addKeyFrame(keyAt<TypeParam>(30)), 1);
+    EXPECT_EQ(timeline.addKeyFrame(keyAt<TypeParam>(20)), 1);
+    EXPECT_EQ(ticksOf(timeline), (std::vector<int>{10, 20, 30}));
+    EXPECT_EQ(timeline.getStartTick(), 10);
+    EXPECT_EQ(timeline.getEndTick(), 30);
+    EXPECT_EQ(timeline.getLastKeyFrameIndex(), 2);
+    const std::pair<int, int> expected[] = {{5, -1}, {10, 0}, {15, 0}, {20, 1},
+                                            {25, 1}, {30, 2}, {99, 2}, {-7, -1}};
+    for (const auto& [tick, index] : expected)
+        EXPECT_EQ(timeline.getKeyFrameIndexForTick(tick), index) << "tick " << tick;
+    EXPECT_EQ(timeline.keyFrame(1)->getTick().getValue(), 20);
+    EXPECT_TRUE(timeline.keyFrame(3).isNull());
+    EXPECT_TRUE(timeline.keyFrame(-1).isNull());
+}
+
+TYPED_TEST(TimelineRules, LookupAgreesWithAScanOnLongTimelines) {
+    TypeParam timeline;
+    for (int tick = 3; tick < 3000; tick += 7)
+        ASSERT_GE(timeline.addKeyFrame(keyAt<TypeParam>(tick)), 0);
+    for (int tick = 0; tick < 3010; ++tick) {
+        const int expected =
+            tick < 3 ? -1 : std::min((tick - 3) / 7, timeline.getKeyFrameCount() - 1);
+        ASSERT_EQ(timeline.getKeyFrameIndexForTick(tick), expected) << "tick " << tick;
+    }
+}
+
+TYPED_TEST(TimelineRules, RefusedTicksChangeNothing) {
+    TypeParam timeline;
+    ASSERT_EQ(timeline.addKeyFrame(keyAt<TypeParam>(10)), 0);
+    // A taken tick, a new key frame's tick (-1), a negative one and an unset one.
+    EXPECT_EQ(timeline.findInsertPosition(keyAt<TypeParam>(10)), -1);
+    EXPECT_EQ(timeline.addKeyFrame(keyAt<TypeParam>(10)), -1);
+    typename KeyOf<TypeParam>::type fresh;
+    fresh.setID(::fresh<CKeyFrameID>());
+    EXPECT_EQ(timeline.addKeyFrame(fresh), -1);
+    EXPECT_EQ(timeline.addKeyFrame(keyAt<TypeParam>(-3)), -1);
+    EXPECT_EQ(timeline.findInsertPosition(keyAt<TypeParam>(0)), 0);
+    EXPECT_EQ(timeline.findInsertPosition(keyAt<TypeParam>(11)), 1);
+    EXPECT_EQ(timeline.getKeyFrameCount(), 1);
+    EXPECT_EQ(timeline.getStartTick(), 10);
+    EXPECT_EQ(timeline.getEndTick(), 10);
+}
+
+TYPED_TEST(TimelineRules, RemovalsKeepStartAndEndTicks) {
+    TypeParam timeline;
+    std::vector<CKeyFrameID> ids;
+    for (int tick : {40, 10, 30, 20}) {
+        const auto key = keyAt<TypeParam>(tick);
+        ids.push_back(key.getID());
+        ASSERT_GE(timeline.addKeyFrame(key), 0);
+    }
+    EXPECT_FALSE(timeline.removeKeyFrame(fresh<CKeyFrameID>()));
+    ASSERT_TRUE(timeline.removeKeyFrame(ids[1]));  // the first, tick 10
+    EXPECT_EQ(timeline.getStartTick(), 20);
+    EXPECT_EQ(timeline.getEndTick(), 40);
+    ASSERT_TRUE(timeline.removeKeyFrame(ids[0]));  // the last, tick 40
+    EXPECT_EQ(timeline.getEndTick(), 30);
+    EXPECT_EQ(timeline.getKeyFrameIndexForTick(35), 1);
+    // The index still finds the remaining key frames by ID after the storage moved.
+    EXPECT_EQ(timeline.keyFrame(0)->getID(), ids[3]);
+    ASSERT_TRUE(timeline.removeKeyFrame(ids[3]));
+    ASSERT_TRUE(timeline.removeKeyFrame(ids[2]));
+    EXPECT_EQ(timeline.getKeyFrameCount(), 0);
+    EXPECT_EQ(timeline.getStartTick(), -1);
+    EXPECT_EQ(timeline.getEndTick(), -1);
+    EXPECT_FALSE(timeline.removeKeyFrame(ids[2]));
+}
+
+TYPED_TEST(TimelineRules, LoadedKeyFramesOutOfTickOrderAreRefused) {
+    TypeParam timeline;
+    ASSERT_GE(timeline.addKeyFrame(keyAt<TypeParam>(10)), 0);
+    ASSERT_GE(timeline.addKeyFrame(keyAt<TypeParam>(20)), 0);
+    const auto bytes = save(timeline);
+    EXPECT_TRUE(load<TypeParam>(bytes) == timeline);
+    const auto firstKey = [](TypeParam& t) {
+        if constexpr (std::is_same_v<TypeParam, CEventTimeline>)
+            return t.getKeyFrames().getWritableReference(0);
+        else
+            return t.getKeyframes().getWritableReference(0);
+    };
+    // A file is not trusted: a later tick first, a repeated tick, an unset one.
+    for (int tick : {30, 20, -1}) {
+        TypeParam broken(timeline);
+        firstKey(broken)->setTick(tick);
+        const auto brokenBytes = save(broken);
+        CZentrixArchive in{std::span<const std::byte>(brokenBytes)};
+        TypeParam loaded;
+        try {
+            loaded.Serialize(in);
+            ADD_FAILURE() << "tick " << tick << " was loaded";
+        } catch (const CArchiveException& e) {
+            EXPECT_NE(std::string(e.what()).find(TypeParam::s_kindName), std::string::npos)
+                << e.what();
+            EXPECT_NE(std::string(e.what()).find("KeyFrameTicks"), std::string::npos) << e.what();
+        }
+    }
+}
+
+TYPED_TEST(TimelineRules, FilledTimelinesKeepTheirOrder) {
+    for (std::uint64_t seed = 1; seed < 40; ++seed) {
+        TypeParam timeline = filled<TypeParam>(seed);
+        const std::vector<int> ticks = ticksOf(timeline);
+        ASSERT_EQ(ticks.size(), 2u);
+        EXPECT_LT(ticks[0], ticks[1]) << "seed " << seed;
+        EXPECT_EQ(timeline.getStartTick(), ticks.front());
+        EXPECT_EQ(timeline.getEndTick(), ticks.back());
+        EXPECT_TRUE(load<TypeParam>(save(timeline)) == timeline);
+    }
+}
+
+TEST(KeyFrames, InterpolationTypesOfEventsAndPathKeysAreFixed) {
+    CEventKeyFrame event;
+    event.setInterpolationType(InterpolationType::Linear);
+    EXPECT_EQ(event.getInterpolationType().toInt(), 0);
+    CPathKey key;
+    EXPECT_EQ(key.getInterpolationType().toInt(), 2);
+    key.setInterpolationType(InterpolationType::Step);
+    EXPECT_EQ(key.getInterpolationType().toInt(), 2);
+    CProjectTimeKeyFrame focus(5);
+    EXPECT_EQ(focus.getInterpolationType().toInt(), 2);
+    EXPECT_EQ(focus.getTick().getValue(), 5);
+    focus.setInterpolationType(InterpolationType::Step);
+    EXPECT_EQ(load<CProjectTimeKeyFrame>(save(focus)).getInterpolationType().toInt(), 0);
+}
+
+TEST(KeyFrames, NewEventKeyFrameHasItsDefaults) {
+    const CEventKeyFrame event;
+    EXPECT_EQ(event.getTick().getValue(), -1);
+    EXPECT_EQ(event.get3DRenderMode().toInt(), 4);
+    EXPECT_EQ(event.getDatesToUse().toInt(), 1);
+    EXPECT_EQ(event.getColoringMode().toInt(), 1);
+    EXPECT_EQ(event.getFilterOperation().getValue(), 0);
+    EXPECT_FALSE(event.getHideLines().getValue());
+    EXPECT_FALSE(event.getActiveResourceStateID().isValid());
+    // Hide and show are separate flags.
+    CEventKeyFrame both;
+    both.setHideLines(true);
+    both.setShowLines(true);
+    EXPECT_TRUE(both.getHideLines().getValue() && both.getShowLines().getValue());
+    const std::unique_ptr<IEventKeyFrame> copy = both.clone();
+    EXPECT_TRUE(*copy == both);
+}
+
+TEST(PathTimeline, AKeyWithAPresentIDReplacesIt) {
+    CPathTimeline timeline;
+    const CPathKey first = keyAt<CPathTimeline>(10);
+    ASSERT_EQ(timeline.addKeyFrame(first), 0);
+    ASSERT_EQ(timeline.addKeyFrame(keyAt<CPathTimeline>(20)), 1);
+    CPathKey moved(first);
+    moved.setTick(30);
+    moved.setPosition(CGraphicalPointDouble3D(1, 2, 3));
+    EXPECT_EQ(timeline.addKeyFrame(moved), 1);
+    EXPECT_EQ(timeline.getKeyFrameCount(), 2);
+    EXPECT_EQ(ticksOf(timeline), (std::vector<int>{20, 30}));
+    EXPECT_EQ(timeline.getStartTick(), 20);
+    EXPECT_EQ(timeline.getEndTick(), 30);
+    EXPECT_TRUE(*timeline.keyFrame(1) == moved);
+    // A replacement whose tick another key holds is refused and the old key stays.
+    CPathKey clash(moved);
+    clash.setTick(20);
+    EXPECT_EQ(timeline.addKeyFrame(clash), -1);
+    EXPECT_EQ(timeline.getKeyFrameCount(), 2);
+    EXPECT_TRUE(*timeline.keyFrame(1) == moved);
+    EXPECT_EQ(timeline.getKeyframes().findByID(moved.getID()), 1);
+    // The five-value form builds the key.
+    const CKeyFrameID id = fresh<CKeyFrameID>();
+    EXPECT_EQ(timeline.addKeyFrame(id, CGraphicalPointDouble3D(4, 5, 6), CQuat(0, 0, 1, 0),
+                                   CGraphicalPointDouble3D(), 25),
+              1);
+    const IPathKeyHandle built = timeline.getKeyframes().find(id);
+    EXPECT_EQ(built->getTick().getValue(), 25);
+    EXPECT_TRUE(built->getRotation() == CQuat(0, 0, 1, 0));
+    timeline.removeAllKeyFrames();
+    EXPECT_EQ(timeline.getStartTick(), -1);
+}
+
+// Owns a path that a detach handed out, as the caller of detachSubPath must.
+std::unique_ptr<IPath> adopt(const IPathWritableHandle& handle) {
+    return std::unique_ptr<IPath>(handle.isNull() ? nullptr : &*handle);
+}
+
+CPath namedPath(const wchar_t* name) {
+    CPath path;
+    path.generateIDs();
+    path.setName(name);
+    return path;
+}
+
+TEST(Path, SubPathsMoveWithoutCopying) {
+    CPath parent = namedPath(L"Crane");
+    auto loose = std::make_unique<CPath>(namedPath(L"Hook"));
+    // Without sub-paths only index 0 is open; a refused attach leaves the path with its holder.
+    EXPECT_FALSE(parent.attachSubPath(loose->getWritableHandle(), 1));
+    EXPECT_FALSE(parent.attachSubPath(loose->getWritableHandle(), -1));
+    EXPECT_TRUE(parent.getSubPaths().isNull());
+    ASSERT_TRUE(parent.attachSubPath(loose->getWritableHandle(), 0));
+    IPath* attached = loose.release();
+    EXPECT_EQ(&*parent.getSubPaths().getConstReference(0), attached);
+    // The same path (by ID) cannot go in twice.
+    CPath twin;
+    twin.copyFrom(*attached);
+    EXPECT_FALSE(parent.attachSubPath(twin.getWritableHandle(), 1));
+    EXPECT_EQ(parent.addSubPath(twin), -1);
+
+    std::unique_ptr<IPath> detached = adopt(parent.detachSubPath(attached->getID()));
+    EXPECT_EQ(detached.get(), attached);
+    EXPECT_TRUE(parent.getSubPaths().isNull())
+        << "detaching the last sub-path frees the collection";
+    EXPECT_TRUE(parent.detachSubPath(attached->getID()).isNull());
+}
+
+TEST(Path, SubPathPositionsMoveFromTo) {
+    CPath parent = namedPath(L"Site");
+    std::vector<CPathID> ids;
+    for (const wchar_t* name : {L"A", L"B", L"C"}) {
+        const CPath child = namedPath(name);
+        ids.push_back(child.getID());
+        ASSERT_GE(parent.addSubPath(child), 0);
+    }
+    EXPECT_FALSE(parent.changeSubPathPosition(0, 3));
+    EXPECT_FALSE(parent.changeSubPathPosition(-1, 0));
+    ASSERT_TRUE(parent.changeSubPathPosition(0, 2));
+    const IPathConstArrayHandle order = std::as_const(parent).getSubPaths();
+    EXPECT_EQ(order.getConstReference(0)->getID(), ids[1]);
+    EXPECT_EQ(order.getConstReference(2)->getID(), ids[0]);
+    EXPECT_EQ(order.findByID(ids[0]), 2);
+    EXPECT_FALSE(parent.insertSubPath(namedPath(L"D"), 4));
+    EXPECT_TRUE(parent.insertSubPath(namedPath(L"D"), 3));
+    ASSERT_TRUE(parent.removeSubPath(ids[2]));
+    EXPECT_EQ(order.findByID(ids[0]), 1);
+    parent.removeAllSubPaths();
+    EXPECT_TRUE(parent.getSubPaths().isNull());
+}
+
+TEST(Path, TimelineIsOwnedCopiedAndRenewed) {
+    CPath path = namedPath(L"Truck");
+    EXPECT_TRUE(path.getTimeline().isNull());
+    EXPECT_EQ(path.getColor().getPacked(), 0x0000FFu);
+    CPathTimeline timeline;
+    timeline.generateIDs();
+    ASSERT_GE(timeline.addKeyFrame(keyAt<CPathTimeline>(4)), 0);
+    path.setTimeline(timeline);
+    CPath child = namedPath(L"Trailer");
+    child.setTimeline(timeline);
+    ASSERT_GE(path.addSubPath(child), 0);
+
+    CPath copy(path);
+    EXPECT_TRUE(copy == path);
+    EXPECT_NE(&*copy.getTimeline(), &*path.getTimeline());
+    copy.generateIDs();
+    EXPECT_FALSE(copy.getTimeline()->getID() == timeline.getID());
+    EXPECT_FALSE(copy.getTimeline()->keyFrame(0)->getID() == timeline.keyFrame(0)->getID());
+    const IPathHandle copiedChild = std::as_const(copy).getSubPaths().getConstReference(0);
+    EXPECT_FALSE(copiedChild->getID() == child.getID());
+    EXPECT_FALSE(copiedChild->getTimeline()->getID() == timeline.getID());
+    EXPECT_EQ(copiedChild->getTimeline()->getStartTick(), 4);
+
+    path.clearTimeline();
+    EXPECT_TRUE(path.getTimeline().isNull());
+    EXPECT_TRUE(load<CPath>(save(path)) == path);
+}
+
+TEST(ScalarsUnsetWithAValue, KeepTheValueThroughRecordsAndJson) {
+    CProjectBool flag;
+    flag.unsetKeeping(true);
+    EXPECT_FALSE(flag.isValid());
+    EXPECT_TRUE(flag.getValue());
+    EXPECT_FALSE(flag == CProjectBool());
+    // State byte 2, then the value; the plain states keep their old bytes.
+    CZentrixArchive out;
+    flag.Serialize(out);
+    CProjectBool unset, set = false;
+    unset.Serialize(out);
+    set.Serialize(out);
+    const std::vector<std::byte> bytes = out.takeStoredBytes();
+    const std::size_t header = bytes.size() - 5;
+    EXPECT_EQ(
+        std::vector<std::byte>(bytes.begin() + static_cast<std::ptrdiff_t>(header), bytes.end()),
+        (std::vector<std::byte>{std::byte{2}, std::byte{1}, std::byte{0}, std::byte{1},
+                                std::byte{0}}));
+    CZentrixArchive in{std::span<const std::byte>(bytes)};
+    CProjectBool a, b, c;
+    a.Serialize(in);
+    b.Serialize(in);
+    c.Serialize(in);
+    EXPECT_TRUE(a == flag);
+    EXPECT_TRUE(b == unset);
+    EXPECT_TRUE(c == set);
+    // Any other state byte is refused.
+    std::vector<std::byte> bad(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(header));
+    bad.insert(bad.end(), {std::byte{3}, std::byte{1}});
+    CZentrixArchive badIn{std::span<const std::byte>(bad)};
+    EXPECT_THROW(a.Serialize(badIn), CArchiveException);
+
+    CProjectInt number;
+    number.unsetKeeping(-4);
+    zxjson::JsonOutput text;
+    zxjson::writeJson(text, number);
+    EXPECT_EQ(text.view(), R"({"unset":-4})");
+    zxjson::JsonTree tree;
+    std::istringstream json{std::string(text.view())};
+    tree.parse(json);
+    CProjectInt read = 7;
+    zxjson::readJson(tree.root(), read);
+    EXPECT_TRUE(read == number);
+}
+
+TEST(Legend, SetsAreCopiedWholeAndReachableForChange) {
+    CLegendProperties legend;
+    EXPECT_TRUE(legend.getShowLegend());
+    EXPECT_TRUE(legend.getIncludeAllCodeValues());
+    EXPECT_DOUBLE_EQ(legend.getTitleFontSize(), 12.0);
+    CCodeValueIDArray values;
+    const CCodeValueID first = fresh<CCodeValueID>();
+    (void)values.Add(first);
+    legend.setIncludedCodeValueIDs(values);
+    (void)values.Add(fresh<CCodeValueID>());
+    EXPECT_EQ(legend.getIncludedCodeValueIDs().GetSize(), 1);
+    (void)legend.getIncludedCodeValueIDsWritableReference().Add(fresh<CCodeValueID>());
+    EXPECT_EQ(legend.getIncludedCodeValueIDs().GetSize(), 2);
+    EXPECT_GE(legend.getIncludedCodeValueIDs().findByID(first), 0);
+    const std::unique_ptr<CLegendProperties> copy = legend.clone();
+    EXPECT_TRUE(*copy == legend);
+    legend.setToDefault();
+    EXPECT_TRUE(legend == CLegendProperties());
+}
+
+}  // namespace
