@@ -56,16 +56,20 @@ typename KeyOf<Timeline>::type keyAt(int tick) {
     return key;
 }
 
+// The key frames, read-only (the event timeline spells its getter differently).
+template <class Timeline>
+auto keysOf(const Timeline& timeline) {
+    if constexpr (std::is_same_v<Timeline, CEventTimeline>)
+        return timeline.getKeyFrames();
+    else
+        return timeline.getKeyframes();
+}
+
 // The ticks of the key frames in storage order.
 template <class Timeline>
 std::vector<int> ticksOf(const Timeline& timeline) {
     std::vector<int> ticks;
-    const auto keys = [&] {
-        if constexpr (std::is_same_v<Timeline, CEventTimeline>)
-            return timeline.getKeyFrames();
-        else
-            return timeline.getKeyframes();
-    }();
+    const auto keys = keysOf(timeline);
     for (int i = 0; i < keys.GetSize(); ++i)
         ticks.push_back(keys.getConstReference(i)->getTick().getValue());
     return ticks;
@@ -82,10 +86,17 @@ TYPED_TEST(TimelineRules, KeyFramesAddedOutOfOrderAreKeptInTickOrder) {
     EXPECT_EQ(timeline.getEndTick(), -1);
     EXPECT_EQ(timeline.getKeyFrameIndexForTick(0), -1);
     EXPECT_EQ(timeline.getLastKeyFrameIndex(), -1);
-    EXPECT_EQ(timeline.addKeyFrame(keyAt<TypeParam>(10)), 0);
-    EXPECT_EQ(timeline.addKeyFrame(keyAt<TypeParam>(30)), 1);
-    EXPECT_EQ(timeline.addKeyFrame(keyAt<TypeParam>(20)), 1);
+    const auto k10 = keyAt<TypeParam>(10), k30 = keyAt<TypeParam>(30), k20 = keyAt<TypeParam>(20);
+    EXPECT_EQ(timeline.addKeyFrame(k10), 0);
+    EXPECT_EQ(timeline.addKeyFrame(k30), 1);
+    EXPECT_EQ(timeline.addKeyFrame(k20), 1);
     EXPECT_EQ(ticksOf(timeline), (std::vector<int>{10, 20, 30}));
+    // Lookups by ID follow the key frames to their places in tick order.
+    EXPECT_EQ(keysOf(timeline).findByID(k30.getID()), 2);
+    EXPECT_EQ(keysOf(timeline).findByID(k20.getID()), 1);
+    EXPECT_EQ(timeline.keyFrame(0)->getID(), k10.getID());
+    EXPECT_EQ(timeline.keyFrame(1)->getID(), k20.getID());
+    EXPECT_EQ(timeline.keyFrame(2)->getID(), k30.getID());
     EXPECT_EQ(timeline.getStartTick(), 10);
     EXPECT_EQ(timeline.getEndTick(), 30);
     EXPECT_EQ(timeline.getLastKeyFrameIndex(), 2);
