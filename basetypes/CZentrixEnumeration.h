@@ -333,20 +333,28 @@ struct EnumerationTraits<ResourceStatus> {
 };
 using CResourceStatus = CZentrixEnumeration<ResourceStatus>;
 
+// Units of length. The values are fixed by files and by the host: 3 is the metre (the unit of
+// the default world and of CProjectConstants::getDefaultDistanceUnitType()); the metric units
+// come first from the millimetre up, then the imperial ones from the inch up.
 enum class DistanceUnitType : std::int32_t {
+    Millimetre,
+    Centimetre,
+    Decimetre,
     Metre,
-    SquareMetre,
-    CubicMetre,
+    Kilometre,
+    Inch,
     Foot,
-    SquareFoot,
-    CubicFoot
+    Yard,
+    Mile
 };
 template <>
 struct EnumerationTraits<DistanceUnitType> {
     static constexpr const char* typeName = "CDistanceUnitType";
-    static constexpr const char* names[] = {"Metre", "SquareMetre", "CubicMetre",
-                                            "Foot",  "SquareFoot",  "CubicFoot"};
+    static constexpr const char* names[] = {"Millimetre", "Centimetre", "Decimetre",
+                                            "Metre",      "Kilometre",  "Inch",
+                                            "Foot",       "Yard",       "Mile"};
 };
+static_assert(static_cast<int>(DistanceUnitType::Metre) == 3);
 using CDistanceUnitType = CZentrixEnumeration<DistanceUnitType>;
 
 enum class PackageType : std::int32_t { Crew, Subcontract, Supply, Internal };

@@ -17,6 +17,7 @@
 #include <cstddef>
 #include <type_traits>
 
+#include "model3d/C3DWorldSettings.h"
 #include "model3d/CEventKeyFrame.h"
 #include "model3d/CEventTimeline.h"
 #include "model3d/CPath.h"
@@ -87,6 +88,7 @@
     X(CalendarDayType)          \
     X(ResourceRate)             \
     X(TaskBaselineData)         \
+    X(3DWorldSettings)          \
     X(EventKeyFrame)            \
     X(ProjectTimeKeyFrame)      \
     X(PathKey)                  \

@@ -40,6 +40,8 @@ RULES = [
     ("presentation/CLegendProperties.*", "shared"),
     ("model3d/CSubdivisionByUniformSlices.*", "shared"),
     ("model3d/Geometry*", "shared"),
+    ("model3d/CCameraMarker.*", "shared"),
+    ("model3d/CViewpointCamera.*", "interfaces"),
     ("model3d/GraphicalComponents.*", "shared"),
     ("basetypes/I*", "interfaces"),
     ("basetypes/KindTemplates.*", "interfaces"),

@@ -45,7 +45,9 @@ public:
 
     CBasicHandle() = default;
     explicit CBasicHandle(const C* object) : m_object(object) {}
-    explicit CBasicHandle(const I* object) : m_object(static_cast<const C*>(object)) {}
+    // A value type that is its own interface (CHandledValue) has only the constructor above.
+    explicit CBasicHandle(const I* object) requires(!std::is_same_v<I, C>)
+        : m_object(static_cast<const C*>(object)) {}
     CBasicHandle& operator=(const C* object) {
         m_object = object;
         return *this;
@@ -71,7 +73,8 @@ public:
 
     CWritableBasicHandle() = default;
     explicit CWritableBasicHandle(C* object) : m_object(object) {}
-    explicit CWritableBasicHandle(I* object) : m_object(static_cast<C*>(object)) {}
+    explicit CWritableBasicHandle(I* object) requires(!std::is_same_v<I, C>)
+        : m_object(static_cast<C*>(object)) {}
     CWritableBasicHandle& operator=(C* object) {
         m_object = object;
         return *this;

@@ -26,6 +26,7 @@
 #include "basetypes/CProjectVariant.h"
 #include "basetypes/CZentrixEnumeration.h"
 #include "basetypes/IDescribed.h"
+#include "model3d/CGraphicalPoint2D.h"
 #include "model3d/CGraphicalPointDouble3D.h"
 #include "model3d/CGraphicalTransformDouble.h"
 #include "store/ArrayHandles.h"
@@ -150,6 +151,15 @@ public:
     void value(const char*, CTGraphicalPoint3D<T>& point) {
         point.set(point.getX() + 1 + static_cast<T>(m_random() % 50), point.getY() - 2,
                   point.getZ() + 0.5);
+    }
+    template <class T>
+    void value(const char*, CTGraphicalVector3D<T>& vector) {
+        vector.set(vector.getX() - 1 - static_cast<T>(m_random() % 50), vector.getY() + 3,
+                   vector.getZ() - 0.25);
+    }
+    template <class T>
+    void value(const char*, CTGraphicalPoint2D<T>& point) {
+        point.set(point.getX() + 1 + static_cast<T>(m_random() % 50), point.getY() - 2);
     }
     template <class T>
     void value(const char*, CTGraphicalTransform<T>& transform) {

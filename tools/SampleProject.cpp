@@ -207,7 +207,7 @@ CResource makeResource(Maker& make, int number, const SampleProject& project,
     resource.setType(types[number % 5]);
     resource.setResourceUnitType(ResourceUnitType::CubicMetre);
     resource.setResourceUtilizationLimit(1.0 + number % 3);
-    resource.setUnitsOfWorkspaceRequiredByOneUnit(DistanceUnitType::SquareMetre);
+    resource.setUnitsOfWorkspaceRequiredByOneUnit(DistanceUnitType::Metre);
     resource.setValueOfWorkspaceRequiredByOneUnit(12.0);
     resource.setLeadTime(CProjectDuration(86'400'000LL * (number % 4)));
     resource.setPresentationColor(0x3080C0UL + static_cast<unsigned long>(number));

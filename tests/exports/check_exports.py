@@ -42,7 +42,7 @@ ALLOWED_HELPERS = ("zx::jsonQuote[abi:cxx11](", "zx::CAtomicFileWriter", "zx::CF
 
 ALLOWED_ENTITY = re.compile(
     r"^(?:"
-    r"[CI][A-Z]\w*(?:<|::|$)"  # the library's classes and class templates
+    r"[CI][A-Z0-9]\w*(?:<|::|$)"  # the library's classes and class templates
     r"|toDumpText\b|getSysColor\(|userFieldValues::"  # free functions of the value types
     r"|std::|__gnu_cxx::"  # standard templates instantiated over exported types
     r")"
