@@ -33,6 +33,8 @@
 class ZX_API IEventKeyFrame : public IDescribed<IEventKeyFrame> {
 public:
     static constexpr const char* s_kindName = "EventKeyFrame";
+    // Every kind of key frame takes its IDs from CKeyFrameID.
+    static constexpr bool s_sharesIDType = true;
     // What every event key frame reports as its interpolation type.
     static constexpr CInterpolationType s_interpolationType{InterpolationType::Step};
 

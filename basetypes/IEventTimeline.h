@@ -21,6 +21,8 @@
 class ZX_API IEventTimeline : public IDescribed<IEventTimeline> {
 public:
     static constexpr const char* s_kindName = "EventTimeline";
+    // Every kind of timeline takes its IDs from CTimelineID.
+    static constexpr bool s_sharesIDType = true;
 
     struct Fields {
         CTimelineID id;

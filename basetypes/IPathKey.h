@@ -24,6 +24,8 @@
 class ZX_API IPathKey : public IDescribed<IPathKey> {
 public:
     static constexpr const char* s_kindName = "PathKey";
+    // Every kind of key frame takes its IDs from CKeyFrameID.
+    static constexpr bool s_sharesIDType = true;
     // What every path key reports as its interpolation type.
     static constexpr CInterpolationType s_interpolationType{InterpolationType::Smooth};
 

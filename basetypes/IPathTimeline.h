@@ -23,6 +23,8 @@
 class ZX_API IPathTimeline : public IDescribed<IPathTimeline> {
 public:
     static constexpr const char* s_kindName = "PathTimeline";
+    // Every kind of timeline takes its IDs from CTimelineID.
+    static constexpr bool s_sharesIDType = true;
 
     struct Fields {
         CTimelineID id;

@@ -23,6 +23,8 @@
 class ZX_API IProjectTimeKeyFrame : public IDescribed<IProjectTimeKeyFrame> {
 public:
     static constexpr const char* s_kindName = "ProjectTimeKeyFrame";
+    // Every kind of key frame takes its IDs from CKeyFrameID.
+    static constexpr bool s_sharesIDType = true;
 
     struct Fields : CZentrixKeyFrame {
         CProjectTime focusTimeValue;
