@@ -1,5 +1,6 @@
 // CTurnableAnimation: a turn of the camera about a centre while a camera key frame is in force:
-// how many degrees, and in which sense. A camera key frame holds at most one.
+// how many degrees, and in which sense. A camera key frame holds at most one; handles on it come
+// from CHandledValue.
 //
 // Defaults (setToDefaults, also a new value's): centre at the origin, 360 degrees, clockwise.
 //
@@ -11,8 +12,10 @@
 #include "basetypes/FieldVisitors.h"
 #include "basetypes/ZxApi.h"
 #include "model3d/CGraphicalPointDouble3D.h"
+#include "store/ValueHandles.h"
 
-class ZX_API CTurnableAnimation : public CDescribedValue<CTurnableAnimation> {
+class ZX_API CTurnableAnimation : public CDescribedValue<CTurnableAnimation>,
+                                  public CHandledValue<CTurnableAnimation> {
 public:
     static constexpr const char* s_kindName = "TurnableAnimation";
 
@@ -37,3 +40,5 @@ private:
     CProjectDouble m_degrees = 360.0;
     CProjectBool m_clockwise = true;
 };
+
+ZX_DECLARE_VALUE_HANDLES(CTurnableAnimation);

@@ -2,7 +2,8 @@
 // which appearances and code texts it shows, layout and order) and which appearance profiles,
 // resource states, companies, code values and table format rules it lists: all of a kind, or the
 // included ones, less the excluded ones. It holds values only; positions and event key frames
-// keep one each.
+// keep one each. It is its own interface: handles on it come from CHandledValue, and
+// ILegendProperties names the same class.
 //
 // Defaults (setToDefault, also a new value's): legend shown at the right, automatic title, no
 // title text, title font 12 and content font 10, black text on an opaque white background with a
@@ -22,8 +23,10 @@
 #include "basetypes/FieldVisitors.h"
 #include "basetypes/ZxApi.h"
 #include "store/IDArrays.h"
+#include "store/ValueHandles.h"
 
-class ZX_API CLegendProperties : public CDescribedValue<CLegendProperties> {
+class ZX_API CLegendProperties : public CDescribedValue<CLegendProperties>,
+                                 public CHandledValue<CLegendProperties> {
 public:
     static constexpr const char* s_kindName = "LegendProperties";
 
@@ -222,3 +225,6 @@ private:
     CCodeValueIDArray m_excludedCodeValueIDs;
     CTableFormatRuleIDArray m_excludedTableFormatRuleIDs;
 };
+
+using ILegendProperties = CLegendProperties;
+ZX_DECLARE_VALUE_HANDLES(CLegendProperties);

@@ -18,11 +18,15 @@
 #include <type_traits>
 
 #include "model3d/C3DWorldSettings.h"
+#include "model3d/CAnimation.h"
+#include "model3d/CCameraKeyFrame.h"
+#include "model3d/CCameraTimeline.h"
 #include "model3d/CEventKeyFrame.h"
 #include "model3d/CEventTimeline.h"
 #include "model3d/CPath.h"
 #include "model3d/CPathKey.h"
 #include "model3d/CPathTimeline.h"
+#include "model3d/CPosition.h"
 #include "model3d/CProjectTimeKeyFrame.h"
 #include "model3d/CProjectTimeTimeline.h"
 #include "records/CDocumentFile.h"
@@ -70,7 +74,10 @@
     X(Resource, 1)          \
     X(ResourceGroup, 0)     \
     X(Task, 0)              \
-    X(ProjectBaseline, 0)
+    X(ProjectBaseline, 0)   \
+    X(Animation, 0)         \
+    X(Path, 0)              \
+    X(Position, 0)
 
 #define ZX_CHILD_KINDS(X)       \
     X(CodeValue)                \
@@ -92,7 +99,9 @@
     X(EventKeyFrame)            \
     X(ProjectTimeKeyFrame)      \
     X(PathKey)                  \
+    X(CameraKeyFrame)           \
     X(EventTimeline)            \
+    X(CameraTimeline)           \
     X(ProjectTimeTimeline)      \
     X(PathTimeline)
 // clang-format on

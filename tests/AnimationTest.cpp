@@ -13,11 +13,15 @@
 #include "JsonTree.h"
 #include "JsonValues.h"
 #include "basetypes/CArchive.h"
+#include "model3d/CAnimation.h"
+#include "model3d/CCameraKeyFrame.h"
+#include "model3d/CCameraTimeline.h"
 #include "model3d/CEventKeyFrame.h"
 #include "model3d/CEventTimeline.h"
 #include "model3d/CPath.h"
 #include "model3d/CPathKey.h"
 #include "model3d/CPathTimeline.h"
+#include "model3d/CPosition.h"
 #include "model3d/CProjectTimeKeyFrame.h"
 #include "model3d/CProjectTimeTimeline.h"
 #include "tests/RoundTrip.h"
@@ -43,6 +47,10 @@ struct KeyOf<CEventTimeline> {
 template <>
 struct KeyOf<CProjectTimeTimeline> {
     using type = CProjectTimeKeyFrame;
+};
+template <>
+struct KeyOf<CCameraTimeline> {
+    using type = CCameraKeyFrame;
 };
 template <>
 struct KeyOf<CPathTimeline> {
@@ -77,7 +85,8 @@ std::vector<int> ticksOf(const Timeline& timeline) {
 
 template <class Timeline>
 class TimelineRules : public ::testing::Test {};
-using Timelines = ::testing::Types<CEventTimeline, CProjectTimeTimeline, CPathTimeline>;
+using Timelines =
+    ::testing::Types<CEventTimeline, CCameraTimeline, CProjectTimeTimeline, CPathTimeline>;
 TYPED_TEST_SUITE(TimelineRules, Timelines);
 
 TYPED_TEST(TimelineRules, KeyFramesAddedOutOfOrderAreKeptInTickOrder) {
@@ -419,6 +428,115 @@ TEST(Legend, SetsAreCopiedWholeAndReachableForChange) {
     EXPECT_TRUE(*copy == legend);
     legend.setToDefault();
     EXPECT_TRUE(legend == CLegendProperties());
+}
+
+// The protected unset operations of a position, opened for the test.
+class OpenPosition : public CPosition {
+public:
+    using CPosition::CPosition;
+    using IPosition::getWritableViewpoint;
+    using IPosition::unsetIsFiltersValid;
+    using IPosition::unsetShowMainGrid;
+};
+
+TEST(Position, UnsetFlagsKeepTheirValue) {
+    OpenPosition position;
+    position.unsetShowMainGrid(true);
+    EXPECT_TRUE(position.getShowMainGrid().getValue());
+    EXPECT_FALSE(position.getShowMainGrid().isValid());
+    position.unsetIsFiltersValid(false);
+    EXPECT_FALSE(position.getIsFiltersValid().isValid());
+    const CPosition loaded = load<CPosition>(save(position));
+    EXPECT_TRUE(loaded == position);
+    EXPECT_TRUE(loaded.getShowMainGrid().getValue());
+    EXPECT_FALSE(loaded.getShowMainGrid().isValid());
+    position.setShowMainGrid(true);
+    EXPECT_TRUE(position.getShowMainGrid().isValid());
+    EXPECT_FALSE(position == loaded);
+}
+
+TEST(Position, NamedPositionDiffersOnlyInName) {
+    CPosition named(CString(L"North elevation"));
+    EXPECT_EQ(named.getName().getString(), CString(L"North elevation"));
+    named.setName(CString());
+    EXPECT_TRUE(named == CPosition());
+    EXPECT_EQ(CPosition().get3DRenderMode().toInt(), 4);
+}
+
+TEST(Position, CopiesOwnTheirViewpoint) {
+    OpenPosition position;
+    CViewpointCamera camera;
+    camera.setPosition(CGraphicalPointDouble3D(1, 2, 3));
+    position.setViewpoint(camera);
+    CPosition copy;
+    copy.copyFrom(position);
+    EXPECT_NE(&*copy.getViewpoint(), &*position.getViewpoint());
+    position.getWritableViewpoint()->setPosition(CGraphicalPointDouble3D(7, 8, 9));
+    EXPECT_TRUE(copy.getViewpoint()->getPosition() == CGraphicalPointDouble3D(1, 2, 3));
+    EXPECT_FALSE(copy == position);
+}
+
+TEST(CameraKeyFrame, TurnAndMarkerAreOptionalAndOwned) {
+    CCameraKeyFrame key(12);
+    EXPECT_TRUE(key.getTurnableAnimation().isNull());
+    EXPECT_TRUE(key.getCameraMarker().isNull());
+    EXPECT_TRUE(load<CCameraKeyFrame>(save(key)) == key);
+    CTurnableAnimation turn;
+    turn.setDegrees(90.0);
+    turn.setClockwise(false);
+    key.setTurnableAnimation(turn);
+    key.allocateCameraMarker().setObjectID(CIDBase::generate());
+    CCameraKeyFrame copy(key);
+    EXPECT_NE(&*copy.getTurnableAnimation(), &*key.getTurnableAnimation());
+    key.getWritableTurnableAnimation()->setDegrees(45.0);
+    EXPECT_EQ(copy.getTurnableAnimation()->getDegrees().getValue(), 90.0);
+    const CCameraKeyFrame loaded = load<CCameraKeyFrame>(save(copy));
+    EXPECT_TRUE(loaded == copy);
+    EXPECT_FALSE(loaded.getTurnableAnimation()->getClockwise().getValue());
+    copy.clearTurnableAnimation();
+    copy.clearCameraMarker();
+    EXPECT_TRUE(copy.getTurnableAnimation().isNull());
+    EXPECT_TRUE(load<CCameraKeyFrame>(save(copy)).getCameraMarker().isNull());
+}
+
+TEST(Animation, TimelinesAreReplacedByCopiesAndRenewed) {
+    CAnimation animation;
+    animation.generateIDs();
+    EXPECT_TRUE(animation.getEventTimeline().isNull());
+    EXPECT_TRUE(animation.getWritableCameraTimeline().isNull());
+    CEventTimeline events;
+    events.generateIDs();
+    ASSERT_GE(events.addKeyFrame(keyAt<CEventTimeline>(10)), 0);
+    animation.setEventTimeline(events);
+    ASSERT_GE(events.addKeyFrame(keyAt<CEventTimeline>(20)), 0);
+    EXPECT_EQ(animation.getEventTimeline()->getKeyFrameCount(), 1) << "set copies";
+    animation.setEventTimeline(events);
+    EXPECT_EQ(animation.getEventTimeline()->getEndTick(), 20);
+    CCameraTimeline cameras;
+    cameras.generateIDs();
+    CCameraKeyFrame view(3);
+    view.setID(fresh<CKeyFrameID>());
+    ASSERT_EQ(cameras.addKeyFrame(view), 0);
+    animation.setCameraTimeline(cameras);
+    CProjectTimeTimeline focus;
+    focus.generateIDs();
+    animation.setFocusTimeTimeline(focus);
+    ASSERT_FALSE(animation.getWritableTemporalTimeline().isNull());
+
+    const CAnimation loaded = load<CAnimation>(save(animation));
+    EXPECT_TRUE(loaded == animation);
+    CAnimation renewed(animation);
+    renewed.generateIDs();
+    EXPECT_FALSE(renewed.getEventTimeline()->getID() == events.getID());
+    EXPECT_FALSE(renewed.getEventTimeline()->keyFrame(0)->getID() == events.keyFrame(0)->getID());
+    EXPECT_FALSE(renewed.getCameraTimeline()->keyFrame(0)->getID() == view.getID());
+    EXPECT_FALSE(renewed.getFocusTimeTimeline()->getID() == focus.getID());
+
+    animation.removeEventTimeline();
+    animation.removeCameraTimeline();
+    animation.removeFocusTimeTimeline();
+    EXPECT_TRUE(animation.getEventTimeline().isNull());
+    EXPECT_TRUE(load<CAnimation>(save(animation)) == animation);
 }
 
 }  // namespace
