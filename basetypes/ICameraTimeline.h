@@ -4,7 +4,7 @@
 // The key frames are kept in ascending order of distinct ticks from 0 on (basetypes/IKeyFrame.h):
 // addKeyFrame places a copy at its tick's place and refuses a tick that is unset, negative or
 // already taken; the start and end ticks are the first and last key frames' ticks, -1 without
-// key frames. A loaded record whose key frames break that order is refused.
+// key frames. A record whose key frames break that order is refused, loading and storing alike.
 //
 // Record (field by field, in the order of describeFields): ID, the key frames in the keyed
 // container's framing (tick order), nothing else: the start and end ticks are read off them.
@@ -65,7 +65,7 @@ protected:
     virtual const Fields& fields() const = 0;
 
 private:
-    // Refuses, while loading, key frames out of tick order.
+    // Refuses key frames out of tick order, loading and storing alike.
     virtual void checkKeyFrameTicks(CZentrixArchive& ar) = 0;
 };
 

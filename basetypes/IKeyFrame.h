@@ -86,11 +86,11 @@ int insertPosition(int n, const CProjectInt& tick, const TickAt& tickAt) {
     return lo < n && tickAt(lo) == value ? -1 : lo;
 }
 
-// Refuses, while loading, key frames that break the order above: the archive's exception names
-// the timeline's record. Storing checks nothing.
+// Refuses key frames that break the order above with the archive's exception, which names the
+// timeline's record. Loading refuses them because a file is not trusted; storing refuses them
+// (a tick changed through a writable handle) so that no file holds a timeline it cannot load.
 template <class TickAt>
-void checkLoadedTicks(CZentrixArchive& ar, int n, const TickAt& tickOf) {
-    if (!ar.IsLoading()) return;
+void checkTicks(CZentrixArchive& ar, int n, const TickAt& tickOf) {
     int previous = -1;
     for (int i = 0; i < n; ++i) {
         const CProjectInt& tick = tickOf(i);

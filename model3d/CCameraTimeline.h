@@ -40,7 +40,7 @@ public:
     }
 
 private:
-    void checkKeyFrameTicks(CZentrixArchive& ar) override { m_keyFrames.checkLoadedTicks(ar); }
+    void checkKeyFrameTicks(CZentrixArchive& ar) override { m_keyFrames.checkTicks(ar); }
 
     CKeyFrameList<ICameraKeyFrame, CCameraKeyFrame> m_keyFrames;
 };

@@ -5,7 +5,8 @@
 //
 // The container's storage order is the tick order; its ordered index serves lookups by ID.
 // Writable handles over the key frames reach the container itself: changing a key frame's tick
-// through one, or inserting through one out of order, is the caller's risk.
+// through one, or replacing the key frames through one out of order, is the caller's risk, and a
+// timeline left so is refused when it is saved.
 #pragma once
 
 #include <memory>
@@ -60,9 +61,10 @@ public:
     [[nodiscard]] bool remove(const CKeyFrameID& id) { return removeByIDKeepingSort(m_keys, id); }
     void removeAll() { m_keys.RemoveAll(); }
 
-    // Refuses loaded key frames out of tick order (the archive's exception, naming the record).
-    void checkLoadedTicks(CZentrixArchive& ar) const {
-        zx::keyframes::checkLoadedTicks(ar, count(), [this](int i) -> const CProjectInt& {
+    // Refuses key frames out of tick order, loaded or about to be stored (the archive's
+    // exception, naming the record).
+    void checkTicks(CZentrixArchive& ar) const {
+        zx::keyframes::checkTicks(ar, count(), [this](int i) -> const CProjectInt& {
             return m_keys.getConstReference(i).getTick();
         });
     }

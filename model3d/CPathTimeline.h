@@ -46,7 +46,7 @@ public:
     }
 
 private:
-    void checkKeyFrameTicks(CZentrixArchive& ar) override { m_keyFrames.checkLoadedTicks(ar); }
+    void checkKeyFrameTicks(CZentrixArchive& ar) override { m_keyFrames.checkTicks(ar); }
 
     CKeyFrameList<IPathKey, CPathKey> m_keyFrames;
 };

@@ -43,7 +43,7 @@ public:
     }
 
 private:
-    void checkKeyFrameTicks(CZentrixArchive& ar) override { m_keyFrames.checkLoadedTicks(ar); }
+    void checkKeyFrameTicks(CZentrixArchive& ar) override { m_keyFrames.checkTicks(ar); }
 
     CKeyFrameList<IProjectTimeKeyFrame, CProjectTimeKeyFrame> m_keyFrames;
 };

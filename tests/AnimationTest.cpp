@@ -4,6 +4,9 @@
 // the key frames and positions embed (scalars unset with a value, legends, filter colours).
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
+#include <iterator>
 #include <memory>
 #include <span>
 #include <sstream>
@@ -171,24 +174,33 @@ TYPED_TEST(TimelineRules, RemovalsKeepStartAndEndTicks) {
     EXPECT_FALSE(timeline.removeKeyFrame(ids[2]));
 }
 
-TYPED_TEST(TimelineRules, LoadedKeyFramesOutOfTickOrderAreRefused) {
+// Where the record of a set CProjectInt holding value starts in bytes (its state byte 1).
+std::size_t findSetInt(const std::vector<std::byte>& bytes, std::int32_t value) {
+    std::byte pattern[5] = {std::byte{1}};
+    std::memcpy(pattern + 1, &value, sizeof value);
+    const auto at = std::search(bytes.begin(), bytes.end(), std::begin(pattern), std::end(pattern));
+    EXPECT_NE(at, bytes.end());
+    return static_cast<std::size_t>(at - bytes.begin());
+}
+
+TYPED_TEST(TimelineRules, KeyFramesOutOfTickOrderAreRefusedBothWays) {
     TypeParam timeline;
-    ASSERT_GE(timeline.addKeyFrame(keyAt<TypeParam>(10)), 0);
-    ASSERT_GE(timeline.addKeyFrame(keyAt<TypeParam>(20)), 0);
+    // IDs without a byte 1 in them, so the ticks' bytes are found unambiguously.
+    for (int tick : {10, 20}) {
+        typename KeyOf<TypeParam>::type key(tick);
+        GUID guid;
+        guid.fill(static_cast<std::uint8_t>(0x40 + tick));
+        key.setID(CKeyFrameID(guid));
+        ASSERT_GE(timeline.addKeyFrame(key), 0);
+    }
     const auto bytes = save(timeline);
     EXPECT_TRUE(load<TypeParam>(bytes) == timeline);
-    const auto firstKey = [](TypeParam& t) {
-        if constexpr (std::is_same_v<TypeParam, CEventTimeline>)
-            return t.getKeyFrames().getWritableReference(0);
-        else
-            return t.getKeyframes().getWritableReference(0);
-    };
-    // A file is not trusted: a later tick first, a repeated tick, an unset one.
-    for (int tick : {30, 20, -1}) {
-        TypeParam broken(timeline);
-        firstKey(broken)->setTick(tick);
-        const auto brokenBytes = save(broken);
-        CZentrixArchive in{std::span<const std::byte>(brokenBytes)};
+    // A file is not trusted: a later tick first, a repeated tick, a negative one.
+    const std::size_t first = findSetInt(bytes, 10);
+    for (std::int32_t tick : {30, 20, -5}) {
+        std::vector<std::byte> broken = bytes;
+        std::memcpy(broken.data() + first + 1, &tick, sizeof tick);
+        CZentrixArchive in{std::span<const std::byte>(broken)};
         TypeParam loaded;
         try {
             loaded.Serialize(in);
@@ -199,6 +211,17 @@ TYPED_TEST(TimelineRules, LoadedKeyFramesOutOfTickOrderAreRefused) {
             EXPECT_NE(std::string(e.what()).find("KeyFrameTicks"), std::string::npos) << e.what();
         }
     }
+    // A tick changed through a writable handle is refused when saving, not written.
+    TypeParam changed(timeline);
+    const auto keys = [&] {
+        if constexpr (std::is_same_v<TypeParam, CEventTimeline>)
+            return changed.getKeyFrames();
+        else
+            return changed.getKeyframes();
+    }();
+    keys.getWritableReference(0)->setTick(20);
+    CZentrixArchive out;
+    EXPECT_THROW(changed.Serialize(out), CArchiveException);
 }
 
 TYPED_TEST(TimelineRules, FilledTimelinesKeepTheirOrder) {
