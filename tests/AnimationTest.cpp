@@ -388,6 +388,24 @@ TEST(Path, TimelineIsOwnedCopiedAndRenewed) {
     EXPECT_TRUE(load<CPath>(save(path)) == path);
 }
 
+// Sub-paths nest to any depth: copying, comparing, renewing, dumping and destroying a deep chain
+// take the stack of one level.
+TEST(Path, DeepChainsOfSubPathsNeedNoDeepStack) {
+    constexpr int depth = 20000;
+    auto top = std::make_unique<CPath>(namedPath(L"Level"));
+    for (int i = 1; i < depth; ++i) {
+        auto parent = std::make_unique<CPath>(namedPath(L"Level"));
+        ASSERT_TRUE(parent->attachSubPath(top->getWritableHandle(), 0));
+        (void)top.release();
+        top = std::move(parent);
+    }
+    CPath copy(*top);
+    EXPECT_TRUE(copy == *top);
+    copy.generateIDs();
+    EXPECT_FALSE(copy == *top);
+    EXPECT_GT(copy.dump().size(), static_cast<std::size_t>(depth) * 40);
+}
+
 TEST(ScalarsUnsetWithAValue, KeepTheValueThroughRecordsAndJson) {
     CProjectBool flag;
     flag.unsetKeeping(true);
