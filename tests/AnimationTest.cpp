@@ -580,4 +580,213 @@ TEST(Animation, TimelinesAreReplacedByCopiesAndRenewed) {
     EXPECT_TRUE(load<CAnimation>(save(animation)) == animation);
 }
 
+// Every flag of a kind, as getter and setter: a setter that writes another flag than its getter
+// reads (one line copied from the next) shows here.
+template <class T, class Flag, class Setter>
+void expectEachSetterChangesItsOwnFlagOnly(const std::vector<std::pair<Flag, Setter>>& flags) {
+    const T fresh;
+    for (std::size_t i = 0; i < flags.size(); ++i) {
+        T object;
+        const bool value = !(fresh.*flags[i].first)().getValue();
+        (object.*flags[i].second)(value);
+        for (std::size_t j = 0; j < flags.size(); ++j)
+            EXPECT_EQ(((object.*flags[j].first)() == (fresh.*flags[j].first)()), i != j)
+                << "setter " << i << ", flag " << j;
+    }
+}
+
+TEST(KeyFrames, EachEventFlagHasItsOwnSetter) {
+    using Getter = const CProjectBool& (IEventKeyFrame::*)() const;
+    using Setter = void (IEventKeyFrame::*)(const bool&);
+    expectEachSetterChangesItsOwnFlagOnly<CEventKeyFrame>(std::vector<std::pair<Getter, Setter>>{
+        {&IEventKeyFrame::getHideAll3DNotations, &IEventKeyFrame::setHideAll3DNotations},
+        {&IEventKeyFrame::getHideAllUserGrids, &IEventKeyFrame::setHideAllUserGrids},
+        {&IEventKeyFrame::getHideMainGrid, &IEventKeyFrame::setHideMainGrid},
+        {&IEventKeyFrame::getShowMainGrid, &IEventKeyFrame::setShowMainGrid},
+        {&IEventKeyFrame::getHideAllCuttingPlanes, &IEventKeyFrame::setHideAllCuttingPlanes},
+        {&IEventKeyFrame::getChangeFilters, &IEventKeyFrame::setChangeFilters},
+        {&IEventKeyFrame::getChange3DRenderMode, &IEventKeyFrame::setChange3DRenderMode},
+        {&IEventKeyFrame::getChangeDatesToUse, &IEventKeyFrame::setChangeDatesToUse},
+        {&IEventKeyFrame::getIgnoreTimeline, &IEventKeyFrame::setIgnoreTimeline},
+        {&IEventKeyFrame::getChangeColoringMode, &IEventKeyFrame::setChangeColoringMode},
+        {&IEventKeyFrame::getHideLines, &IEventKeyFrame::setHideLines},
+        {&IEventKeyFrame::getShowLines, &IEventKeyFrame::setShowLines},
+        {&IEventKeyFrame::getHideEdges, &IEventKeyFrame::setHideEdges},
+        {&IEventKeyFrame::getShowEdges, &IEventKeyFrame::setShowEdges},
+        {&IEventKeyFrame::getHideFaces, &IEventKeyFrame::setHideFaces},
+        {&IEventKeyFrame::getShowFaces, &IEventKeyFrame::setShowFaces},
+        {&IEventKeyFrame::getHideText, &IEventKeyFrame::setHideText},
+        {&IEventKeyFrame::getShowText, &IEventKeyFrame::setShowText},
+        {&IEventKeyFrame::getDisableAmbientOcclusion, &IEventKeyFrame::setDisableAmbientOcclusion},
+        {&IEventKeyFrame::getEnableAmbientOcclusion, &IEventKeyFrame::setEnableAmbientOcclusion},
+        {&IEventKeyFrame::getDisableBloom, &IEventKeyFrame::setDisableBloom},
+        {&IEventKeyFrame::getEnableBloom, &IEventKeyFrame::setEnableBloom},
+        {&IEventKeyFrame::getDisableFastSilHouetteEdges,
+         &IEventKeyFrame::setDisableFastSilHouetteEdges},
+        {&IEventKeyFrame::getEnableFastSilHouetteEdges,
+         &IEventKeyFrame::setEnableFastSilHouetteEdges},
+        {&IEventKeyFrame::getDisableShadows, &IEventKeyFrame::setDisableShadows},
+        {&IEventKeyFrame::getEnableShadows, &IEventKeyFrame::setEnableShadows},
+        {&IEventKeyFrame::getDisableUsageOfProjectGlobalLight,
+         &IEventKeyFrame::setDisableUsageOfProjectGlobalLight},
+        {&IEventKeyFrame::getEnableUsageOfProjectGlobalLight,
+         &IEventKeyFrame::setEnableUsageOfProjectGlobalLight},
+        {&IEventKeyFrame::getHideAxisIndicator, &IEventKeyFrame::setHideAxisIndicator},
+        {&IEventKeyFrame::getShowAxisIndicator, &IEventKeyFrame::setShowAxisIndicator},
+        {&IEventKeyFrame::getDisableVisibilityOfGrids,
+         &IEventKeyFrame::setDisableVisibilityOfGrids},
+        {&IEventKeyFrame::getEnableVisibilityOfGrids, &IEventKeyFrame::setEnableVisibilityOfGrids},
+        {&IEventKeyFrame::getHideLegend, &IEventKeyFrame::setHideLegend},
+        {&IEventKeyFrame::getShowLegend, &IEventKeyFrame::setShowLegend},
+        {&IEventKeyFrame::getHidePaths, &IEventKeyFrame::setHidePaths},
+        {&IEventKeyFrame::getShowPaths, &IEventKeyFrame::setShowPaths},
+        {&IEventKeyFrame::getHideFocusTime, &IEventKeyFrame::setHideFocusTime},
+        {&IEventKeyFrame::getShowFocusTime, &IEventKeyFrame::setShowFocusTime},
+        {&IEventKeyFrame::getHideIndicatorOfVisibleGridSize,
+         &IEventKeyFrame::setHideIndicatorOfVisibleGridSize},
+        {&IEventKeyFrame::getShowIndicatorOfVisibleGridSize,
+         &IEventKeyFrame::setShowIndicatorOfVisibleGridSize},
+        {&IEventKeyFrame::getDisableVisibilityOfSkyline,
+         &IEventKeyFrame::setDisableVisibilityOfSkyline},
+        {&IEventKeyFrame::getEnableVisibilityOfSkyline,
+         &IEventKeyFrame::setEnableVisibilityOfSkyline},
+        {&IEventKeyFrame::getChangeLegendProperties, &IEventKeyFrame::setChangeLegendProperties},
+    });
+}
+
+TEST(Legend, EachFlagHasItsOwnSetter) {
+    struct Flag {
+        bool (CLegendProperties::*get)() const;
+        void (CLegendProperties::*set)(const bool&);
+    };
+    const std::vector<Flag> flags{
+        {&CLegendProperties::getShowLegend, &CLegendProperties::setShowLegend},
+        {&CLegendProperties::getAutotitle, &CLegendProperties::setAutotitle},
+        {&CLegendProperties::getTransparentBackground,
+         &CLegendProperties::setTransparentBackground},
+        {&CLegendProperties::getDrawBorder, &CLegendProperties::setDrawBorder},
+        {&CLegendProperties::getShowStartAppearance, &CLegendProperties::setShowStartAppearance},
+        {&CLegendProperties::getShowActiveAppearance, &CLegendProperties::setShowActiveAppearance},
+        {&CLegendProperties::getShowEndAppearance, &CLegendProperties::setShowEndAppearance},
+        {&CLegendProperties::getShowCodeName, &CLegendProperties::setShowCodeName},
+        {&CLegendProperties::getShowCodeValueDescription,
+         &CLegendProperties::setShowCodeValueDescription},
+        {&CLegendProperties::getIncludeAllAppearanceProfiles,
+         &CLegendProperties::setIncludeAllAppearanceProfiles},
+        {&CLegendProperties::getIncludeAllResourceStatuses,
+         &CLegendProperties::setIncludeAllResourceStatuses},
+        {&CLegendProperties::getIncludeAllCompanies, &CLegendProperties::setIncludeAllCompanies},
+        {&CLegendProperties::getIncludeAllCodeValues, &CLegendProperties::setIncludeAllCodeValues},
+        {&CLegendProperties::getIncludeAllTableFormatRules,
+         &CLegendProperties::setIncludeAllTableFormatRules},
+    };
+    const CLegendProperties fresh;
+    for (std::size_t i = 0; i < flags.size(); ++i) {
+        CLegendProperties legend;
+        (legend.*flags[i].set)(!(fresh.*flags[i].get)());
+        for (std::size_t j = 0; j < flags.size(); ++j)
+            EXPECT_EQ((legend.*flags[j].get)() == (fresh.*flags[j].get)(), i != j)
+                << "setter " << i << ", flag " << j;
+    }
+}
+
+// Every flag of a position with its setter and, where it has one, its protected unset operation.
+class PositionFlags : public CPosition {
+public:
+    struct Flag {
+        const CProjectBool& (IPosition::*get)() const;
+        void (IPosition::*set)(bool);
+        void (PositionFlags::*unset)(bool);
+    };
+    static std::vector<Flag> all() {
+        return {
+            {&PositionFlags::getIsFocusTime, &PositionFlags::setIsFocusTime,
+             &PositionFlags::unsetIsFocusTime},
+            {&PositionFlags::getIsViewpoint, &PositionFlags::setIsViewpoint,
+             &PositionFlags::unsetIsViewpoint},
+            {&PositionFlags::getIsCuttingPlanesValid, &PositionFlags::setIsCuttingPlanesValid,
+             &PositionFlags::unsetIsCuttingPlanesValid},
+            {&PositionFlags::getIsFiltersValid, &PositionFlags::setIsFiltersValid,
+             &PositionFlags::unsetIsFiltersValid},
+            {&PositionFlags::getIs3DRenderModeValid, &PositionFlags::setIs3DRenderModeValid,
+             &PositionFlags::unsetIs3DRenderModeValid},
+            {&PositionFlags::getIsDatesToUseValid, &PositionFlags::setIsDatesToUseValid,
+             &PositionFlags::unsetIsDatesToUseValid},
+            {&PositionFlags::getIgnoreTimeline, &PositionFlags::setIgnoreTimeline,
+             &PositionFlags::unsetIgnoreTimeline},
+            {&PositionFlags::getIsColoringModeValid, &PositionFlags::setIsColoringModeValid,
+             &PositionFlags::unsetIsColoringModeValid},
+            {&PositionFlags::getIsVisibilityPropertiesValid,
+             &PositionFlags::setIsVisibilityPropertiesValid,
+             &PositionFlags::unsetIsVisibilityPropertiesValid},
+            {&PositionFlags::getVisibleLines, &PositionFlags::setVisibleLines,
+             &PositionFlags::unsetVisibleLines},
+            {&PositionFlags::getVisibleEdges, &PositionFlags::setVisibleEdges,
+             &PositionFlags::unsetVisibleEdges},
+            {&PositionFlags::getVisibleFaces, &PositionFlags::setVisibleFaces,
+             &PositionFlags::unsetVisibleFaces},
+            {&PositionFlags::getVisibleText, &PositionFlags::setVisibleText,
+             &PositionFlags::unsetVisibleText},
+            {&PositionFlags::getIsEffectPropertiesValid, &PositionFlags::setIsEffectPropertiesValid,
+             &PositionFlags::unsetIsEffectPropertiesValid},
+            {&PositionFlags::getAmbientOcclusionEnabled, &PositionFlags::setAmbientOcclusionEnabled,
+             &PositionFlags::unsetAmbientOcclusionEnabled},
+            {&PositionFlags::getBloomEnabled, &PositionFlags::setBloomEnabled,
+             &PositionFlags::unsetBloomEnabled},
+            {&PositionFlags::getFastSilHouetteEdgesEnabled,
+             &PositionFlags::setFastSilHouetteEdgesEnabled,
+             &PositionFlags::unsetFastSilHouetteEdgesEnabled},
+            {&PositionFlags::getShadowsEnabled, &PositionFlags::setShadowsEnabled,
+             &PositionFlags::unsetShadowsEnabled},
+            {&PositionFlags::getUseProjectGlobalLight, &PositionFlags::setUseProjectGlobalLight,
+             &PositionFlags::unsetUseProjectGlobalLight},
+            {&PositionFlags::getIsIndicatorPropertiesValid,
+             &PositionFlags::setIsIndicatorPropertiesValid,
+             &PositionFlags::unsetIsIndicatorPropertiesValid},
+            {&PositionFlags::getDisplayAxisIndicator, &PositionFlags::setDisplayAxisIndicator,
+             &PositionFlags::unsetDisplayAxisIndicator},
+            {&PositionFlags::getVisibilityOfGrids, &PositionFlags::setVisibilityOfGrids,
+             &PositionFlags::unsetVisibilityOfGrids},
+            {&PositionFlags::getShowPaths, &PositionFlags::setShowPaths,
+             &PositionFlags::unsetShowPaths},
+            {&PositionFlags::getDisplayFocusTime, &PositionFlags::setDisplayFocusTime,
+             &PositionFlags::unsetDisplayFocusTime},
+            {&PositionFlags::getFocusTimeIsBackground, &PositionFlags::setFocusTimeIsBackground,
+             &PositionFlags::unsetFocusTimeIsBackground},
+            {&PositionFlags::getDisplayIndicatorOfVisibleGridSize,
+             &PositionFlags::setDisplayIndicatorOfVisibleGridSize,
+             &PositionFlags::unsetDisplayIndicatorOfVisibleGridSize},
+            {&PositionFlags::getVisibilityOfSkyline, &PositionFlags::setVisibilityOfSkyline,
+             &PositionFlags::unsetVisibilityOfSkyline},
+            {&PositionFlags::getIs3DNotationsValid, &PositionFlags::setIs3DNotationsValid,
+             &PositionFlags::unsetIs3DNotationsValid},
+            {&PositionFlags::getIsGridsValid, &PositionFlags::setIsGridsValid,
+             &PositionFlags::unsetIsGridsValid},
+            {&PositionFlags::getShowMainGrid, &PositionFlags::setShowMainGrid,
+             &PositionFlags::unsetShowMainGrid},
+            {&PositionFlags::getIsLegendPropertiesValid, &PositionFlags::setIsLegendPropertiesValid,
+             &PositionFlags::unsetIsLegendPropertiesValid},
+        };
+    }
+};
+
+TEST(Position, EachFlagHasItsOwnSetterAndUnset) {
+    const std::vector<PositionFlags::Flag> flags = PositionFlags::all();
+    ASSERT_EQ(flags.size(), 31u);
+    const PositionFlags fresh;
+    for (std::size_t i = 0; i < flags.size(); ++i) {
+        PositionFlags set, unset;
+        (set.*flags[i].set)(true);
+        (unset.*flags[i].unset)(true);
+        EXPECT_TRUE((unset.*flags[i].get)().getValue());
+        EXPECT_FALSE((unset.*flags[i].get)().isValid());
+        EXPECT_TRUE((set.*flags[i].get)().isValid());
+        for (std::size_t j = 0; j < flags.size(); ++j) {
+            EXPECT_EQ((set.*flags[j].get)() == (fresh.*flags[j].get)(), i != j) << i << ", " << j;
+            EXPECT_EQ((unset.*flags[j].get)() == (fresh.*flags[j].get)(), i != j) << i << ", " << j;
+        }
+        EXPECT_TRUE(load<CPosition>(save(unset)) == unset);
+    }
+}
+
 }  // namespace
