@@ -45,9 +45,9 @@ public:
     virtual int getLastKeyFrameIndex() const = 0;
     // The key frame in force at tick: -1 before the first key frame, the last one after the last,
     // otherwise the one at the tick or the last one before it. A binary search.
-    virtual int getKeyFrameIndexForTick(int tick) const = 0;
+    [[nodiscard]] virtual int getKeyFrameIndexForTick(int tick) const = 0;
     // Where a key frame at its tick would be added; -1 when its tick is unset, negative or taken.
-    virtual int findInsertPosition(const IEventKeyFrame& keyFrame) const = 0;
+    [[nodiscard]] virtual int findInsertPosition(const IEventKeyFrame& keyFrame) const = 0;
     // The key frame at index; an empty handle outside the key frames.
     virtual IEventKeyFrameHandle keyFrame(int index) const = 0;
     // The key frames in tick order.

@@ -52,7 +52,7 @@ void describeCommon(V& v) {
 // the i-th one's tick: -1 before the first, the last one after the last, otherwise the one at
 // the tick or the last one before it.
 template <class TickAt>
-int indexForTick(int n, int tick, const TickAt& tickAt) {
+[[nodiscard]] int indexForTick(int n, int tick, const TickAt& tickAt) {
     if (n == 0 || tick < tickAt(0)) return -1;
     if (tick > tickAt(n - 1)) return n - 1;
     int lo = 0, hi = n - 1;
@@ -72,7 +72,7 @@ int indexForTick(int n, int tick, const TickAt& tickAt) {
 // Where a key frame at tick goes among n key frames in tick order: the index of the first one
 // after it. -1 refuses it: an unset or negative tick, or one that a key frame already has.
 template <class TickAt>
-int insertPosition(int n, const CProjectInt& tick, const TickAt& tickAt) {
+[[nodiscard]] int insertPosition(int n, const CProjectInt& tick, const TickAt& tickAt) {
     if (!tick.isValid() || tick.getValue() < 0) return -1;
     const int value = tick.getValue();
     int lo = 0, hi = n;

@@ -27,11 +27,11 @@ public:
     int startTick() const { return count() > 0 ? tickAt(0) : -1; }
     int endTick() const { return count() > 0 ? tickAt(count() - 1) : -1; }
     int lastIndex() const { return count() - 1; }
-    int indexForTick(int tick) const {
+    [[nodiscard]] int indexForTick(int tick) const {
         return zx::keyframes::indexForTick(count(), tick, [this](int i) { return tickAt(i); });
     }
     // Where a key frame at this tick would go; -1 when it is refused.
-    int insertPosition(const CProjectInt& tick) const {
+    [[nodiscard]] int insertPosition(const CProjectInt& tick) const {
         return zx::keyframes::insertPosition(count(), tick, [this](int i) { return tickAt(i); });
     }
     // The key frame at index, or an empty handle outside the list.

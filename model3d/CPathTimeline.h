@@ -25,8 +25,10 @@ public:
     int getEndTick() const override { return m_keyFrames.endTick(); }
     int getKeyFrameCount() const override { return m_keyFrames.count(); }
     int getLastKeyFrameIndex() const override { return m_keyFrames.lastIndex(); }
-    int getKeyFrameIndexForTick(int tick) const override { return m_keyFrames.indexForTick(tick); }
-    int findInsertPosition(const IPathKey& keyFrame) const override {
+    [[nodiscard]] int getKeyFrameIndexForTick(int tick) const override {
+        return m_keyFrames.indexForTick(tick);
+    }
+    [[nodiscard]] int findInsertPosition(const IPathKey& keyFrame) const override {
         return m_keyFrames.insertPosition(keyFrame.getTick());
     }
     IPathKeyHandle keyFrame(int index) const override { return m_keyFrames.at(index); }
