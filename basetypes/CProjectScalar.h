@@ -1,10 +1,14 @@
 // CProjectInt, CProjectBool, CProjectDouble: a plain value with a set/unset state.
 //
-// A default value is unset; setting a plain value makes it set. An unset value always holds T{},
-// so two unset values are equal and write the same bytes.
-// Archive record: one byte (0 unset, 1 set), then the value when set (int32, bool byte, double).
+// A default value is unset; setting a plain value makes it set. An unset value holds T{} unless
+// it was unset with a value of its own (unsetKeeping): a setting that is switched off but
+// remembers what it was. Equal values write the same bytes.
+// Archive record: one state byte, then the value where it is kept (int32, bool byte, double):
+//   0 unset (the value is T{} and not written), 1 set, 2 unset keeping a value other than T{}.
+// Records without the state 2 are those of every earlier version.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "basetypes/CZentrixArchive.h"
@@ -26,6 +30,11 @@ public:
         m_value = T{};
         m_set = false;
     }
+    // Unset, but holding this value: isValid() is false, getValue() gives the value.
+    void unsetKeeping(T value) {
+        m_value = value;
+        m_set = false;
+    }
     CProjectScalar& operator=(T value) {
         setValue(value);
         return *this;
@@ -40,14 +49,20 @@ public:
     friend bool operator>=(const CProjectScalar& a, const CProjectScalar& b) { return !(a < b); }
 
     void Serialize(CZentrixArchive& ar) {
-        ar.io(m_set);
-        if (m_set)
+        std::uint8_t state = m_set ? kSet : (m_value == T{} ? kUnset : kUnsetKeeping);
+        ar.io(state);
+        if (ar.IsLoading() && state > kUnsetKeeping)
+            ar.failAt(ar.position() - 1, "a value state (0 unset, 1 set, 2 unset with a value)");
+        m_set = state == kSet;
+        if (state != kUnset)
             ar.io(m_value);
         else if (ar.IsLoading())
             m_value = T{};
     }
 
 private:
+    static constexpr std::uint8_t kUnset = 0, kSet = 1, kUnsetKeeping = 2;
+
     T m_value{};
     bool m_set = false;
 };
@@ -56,7 +71,9 @@ using CProjectInt = CProjectScalar<int>;
 using CProjectBool = CProjectScalar<bool>;
 using CProjectDouble = CProjectScalar<double>;
 
+// Unset values are null, or {"unset":value} where they keep a value.
 template <class T>
 std::string toDumpText(const CProjectScalar<T>& v) {
-    return v.isValid() ? toDumpText(v.getValue()) : "null";
+    if (v.isValid()) return toDumpText(v.getValue());
+    return v.getValue() == T{} ? "null" : "{\"unset\":" + toDumpText(v.getValue()) + "}";
 }

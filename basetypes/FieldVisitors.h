@@ -120,6 +120,18 @@ constexpr IDRole idRole() {
         return IDRole::identity;
 }
 
+// Kinds of one family whose objects all take their IDs from one ID type (the key frames of every
+// kind of timeline are CKeyFrameIDs) say so with `static constexpr bool s_sharesIDType = true;`:
+// an ID of that type then names no one kind, and tools do not follow it as a reference. Without
+// the marker, two kinds with one ID type are a mistake the tools refuse to compile.
+template <class I>
+constexpr bool sharesIDType() {
+    if constexpr (requires { I::s_sharesIDType; })
+        return I::s_sharesIDType;
+    else
+        return false;
+}
+
 namespace fields {
 
 template <class H, class J>

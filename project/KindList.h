@@ -19,9 +19,20 @@
 
 #include "model3d/C3DNotation.h"
 #include "model3d/C3DWorldSettings.h"
+#include "model3d/CAnimation.h"
+#include "model3d/CCameraKeyFrame.h"
+#include "model3d/CCameraTimeline.h"
 #include "model3d/CCuttingPlane.h"
+#include "model3d/CEventKeyFrame.h"
+#include "model3d/CEventTimeline.h"
 #include "model3d/CGraphicalImage.h"
+#include "model3d/CPath.h"
+#include "model3d/CPathKey.h"
+#include "model3d/CPathTimeline.h"
 #include "model3d/CPhysicalLight.h"
+#include "model3d/CPosition.h"
+#include "model3d/CProjectTimeKeyFrame.h"
+#include "model3d/CProjectTimeTimeline.h"
 #include "model3d/CSkyBox.h"
 #include "model3d/CTextureDefinition.h"
 #include "records/CDocumentFile.h"
@@ -75,7 +86,10 @@
     X(TextureDefinition, 0) \
     X(GraphicalImage, 0)    \
     X(CuttingPlane, 0)      \
-    X(3DNotation, 0)
+    X(3DNotation, 0)        \
+    X(Animation, 0)         \
+    X(Path, 0)              \
+    X(Position, 0)
 
 // Kinds the host holds one object of, outside the roots of its model (the project's 3D world
 // settings). The document keeps each in a root of its own all the same, saved after the roots
@@ -102,7 +116,15 @@
     X(RSHistoryItem)            \
     X(CalendarDayType)          \
     X(ResourceRate)             \
-    X(TaskBaselineData)
+    X(TaskBaselineData)         \
+    X(EventKeyFrame)            \
+    X(ProjectTimeKeyFrame)      \
+    X(PathKey)                  \
+    X(CameraKeyFrame)           \
+    X(EventTimeline)            \
+    X(CameraTimeline)           \
+    X(ProjectTimeTimeline)      \
+    X(PathTimeline)
 // clang-format on
 
 namespace zx {

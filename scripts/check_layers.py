@@ -6,7 +6,9 @@ The library is built in layers, each allowed to include only its own layer and t
   values      value types, identifiers, the archive and text
   store       containers, ID sets, handles, array handles
   shared      value types built on containers that every layer above shares: geometry values,
-              user field values, rule rates, assigned resource parameters, project constants
+              user field values, rule rates, assigned resource parameters, project constants,
+              quaternions, turns, filter colours and legend settings (value types that sit in
+              the folder of their subsystem but are embedded by the kinds' interfaces)
   interfaces  the kinds' interfaces and their generic behaviour
   kinds       the subsystems' concrete classes
   project     roots, the list of kinds, the project's roots
@@ -33,6 +35,10 @@ RULES = [
     ("model3d/CGraphical*", "shared"),
     ("model3d/CPlaneDouble.*", "shared"),
     ("model3d/CPolyLineDouble3D.*", "shared"),
+    ("model3d/CQuat.*", "shared"),
+    ("model3d/CTurnableAnimation.*", "shared"),
+    ("filters/C3DFilterColorParameters.*", "shared"),
+    ("presentation/CLegendProperties.*", "shared"),
     ("model3d/CSubdivisionByUniformSlices.*", "shared"),
     ("model3d/Geometry*", "shared"),
     ("model3d/CCameraMarker.*", "shared"),

@@ -2,15 +2,20 @@
 //
 // Filler walks an object through its kind's description and gives every value a non-default
 // value (every text non-ASCII, every optional value present, two children in every collection
-// while depth lasts). The conformance suite fills objects with it, and the sample project fills
-// the roots of kinds it has no hand-made content for, so a kind added to the list of kinds is in
-// the sample project at once.
+// while depth lasts). Values described as ascending (FieldOptions ascending: a history's times, a
+// timeline's ticks) rise strictly from one child of a collection to the next, so that filled
+// collections keep the order their kinds promise. The conformance suite fills objects with it, and
+// the sample project fills the roots of kinds it has no hand-made content for, so a kind added to
+// the list of kinds is in the sample project at once.
 #pragma once
 
 #include <cstdint>
+#include <limits>
+#include <map>
 #include <random>
 #include <string>
 #include <type_traits>
+#include <vector>
 
 #include "basetypes/CByteArray.h"
 #include "basetypes/CIDBase.h"
@@ -56,6 +61,15 @@ public:
     template <class Object>
     void fill(Object& object) {
         object.visitValues(*this);
+    }
+
+    // Every value as the two-argument forms below fill it; an ascending one is then raised above
+    // the value of the same name in the previous child of the collection being filled.
+    template <class T>
+    void value(const char* name, T& v, const zx::FieldOptions& options) {
+        value(name, v);
+        if (options.ascending && !m_siblings.empty())
+            raiseAbovePrevious(m_siblings.back()[name], v);
     }
 
     void value(const char*, CIDBase& id) {
@@ -203,21 +217,50 @@ public:
         using C = typename ConcreteKind<I>::type;
         CUniqueObjectPointerArray<I, C, ID> source;
         --m_depth;
+        m_siblings.emplace_back();
         for (int i = 0; i < 2; ++i) {
             C child;
             fill(child);
             (void)source.Add(child);
         }
+        m_siblings.pop_back();
         ++m_depth;
         handle.copyFrom(H(new CBasicArrayHandle<I, C, ID, HandleParts<H>::kFlag>(&source)));
     }
 
 private:
+    // The ascending values of the previous child of one collection, by name; the lowest number
+    // before the first child.
+    struct Last {
+        std::int64_t value = std::numeric_limits<std::int64_t>::min();
+    };
+    using Previous = std::map<std::string, Last>;
+
+    // Raises value, without drawing from the random sequence, above the previous one of its
+    // name (a number by 1 to 64, a time by 1 to 64 minutes) and records it for the next child.
+    // Types with no such order are left as they are.
+    template <class T>
+    static void raiseAbovePrevious(Last& last, T& value) {
+        std::int64_t& previous = last.value;
+        if constexpr (std::is_same_v<T, CProjectScalar<int>>) {
+            if (value.isValid() && value.getValue() <= previous)
+                value = static_cast<int>(previous + 1 + (value.getValue() & 0x3F));
+            previous = value.getValue();
+        } else if constexpr (std::is_same_v<T, CProjectTime>) {
+            constexpr std::int64_t minute = 60'000;
+            if (value.isValid() && value.getMilliseconds() <= previous)
+                value = CProjectTime(previous + minute * (1 + (value.getMilliseconds() & 0x3F)));
+            previous = value.getMilliseconds();
+        }
+    }
+
     static constexpr int kMaxHeapNesting = 3;
 
     std::mt19937_64 m_random;
     int m_depth;
     int m_heapNesting = 0;
+    // One entry per collection being filled, innermost last.
+    std::vector<Previous> m_siblings;
 };
 
 // A new object of class C filled from seed, with children two levels deep.

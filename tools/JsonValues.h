@@ -162,12 +162,19 @@ void readJson(const JsonValue& in, CZentrixEnumeration<E>& value) {
 
 // Optional and set-or-unset values.
 
+// An unset value that keeps a value of its own is {"unset":value}.
 template <class T>
 void writeJson(JsonOutput& out, const CProjectScalar<T>& value) {
-    if (value.isValid())
+    if (value.isValid()) {
         writeJson(out, value.getValue());
-    else
+    } else if (value.getValue() == T{}) {
         out.put("null");
+    } else {
+        out.put('{');
+        out.key("unset");
+        writeJson(out, value.getValue());
+        out.put('}');
+    }
 }
 template <class T>
 void readJson(const JsonValue& in, CProjectScalar<T>& value) {
@@ -176,6 +183,13 @@ void readJson(const JsonValue& in, CProjectScalar<T>& value) {
         return;
     }
     T loaded{};
+    if (in.type() == JsonValue::Type::Object) {
+        std::uint32_t next = JsonTree::s_none;
+        readJson(in.take("unset", next), loaded);
+        in.refuseUntaken();
+        value.unsetKeeping(loaded);
+        return;
+    }
     readJson(in, loaded);
     value.setValue(loaded);
 }

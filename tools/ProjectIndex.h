@@ -19,7 +19,8 @@
 //
 // Everything about kinds that the tools need is computed from the list of kinds at compile time:
 // kindNamedBy<ID> is the kind whose identity an ID type is (or -1 for an ID type that no listed
-// kind owns yet, such as users), so a kind added to the list is covered with no code here.
+// kind owns yet, such as users, or that a family of kinds shares, such as key frames), so a kind
+// added to the list is covered with no code here.
 #pragma once
 
 #include <array>
@@ -51,19 +52,24 @@ constexpr int positionOf(zx::TypeList<C...>) {
     return found;
 }
 
-// -1 for an ID type no kind is named by, -2 when more than one kind claims it.
+// -1 for an ID type no kind is named by or that kinds share (zx::sharesIDType), -2 when more
+// than one kind claims it otherwise.
 template <class ID, class... C>
 constexpr int namedBy(zx::TypeList<C...>) {
-    int position = 0, found = -1, claims = 0;
+    int position = 0, found = -1, claims = 0, shares = 0;
     const auto visit = [&]<class I>() {
         if (std::is_same_v<IDOf<I>, ID> && zx::idRole<I>() != zx::IDRole::key) {
-            found = position;
-            ++claims;
+            if (zx::sharesIDType<I>()) {
+                ++shares;
+            } else {
+                found = position;
+                ++claims;
+            }
         }
         ++position;
     };
     (visit.template operator()<typename C::Interface>(), ...);
-    return claims > 1 ? -2 : found;
+    return claims > 1 || (claims == 1 && shares > 0) ? -2 : found;
 }
 
 }  // namespace detail

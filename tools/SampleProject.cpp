@@ -30,10 +30,11 @@ private:
 };
 
 // What objects built later refer to among those built before: the values of the cost account
-// codes and the documents. A reference with nothing to name is the null ID.
+// codes, the documents and the paths. A reference with nothing to name is the null ID.
 struct Targets {
     std::vector<CCodeValueID> costAccounts;
     std::vector<CDocumentFileID> documents;
+    std::vector<CPathID> paths;
 
     template <class ID>
     static ID pick(const std::vector<ID>& ids, int number) {
@@ -334,7 +335,7 @@ CTask makeActivity(Maker& make, int number, const SampleProject& project,
         CGraphicalTransformDouble lift;
         lift.setAsTranslation(CGraphicalVectorDouble3D(2.0 * number, 0.0, 3.5));
         crew.setTransform(lift);
-        crew.setPathID(make.id<CPathID>());
+        crew.setPathID(Targets::pick(targets.paths, number));
         crew.setPathAlignment(PathAlignment::Start);
         crew.setMotionSimulationStart(0.1);
         crew.setMotionSimulationFinish(0.9);
@@ -441,6 +442,113 @@ CTask makeSummary(Maker& make, const wchar_t* kind, int number) {
     return summary;
 }
 
+// A saved view of a zone: the camera above it, its focus date and the filters and legend it
+// shows. Only some groups of settings are held, as positions usually do.
+CPosition makePosition(Maker& make, int number) {
+    CPosition position(make.text(L"View of zone", number));
+    position.setID(make.id<CPositionID>());
+    position.setDescription(L"Looking north-east over the cores");
+    position.setWindowWidth(1920);
+    position.setWindowHeight(1080);
+    position.setIsFocusTime(true);
+    position.setFocusTime(CProjectTime(1'767'254'400'000LL + number * 7 * 86'400'000LL));
+    position.setIsViewpoint(true);
+    CViewpointCamera camera;
+    camera.setPosition(CGraphicalPointDouble3D(40.0 * number, -60.0, 25.0));
+    position.setViewpoint(camera);
+    position.setIs3DRenderModeValid(number % 2 == 0);
+    position.set3DRenderMode(static_cast<RenderMode3D>(number % C3DRenderMode::s_count));
+    position.setIsVisibilityPropertiesValid(true);
+    position.setVisibleLines(true);
+    position.setVisibleFaces(true);
+    position.setIsIndicatorPropertiesValid(true);
+    position.setDisplayFocusTime(true);
+    position.setFocusTimeFontSize(14.0);
+    position.setFocusTimeFormat(L"dd.MM.yyyy");
+    position.setIsLegendPropertiesValid(number % 3 == 0);
+    CLegendProperties legend;
+    legend.setTitles(L"Progress by zone");
+    legend.setLocation(AnnotationPosition::BottomLeft);
+    position.setLegendProperties(legend);
+    return position;
+}
+
+// A fly-through of the schedule: the focus date follows activities, the camera circles the
+// site, and events switch the legend and the paths on.
+CAnimation makeAnimation(Maker& make, int number, const std::vector<CTaskID>& activities,
+                         const CCalendarID& calendar) {
+    CAnimation animation;
+    animation.setID(make.id<CAnimationID>());
+    animation.setName(make.text(L"Construction sequence", number));
+    animation.setAVIExportProperty(L"codec=h264;fps=25;width=1920;height=1080");
+    animation.setSkipNonWorkingTimeCalendarID(calendar);
+    CProjectTimeTimeline focus;
+    focus.setID(make.id<CTimelineID>());
+    for (int k = 0; k < 4; ++k) {
+        CProjectTimeKeyFrame key(k * 250);
+        key.setID(make.id<CKeyFrameID>());
+        key.setFocusTimeValue(CProjectTime(1'767'254'400'000LL + k * 30 * 86'400'000LL));
+        if (!activities.empty()) {
+            key.setMasterTaskID(
+                activities[static_cast<std::size_t>(number + k) % activities.size()]);
+            key.setOffsetFromTaskStart(0.5 * k);
+        }
+        (void)focus.addKeyFrame(key);
+    }
+    animation.setFocusTimeTimeline(focus);
+    CCameraTimeline camera;
+    camera.setID(make.id<CTimelineID>());
+    for (int k = 0; k < 3; ++k) {
+        CCameraKeyFrame key(k * 400);
+        key.setID(make.id<CKeyFrameID>());
+        CViewpointCamera view;
+        view.setPosition(CGraphicalPointDouble3D(50.0 * k, -80.0, 30.0));
+        key.setViewpoint(view);
+        if (k == 1) key.allocateTurnableAnimation().setDegrees(180.0);
+        (void)camera.addKeyFrame(key);
+    }
+    animation.setCameraTimeline(camera);
+    if (number % 2 == 0) {
+        CEventTimeline events;
+        events.setID(make.id<CTimelineID>());
+        CEventKeyFrame show(100);
+        show.setID(make.id<CKeyFrameID>());
+        show.setShowLegend(true);
+        show.setShowPaths(true);
+        (void)events.addKeyFrame(show);
+        CEventKeyFrame hide(700);
+        hide.setID(make.id<CKeyFrameID>());
+        hide.setHidePaths(true);
+        hide.setChange3DRenderMode(true);
+        hide.set3DRenderMode(RenderMode3D::Realistic);
+        (void)events.addKeyFrame(hide);
+        animation.setEventTimeline(events);
+    }
+    return animation;
+}
+
+// The route of a tower crane's hook, with the trolley's route below it.
+CPath makePath(Maker& make, int number) {
+    const auto route = [&](const wchar_t* name, int keys) {
+        CPath path;
+        path.setID(make.id<CPathID>());
+        path.setName(make.text(name, number));
+        path.setColor(CProjectColorRGB(0x2060C0u + static_cast<std::uint32_t>(number)));
+        path.setDuration(CProjectDuration(3'600'000LL * (1 + number % 5)));
+        CPathTimeline timeline;
+        timeline.setID(make.id<CTimelineID>());
+        for (int k = 0; k < keys; ++k)
+            (void)timeline.addKeyFrame(
+                make.id<CKeyFrameID>(), CGraphicalPointDouble3D(5.0 * k, 2.0 * number, 12.0),
+                CQuat(0.0, 0.0, 0.1 * k, 1.0), CGraphicalPointDouble3D(), k * 60);
+        path.setTimeline(timeline);
+        return path;
+    };
+    CPath hook = route(L"Crane hook route", 4);
+    (void)hook.addSubPath(route(L"Trolley route", 2));
+    return hook;
+}
+
 }  // namespace
 
 SampleProject SampleProject::build(int scale, std::uint64_t seed) {
@@ -506,6 +614,13 @@ SampleProject SampleProject::build(int scale, std::uint64_t seed) {
         (void)project.get<CDocumentFolderRoot>().getArray().Add(folder);
     }
 
+    // Crane routes, which the lifting crews' assignments follow.
+    for (int i = 0; i < (scale + 9) / 10; ++i) {
+        const CPath path = makePath(make, i);
+        targets.paths.push_back(path.getID());
+        (void)project.get<CPathRoot>().getArray().Add(path);
+    }
+
     std::vector<CResourceStateID> stateIDs;
     for (int i = 0; i < (scale + 3) / 4; ++i) {
         const CResourceState state = makeResourceState(make, i, i % 2 == 0);
@@ -567,6 +682,20 @@ SampleProject SampleProject::build(int scale, std::uint64_t seed) {
         (void)project.get<CProjectBaselineRoot>().getArray().Add(baseline);
     }
 
+    // Saved views and animations of the sequence; issues point at the views.
+    std::vector<CPositionID> positions;
+    const auto& calendars = project.get<CCalendarRoot>().getArray();
+    for (int i = 0; i < (scale + 9) / 10; ++i) {
+        // Animations skip the non-working time of the project's first calendar.
+        const CCalendarID calendar =
+            calendars.GetSize() > 0 ? CCalendarID(calendars.getID(0)) : CCalendarID();
+        (void)project.get<CAnimationRoot>().getArray().Add(
+            makeAnimation(make, i, activities, calendar));
+        const CPosition position = makePosition(make, i);
+        positions.push_back(position.getID());
+        (void)project.get<CPositionRoot>().getArray().Add(position);
+    }
+
     for (int i = 0; i < (scale + 4) / 5; ++i) {
         CIssue issue;
         issue.setID(make.id<CIssueID>());
@@ -584,7 +713,7 @@ SampleProject SampleProject::build(int scale, std::uint64_t seed) {
         if (resources.GetSize() > 0)
             (void)issue.addResource(CResourceID(resources.getID((i * 3) % resources.GetSize())));
         (void)issue.addEntity(make.id<CEntity3DID>());
-        issue.setPosition(make.id<CPositionID>());
+        issue.setPosition(Targets::pick(positions, i));
         for (int c = 0; c < 2; ++c)
             (void)issue.addComment(makeNote(make, L"Checked with the MEP designer", i * 2 + c));
         if (i % 3 == 0) {

@@ -1,0 +1,4 @@
+// CProjectTimeTimeline: the one place its templates are compiled.
+#include "model3d/CProjectTimeTimeline.h"
+
+ZX_INSTANTIATE_KIND(IProjectTimeTimeline, CProjectTimeTimeline, CTimelineID, 0);
