@@ -1,8 +1,8 @@
 // CProjectRoots: one root of every kind in the list of kinds, saved and loaded as one sequence.
 //
 // It owns its roots (and through them every object of the project). The record is the roots'
-// records back to back, in the order of the list of kinds (ZX_DOCUMENT_ROOT_KINDS), with no framing of
-// its own. A root is reached by its type: roots.get<CTaskRoot>().
+// records back to back, in the order of the list of kinds (ZX_DOCUMENT_ROOT_KINDS), with no
+// framing of its own. A root is reached by its type: roots.get<CTaskRoot>().
 //
 // A load that fails leaves the roots loaded so far filled and the failing root empty; callers
 // that must keep what they had load into a fresh CProjectRoots and swap it in on success.
@@ -48,8 +48,8 @@ public:
     // collection, made with its initial values and a fresh ID when the collection is empty (a new
     // project, or a file that held none). The const form reads the initial values then.
     template <class C>
-        requires zx::Contains<zx::HeldKinds, C>::value
     C& held() {
+        static_assert(zx::Contains<zx::HeldKinds, C>::value, "C is not a held kind");
         auto& objects = rootOf<C>().getArray();
         if (objects.GetSize() == 0) {
             C fresh;
@@ -59,8 +59,8 @@ public:
         return objects.getWritableReference(0);
     }
     template <class C>
-        requires zx::Contains<zx::HeldKinds, C>::value
     const C& held() const {
+        static_assert(zx::Contains<zx::HeldKinds, C>::value, "C is not a held kind");
         return rootOf<C>().getArray().getConstReference(0);
     }
 
