@@ -474,12 +474,12 @@ private:
     }
     void insertOrderedIndex(int k, int i, const CIDBase& id) {
         if (k < 0 || k > static_cast<int>(m_index.size())) return;
-        for (int& entry : m_index)
-            if (entry >= i) ++entry;
+        // Appending after every stored position renumbers nothing.
+        if (i < static_cast<int>(m_index.size()))
+            for (int& entry : m_index) entry += entry >= i ? 1 : 0;
         m_index.insert(m_index.begin() + k, i);
         m_keys.insert(m_keys.begin() + k, zx::IDKey::of(id));
     }
-    // Drops the entry of storage position i and renumbers the later positions in one pass.
     // Drops storage position i, whose object had the ID key, from the ordered index and moves
     // the positions after it down by one. The entry is found by its key; removing the last
     // storage position (popping from the end) renumbers nothing, and the renumbering pass has no
