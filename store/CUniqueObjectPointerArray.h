@@ -157,17 +157,21 @@ public:
         return k < 0 ? -1 : m_index[k];
     }
 
+    // Outside the storage these give a default object, made on the first such access only (a
+    // default calendar, say, is not cheap), and never changed by the container.
     const C& getConstReference(int i) const {
+        if (inRange(i)) return *m_items[i];
         static const C defaultItem;
-        return inRange(i) ? *m_items[i] : defaultItem;
+        return defaultItem;
     }
     C& getWritableReference(int i) {
+        if (inRange(i)) return *m_items[i];
         static C defaultItem;
-        return inRange(i) ? *m_items[i] : defaultItem;
+        return defaultItem;
     }
     const CIDBase& getID(int i) const {
-        static const C defaultItem;
-        return inRange(i) ? m_items[i]->getID() : defaultItem.getID();
+        if (inRange(i)) return m_items[i]->getID();
+        return getConstReference(i).getID();
     }
 
     [[nodiscard]] int Add(const I& object) {
