@@ -724,14 +724,17 @@ SampleProject SampleProject::build(int scale, std::uint64_t seed) {
     }
     for (int i = 0; i < (scale + 99) / 100; ++i)
         (void)project.get<CSkyBoxRoot>().getArray().Add(makeSkyBox(make, i));
-    // Every kind the content above does not cover gets a few filled objects in its root, so a
-    // kind added to the list of kinds is saved, loaded and compared by the sample at once.
+    // Every kind the content above does not cover gets a few filled objects in its root (a held
+    // kind its one object), so a kind added to the list of kinds is saved, loaded and compared by
+    // the sample at once.
     if (scale > 0) {
         std::uint64_t fillSeed = seed;
         project.forEachRoot([&](auto& root) {
             using C = typename std::remove_cvref_t<decltype(root)>::Object;
             if (root.getArray().GetSize() > 0) return;
-            for (int i = 0; i < 3; ++i) (void)root.getArray().Add(zxsample::filled<C>(++fillSeed));
+            const int count = zx::Contains<zx::HeldKinds, C>::value ? 1 : 3;
+            for (int i = 0; i < count; ++i)
+                (void)root.getArray().Add(zxsample::filled<C>(++fillSeed));
         });
     }
     // A new root draws a random ID; the sample's come from the seed, like everything else in it.
