@@ -16,6 +16,7 @@
 #include <string>
 
 #include "basetypes/CProjectColorRGB.h"
+#include "basetypes/CProjectConstants.h"
 #include "basetypes/CProjectString.h"
 #include "basetypes/CZentrixEnumeration.h"
 #include "basetypes/FieldVisitors.h"
@@ -23,7 +24,6 @@
 #include "basetypes/KindTemplates.h"
 #include "basetypes/TypedIDs.h"
 #include "basetypes/ZxApi.h"
-#include "project/CProjectConstants.h"
 #include "store/ArrayHandles.h"
 #include "store/CNonUniqueValueArray.h"
 

@@ -19,14 +19,14 @@
 #include <utility>
 
 #include "basetypes/AnimationEnumerations.h"
+#include "basetypes/C3DFilterColorParameters.h"
+#include "basetypes/CLegendProperties.h"
 #include "basetypes/CProjectScalar.h"
 #include "basetypes/IDescribed.h"
 #include "basetypes/IKeyFrame.h"
 #include "basetypes/KindTemplates.h"
 #include "basetypes/TypedIDs.h"
 #include "basetypes/ZxApi.h"
-#include "filters/C3DFilterColorParameters.h"
-#include "presentation/CLegendProperties.h"
 #include "store/ArrayHandles.h"
 #include "store/IDArrays.h"
 

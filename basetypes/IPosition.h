@@ -18,6 +18,8 @@
 #pragma once
 
 #include "basetypes/AnimationEnumerations.h"
+#include "basetypes/C3DFilterColorParameters.h"
+#include "basetypes/CLegendProperties.h"
 #include "basetypes/CProjectColorRGB.h"
 #include "basetypes/CProjectScalar.h"
 #include "basetypes/CProjectString.h"
@@ -26,9 +28,7 @@
 #include "basetypes/KindTemplates.h"
 #include "basetypes/TypedIDs.h"
 #include "basetypes/ZxApi.h"
-#include "filters/C3DFilterColorParameters.h"
 #include "model3d/CViewpointCamera.h"
-#include "presentation/CLegendProperties.h"
 #include "store/ArrayHandles.h"
 #include "store/IDArrays.h"
 

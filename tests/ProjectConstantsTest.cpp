@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "basetypes/CProjectConstants.h"
 #include "basetypes/SystemColors.h"
-#include "project/CProjectConstants.h"
 #include "zentrix.h"
 
 namespace {

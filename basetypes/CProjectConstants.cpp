@@ -1,4 +1,4 @@
-#include "project/CProjectConstants.h"
+#include "basetypes/CProjectConstants.h"
 
 #include "basetypes/SystemColors.h"
 

@@ -1,4 +1,4 @@
 // CLegendProperties: the one place its handle templates are compiled.
-#include "presentation/CLegendProperties.h"
+#include "basetypes/CLegendProperties.h"
 
 ZX_INSTANTIATE_VALUE_HANDLES(CLegendProperties);
