@@ -12,4 +12,5 @@ int CPathTimeline::addKeyFrame(const CKeyFrameID& id, const CGraphicalPointDoubl
     return addKeyFrame(key);
 }
 
+template class CTimeline<CPathTimeline, IPathTimeline, CPathKey>;
 ZX_INSTANTIATE_KIND(IPathTimeline, CPathTimeline, CTimelineID, 0);
