@@ -176,7 +176,7 @@ int CZentrixArchive::readCount(std::size_t minBytesPerItem, const char* what) {
 }
 
 void CZentrixArchive::checkMarker(const char* name, bool start) {
-    const std::uint32_t tag = start ? archiveTag(name) : ~archiveTag(name);
+    const std::uint32_t tag = start ? zx::archiveTag(name) : ~zx::archiveTag(name);
     if (IsStoring()) {
         *this << tag;
         return;

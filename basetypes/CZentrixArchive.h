@@ -139,6 +139,7 @@ private:
     std::unique_ptr<LegendPropertiesSchemaChangeData> m_legendData;
 };
 
+namespace zx {
 // 32-bit FNV-1a of a marker or section name.
 constexpr std::uint32_t archiveTag(std::string_view name) {
     std::uint32_t hash = 2166136261u;
@@ -148,6 +149,7 @@ constexpr std::uint32_t archiveTag(std::string_view name) {
     }
     return hash;
 }
+}  // namespace zx
 
 namespace zx {
 

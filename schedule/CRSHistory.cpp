@@ -211,7 +211,7 @@ void CRSHistory::refuseNegativeItemCount(CZentrixArchive& ar) const {
     const std::byte* ahead = ar.consume(0, "the history's item list");
     std::memcpy(&marker, ahead, sizeof marker);
     std::memcpy(&count, ahead + sizeof marker, sizeof count);
-    if (marker == archiveTag(kItemListMarker) && count < 0)
+    if (marker == zx::archiveTag(kItemListMarker) && count < 0)
         ar.failWithMessage(ar.position() + sizeof marker, kNegativeCountMessage);
 }
 

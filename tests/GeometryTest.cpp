@@ -336,7 +336,7 @@ TEST(GeometryPolyline, RecordIsMarkedAndRefusesBadInput) {
     ASSERT_EQ(bytes.size(), kHeaderBytes + 4 + 4 + 3 * 24 + 4);
     std::uint32_t marker = 0;
     std::memcpy(&marker, bytes.data() + kHeaderBytes, 4);
-    EXPECT_EQ(marker, archiveTag("CPolyLine3D"));
+    EXPECT_EQ(marker, zx::archiveTag("CPolyLine3D"));
     EXPECT_EQ(load<CPolyLineDouble3D>(bytes), line);
     expectEveryTruncationRefused<CPolyLineDouble3D>(bytes);
 

@@ -95,7 +95,7 @@ std::size_t bytesAllocatedBy(F&& f) {
 // read from (wide strings, vectors growing by doubling), plus a constant.
 std::size_t allocationLimit(std::size_t inputSize) { return 32 * inputSize + (1u << 20); }
 
-constexpr std::uint32_t kArrayTag = archiveTag("CUniquePointerArray");
+constexpr std::uint32_t kArrayTag = zx::archiveTag("CUniquePointerArray");
 
 std::vector<std::byte> savedSample(Target target, int scale = 3, std::uint64_t seed = 11) {
     zxfuzz::Containers project(SampleProject::build(scale, seed));

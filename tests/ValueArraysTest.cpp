@@ -421,7 +421,7 @@ TEST_F(PointerArray, ArchiveRecordWithAndWithoutMarker) {
     CZentrixArchive out;
     a.Serialize(out);
     a.Serialize(out, nullptr);
-    const auto tag = archiveTag("CNonUniquePointerArray");
+    const auto tag = zx::archiveTag("CNonUniquePointerArray");
     EXPECT_EQ(body(out), [&] {
         auto expected = words(tag, 2, 4, 5, ~tag);
         const auto unmarked = words(2, 4, 5);
@@ -438,7 +438,7 @@ TEST_F(PointerArray, ArchiveRecordWithAndWithoutMarker) {
 }
 
 TEST_F(PointerArray, BadInputThrowsAndFreesEverythingItBuilt) {
-    const auto tag = archiveTag("CNonUniquePointerArray");
+    const auto tag = zx::archiveTag("CNonUniquePointerArray");
     const auto expectRefused = [&](std::vector<std::byte> bytes, const char* message) {
         CZentrixArchive out;
         out.Write(bytes.data(), bytes.size());
@@ -469,7 +469,7 @@ TEST(StdVector, EmptyRecordIsTheMarkersAroundACountOfZero) {
     std::vector<std::int32_t> empty;
     CZentrixArchive out;
     serializeStdVector(out, empty);
-    const auto tag = archiveTag("StdVector");
+    const auto tag = zx::archiveTag("StdVector");
     EXPECT_EQ(body(out), words(tag, 0, ~tag));
 
     CZentrixArchive in = reopen(out);
@@ -495,7 +495,7 @@ TEST(StdVector, EveryElementKindRoundTrips) {
     serializeStdVector(out, texts);
     serializeStdVector(out, ids);
     // Integers go out as their raw little-endian bytes right after the count.
-    const auto tag = archiveTag("StdVector");
+    const auto tag = zx::archiveTag("StdVector");
     const auto first = body(out);
     const auto expected = words(tag, 2, 1, -2, ~tag);
     ASSERT_GE(first.size(), expected.size());
@@ -524,7 +524,7 @@ TEST(StdVector, EveryElementKindRoundTrips) {
 }
 
 TEST(StdVector, NegativeOrImpossibleCountIsRefusedAndLeavesTheVectorEmpty) {
-    const auto tag = archiveTag("StdVector");
+    const auto tag = zx::archiveTag("StdVector");
     const auto expectRefused = [&](std::vector<std::byte> bytes, const char* message) {
         CZentrixArchive out;
         out.Write(bytes.data(), bytes.size());
