@@ -22,6 +22,12 @@ public:
     }
     ~CTimeline() override = default;
 
+    // The key frames arrive through the container, around the list: it takes their ticks anew.
+    void copyFrom(const I& other) override {
+        CStored<Self, I>::copyFrom(other);
+        m_keyFrames.renewTicks();
+    }
+
     int getStartTick() const override { return m_keyFrames.startTick(); }
     int getEndTick() const override { return m_keyFrames.endTick(); }
     int getKeyFrameCount() const override { return m_keyFrames.count(); }
@@ -46,7 +52,10 @@ protected:
     CKeyFrameList<K, KC>& keyFrameList() { return m_keyFrames; }
 
 private:
-    void checkKeyFrameTicks(CZentrixArchive& ar) override { m_keyFrames.checkTicks(ar); }
+    void checkKeyFrameTicks(CZentrixArchive& ar) override {
+        m_keyFrames.checkTicks(ar);
+        if (ar.IsLoading()) m_keyFrames.renewTicks();
+    }
 
     CKeyFrameList<K, KC> m_keyFrames;
 };

@@ -67,13 +67,10 @@ typename KeyOf<Timeline>::type keyAt(int tick) {
     return key;
 }
 
-// The key frames, read-only (the event timeline spells its getter differently).
+// The key frames, read-only.
 template <class Timeline>
 auto keysOf(const Timeline& timeline) {
-    if constexpr (std::is_same_v<Timeline, CEventTimeline>)
-        return timeline.getKeyFrames();
-    else
-        return timeline.getKeyframes();
+    return timeline.getKeyFrames();
 }
 
 // The ticks of the key frames in storage order.
@@ -130,6 +127,55 @@ TYPED_TEST(TimelineRules, LookupAgreesWithAScanOnLongTimelines) {
             tick < 3 ? -1 : std::min((tick - 3) / 7, timeline.getKeyFrameCount() - 1);
         ASSERT_EQ(timeline.getKeyFrameIndexForTick(tick), expected) << "tick " << tick;
     }
+}
+
+// The searches must see the key frames as they are, whichever way they changed: through the
+// timeline, through writable handles on the key frames and their container, by a copy or a load.
+TYPED_TEST(TimelineRules, SearchesFollowChangesMadeAroundTheTimeline) {
+    const auto agreesWithAScan = [](const TypeParam& timeline, const char* after) {
+        const std::vector<int> ticks = ticksOf(timeline);
+        for (int tick = -1; tick <= (ticks.empty() ? 1 : ticks.back() + 1); ++tick) {
+            const int expected =
+                static_cast<int>(std::upper_bound(ticks.begin(), ticks.end(), tick) -
+                                 ticks.begin()) -
+                1;
+            ASSERT_EQ(timeline.getKeyFrameIndexForTick(tick), expected)
+                << "tick " << tick << " after " << after;
+            const int free = static_cast<int>(std::lower_bound(ticks.begin(), ticks.end(), tick) -
+                                              ticks.begin());
+            const bool taken = free < static_cast<int>(ticks.size()) && ticks[free] == tick;
+            ASSERT_EQ(timeline.findInsertPosition(keyAt<TypeParam>(tick)),
+                      taken || tick < 0 ? -1 : free)
+                << "tick " << tick << " after " << after;
+        }
+    };
+    TypeParam timeline;
+    for (int tick : {10, 20, 30, 40, 50})
+        ASSERT_GE(timeline.addKeyFrame(keyAt<TypeParam>(tick)), 0);
+    agreesWithAScan(timeline, "adding");
+    // A tick moved within its neighbours through a writable handle.
+    timeline.getKeyFrames().getWritableReference(2)->setTick(33);
+    agreesWithAScan(timeline, "a tick changed through a handle");
+    ASSERT_EQ(timeline.addKeyFrame(keyAt<TypeParam>(35)), 3);
+    agreesWithAScan(timeline, "adding after the change");
+    // The key frames replaced through the container itself, more of them than before.
+    TypeParam other;
+    for (int tick : {5, 15, 25, 45, 60, 70})
+        ASSERT_GE(other.addKeyFrame(keyAt<TypeParam>(tick)), 0);
+    timeline.getKeyFrames().copyFrom(std::as_const(other).getKeyFrames());
+    agreesWithAScan(timeline, "replacing the key frames through the container");
+    ASSERT_TRUE(timeline.removeKeyFrame(timeline.keyFrame(1)->getID()));
+    agreesWithAScan(timeline, "a removal through the timeline");
+    const TypeParam copy(timeline);
+    agreesWithAScan(copy, "a copy");
+    TypeParam assigned;
+    assigned = timeline;
+    agreesWithAScan(assigned, "an assignment");
+    agreesWithAScan(load<TypeParam>(save(timeline)), "a load");
+    timeline.getKeyFrames().copyFrom(TypeParam().getKeyFrames());
+    agreesWithAScan(timeline, "emptying the container");
+    ASSERT_EQ(timeline.addKeyFrame(keyAt<TypeParam>(5)), 0);
+    agreesWithAScan(timeline, "adding to the emptied timeline");
 }
 
 TYPED_TEST(TimelineRules, RefusedTicksChangeNothing) {
@@ -213,13 +259,7 @@ TYPED_TEST(TimelineRules, KeyFramesOutOfTickOrderAreRefusedBothWays) {
     }
     // A tick changed through a writable handle is refused when saving, not written.
     TypeParam changed(timeline);
-    const auto keys = [&] {
-        if constexpr (std::is_same_v<TypeParam, CEventTimeline>)
-            return changed.getKeyFrames();
-        else
-            return changed.getKeyframes();
-    }();
-    keys.getWritableReference(0)->setTick(20);
+    changed.getKeyframes().getWritableReference(0)->setTick(20);
     CZentrixArchive out;
     EXPECT_THROW(changed.Serialize(out), CArchiveException);
 }
