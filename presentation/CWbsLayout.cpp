@@ -1,0 +1,9 @@
+#include "presentation/CWbsLayout.h"
+
+IWbsLevelConstArrayHandle CWbsLayout::getLevels() const {
+    return IWbsLevelConstArrayHandle::over(&m_levels);
+}
+
+IWbsLevelArrayHandle CWbsLayout::getLevels() { return IWbsLevelArrayHandle::over(&m_levels); }
+
+ZX_INSTANTIATE_KIND(IWbsLayout, CWbsLayout, CWbsLayoutID, 0);
