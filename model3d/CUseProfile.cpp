@@ -1,3 +1,4 @@
+// CUseProfile: the operations on its sub-profiles, and the one place its templates are compiled.
 #include "model3d/CUseProfile.h"
 
 #include "store/CollectionOps.h"

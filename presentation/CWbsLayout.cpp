@@ -1,3 +1,4 @@
+// CWbsLayout: the handles on its levels, and the one place its templates are compiled.
 #include "presentation/CWbsLayout.h"
 
 IWbsLevelConstArrayHandle CWbsLayout::getLevels() const {
