@@ -34,7 +34,11 @@
 #include "model3d/CProjectTimeKeyFrame.h"
 #include "model3d/CProjectTimeTimeline.h"
 #include "model3d/CSkyBox.h"
+#include "model3d/CSpatialUseProfile.h"
 #include "model3d/CTextureDefinition.h"
+#include "model3d/CUseProfile.h"
+#include "presentation/CWbsLayout.h"
+#include "presentation/CWbsLevel.h"
 #include "records/CDocumentFile.h"
 #include "records/CDocumentFolder.h"
 #include "records/CIssue.h"
@@ -89,7 +93,10 @@
     X(3DNotation, 0)        \
     X(Animation, 0)         \
     X(Path, 0)              \
-    X(Position, 0)
+    X(Position, 0)          \
+    X(UseProfile, 0)        \
+    X(SpatialUseProfile, 0) \
+    X(WbsLayout, 0)
 
 // Kinds the host holds one object of, outside the roots of its model (the project's 3D world
 // settings). The document keeps each in a root of its own all the same, saved after the roots
@@ -124,7 +131,8 @@
     X(EventTimeline)            \
     X(CameraTimeline)           \
     X(ProjectTimeTimeline)      \
-    X(PathTimeline)
+    X(PathTimeline)             \
+    X(WbsLevel)
 // clang-format on
 
 namespace zx {

@@ -7,7 +7,8 @@ The library is built in layers, each allowed to include only its own layer and t
   store       containers, ID sets, handles, array handles
   shared      value types built on containers that every layer above shares: geometry values,
               user field values, rule rates, assigned resource parameters, project constants,
-              quaternions, turns, filter colours and legend settings
+              quaternions, turns, filter colours, legend settings, text and line properties and
+              entity appearances
   interfaces  the kinds' interfaces and their generic behaviour
   kinds       the subsystems' concrete classes
   project     roots, the list of kinds, the project's roots
@@ -43,6 +44,9 @@ RULES = [
     ("model3d/CTurnableAnimation.*", "shared"),
     ("basetypes/C3DFilterColorParameters.*", "shared"),
     ("basetypes/CLegendProperties.*", "shared"),
+    ("basetypes/CTextProperties.*", "shared"),
+    ("basetypes/CLineProperties.*", "shared"),
+    ("basetypes/CEntityAppearance.*", "shared"),
     ("model3d/CSubdivisionByUniformSlices.*", "shared"),
     ("model3d/Geometry*", "shared"),
     ("model3d/CCameraMarker.*", "shared"),

@@ -25,6 +25,7 @@
 
 #include "basetypes/CArchive.h"
 #include "basetypes/CZentrixArchive.h"
+#include "model3d/CUseProfile.h"
 #include "project/CProjectDocument.h"
 #include "records/CDocumentFolder.h"
 #include "records/CRisk.h"
@@ -487,11 +488,19 @@ struct Nest<CCalendar> {
     }
 };
 
+template <>
+struct Nest<CUseProfile> {
+    static CUseProfile& add(CUseProfile& parent) {
+        EXPECT_GE(parent.addSubUseProfile(freshObject<CUseProfile>()), 0);
+        return writable<CUseProfile>(parent.getSubUseProfiles().getWritableReference(0));
+    }
+};
+
 template <class C>
 class DeepKind : public ::testing::Test {};
 
 using SelfNestingKinds = ::testing::Types<CResource, CCodeValue, CRisk, CDocumentFolder,
-                                          CResourceState, CRule, CCalendar>;
+                                          CResourceState, CRule, CCalendar, CUseProfile>;
 TYPED_TEST_SUITE(DeepKind, SelfNestingKinds);
 
 TYPED_TEST(DeepKind, ChainCopiesComparesRenewsDumpsAndDestroys) {

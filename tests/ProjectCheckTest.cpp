@@ -226,6 +226,42 @@ TEST_F(ProjectCheckBreakage, ValuesOutOfRange) {
     expectOnly({"Link", idText(link->getID()), "Type", "9 is not a CLinkType (0 to 3)"});
 }
 
+// The assignments and resource groups that used a removed use profile name nothing now; a
+// sub-profile is a use profile like any other and may be named instead.
+TEST_F(ProjectCheckBreakage, RemovedUseProfileLeavesItsUsersDangling) {
+    auto& profiles = project.get<CUseProfileRoot>().getArray();
+    ASSERT_EQ(profiles.GetSize(), 3);
+    const CUseProfileID gone = profiles.getConstReference(1).getID();
+    ASSERT_TRUE(profiles.Remove(gone));
+    const std::vector<Finding> findings = check();
+    ASSERT_FALSE(findings.empty());
+    bool groups = false, assignments = false;
+    for (const Finding& f : findings) {
+        EXPECT_EQ(f.problem, "names no UseProfile") << text(findings);
+        groups = groups || (f.kind == "ResourceGroup" && f.field == "ActivityTypeID");
+        assignments = assignments || (f.kind == "AssignedResource" && f.field == "UseProfileID");
+    }
+    EXPECT_TRUE(groups && assignments) << text(findings);
+
+    const CUseProfileID variant = profiles.getConstReference(0).getSubUseProfiles()[0]->getID();
+    const auto& packages = project.get<CResourceGroupRoot>().getArray();
+    for (int i = 0; i < packages.GetSize(); ++i)
+        if (packages.getConstReference(i).getActivityTypeID() == gone)
+            project.get<CResourceGroupRoot>().getArray().getWritableReference(i).setActivityTypeID(
+                variant);
+    for (const Finding& f : check()) EXPECT_NE(f.kind, "ResourceGroup");
+}
+
+TEST_F(ProjectCheckBreakage, AppearanceOpaquenessOutOfRange) {
+    CUseProfile& install = project.get<CUseProfileRoot>().getArray().getWritableReference(0);
+    IUseProfileWritableHandle variant = install.getSubUseProfiles().getWritableReference(1);
+    CEntityAppearance fading = variant->getEndAppearance();
+    fading.setFinishOpaqueness(120);
+    variant->setEndAppearance(fading);
+    expectOnly({"UseProfile", idText(variant->getID()), "EndAppearance.FinishOpaqueness",
+                "120 is outside 0 to 100"});
+}
+
 TEST_F(ProjectCheckBreakage, BaselineParentsLoop) {
     CProjectBaseline& baseline =
         project.get<CProjectBaselineRoot>().getArray().getWritableReference(1);

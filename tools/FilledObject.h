@@ -33,6 +33,7 @@
 #include "model3d/CIRayMaterialDefinition.h"
 #include "store/ArrayHandles.h"
 #include "store/CIDPointerArray.h"
+#include "store/CNonUniquePointerArray.h"
 #include "store/CNonUniqueValueArray.h"
 #include "store/CUniqueObjectPointerArray.h"
 #include "store/CUniqueValueArray.h"
@@ -138,6 +139,14 @@ public:
             T item{};
             value(name, item);
             (void)values.Add(std::move(item));
+        }
+    }
+    template <class T>
+    void value(const char* name, CNonUniquePointerArray<T>& objects) {
+        for (int i = 0; i < 2; ++i) {
+            T item{};
+            value(name, item);
+            (void)objects.Add(std::move(item));
         }
     }
     // An absent optional value appears; a present one goes away. Optional values nested in

@@ -59,6 +59,7 @@
 #include "model3d/GraphicalComponents.h"
 #include "store/ArrayHandles.h"
 #include "store/CIDPointerArray.h"
+#include "store/CNonUniquePointerArray.h"
 #include "store/CNonUniqueValueArray.h"
 #include "store/CUniqueObjectPointerArray.h"
 #include "store/CUniqueValueArray.h"
@@ -298,6 +299,26 @@ void readJson(const JsonValue& in, CNonUniqueValueArray<T>& values) {
         loaded.Add(std::move(value));
     });
     values = std::move(loaded);
+}
+
+template <class T>
+void writeJson(JsonOutput& out, const CNonUniquePointerArray<T>& objects) {
+    out.put('[');
+    for (int i = 0; i < objects.GetSize(); ++i) {
+        if (i) out.put(',');
+        writeJson(out, objects[i]);
+    }
+    out.put(']');
+}
+template <class T>
+void readJson(const JsonValue& in, CNonUniquePointerArray<T>& objects) {
+    CNonUniquePointerArray<T> loaded;
+    forEachElement(in, [&](const JsonValue& element) {
+        T value{};
+        readJson(element, value);
+        loaded.Add(std::move(value));
+    });
+    objects = std::move(loaded);
 }
 
 // A material's parameters: an array of [name, value] pairs in name order; a repeated name is

@@ -35,6 +35,8 @@ struct Targets {
     std::vector<CCodeValueID> costAccounts;
     std::vector<CDocumentFileID> documents;
     std::vector<CPathID> paths;
+    std::vector<CUseProfileID> useProfiles;
+    std::vector<CSpatialUseProfileID> spatialUseProfiles;
 
     template <class ID>
     static ID pick(const std::vector<ID>& ids, int number) {
@@ -244,7 +246,8 @@ CResource makeResource(Maker& make, int number, const SampleProject& project,
 }
 
 // A work package of five consecutive resources with its responsible people.
-CResourceGroup makeResourceGroup(Maker& make, int number, const SampleProject& project) {
+CResourceGroup makeResourceGroup(Maker& make, int number, const SampleProject& project,
+                                 const Targets& targets) {
     CResourceGroup group;
     group.setID(make.id<CResourceGroupID>());
     group.setName(make.text(L"Work package", number));
@@ -252,6 +255,7 @@ CResourceGroup makeResourceGroup(Maker& make, int number, const SampleProject& p
     group.setType(static_cast<PackageType>(number % CPackageType::s_count));
     group.setStatus(static_cast<PackageStatus>(number % CPackageStatus::s_count));
     group.setContractorID(make.id<CCompanyID>());
+    group.setActivityTypeID(Targets::pick(targets.useProfiles, number));
     const auto& resources = project.get<CResourceRoot>().getArray();
     if (resources.GetSize() > 0) {
         for (int m = 0; m < 5; ++m)
@@ -331,6 +335,9 @@ CTask makeActivity(Maker& make, int number, const SampleProject& project,
                                      : make.id<CResourceID>());
     crewParameters.setUnitsPerTime(4.0);
     crew.setParameters(crewParameters);
+    crew.setUseProfileID(Targets::pick(targets.useProfiles, number));
+    if (number % 3 == 0)
+        crew.setSpatialUseProfileID(Targets::pick(targets.spatialUseProfiles, number / 3));
     if (number % 4 == 1) {
         CGraphicalTransformDouble lift;
         lift.setAsTranslation(CGraphicalVectorDouble3D(2.0 * number, 0.0, 3.5));
@@ -347,6 +354,7 @@ CTask makeActivity(Maker& make, int number, const SampleProject& project,
         CAssignedResourceGroup group;
         group.setID(make.id<CAssignedResourceGroupID>());
         group.setGroupID(package.getID());
+        group.setUseProfileID(Targets::pick(targets.useProfiles, number / 5));
         CAssignedResourceParametersArray members;
         for (int m = 0; m < std::min(2, package.getResourceIDs().GetSize()); ++m) {
             CAssignedResourceParameters member;
@@ -549,6 +557,111 @@ CPath makePath(Maker& make, int number) {
     return hook;
 }
 
+// An appearance that shows the entities in one colour, fading from one transparency to another
+// over the stage when the two differ.
+CEntityAppearance makeAppearance(CProjectColorRGB color, int startTransparency,
+                                 int finishTransparency) {
+    CEntityAppearance appearance;
+    appearance.setUseOriginalColor(false);
+    appearance.setUseOriginalTransparency(false);
+    appearance.setColor(color);
+    appearance.setTransparency(startTransparency);
+    if (finishTransparency != startTransparency)
+        appearance.setFinishTransparency(finishTransparency);
+    return appearance;
+}
+
+// The three ways the crews use the model: installing (appears, growing, green while active),
+// demolishing (red, fading away) and temporary works (scaffolding, formwork: shown only while in
+// use). Installation has variants for precast and in-situ work.
+std::vector<CUseProfile> makeUseProfiles(Maker& make) {
+    struct Plan {
+        const wchar_t* name;
+        ResourceProfileType type;
+        CEntityAppearance start, active, end;
+    };
+    const CEntityAppearance hidden = makeAppearance(CProjectColorRGB(0x808080), 100, 100);
+    const CEntityAppearance asBuilt;
+    CEntityAppearance growing = makeAppearance(CProjectColorRGB::fromRGB(40, 170, 60), 0, 0);
+    growing.setAnimationType(UseProfileAnimationType::Growth);
+    growing.setGrowthSimulationBasedOnPercentComplete(true);
+    const Plan plans[] = {
+        {L"Install", ResourceProfileType::Install, hidden, growing, asBuilt},
+        {L"Demolish", ResourceProfileType::Demolish, asBuilt,
+         makeAppearance(CProjectColorRGB::fromRGB(210, 40, 30), 0, 80), hidden},
+        {L"Temporary", ResourceProfileType::Temporary, hidden,
+         makeAppearance(CProjectColorRGB::fromRGB(240, 190, 20), 30, 30), hidden},
+    };
+    std::vector<CUseProfile> profiles;
+    for (const Plan& plan : plans) {
+        CUseProfile profile;
+        profile.setID(make.id<CUseProfileID>());
+        profile.setName(plan.name);
+        profile.setType(plan.type);
+        profile.setIsDefaultProfile(plan.type == ResourceProfileType::Install);
+        profile.setStartAppearance(plan.start);
+        profile.setActiveAppearance(plan.active);
+        profile.setEndAppearance(plan.end);
+        profiles.push_back(std::move(profile));
+    }
+    CUseProfile& install = profiles.front();
+    const CUseProfile base = install;
+    const wchar_t* variants[] = {L"Install precast", L"Install in situ"};
+    for (int v = 0; v < 2; ++v) {
+        CUseProfile variant(base);
+        variant.setID(make.id<CUseProfileID>());
+        variant.setName(variants[v]);
+        variant.setIsDefaultProfile(false);
+        CEntityAppearance active = variant.getActiveAppearance();
+        active.setInvertGrowth(v == 1);
+        active.setGrowDirection(v == 0 ? CGraphicalVectorDouble3D(1.0, 0.0, 0.0)
+                                       : CGraphicalVectorDouble3D(0.0, 0.0, 1.0));
+        variant.setActiveAppearance(active);
+        (void)install.addSubUseProfile(variant);
+    }
+    return profiles;
+}
+
+// The spatial checks of the crews: hard clashes between what is installed, and clearance around
+// cranes and temporary works.
+std::vector<CSpatialUseProfile> makeSpatialUseProfiles(Maker& make) {
+    struct Plan {
+        const wchar_t* name;
+        JoinTestProfileType type;
+        double tolerance;
+    };
+    const Plan plans[] = {{L"Hard clash", JoinTestProfileType::Hard, 0.0},
+                          {L"Crane clearance", JoinTestProfileType::Clearance, 2.5},
+                          {L"Scaffold contact", JoinTestProfileType::Touching, 0.05}};
+    std::vector<CSpatialUseProfile> profiles;
+    for (const Plan& plan : plans) {
+        CSpatialUseProfile profile;
+        profile.setID(make.id<CSpatialUseProfileID>());
+        profile.setName(plan.name);
+        profile.setJoinTestProfileType(plan.type);
+        profile.setTolerance(plan.tolerance);
+        profiles.push_back(std::move(profile));
+    }
+    return profiles;
+}
+
+// The layout of the work breakdown: phases, zones and activities, each level in its colours.
+CWbsLayout makeWbsLayout(Maker& make) {
+    CWbsLayout layout;
+    layout.setID(make.id<CWbsLayoutID>());
+    layout.setName(L"Phases and zones");
+    const CProjectColorRGB bands[] = {CProjectColorRGB(0x141EC8), CProjectColorRGB(0x1E8CDC),
+                                      CProjectColorRGB(0xDCDCDC)};
+    for (int i = 0; i < 3; ++i) {
+        CWbsLevel level;
+        level.setID(make.id<CWbsLevelID>());
+        level.setBackColor(bands[i]);
+        level.setCheck(i < 2);
+        (void)layout.addLevel(level);
+    }
+    return layout;
+}
+
 }  // namespace
 
 SampleProject SampleProject::build(int scale, std::uint64_t seed) {
@@ -586,6 +699,19 @@ SampleProject SampleProject::build(int scale, std::uint64_t seed) {
 
     // Costs are booked to the values of the cost account codes; tasks link the documents.
     Targets targets;
+    // Drawn from a sequence of their own, so that the rest of the sample keeps its values.
+    Maker profileMaker(seed ^ 0x9e3779b97f4a7c15ULL);
+    if (scale > 0) {
+        for (const CUseProfile& profile : makeUseProfiles(profileMaker)) {
+            targets.useProfiles.push_back(profile.getID());
+            (void)project.get<CUseProfileRoot>().getArray().Add(profile);
+        }
+        for (const CSpatialUseProfile& profile : makeSpatialUseProfiles(profileMaker)) {
+            targets.spatialUseProfiles.push_back(profile.getID());
+            (void)project.get<CSpatialUseProfileRoot>().getArray().Add(profile);
+        }
+        (void)project.get<CWbsLayoutRoot>().getArray().Add(makeWbsLayout(profileMaker));
+    }
     const auto& codes = project.get<CCodeRoot>().getArray();
     for (int i = 0; i < codes.GetSize(); ++i) {
         const ICode& code = codes.getConstReference(i);
@@ -635,7 +761,8 @@ SampleProject SampleProject::build(int scale, std::uint64_t seed) {
         (void)project.get<CResourceRoot>().getArray().Add(
             makeResource(make, i, project, stateIDs, targets));
     for (int i = 0; i < (scale + 19) / 20; ++i)
-        (void)project.get<CResourceGroupRoot>().getArray().Add(makeResourceGroup(make, i, project));
+        (void)project.get<CResourceGroupRoot>().getArray().Add(
+            makeResourceGroup(make, i, project, targets));
     for (int i = 0; i < (scale + 4) / 5; ++i)
         (void)project.get<CRiskRoot>().getArray().Add(makeRisk(make, i, i % 3));
 

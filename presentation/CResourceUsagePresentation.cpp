@@ -1,0 +1,4 @@
+// CResourceUsagePresentation: the one place its handle templates are compiled.
+#include "presentation/CResourceUsagePresentation.h"
+
+ZX_INSTANTIATE_VALUE_HANDLES(CResourceUsagePresentation);
