@@ -9,8 +9,7 @@
 // container that dumps, saves, loads back and saves the same bytes again. Any other exception is
 // not caught here: it escapes to the caller (the fuzzer reports it as a crash).
 //
-// A fuzz input is one selector byte (the target, taken modulo kTargetCount) followed by the
-// archive bytes.
+// A fuzz input is one selector byte (the target, see selectorOf) followed by the archive bytes.
 #pragma once
 
 #include <cstddef>
@@ -30,13 +29,38 @@
 namespace zxfuzz {
 
 // What a fuzz input can be loaded as: every root of the list of kinds, in file order, then a bare
-// keyed collection of every other listed kind. The selector byte is the position in that order,
-// so the committed corpus is rebuilt (zxfuzz_corpus) whenever the list changes.
+// keyed collection of every other listed kind; index is the position in that order.
 struct Target {
     int index = 0;
     friend bool operator==(Target, Target) = default;
 };
 inline constexpr int kTargetCount = static_cast<int>(zx::RootTypes::size + zx::ChildKinds::size);
+
+// The selector byte keeps naming the same target when kinds are added, so that a grown corpus
+// stays meaningful: the lists only ever grow at their ends, and each counts in a range of its
+// own. Bytes 0 up name the host's roots in file order, bytes 127 down the held kinds' roots, bytes
+// 128 up the other kinds in list order. A byte that names nothing (a mutation) falls back to a
+// target by its value modulo the count, so that every input loads something.
+inline constexpr int kHeldCount = static_cast<int>(zx::HeldKinds::size);
+inline constexpr int kHostRootCount = static_cast<int>(zx::RootTypes::size) - kHeldCount;
+inline constexpr int kChildCount = static_cast<int>(zx::ChildKinds::size);
+static_assert(kHostRootCount + kHeldCount <= 128 && kChildCount <= 128,
+              "the selector byte has room for 128 roots and 128 other kinds");
+
+constexpr std::uint8_t selectorOf(Target target) {
+    if (target.index < kHostRootCount) return static_cast<std::uint8_t>(target.index);
+    if (target.index < kHostRootCount + kHeldCount)
+        return static_cast<std::uint8_t>(127 - (target.index - kHostRootCount));
+    return static_cast<std::uint8_t>(128 + target.index - kHostRootCount - kHeldCount);
+}
+constexpr Target targetOfSelector(std::uint8_t selector) {
+    if (selector < kHostRootCount) return Target{selector};
+    if (selector < 128 && 127 - selector < kHeldCount)
+        return Target{kHostRootCount + 127 - selector};
+    if (selector >= 128 && selector - 128 < kChildCount)
+        return Target{kHostRootCount + kHeldCount + selector - 128};
+    return Target{selector % kTargetCount};
+}
 
 // The target that loads Root (a root type) or a bare collection of C (a listed child kind).
 template <class T>
@@ -219,7 +243,7 @@ inline LoadReport loadTarget(Target target, std::span<const std::byte> archive) 
 // A fuzz input: a selector byte, then the archive.
 inline LoadReport loadFuzzInput(std::span<const std::byte> input) {
     if (input.empty()) return {};
-    const Target target{static_cast<int>(std::to_integer<unsigned>(input[0]) % kTargetCount)};
+    const Target target = targetOfSelector(std::to_integer<std::uint8_t>(input[0]));
     return loadTarget(target, input.subspan(1));
 }
 
@@ -227,7 +251,7 @@ inline LoadReport loadFuzzInput(std::span<const std::byte> input) {
 inline std::vector<std::byte> fuzzInput(Target target, std::span<const std::byte> archive) {
     std::vector<std::byte> input;
     input.reserve(archive.size() + 1);
-    input.push_back(static_cast<std::byte>(target.index));
+    input.push_back(static_cast<std::byte>(selectorOf(target)));
     input.insert(input.end(), archive.begin(), archive.end());
     return input;
 }

@@ -7,8 +7,8 @@
 // is I<Name>, its class C<Name>, its identifier C<Name>ID and FLAG the flag of the root's array
 // handles. Roots are saved in this order, so the order is part of the project file: append new
 // roots, never reorder. Every other kind (children and embedded parts) is listed in
-// ZX_CHILD_KINDS as X(Name). Fuzz inputs select their target by position in roots-then-children
-// order, so the committed corpus is rebuilt (zxfuzz_corpus) when either list changes.
+// ZX_CHILD_KINDS as X(Name), appended too: fuzz inputs name their target by its position in its
+// list (fuzz/LoadRoots.h), so a kind added at a list's end leaves the corpus's meaning intact.
 //
 // The lists are macros because they also name things (CTaskRoot, CTaskRootHandle, ...), which no
 // template can do; everything else is derived from the type lists below.

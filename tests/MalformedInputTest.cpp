@@ -161,6 +161,25 @@ TEST(MalformedCorpus, EverySeedLoadsCleanly) {
     }
 }
 
+// A seed's selector byte names the target its file name says, and keeps naming it when kinds are
+// added to the lists, so a corpus grown by fuzzing keeps its meaning.
+TEST(MalformedCorpus, SelectorsKeepTheirTargetsAsKindsAreAdded) {
+    for (const Target target : zxfuzz::allTargets())
+        EXPECT_EQ(zxfuzz::targetOfSelector(zxfuzz::selectorOf(target)), target);
+    EXPECT_EQ(zxfuzz::selectorOf(zxfuzz::targetOf<CCodeRoot>()), 0);
+    EXPECT_EQ(zxfuzz::selectorOf(zxfuzz::targetOf<C3DWorldSettingsRoot>()), 127);
+    EXPECT_EQ(zxfuzz::selectorOf(zxfuzz::targetOf<CCodeValue>()), 128);
+    for (const auto& entry : std::filesystem::directory_iterator(ZX_FUZZ_CORPUS_DIR)) {
+        std::ifstream in(entry.path(), std::ios::binary);
+        const int selector = in.get();
+        ASSERT_GE(selector, 0) << entry.path();
+        const std::string file = entry.path().filename().string();
+        EXPECT_EQ(file.substr(0, file.find("-scale")),
+                  zxfuzz::targetName(zxfuzz::targetOfSelector(static_cast<std::uint8_t>(selector))))
+            << file;
+    }
+}
+
 class MalformedRoot : public testing::TestWithParam<Target> {};
 
 INSTANTIATE_TEST_SUITE_P(Malformed, MalformedRoot, testing::ValuesIn(zxfuzz::allTargets()),
