@@ -1,6 +1,6 @@
-// CTaskUsagePresentation: how the task usage table is laid out: the values it distributes over
-// time (its parameters, in column order), the span it covers, the period of each column, and
-// which types of resource assignment it sums. It holds values only. It is its own interface:
+// CTaskUsagePresentation: how the task usage table is laid out (CUsageTableLayout: the values it
+// distributes over time, the span it covers and the period of each column) and which types of
+// resource assignment it sums. It holds values only. It is its own interface:
 // handles on it come from CHandledValue, and ITaskUsagePresentation names the same class.
 //
 // Defaults: no parameter, no span (both times unset: the project's own), by day, every resource
@@ -14,24 +14,20 @@
 #include <memory>
 
 #include "basetypes/CProjectScalar.h"
-#include "basetypes/CProjectTime.h"
 #include "basetypes/FieldVisitors.h"
-#include "basetypes/PresentationEnumerations.h"
 #include "basetypes/ZxApi.h"
-#include "presentation/CTimeDistributedParameter.h"
+#include "presentation/CUsageTableLayout.h"
 #include "store/ValueHandles.h"
 
 class ZX_API CTaskUsagePresentation : public CDescribedValue<CTaskUsagePresentation>,
-                                      public CHandledValue<CTaskUsagePresentation> {
+                                      public CHandledValue<CTaskUsagePresentation>,
+                                      public CUsageTableLayout {
 public:
     static constexpr const char* s_kindName = "TaskUsagePresentation";
 
     template <class V>
     static void describeFields(V& v) {
-        v.field("Parameters", &CTaskUsagePresentation::m_parameters);
-        v.field("StartTime", &CTaskUsagePresentation::m_startTime);
-        v.field("EndTime", &CTaskUsagePresentation::m_endTime);
-        v.field("Step", &CTaskUsagePresentation::m_step);
+        describeLayout(v);
         v.field("IncludeEquipment", &CTaskUsagePresentation::m_includeEquipment);
         v.field("IncludeHuman", &CTaskUsagePresentation::m_includeHuman);
         v.field("IncludeLocation", &CTaskUsagePresentation::m_includeLocation);
@@ -44,15 +40,6 @@ public:
         return std::make_unique<CTaskUsagePresentation>(*this);
     }
 
-    const CTimeDistributedParameterArray& getParameters() const { return m_parameters; }
-    void setParameters(const CTimeDistributedParameterArray& value) { m_parameters = value; }
-    CTimeDistributedParameterArray& getParametersWritableReference() { return m_parameters; }
-    const CProjectTime& getStartTime() const { return m_startTime; }
-    void setStartTime(const CProjectTime& value) { m_startTime = value; }
-    const CProjectTime& getEndTime() const { return m_endTime; }
-    void setEndTime(const CProjectTime& value) { m_endTime = value; }
-    const CSnapMode& getStep() const { return m_step; }
-    void setStep(const CSnapMode& value) { m_step = value; }
     const CProjectBool& getIncludeEquipment() const { return m_includeEquipment; }
     void setIncludeEquipment(const bool& value) { m_includeEquipment = value; }
     const CProjectBool& getIncludeHuman() const { return m_includeHuman; }
@@ -65,10 +52,6 @@ public:
     void setIncludeNoResource(const bool& value) { m_includeNoResource = value; }
 
 private:
-    CTimeDistributedParameterArray m_parameters;
-    CProjectTime m_startTime;
-    CProjectTime m_endTime;
-    CSnapMode m_step;
     CProjectBool m_includeEquipment = true;
     CProjectBool m_includeHuman = true;
     CProjectBool m_includeLocation = true;
