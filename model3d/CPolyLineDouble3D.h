@@ -1,5 +1,5 @@
 // CTPolyLine3D<P, PA>: an open chain of 3D points, used as CPolyLineDouble3D (double points in a
-// CNonUniqueValueArray).
+// CNonUniqueValueArray) and CPolyLine3D (float points).
 //
 // A plain value owning its point array; copying copies the points, moving takes them over and
 // leaves the source empty.
@@ -12,6 +12,7 @@
 // Bad input throws CArchiveException and leaves the polyline empty.
 #pragma once
 
+#include <cmath>
 #include <string>
 #include <utility>
 
@@ -73,5 +74,20 @@ std::string toDumpText(const CTPolyLine3D<P, PA>& polyline) {
     return toDumpText(polyline.getPoints());
 }
 
+// Why the polyline cannot be drawn (a NaN or infinite coordinate), or empty when it can; the
+// geometry items' validation asks every item this.
+template <class P, class PA>
+std::string validationError(const CTPolyLine3D<P, PA>& polyline) {
+    const PA& points = polyline.getPoints();
+    for (int i = 0; i < points.GetSize(); ++i) {
+        for (int c = 0; c < 3; ++c) {
+            if (!std::isfinite(points[i].getPointer()[c]))
+                return "finite numbers in Points, found NaN or infinity";
+        }
+    }
+    return {};
+}
+
+using CPolyLine3D = CTPolyLine3D<CGraphicalPoint3D, CNonUniqueValueArray<CGraphicalPoint3D>>;
 using CPolyLineDouble3D =
     CTPolyLine3D<CGraphicalPointDouble3D, CNonUniqueValueArray<CGraphicalPointDouble3D>>;

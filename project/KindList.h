@@ -23,6 +23,7 @@
 #include "model3d/CCameraKeyFrame.h"
 #include "model3d/CCameraTimeline.h"
 #include "model3d/CCuttingPlane.h"
+#include "model3d/CEntity3D.h"
 #include "model3d/CEventKeyFrame.h"
 #include "model3d/CEventTimeline.h"
 #include "model3d/CGraphicalImage.h"
@@ -96,7 +97,8 @@
     X(Position, 0)          \
     X(UseProfile, 0)        \
     X(SpatialUseProfile, 0) \
-    X(WbsLayout, 0)
+    X(WbsLayout, 0)         \
+    X(Entity3D, 0)
 
 // Kinds the host holds one object of, outside the roots of its model (the project's 3D world
 // settings). The document keeps each in a root of its own all the same, saved after the roots

@@ -36,6 +36,8 @@ RULES = [
     ("basetypes/CRuleRate.*", "shared"),
     ("basetypes/CUserFieldValue.*", "shared"),
     ("model3d/CGeometry.*", "shared"),
+    ("model3d/CGeometryItems.*", "shared"),
+    ("model3d/CGeometryArray.*", "shared"),
     ("model3d/CGraphicalImage.*", "kinds"),
     ("model3d/CGraphical*", "shared"),
     ("model3d/CPlaneDouble.*", "shared"),

@@ -13,9 +13,11 @@
 namespace zx {
 
 // top: the node's collection of children of its own kind (may be null). childrenOf(object)
-// returns a pointer to that object's collection of such children, or null when it has none.
-template <class Array, class ChildrenOf>
-void freeTree(Array* top, ChildrenOf childrenOf) {
+// returns a pointer to that object's collection of such children, or null when it has none; a
+// kind with several such collections (an entity's sub-entities and subdivision parts) passes one
+// accessor for each.
+template <class Array, class... ChildrenOf>
+void freeTree(Array* top, ChildrenOf... childrenOf) {
     if (!top || top->GetSize() == 0) return;
     std::vector<Array> pending;
     pending.push_back(std::move(*top));
@@ -23,8 +25,11 @@ void freeTree(Array* top, ChildrenOf childrenOf) {
         Array level = std::move(pending.back());
         pending.pop_back();
         for (int i = 0; i < level.GetSize(); ++i) {
-            Array* below = childrenOf(level.getWritableReference(i));
-            if (below && below->GetSize() > 0) pending.push_back(std::move(*below));
+            auto& object = level.getWritableReference(i);
+            const auto take = [&pending](Array* below) {
+                if (below && below->GetSize() > 0) pending.push_back(std::move(*below));
+            };
+            (take(childrenOf(object)), ...);
         }
         // The objects of level die here, each with an empty collection of its own kind.
     }

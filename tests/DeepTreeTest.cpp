@@ -25,6 +25,7 @@
 
 #include "basetypes/CArchive.h"
 #include "basetypes/CZentrixArchive.h"
+#include "model3d/CEntity3D.h"
 #include "model3d/CUseProfile.h"
 #include "project/CProjectDocument.h"
 #include "records/CDocumentFolder.h"
@@ -495,12 +496,29 @@ struct Nest<CUseProfile> {
         return writable<CUseProfile>(parent.getSubUseProfiles().getWritableReference(0));
     }
 };
+// Entities nest through two collections of their own kind: the chain alternates between them.
+template <>
+struct Nest<CEntity3D> {
+    static CEntity3D& add(CEntity3D& parent) {
+        if (parent.getName().getString().IsEmpty()) {
+            EXPECT_GE(parent.addSubEntity(freshObject<CEntity3D>()), 0);
+            CEntity3D& child = writable<CEntity3D>(parent.getSubEntities().getWritableReference(0));
+            child.setName(L"sub");
+            return child;
+        }
+        CEntity3DArray one;
+        CEntity3D part = freshObject<CEntity3D>();
+        EXPECT_GE(one.Add(part), 0);
+        parent.setSubdivisionParts(IEntity3DConstArrayHandle::over(&one));
+        return writable<CEntity3D>(parent.getSubdivisionParts().getWritableReference(0));
+    }
+};
 
 template <class C>
 class DeepKind : public ::testing::Test {};
 
 using SelfNestingKinds = ::testing::Types<CResource, CCodeValue, CRisk, CDocumentFolder,
-                                          CResourceState, CRule, CCalendar, CUseProfile>;
+                                          CResourceState, CRule, CCalendar, CUseProfile, CEntity3D>;
 TYPED_TEST_SUITE(DeepKind, SelfNestingKinds);
 
 TYPED_TEST(DeepKind, ChainCopiesComparesRenewsDumpsAndDestroys) {

@@ -27,6 +27,7 @@
 #include "basetypes/CProjectVariant.h"
 #include "basetypes/CZentrixEnumeration.h"
 #include "basetypes/IDescribed.h"
+#include "model3d/CGeometryArray.h"
 #include "model3d/CGraphicalPoint2D.h"
 #include "model3d/CGraphicalPointDouble3D.h"
 #include "model3d/CGraphicalTransformDouble.h"
@@ -196,6 +197,27 @@ public:
     void value(const char*, CTGraphicalTransform<T>& transform) {
         for (int i = 0; i < transform.getSize(); ++i)
             transform.setAt(i, transform.getMatrix()[i] + static_cast<T>(1 + m_random() % 9));
+    }
+    template <class P, class PA>
+    void value(const char* name, CTPolyLine3D<P, PA>& polyline) {
+        for (int i = 0; i < 2; ++i) {
+            P point;
+            value(name, point);
+            polyline.addPoint(point);
+        }
+    }
+    // A mesh (one quad of two triangles) and a sphere.
+    void value(const char*, CGeometryArray& geometries) {
+        const float base = static_cast<float>(m_random() % 100);
+        CMesh mesh;
+        mesh.positions = {base, 0, 0, base + 1, 0, 0, base + 1, 1, 0, base, 1, 0};
+        mesh.normals = {0, 0, 1, 0, 0, 1, 0, 0, 1, 0, 0, 1};
+        mesh.triangles = {0, 1, 2, 2, 3, 0};
+        CSphereDouble sphere;
+        sphere.center.set(base, 2, 3);
+        sphere.radius = 0.5 + static_cast<double>(m_random() % 10);
+        (void)geometries.Add(std::move(mesh));
+        (void)geometries.Add(sphere);
     }
     // Plain described values are filled member by member.
     template <class T>

@@ -425,4 +425,65 @@ MemberReader::MemberReader(const JsonValue& object) : m_object(object) {
     if (object.type() != JsonValue::Type::Object) object.expected("an object");
 }
 
+void writeJson(JsonOutput& out, const CGeometryArray& geometries) {
+    out.put('[');
+    for (int i = 0; i < geometries.GetSize(); ++i) {
+        if (i) out.put(',');
+        geometries.visitItem(i, [&]<class K>(const K& item) {
+            out.put('{');
+            out.key("Kind");
+            out.string(std::string_view(geometry::kindName<K>()));
+            if constexpr (requires { item.getPoints(); }) {
+                out.key("Points");
+                writeJson(out, item.getPoints());
+            } else {
+                K::describe(
+                    [&](const char* name, const auto& value) {
+                        out.key(name);
+                        writeJson(out, value);
+                    },
+                    item);
+            }
+            out.put('}');
+        });
+    }
+    out.put(']');
+}
+
+void readJson(const JsonValue& in, CGeometryArray& geometries) {
+    if (in.type() != JsonValue::Type::Array) in.expected("an array of geometry items");
+    CGeometryArray loaded;
+    for (const JsonValue element : in) {
+        if (element.type() != JsonValue::Type::Object) element.expected("a geometry item");
+        std::uint32_t next = JsonTree::s_none;
+        const JsonValue kind = element.take("Kind", next);
+        if (!kind.isString()) kind.expected("the name of a geometry item kind");
+        bool known = false;
+        for (std::size_t tag = 1; tag <= geometry::GeometryItemKinds::size && !known; ++tag) {
+            geometry::GeometryItemKinds::visit(
+                static_cast<std::uint8_t>(tag), [&]<class K>(std::type_identity<K>) {
+                    if (kind.text() != geometry::kindName<K>()) return;
+                    known = true;
+                    K item;
+                    if constexpr (requires { item.getPoints(); }) {
+                        using Points = std::remove_cvref_t<decltype(item.getPoints())>;
+                        Points points;
+                        readJson(element.take("Points", next), points);
+                        item.setPoints(std::move(points));
+                    } else {
+                        K::describe([&](const char* name,
+                                        auto& value) { readJson(element.take(name, next), value); },
+                                    item);
+                    }
+                    element.refuseUntaken();
+                    if (loaded.Add(std::move(item)) < 0)
+                        element.fail("the geometry item cannot be drawn: " +
+                                     geometry::itemError(item));
+                });
+        }
+        if (!known) kind.expected("the name of a geometry item kind");
+    }
+    geometries = std::move(loaded);
+}
+
 }  // namespace zxjson

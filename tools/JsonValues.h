@@ -54,6 +54,7 @@
 #include "basetypes/CZentrixEnumeration.h"
 #include "basetypes/FieldVisitors.h"
 #include "basetypes/IDescribed.h"
+#include "model3d/CGeometryArray.h"
 #include "model3d/CGraphicalTransformDouble.h"
 #include "model3d/CIRayMaterialDefinition.h"
 #include "model3d/GraphicalComponents.h"
@@ -400,6 +401,52 @@ void readJson(const JsonValue& in, CTGraphicalTransform<T>& transform) {
     readComponents(in, elements, CTGraphicalTransform<T>::s_elementCount);
     transform.setMatrix(elements);
 }
+
+// Geometry items: arrays of numbers, and each item an object of its kind and fields.
+
+template <class E>
+requires std::is_arithmetic_v<E>
+void writeJson(JsonOutput& out, const std::vector<E>& values) {
+    out.put('[');
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (i) out.put(',');
+        if constexpr (std::is_floating_point_v<E>)
+            out.number(values[i]);
+        else
+            out.integer(values[i]);
+    }
+    out.put(']');
+}
+template <class E>
+requires std::is_arithmetic_v<E>
+void readJson(const JsonValue& in, std::vector<E>& values) {
+    if (in.type() != JsonValue::Type::Array) in.expected("an array of numbers");
+    std::vector<E> loaded;
+    loaded.reserve(in.size());
+    for (const JsonValue element : in) {
+        E value{};
+        readJson(element, value);
+        loaded.push_back(value);
+    }
+    values = std::move(loaded);
+}
+
+// A polyline: the array of its points.
+template <class P, class PA>
+void writeJson(JsonOutput& out, const CTPolyLine3D<P, PA>& polyline) {
+    writeJson(out, polyline.getPoints());
+}
+template <class P, class PA>
+void readJson(const JsonValue& in, CTPolyLine3D<P, PA>& polyline) {
+    PA points;
+    readJson(in, points);
+    polyline.setPoints(std::move(points));
+}
+
+// {"Kind":"CMesh","Positions":[...],...}, a polyline's points as "Points".
+void writeJson(JsonOutput& out, const CGeometryArray& geometries);
+// Refuses an unknown kind, a missing or unknown member and an item the array refuses.
+void readJson(const JsonValue& in, CGeometryArray& geometries);
 
 // Described values and objects: their fields as members.
 

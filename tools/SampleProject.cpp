@@ -37,6 +37,7 @@ struct Targets {
     std::vector<CPathID> paths;
     std::vector<CUseProfileID> useProfiles;
     std::vector<CSpatialUseProfileID> spatialUseProfiles;
+    std::vector<CEntity3DID> entities;
 
     template <class ID>
     static ID pick(const std::vector<ID>& ids, int number) {
@@ -664,6 +665,136 @@ CWbsLayout makeWbsLayout(Maker& make) {
 
 }  // namespace
 
+// A box of the given size at the given corner: eight vertices, twelve triangles.
+CMesh makeBox(float x, float y, float z, float width, float depth, float height) {
+    CMesh box;
+    for (int corner = 0; corner < 8; ++corner) {
+        box.positions.push_back(x + ((corner & 1) ? width : 0.0f));
+        box.positions.push_back(y + ((corner & 2) ? depth : 0.0f));
+        box.positions.push_back(z + ((corner & 4) ? height : 0.0f));
+    }
+    box.triangles = {0, 2, 1, 1, 2, 3, 4, 5, 6, 5, 7, 6, 0, 1, 4, 1, 5, 4,
+                     2, 6, 3, 3, 6, 7, 0, 4, 2, 2, 4, 6, 1, 3, 5, 3, 7, 5};
+    return box;
+}
+
+CGraphicalMaterial makeMaterial(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
+    CGraphicalMaterial material;
+    material.setDiffuse(CProjectColorRGB::fromRGB(r, g, b));
+    material.setSpecular(CProjectColorRGB::fromRGB(40, 40, 40));
+    material.setShininess(12.0);
+    return material;
+}
+
+CEntity3D makeEntity(Maker& make, const CString& name) {
+    CEntity3D entity;
+    entity.setID(make.id<CEntity3DID>());
+    entity.setName(name);
+    return entity;
+}
+
+// One storey of a building: a slab (cut into four pours on the first storey), columns and
+// walls, each a box with a material; some carry notes, document links and user field values.
+CEntity3D makeStorey(Maker& make, int building, int level, int scale, const SampleProject& project,
+                     const Targets& targets, std::vector<CEntity3DID>& entities) {
+    const float x0 = 40.0f * static_cast<float>(building);
+    const float z0 = 3.5f * static_cast<float>(level);
+    CEntity3D storey = makeEntity(make, make.text(L"Level", level));
+    CGraphicalTransformDouble lift;
+    lift.setAsTranslation({0, 0, z0});
+    storey.setTransform(lift);
+    const auto& fields = project.get<CUserFieldRoot>().getArray();
+    const auto element = [&](const wchar_t* kind, int number, CMesh mesh,
+                             const CGraphicalMaterial& material) {
+        CEntity3D entity = makeEntity(make, make.text(kind, number));
+        (void)entity.addGeometry(std::move(mesh));
+        entity.setMaterial(material);
+        if (number % 3 == 0 && !targets.documents.empty())
+            (void)entity.addDocumentFileID(Targets::pick(targets.documents, number + building));
+        if (number % 4 == 0 && fields.GetSize() > 0) {
+            CProjectVariant value;
+            value.setDouble(2.5 * number);
+            (void)entity.addUserFieldValue(
+                CUserFieldValue(fields.getConstReference(number % fields.GetSize()).getID(), value),
+                -1);
+        }
+        if (number % 7 == 0)
+            (void)entity.addNote(makeNote(make, L"Embedded plates checked on site", number));
+        return entity;
+    };
+    CEntity3D slab =
+        element(L"Slab", level, makeBox(x0, 0, 0, 30, 20, 0.3f), makeMaterial(180, 180, 175));
+    if (level == 0) {
+        // The slab is poured in four bays: the parts of its subdivision.
+        CSubdivisionByUniformSlices bays;
+        bays.setNumberOfXCuts(2);
+        bays.setNumberOfYCuts(2);
+        bays.setNumberOfZCuts(1);
+        CEntity3DArray parts;
+        CEntity3DIDArray partIDs;
+        for (int p = 0; p < 4; ++p) {
+            CEntity3D part = makeEntity(make, make.text(L"Pour bay", p));
+            (void)part.addGeometry(makeBox(x0 + 15.0f * static_cast<float>(p % 2),
+                                           10.0f * static_cast<float>(p / 2), 0, 15, 10, 0.3f));
+            CSubPartIndex index;
+            index.set(p % 2, p / 2, 0);
+            part.setSubPartIndex(index);
+            (void)partIDs.Add(part.getID());
+            entities.push_back(part.getID());
+            (void)parts.Add(part);
+        }
+        bays.set3DSet(partIDs);
+        slab.setSubdivision(bays);
+        slab.setSubdivisionParts(IEntity3DConstArrayHandle::over(&parts));
+    }
+    entities.push_back(slab.getID());
+    (void)storey.addSubEntity(slab);
+    // Small samples (the tests') hold a few elements per storey, full ones twenty.
+    for (int c = 0; c < std::min(12, 1 + scale / 4); ++c) {
+        const float cx = x0 + 2.0f + 8.5f * static_cast<float>(c % 4);
+        const float cy = 2.0f + 8.0f * static_cast<float>(c / 4);
+        const CEntity3D column = element(L"Column", c, makeBox(cx, cy, 0.3f, 0.4f, 0.4f, 3.2f),
+                                         makeMaterial(150, 150, 160));
+        entities.push_back(column.getID());
+        (void)storey.addSubEntity(column);
+    }
+    for (int w = 0; w < std::min(8, 1 + scale / 8); ++w) {
+        const bool alongX = w % 2 == 0;
+        const CEntity3D wall =
+            element(L"Wall", w,
+                    makeBox(x0 + (alongX ? 0.0f : 29.8f * static_cast<float>(w / 4)),
+                            alongX ? 19.8f * static_cast<float>(w / 4) : 0.0f, 0.3f,
+                            alongX ? 30.0f : 0.2f, alongX ? 0.2f : 20.0f, 3.2f),
+                    makeMaterial(200, 170, 130));
+        entities.push_back(wall.getID());
+        (void)storey.addSubEntity(wall);
+    }
+    entities.push_back(storey.getID());
+    return storey;
+}
+
+// The site: a building of five storeys for every twenty activities (fewer in small samples).
+CEntity3D makeSite(Maker& make, int scale, const SampleProject& project, const Targets& targets,
+                   std::vector<CEntity3DID>& entities) {
+    CEntity3D site = makeEntity(make, L"Site");
+    (void)site.addGeometry(
+        makeBox(-10, -10, -0.5f, 60.0f * static_cast<float>(scale / 20 + 1), 40, 0.5f));
+    site.setMaterial(makeMaterial(90, 120, 60));
+    for (int b = 0; b < (scale + 19) / 20; ++b) {
+        CEntity3D building = makeEntity(make, make.text(L"Block", b));
+        building.setNameOnImport(make.text(L"IFC building", b));
+        for (int level = 0; level < std::min(5, 1 + scale / 8); ++level)
+            (void)building.addSubEntity(
+                makeStorey(make, b, level, scale, project, targets, entities));
+        if (!targets.documents.empty())
+            (void)building.addDocumentFileID(Targets::pick(targets.documents, b));
+        entities.push_back(building.getID());
+        (void)site.addSubEntity(building);
+    }
+    entities.push_back(site.getID());
+    return site;
+}
+
 SampleProject SampleProject::build(int scale, std::uint64_t seed) {
     Maker make(seed);
     SampleProject project;
@@ -745,6 +876,12 @@ SampleProject SampleProject::build(int scale, std::uint64_t seed) {
         const CPath path = makePath(make, i);
         targets.paths.push_back(path.getID());
         (void)project.get<CPathRoot>().getArray().Add(path);
+    }
+
+    // The 3D model, which issues, images, textures and lights refer to.
+    if (scale > 0) {
+        const CEntity3D site = makeSite(make, scale, project, targets, targets.entities);
+        (void)project.get<CEntity3DRoot>().getArray().Add(site);
     }
 
     std::vector<CResourceStateID> stateIDs;
@@ -839,7 +976,8 @@ SampleProject SampleProject::build(int scale, std::uint64_t seed) {
         const auto& resources = project.get<CResourceRoot>().getArray();
         if (resources.GetSize() > 0)
             (void)issue.addResource(CResourceID(resources.getID((i * 3) % resources.GetSize())));
-        (void)issue.addEntity(make.id<CEntity3DID>());
+        if (!targets.entities.empty())
+            (void)issue.addEntity(Targets::pick(targets.entities, i * 11));
         issue.setPosition(Targets::pick(positions, i));
         for (int c = 0; c < 2; ++c)
             (void)issue.addComment(makeNote(make, L"Checked with the MEP designer", i * 2 + c));
@@ -864,6 +1002,20 @@ SampleProject SampleProject::build(int scale, std::uint64_t seed) {
                 (void)root.getArray().Add(zxsample::filled<C>(++fillSeed));
         });
     }
+    // Filled images, textures and lights name random entities: point them at the model's.
+    const auto pointAtEntities = [&](auto& array, auto set) {
+        for (int i = 0; i < array.GetSize(); ++i)
+            set(array.getWritableReference(i), Targets::pick(targets.entities, i * 5));
+    };
+    pointAtEntities(
+        project.get<CGraphicalImageRoot>().getArray(),
+        [](CGraphicalImage& image, const CEntity3DID& id) { image.setImportedEntityID(id); });
+    pointAtEntities(project.get<CTextureDefinitionRoot>().getArray(),
+                    [](CTextureDefinition& texture, const CEntity3DID& id) {
+                        texture.setImportedEntityID(id);
+                    });
+    pointAtEntities(project.get<CPhysicalLightRoot>().getArray(),
+                    [](CPhysicalLight& light, const CEntity3DID& id) { light.setEntityID(id); });
     // A new root draws a random ID; the sample's come from the seed, like everything else in it.
     project.forEachRoot([&](auto& root) {
         using RootID = std::remove_cvref_t<decltype(root.getID())>;

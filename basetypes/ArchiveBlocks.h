@@ -1,0 +1,44 @@
+// zx::ioBlock: reads or writes a whole array of trivially copyable elements (coordinates,
+// indices) as one block, in one copy, instead of element by element.
+//
+// Archive record (written to disk; must never change): int32 element count, then the elements'
+// bytes as they lie in memory (the archive is little-endian, and so is every host this builds
+// for). Loading checks the count against the bytes that remain before it allocates anything and
+// refuses a negative count; both end in CArchiveException naming the record and byte offset.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <limits>
+#include <string>
+#include <type_traits>
+#include <utility>
+#include <vector>
+
+#include "basetypes/CZentrixArchive.h"
+
+namespace zx {
+
+template <class E>
+requires std::is_trivially_copyable_v<E>
+void ioBlock(CZentrixArchive& ar, std::vector<E>& values, const char* what) {
+    constexpr std::size_t maxCount =
+        static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()) / sizeof(E);
+    if (ar.IsStoring()) {
+        if (values.size() > maxCount)
+            ar.fail(std::string("a block of ") + what + " small enough to store");
+        ar << static_cast<std::int32_t>(values.size());
+        if (!values.empty()) ar.Write(values.data(), values.size() * sizeof(E));
+        return;
+    }
+    const std::uint64_t at = ar.position();
+    const int count = ar.readCount(sizeof(E), what);
+    if (count < 0)
+        ar.failAt(at, std::string("a non-negative count of ") + what + ", found " +
+                          std::to_string(count));
+    std::vector<E> loaded(static_cast<std::size_t>(count));
+    if (count > 0) ar.readExact(loaded.data(), loaded.size() * sizeof(E), what);
+    values = std::move(loaded);
+}
+
+}  // namespace zx
