@@ -17,6 +17,9 @@
 #include <cstddef>
 #include <type_traits>
 
+#include "filters/C3DFilter.h"
+#include "filters/CPathFilter.h"
+#include "filters/CTaskFilter.h"
 #include "model3d/C3DNotation.h"
 #include "model3d/C3DWorldSettings.h"
 #include "model3d/CAnimation.h"
@@ -89,7 +92,10 @@
     X(3DNotation, 0)        \
     X(Animation, 0)         \
     X(Path, 0)              \
-    X(Position, 0)
+    X(Position, 0)          \
+    X(TaskFilter, 0)        \
+    X(3DFilter, 0)          \
+    X(PathFilter, 0)
 
 // Kinds the host holds one object of, outside the roots of its model (the project's 3D world
 // settings). The document keeps each in a root of its own all the same, saved after the roots

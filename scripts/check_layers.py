@@ -43,6 +43,8 @@ RULES = [
     ("model3d/CTurnableAnimation.*", "shared"),
     ("basetypes/C3DFilterColorParameters.*", "shared"),
     ("basetypes/CLegendProperties.*", "shared"),
+    ("basetypes/SubFilters.*", "shared"),
+    ("basetypes/CNameSubFilter.*", "shared"),
     ("model3d/CSubdivisionByUniformSlices.*", "shared"),
     ("model3d/Geometry*", "shared"),
     ("model3d/CCameraMarker.*", "shared"),
