@@ -7,9 +7,13 @@
 #include <algorithm>
 #include <cstring>
 #include <random>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "JsonOutput.h"
+#include "JsonTree.h"
+#include "JsonValues.h"
 #include "RoundTrip.h"
 #include "filters/C3DFilter.h"
 #include "filters/CPathFilter.h"
@@ -120,6 +124,17 @@ TEST(NameSubFilterIndex, FollowsTheNamesThroughCopiesAndLoads) {
     loaded.Serialize(in);
     EXPECT_EQ(loaded.getNameFilter().getSortedComparisonNames(), expected);
     EXPECT_TRUE(loaded == filter);
+
+    // Read from JSON, the index is built from the names read.
+    zxjson::JsonOutput out(false);
+    zxjson::writeJson(out, filter.getNameFilter());
+    std::istringstream text{std::string(out.view())};
+    zxjson::JsonTree tree;
+    tree.parse(text);
+    CNameSubFilter fromJson;
+    fromJson.setNames(texts({L"stale"}), true);
+    zxjson::readJson(tree.root(), fromJson);
+    EXPECT_EQ(fromJson.getSortedComparisonNames(), expected);
 
     // The match-case flag belongs to the index: the same names with another flag differ.
     CTaskFilter caseSensitive(filter);
