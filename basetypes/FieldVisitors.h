@@ -63,6 +63,8 @@
 
 template <class I>
 class IDescribed;
+template <class T>
+class CDescribedValue;
 template <class I, class ID, int flag>
 class CConstWrapperArrayHandle;
 template <class I, class ID, int flag>
@@ -447,8 +449,12 @@ struct IDGenerator {
     void id(const char*, T F::*member) {
         if (!ownKindOnly) (values.*member).generateInPlace();
     }
+    // A described value with IDs of its own (a filter's sub-filters) renews them with its owner.
     template <class T, class F>
-    void field(const char*, T F::*, FieldOptions = {}) {}
+    void field(const char*, T F::*member, FieldOptions = {}) {
+        if constexpr (std::is_base_of_v<CDescribedValue<T>, T>)
+            if (!ownKindOnly) (values.*member).generateIDs();
+    }
     template <class H, class W, class J>
     void collection(const char*, Getter<H, J>, WritableGetter<W, J> getWritable) {
         if constexpr (ownKind<I, H>) {
@@ -641,9 +647,22 @@ struct ValueAdapter {
 }  // namespace fields
 }  // namespace zx
 
+namespace zx {
+// A described value that keeps state derived from its fields (an index for fast lookups) declares
+// a public `void rebuildDerived()`; whatever sets the fields without its setters (loading from
+// the archive or from JSON, tools that fill values) calls this afterwards, so derived state is
+// never read from outside.
+template <class T>
+void rebuildDerived(T& value) {
+    if constexpr (requires { value.rebuildDerived(); }) value.rebuildDerived();
+}
+}  // namespace zx
+
 // A plain value type described like the kinds: T names itself in s_kindName, lists its members
 // once with v.field(name, &T::member) in record order, and derives from CDescribedValue<T> for
-// its record, comparison and dump. Its record is its fields' records, with no framing.
+// its record, comparison and dump. Its record is its fields' records, with no framing. A value
+// with an identifier of its own lists it with v.id(name, &T::member): generateIDs() renews it
+// (and the IDs of described values inside it), as does the owner's ID renewal.
 template <class T>
 class CDescribedValue {
 public:
@@ -652,6 +671,11 @@ public:
     void Serialize(CZentrixArchive& ar) {
         zx::RecordScope scope(ar, T::s_kindName);
         zx::fields::Serializer<T> visitor(self(), self(), ar);
+        T::describeFields(visitor);
+        if (ar.IsLoading()) zx::rebuildDerived(self());
+    }
+    void generateIDs() {
+        zx::fields::IDGenerator<T> visitor(self(), self());
         T::describeFields(visitor);
     }
     friend bool operator==(const T& a, const T& b) {

@@ -17,6 +17,9 @@
 #include <cstddef>
 #include <type_traits>
 
+#include "filters/C3DFilter.h"
+#include "filters/CPathFilter.h"
+#include "filters/CTaskFilter.h"
 #include "model3d/C3DNotation.h"
 #include "model3d/C3DWorldSettings.h"
 #include "model3d/CAnimation.h"
@@ -98,7 +101,10 @@
     X(UseProfile, 0)        \
     X(SpatialUseProfile, 0) \
     X(WbsLayout, 0)         \
-    X(Entity3D, 0)
+    X(Entity3D, 0)         \
+    X(TaskFilter, 0)        \
+    X(3DFilter, 0)          \
+    X(PathFilter, 0)
 
 // Kinds the host holds one object of, outside the roots of its model (the project's 3D world
 // settings). The document keeps each in a root of its own all the same, saved after the roots

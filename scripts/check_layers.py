@@ -49,6 +49,8 @@ RULES = [
     ("basetypes/CTextProperties.*", "shared"),
     ("basetypes/CLineProperties.*", "shared"),
     ("basetypes/CEntityAppearance.*", "shared"),
+    ("basetypes/SubFilters.*", "shared"),
+    ("basetypes/CNameSubFilter.*", "shared"),
     ("model3d/CSubdivisionByUniformSlices.*", "shared"),
     ("model3d/Geometry*", "shared"),
     ("model3d/CCameraMarker.*", "shared"),

@@ -224,6 +224,7 @@ public:
     requires(std::is_base_of_v<CDescribedValue<T>, T>) void value(const char*, T& described) {
         zx::fields::ValueAdapter<T, T, Filler> adapter{described, described, *this};
         T::describeFields(adapter);
+        zx::rebuildDerived(described);
     }
     template <class Part>
     void part(const char*, Part& part) {

@@ -505,6 +505,7 @@ void readJson(const JsonValue& in, T& value) {
     zx::fields::ValueAdapter<T, T, MemberReader> adapter{value, value, reader};
     T::describeFields(adapter);
     reader.finish();
+    zx::rebuildDerived(value);
 }
 
 // Sorts the container's index and returns the storage position of the first object (in

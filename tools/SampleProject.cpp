@@ -5,6 +5,7 @@
 #include "SampleCalculation.h"
 
 #include <algorithm>
+#include <initializer_list>
 #include <random>
 #include <type_traits>
 
@@ -663,6 +664,166 @@ CWbsLayout makeWbsLayout(Maker& make) {
     return layout;
 }
 
+// IDs of the objects a root holds at its top level.
+template <class ID, class Root>
+CIDPointerArray<ID> topLevelIDs(const Root& root, int most) {
+    CIDPointerArray<ID> ids;
+    const auto& objects = root.getArray();
+    for (int i = 0; i < objects.GetSize() && i < most; ++i) (void)ids.Add(ID(objects.getID(i)));
+    return ids;
+}
+
+CProjectStringArray texts(std::initializer_list<const wchar_t*> list) {
+    CProjectStringArray out;
+    for (const wchar_t* text : list) (void)out.Add(CString(text));
+    return out;
+}
+
+// The planners' saved filters: a look-ahead of the concrete work, the critical work of the
+// lifting crews, and the 3D and path views the site meetings use.
+void addFilters(Maker& make, SampleProject& project, const std::vector<CTaskID>& activities,
+                const std::vector<CResourceStateID>& resourceStates, const Targets& targets) {
+    const auto& taskStates = project.get<CTaskStateRoot>();
+    const auto& resources = project.get<CResourceRoot>();
+    const auto& risks = project.get<CRiskRoot>();
+    const auto& baselines = project.get<CProjectBaselineRoot>();
+    const auto& calendars = project.get<CCalendarRoot>();
+    const auto& userFields = project.get<CUserFieldRoot>();
+    CCodeValueIDArray activityValues;
+    const auto& codes = project.get<CCodeRoot>().getArray();
+    for (int i = 0; i < codes.GetSize(); ++i) {
+        const ICode& code = codes.getConstReference(i);
+        if (code.getType() != CodeType::Task) continue;
+        const ICodeValueConstArrayHandle values = code.getCodeValues();
+        for (int v = 0; v < values.GetSize() && activityValues.GetSize() < 2; ++v)
+            (void)activityValues.Add(values[v]->getID());
+    }
+    CUserFieldIDArray fieldIDs = topLevelIDs<CUserFieldID>(userFields, 1);
+    CProjectStringArray fieldValues;
+    for (int i = 0; i < fieldIDs.GetSize(); ++i) (void)fieldValues.Add(CString(L"12"));
+
+    CTaskFilter lookAhead;
+    lookAhead.setID(make.id<CFilterID>());
+    lookAhead.setName(L"Three-week look-ahead: concrete");
+    lookAhead.setFilterMode(FilterMode::MatchAll);
+    CNameSubFilter& names = lookAhead.getWritableNameFilter();
+    names.setID(make.id<CFilterID>());
+    names.setInUse(true);
+    names.setNames(texts({L"Pour", L"Formwork", L"Rebar", L"pour slab"}), false);
+    CLookAheadSubFilter& window = lookAhead.getWritableLookAheadFilter();
+    window.setID(make.id<CFilterID>());
+    window.setInUse(true);
+    window.setMode(LookAheadFilterMode::FromDataDate);
+    window.setLookAheadMinutes(21 * 24 * 60);
+    CStatusSubFilter& status = lookAhead.getWritableStatusFilter();
+    status.setID(make.id<CFilterID>());
+    status.setInUse(true);
+    status.setFinishedIncluded(false);
+    status.setCheckedTaskStateIDs(topLevelIDs<CTaskStateID>(taskStates, 2));
+    CCodeSubFilter& activityCodes = lookAhead.getWritableActivityCodeFilter();
+    activityCodes.setID(make.id<CFilterID>());
+    activityCodes.setInUse(activityValues.GetSize() > 0);
+    activityCodes.setCheckedCodeValueIDs(activityValues);
+    CUserFieldSubFilter& fields = lookAhead.getWritableUserFieldFilter();
+    fields.setID(make.id<CFilterID>());
+    fields.setInUse(fieldIDs.GetSize() > 0);
+    fields.setUserFields(fieldIDs, fieldValues);
+    (void)project.get<CTaskFilterRoot>().getArray().Add(lookAhead);
+
+    CTaskFilter critical;
+    critical.setID(make.id<CFilterID>());
+    critical.setName(L"Critical lifts against the contract baseline");
+    critical.setFilterMode(FilterMode::MatchAny);
+    CDateRangeSubFilter& range = critical.getWritableDateRangeFilter();
+    range.setID(make.id<CFilterID>());
+    range.setInUse(!activities.empty());
+    if (!activities.empty()) {
+        range.setStartTaskID(activities.front());
+        range.setStartType(DateType::TaskStart);
+        range.setEndTaskID(activities.back());
+        range.setEndType(DateType::TaskFinish);
+        range.setEndLag(CProjectDuration(7 * 86'400'000LL));
+    }
+    CCriticalPathSubFilter& path = critical.getWritableCriticalPathFilter();
+    path.setID(make.id<CFilterID>());
+    path.setInUse(true);
+    path.setSubCriticalTasksIncluded(false);
+    path.setEarlyTasksIncluded(false);
+    CResourcesSubFilter& crews = critical.getWritableResourcesFilter();
+    crews.setID(make.id<CFilterID>());
+    crews.setInUse(true);
+    crews.setCheckedResourceIDs(topLevelIDs<CResourceID>(resources, 3));
+    CLastResStatusSubFilter& lastStatus = critical.getWritableLastResStatusFilter();
+    lastStatus.setID(make.id<CFilterID>());
+    CResourceStateIDArray stateIDs;
+    if (!resourceStates.empty()) (void)stateIDs.Add(resourceStates.front());
+    lastStatus.setCheckedResourceStateIDs(stateIDs);
+    lastStatus.setPolarity(FilterPolarity::Exclude);
+    CRiskSubFilter& risky = critical.getWritableRiskFilter();
+    risky.setID(make.id<CFilterID>());
+    risky.setCheckedRiskIDs(topLevelIDs<CRiskID>(risks, 2));
+    CBaselineSubFilter& baseline = critical.getWritableBaselineFilter();
+    baseline.setID(make.id<CFilterID>());
+    baseline.setInUse(true);
+    baseline.setCheckedBaselineIDs(topLevelIDs<CProjectBaselineID>(baselines, 1));
+    CCalendarSubFilter& calendar = critical.getWritableCalendarFilter();
+    calendar.setID(make.id<CFilterID>());
+    calendar.setCheckedCalendarIDs(topLevelIDs<CCalendarID>(calendars, 1));
+    CTasksSubFilter& chosen = critical.getWritableTasksFilter();
+    chosen.setID(make.id<CFilterID>());
+    chosen.setInUse(!activities.empty());
+    CTaskIDArray chosenTasks;
+    for (std::size_t t = 0; t < activities.size() && t < 30; t += 10)
+        (void)chosenTasks.Add(activities[t]);
+    chosen.setCheckedTaskIDs(chosenTasks);
+    CTaskTypeSubFilter& types = critical.getWritableTaskTypeFilter();
+    types.setID(make.id<CFilterID>());
+    types.setInUse(true);
+    types.setMeetingIncluded(false);
+    types.setShortHammockIncluded(false);
+    types.setLongHammockIncluded(false);
+    (void)project.get<CTaskFilterRoot>().getArray().Add(critical);
+
+    C3DFilter structure;
+    structure.setID(make.id<CFilterID>());
+    structure.setUserID(make.id<CUserID>());
+    structure.setName(L"Structure of the critical lifts");
+    structure.setFilterMode(FilterMode::MatchAll);
+    CNameSubFilter& entityNames = structure.getWritableNameFilter();
+    entityNames.setID(make.id<CFilterID>());
+    entityNames.setInUse(true);
+    entityNames.setNames(texts({L"Beam", L"Column", L"Core wall"}), false);
+    CTaskFilterSubFilter& byTasks = structure.getWritableTaskFilterFilter();
+    byTasks.setID(make.id<CFilterID>());
+    byTasks.setInUse(true);
+    byTasks.setShowUnassigned(false);
+    CResourcesSubFilter& entityCrews = structure.getWritableResourcesFilter();
+    entityCrews.setID(make.id<CFilterID>());
+    entityCrews.setInUse(true);
+    entityCrews.setCheckedResourceIDs(topLevelIDs<CResourceID>(resources, 2));
+    structure.getWritable3DFilter().setID(make.id<CFilterID>());
+    structure.setFilteredUseOriginalColor(false);
+    structure.setFilteredColor(CProjectColorRGB(0xD04020));
+    structure.setUnFilteredVisible(true);
+    structure.setUnFilteredUseOriginalTransparency(false);
+    structure.setUnFilteredTransparency(80);
+    (void)project.get<C3DFilterRoot>().getArray().Add(structure);
+
+    CPathFilter routes;
+    routes.setID(make.id<CFilterID>());
+    routes.setName(L"Tower crane routes");
+    CNameSubFilter& routeNames = routes.getWritableNameSubFilter();
+    routeNames.setID(make.id<CFilterID>());
+    routeNames.setNames(texts({L"Crane", L"Crane route"}), false);
+    CPathSubFilter& chosenPaths = routes.getWritablePathSubFilter();
+    chosenPaths.setID(make.id<CFilterID>());
+    chosenPaths.setInUse(!targets.paths.empty());
+    CPathIDArray pathIDs;
+    for (const CPathID& id : targets.paths) (void)pathIDs.Add(id);
+    chosenPaths.setIncludedPathIDs(pathIDs);
+    (void)project.get<CPathFilterRoot>().getArray().Add(routes);
+}
+
 }  // namespace
 
 // A box of the given size at the given corner: eight vertices, twelve triangles.
@@ -989,6 +1150,7 @@ SampleProject SampleProject::build(int scale, std::uint64_t seed) {
     }
     for (int i = 0; i < (scale + 99) / 100; ++i)
         (void)project.get<CSkyBoxRoot>().getArray().Add(makeSkyBox(make, i));
+    if (scale > 0) addFilters(make, project, activities, stateIDs, targets);
     // Every kind the content above does not cover gets a few filled objects in its root (a held
     // kind its one object), so a kind added to the list of kinds is saved, loaded and compared by
     // the sample at once.
