@@ -101,7 +101,7 @@
     X(UseProfile, 0)        \
     X(SpatialUseProfile, 0) \
     X(WbsLayout, 0)         \
-    X(Entity3D, 0)         \
+    X(Entity3D, 0)          \
     X(TaskFilter, 0)        \
     X(3DFilter, 0)          \
     X(PathFilter, 0)
