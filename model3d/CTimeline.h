@@ -43,6 +43,8 @@ public:
         return m_keyFrames.handle();
     }
     typename I::KeyFrameArrayHandle getKeyFrames() override { return m_keyFrames.handle(); }
+    // The interface's other adds (the path timeline's) stay visible beside this one.
+    using I::addKeyFrame;
     [[nodiscard]] int addKeyFrame(const K& keyFrame) override { return m_keyFrames.add(keyFrame); }
     [[nodiscard]] bool removeKeyFrame(const CKeyFrameID& id) override {
         return m_keyFrames.remove(id);
