@@ -38,7 +38,11 @@ void CNameSubFilter::buildIndex(bool matchCase) {
         const std::wstring& name = m_names.GetAt(i).getString().str();
         if (name.empty()) continue;
         ComparisonEntry& entry = entries.emplace_back(ComparisonEntry{name, -1});
-        if (!matchCase) std::ranges::transform(entry.text, entry.text.begin(), toLower);
+        // A lambda, not the function's address: the algorithm's instantiations then stay
+        // inside the library instead of being exported with the pointer's type.
+        if (!matchCase)
+            std::ranges::transform(entry.text, entry.text.begin(),
+                                   [](wchar_t c) { return toLower(c); });
     }
     // Ordinal order of code units; equal texts stay separate entries, so stability is irrelevant.
     std::ranges::sort(entries, {}, &ComparisonEntry::text);
