@@ -23,6 +23,7 @@
 
 #include <unistd.h>
 
+#include "Sanitized.h"
 #include "basetypes/CFileError.h"
 #include "basetypes/RegularFile.h"
 #include "fuzz/LoadRoots.h"
@@ -199,7 +200,8 @@ TEST_P(MalformedRoot, EveryTruncationFailsAndLeavesTheContainerEmpty) {
 TEST_P(MalformedRoot, CorruptedBytesLoadOrFailCleanly) {
     const auto bytes = savedSample(GetParam(), 2);
     int loaded = 0, failed = 0;
-    for (std::size_t at = 0; at < bytes.size(); ++at) {
+    for (const std::size_t at :
+         zxtest::sampledPositions(0, bytes.size(), zxfuzz::selectorOf(GetParam()))) {
         // Two single-bit flips (a different pair at each byte) and the two extreme bytes.
         const std::byte mutations[] = {bytes[at] ^ std::byte(1u << (at % 8)),
                                        bytes[at] ^ std::byte(1u << ((at + 3) % 8)), std::byte{0x00},

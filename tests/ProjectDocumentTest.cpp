@@ -15,6 +15,7 @@
 
 #include "FaultyFileSystem.h"
 #include "SampleProject.h"
+#include "Sanitized.h"
 #include "basetypes/CAtomicFileWriter.h"
 #include "basetypes/CMappedFile.h"
 #include "project/CProjectDocument.h"
@@ -254,9 +255,11 @@ TEST(ProjectDocument, EveryBitFlipInHeaderTableAndSectionStartsIsCaught) {
     };
     // The header, the table and the trailer: every bit, every load refused, salvage survives.
     const auto& last = s.table.sections.back();
-    std::vector<std::size_t> frame;
-    for (std::size_t i = 0; i < s.table.sections.front().offset; ++i) frame.push_back(i);
-    for (std::size_t i = last.offset + last.size; i < s.bytes.size(); ++i) frame.push_back(i);
+    auto frame = zxtest::sampledPositions(0, s.table.sections.front().offset, 1);
+    for (const std::size_t i :
+         zxtest::sampledPositions(last.offset + last.size, s.bytes.size(), 2)) {
+        frame.push_back(i);
+    }
     for (const std::size_t at : frame) {
         for (int bit = 0; bit < 8; ++bit) {
             const auto damaged = flipped(at, bit);
@@ -275,7 +278,8 @@ TEST(ProjectDocument, EveryBitFlipInHeaderTableAndSectionStartsIsCaught) {
     for (const auto& section : s.table.sections) {
         CProjectDocument::LoadOptions only;
         only.sections = std::set<std::string, std::less<>>{section.name};
-        for (std::size_t i = 0; i < std::min<std::uint64_t>(section.size, 1024); ++i) {
+        const auto size = static_cast<std::size_t>(std::min<std::uint64_t>(section.size, 1024));
+        for (const std::size_t i : zxtest::sampledPositions(0, size, section.offset)) {
             for (int bit = 0; bit < 8; ++bit) {
                 const auto mask = std::byte(1u << bit);
                 bytes[section.offset + i] ^= mask;

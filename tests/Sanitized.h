@@ -1,0 +1,46 @@
+// Sanitized: what tests need to know about running under AddressSanitizer.
+//
+// Tests that damage every byte of a file load the file once per byte; under the sanitizers each
+// load costs some forty times what it costs in a Release build. Those walks visit every position
+// in plain builds and a fixed, evenly spread sample of them under the sanitizers, whose job is to
+// catch memory faults that any mutation of a given shape would show, not to cover every offset
+// again. The sample's start depends on a per-case seed, so different cases cover different
+// residues and a failure reproduces.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace zxtest {
+
+#if defined(__SANITIZE_ADDRESS__)
+inline constexpr bool kSanitized = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+inline constexpr bool kSanitized = true;
+#else
+inline constexpr bool kSanitized = false;
+#endif
+#else
+inline constexpr bool kSanitized = false;
+#endif
+
+// One position in this many is visited under the sanitizers.
+inline constexpr std::size_t kSanitizedStride = 5;
+
+// Positions begin..end-1: all of them, or under the sanitizers every kSanitizedStride-th from an
+// offset chosen by seed.
+inline std::vector<std::size_t> sampledPositions(std::size_t begin, std::size_t end,
+                                                 std::uint64_t seed = 0) {
+    const std::size_t stride = kSanitized ? kSanitizedStride : 1;
+    std::vector<std::size_t> positions;
+    if (end <= begin) return positions;
+    positions.reserve((end - begin) / stride + 1);
+    for (std::size_t at = begin + static_cast<std::size_t>(seed % stride); at < end; at += stride) {
+        positions.push_back(at);
+    }
+    return positions;
+}
+
+}  // namespace zxtest
