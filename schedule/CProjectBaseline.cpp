@@ -5,8 +5,8 @@
 #include "store/CollectionOps.h"
 
 // The handles on the records. Lookups through the writable one sort the collection first, since
-// the baseline adds records without sorting; everything that replaces or re-indexes the records
-// tells the baseline, and copies go through the baseline so that they stay linear.
+// the handle's NoSort operations may have left it unsorted; copies go through the baseline so
+// that they stay linear.
 class CProjectBaseline::TasksHandle : public CTaskBaselineDataArrayHandle {
 public:
     explicit TasksHandle(CProjectBaseline* owner)
@@ -15,15 +15,6 @@ public:
     int findByID(const CTaskID& id) const override {
         m_array->sort();
         return CTaskBaselineDataArrayHandle::findByID(id);
-    }
-    void Serialize(CZentrixArchive& ar) override {
-        // Before loading, since a failed load leaves the collection emptied.
-        if (ar.IsLoading()) m_owner->forgetIndex();
-        CTaskBaselineDataArrayHandle::Serialize(ar);
-    }
-    void resort() override {
-        CTaskBaselineDataArrayHandle::resort();
-        m_owner->forgetIndex();
     }
     void copyFrom(const ITaskBaselineDataConstArrayHandle& source) override {
         m_owner->replaceRecords(source);
@@ -34,8 +25,8 @@ private:
     CProjectBaseline* m_owner;
 };
 
-// The read-only handle of a const baseline. It leaves the records as they are: a lookup by ID goes
-// through the baseline's own lookup, and the position of a record added since the last sort is
+// The read-only handle of a const baseline. It leaves the records as they are: on an unsorted
+// collection a lookup by ID goes through the baseline's own lookup, and the record's position is
 // found by a pass over the storage.
 class CProjectBaseline::ConstTasksHandle
     : public CBasicConstArrayHandle<ITaskBaselineData, CTaskBaselineData, CTaskID, 0> {
@@ -106,13 +97,7 @@ void CProjectBaseline::unBaselineTask(const ITask& task) {
 bool CProjectBaseline::removeTaskFromProjectBaseline(const CTaskID& id) {
     const CTaskBaselineData* record = findRecord(id);
     if (!record) return false;
-    // Removing shifts the storage anyway, so finding the position by a pass costs nothing more.
-    for (int i = 0; i < m_tasks.GetSize(); ++i) {
-        if (&m_tasks.getConstReference(i) != record) continue;
-        m_index.erase(zx::IDKey::of(id));
-        return removeAtKeepingSort(m_tasks, i);
-    }
-    return false;
+    return removeAtKeepingSort(m_tasks, m_tasks.findByID(id));
 }
 
 bool CProjectBaseline::insertTaskIntoProjectBaseline(const ITaskBaselineData& data, int index) {
@@ -123,13 +108,12 @@ bool CProjectBaseline::insertTaskIntoProjectBaseline(const ITaskBaselineData& da
 }
 
 const CTaskBaselineData* CProjectBaseline::findRecord(const CTaskID& id) const {
-    if (m_indexCurrent) return indexedRecord(id);
-    // The index is rebuilt only by a baseline that may change; a const one searches the
-    // collection's ordered index instead (every step that leaves the index stale leaves the
-    // collection sorted), or, failing that, the storage.
     if (m_tasks.isSorted()) {
         const int i = m_tasks.findByID(id);
-        return i < 0 ? nullptr : &m_tasks.getConstReference(i);
+        if (i < 0) return nullptr;
+        // A record whose ID was changed in place through a handle is no longer this one.
+        const CTaskBaselineData& record = m_tasks.getConstReference(i);
+        return record.getID() == id ? &record : nullptr;
     }
     for (int i = 0; i < m_tasks.GetSize(); ++i)
         if (m_tasks.getConstReference(i).getID() == id) return &m_tasks.getConstReference(i);
@@ -137,55 +121,29 @@ const CTaskBaselineData* CProjectBaseline::findRecord(const CTaskID& id) const {
 }
 
 CTaskBaselineData* CProjectBaseline::findRecord(const CTaskID& id) {
-    if (!m_indexCurrent) rebuildIndex();
-    return indexedRecord(id);
-}
-
-CTaskBaselineData* CProjectBaseline::indexedRecord(const CTaskID& id) const {
-    const auto found = m_index.find(zx::IDKey::of(id));
-    if (found == m_index.end()) return nullptr;
-    // A record whose ID was changed in place through a handle is no longer this one.
-    return found->second->getID() == id ? found->second : nullptr;
+    m_tasks.sort();
+    const int i = m_tasks.findByID(id);
+    if (i < 0) return nullptr;
+    CTaskBaselineData& record = m_tasks.getWritableReference(i);
+    return record.getID() == id ? &record : nullptr;
 }
 
 bool CProjectBaseline::adopt(std::unique_ptr<CTaskBaselineData> record, int index) {
-    if (findRecord(record->getID())) return false;
-    CTaskBaselineData* stored = record.get();
-    if (!m_tasks.AttachNoSort(index, stored)) return false;
+    m_tasks.sort();
+    if (!m_tasks.Attach(index, record.get())) return false;
     (void)record.release();
-    m_index.emplace(zx::IDKey::of(stored->getID()), stored);
     return true;
 }
 
 void CProjectBaseline::replaceRecords(const ITaskBaselineDataConstArrayHandle& source) {
     // Copied aside first: the source may view these very records.
     CTaskBaselineDataArray copies;
-    std::unordered_map<zx::IDKey, CTaskBaselineData*, KeyHash> index;
     copies.Reserve(source.GetSize());
-    index.reserve(static_cast<std::size_t>(source.GetSize()));
     for (int i = 0; i < source.GetSize(); ++i) {
         const ITaskBaselineDataHandle record = source.getConstReference(i);
-        if (record.isNull() || index.contains(zx::IDKey::of(record->getID()))) continue;
-        const int position = copies.AddNoSort(*record);
-        CTaskBaselineData* stored = &copies.getWritableReference(position);
-        index.emplace(zx::IDKey::of(stored->getID()), stored);
+        if (!record.isNull()) (void)copies.Add(*record);
     }
-    copies.sort();
-    // Moving the collection moves the owning pointers, not the records the index points at.
     m_tasks = std::move(copies);
-    m_index = std::move(index);
-    m_indexCurrent = true;
-}
-
-void CProjectBaseline::rebuildIndex() {
-    m_index.clear();
-    m_index.reserve(static_cast<std::size_t>(m_tasks.GetSize()));
-    // A malformed archive may hold an ID twice; the first record keeps it.
-    for (int i = 0; i < m_tasks.GetSize(); ++i) {
-        CTaskBaselineData& record = m_tasks.getWritableReference(i);
-        m_index.emplace(zx::IDKey::of(record.getID()), &record);
-    }
-    m_indexCurrent = true;
 }
 
 ZX_INSTANTIATE_KIND(IProjectBaseline, CProjectBaseline, CProjectBaselineID, 0);

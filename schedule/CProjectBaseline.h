@@ -1,27 +1,23 @@
 // CProjectBaseline: the stored baseline and the task records it owns.
 //
 // Baselining a whole project asks for the record of a task, and of each of its successors, once
-// per task, so lookups by task ID must not cost more as the baseline grows. Beside the keyed
-// collection the baseline therefore keeps a hash index from task ID to record, and adds records
-// without maintaining the collection's ordered index, which would cost a shift of the whole index
-// per record. The collection sorts itself when a lookup through the writable getBaselinedTasks()
-// needs it (once per batch of additions) and when it is saved.
+// per task, so lookups by task ID must not cost more as the baseline grows: the keyed collection's
+// hash index answers them, and records are appended, which defers their place in the ordered
+// index until something asks for ID order. As with the collection's own index, a record whose ID
+// is changed in place is found under its new ID only after resort(), and no longer under its old
+// one.
 //
-// Whatever replaces the collection through the handle getBaselinedTasks() returns (copyFrom,
-// loading, resort) makes the baseline rebuild its index before its next lookup. As with the
-// collection's own index, a record whose ID is changed in place is found under its new ID only
-// after resort().
+// The handle getBaselinedTasks() returns may leave the collection unsorted (its NoSort
+// operations); the baseline's next lookup through a writable path sorts it again, and a const
+// lookup searches the storage meanwhile.
 //
-// Threads: const lookups change nothing. They take the hash index while it is current, and
-// otherwise (after a load or resort, until the next change) the collection's ordered index; on
-// records added since the last sort the read-only handle's position lookup searches the storage.
-// So any number of threads may read one baseline while none changes it.
+// Threads: as the collection's: any number of threads may read one baseline while none changes
+// it.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <memory>
-#include <unordered_map>
 
 #include "basetypes/IProjectBaseline.h"
 #include "basetypes/ZxApi.h"
@@ -55,28 +51,15 @@ private:
     class TasksHandle;
     class ConstTasksHandle;
 
-    struct KeyHash {
-        std::size_t operator()(const zx::IDKey& key) const {
-            // IDs are random GUIDs; mixing both words is plenty.
-            return static_cast<std::size_t>(key.hi ^ (key.lo * 0x9E3779B97F4A7C15ULL));
-        }
-    };
-
-    // The record with this ID, or null; a baseline that may change rebuilds a stale index first.
+    // The record with this ID, or null; a writable lookup sorts an unsorted collection first.
     const CTaskBaselineData* findRecord(const CTaskID& id) const;
     CTaskBaselineData* findRecord(const CTaskID& id);
-    // The record the current index holds for this ID, or null.
-    CTaskBaselineData* indexedRecord(const CTaskID& id) const;
     // Takes ownership of the record and stores it at index; false (record freed) when refused.
     bool adopt(std::unique_ptr<CTaskBaselineData> record, int index);
     // Replaces the records with copies of the source's, skipping null entries and repeated IDs.
     void replaceRecords(const ITaskBaselineDataConstArrayHandle& source);
-    void forgetIndex() { m_indexCurrent = false; }
-    void rebuildIndex();
 
     CTaskBaselineDataArray m_tasks;
-    std::unordered_map<zx::IDKey, CTaskBaselineData*, KeyHash> m_index;
-    bool m_indexCurrent = true;
 };
 
 using CProjectBaselineArray =

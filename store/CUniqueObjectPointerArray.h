@@ -1,15 +1,20 @@
 // CUniqueObjectPointerArray<I, C, ID>: the keyed container every stored object lives in.
 //
 // It owns its objects (deleting them on removal, clearing and destruction) and keeps them in a
-// storage order its owner chooses. Lookups by ID go through an ordered index: entry k is the
-// storage position of the object with the k-th smallest ID. Beside the index the container keeps
-// each indexed ID in compare-ready form, so a lookup is a binary search over a flat array of IDs
-// that touches no object. Those copies are taken when an object enters the index; an object whose
-// ID is changed in place is found under its new ID only after resort() (as with any index keyed
-// on a field that changed under it).
+// storage order its owner chooses. Beside the objects it keeps each one's ID in compare-ready
+// form, by storage position, taken when the object enters the index; an object whose ID is
+// changed in place is found under its new ID only after resort() (as with any index keyed on a
+// field that changed under it). Two indexes are built over those keys:
+// - a hash side index (zx::IDHashIndex) from ID to storage position, which answers findByID and
+//   refuses duplicates in constant time; containers of fewer than kHashThreshold (8) objects
+//   scan their keys instead, which is faster at that size and costs no table;
+// - the ordered index: entry k is the storage position of the object with the k-th smallest ID.
+//   Objects appended by Add (and by inserts and attaches at the end) join it lazily: they wait
+//   in an unordered tail that is sorted and merged in one pass when something asks for ID order,
+//   so building a container one Add at a time is linear, whatever order the IDs come in.
 //
-// Plain mutators keep the index current and refuse a second object with an ID already present.
-// NoSort mutators only change the storage and leave the container unsorted (empty index) until
+// Plain mutators keep the indexes current and refuse a second object with an ID already present.
+// NoSort mutators only change the storage and leave the container unsorted (no indexes) until
 // sort() or a plain mutator runs; while unsorted, lookups by ID find nothing. Only non-const
 // operations sort: a const walk in ID order over an unsorted container (operator== with a Set, a
 // read-only handle's iterators) orders a private copy of the index instead.
@@ -18,16 +23,20 @@
 //   start marker, int32 count, then per object in storage order: the object's own record and its
 //   ordered-index entry (int32), then the end marker.
 // Loading takes the stored index after an O(n) check (a permutation in ascending ID order) and
-// rebuilds it by sorting only when the check fails. A negative count throws CArchiveLengthError
-// ("vector too long"), other bad input CArchiveException. A load that fails part-way leaves the
-// container empty with every object it built freed.
+// rebuilds it by sorting only when the check fails; the hash index is rebuilt in one pass. A
+// negative count throws CArchiveLengthError ("vector too long"), other bad input
+// CArchiveException. A load that fails part-way leaves the container empty with every object it
+// built freed.
 //
-// Threads: const operations change nothing, hidden state included, so any number of threads may
-// use one container through const paths while none changes it; anything else needs the caller's
-// exclusion. A loaded container is sorted, so reading it costs no more than in one thread.
+// Threads: any number of threads may use one container through const paths while none changes
+// it; anything else needs the caller's exclusion. The one piece of hidden state a const path
+// changes is the ordered index's pending tail, which the first reader that needs ID order merges
+// under zx::orderLock while the others wait for it. A loaded container has no tail, so reading it
+// costs no more than in one thread.
 #pragma once
 
 #include <algorithm>
+#include <atomic>
 #include <cstdint>
 #include <limits>
 #include <map>
@@ -41,25 +50,9 @@
 #include "basetypes/CZentrixArchive.h"
 #include "basetypes/ZxApi.h"
 #include "store/ArrayCapacity.h"
-
-namespace zx {
-
-// An ID as two big-endian words: unsigned word order is the ID order.
-struct IDKey {
-    std::uint64_t hi;
-    std::uint64_t lo;
-
-    static IDKey of(const CIDBase& id) {
-        const auto [h, l] = id.words();
-        return {h, l};
-    }
-    friend bool operator<(const IDKey& a, const IDKey& b) {
-        return a.hi != b.hi ? a.hi < b.hi : a.lo < b.lo;
-    }
-    friend bool operator==(const IDKey&, const IDKey&) = default;
-};
-
-}  // namespace zx
+#include "store/IDHashIndex.h"
+#include "store/IDKey.h"
+#include "store/StoreShared.h"
 
 // Objects keyed by ID in ascending order; a source for the container's Copy and Append.
 template <class I, class C, class ID>
@@ -94,19 +87,18 @@ private:
     Map m_objects;
 };
 
-template <class I, class C, class ID>
+// HashFrom: the size from which the hash index is kept (below it a lookup scans the keys); a
+// benchmark sets it out of reach to measure the container without the index.
+template <class I, class C, class ID, int HashFrom = 8>
 class ZX_API CUniqueObjectPointerArray {
 public:
     using Set = CUniqueObjectPointerSet<I, C, ID>;
+    static constexpr int kHashThreshold = HashFrom;
 
     CUniqueObjectPointerArray() = default;
     CUniqueObjectPointerArray(const CUniqueObjectPointerArray& other) { Copy(other); }
-    CUniqueObjectPointerArray(CUniqueObjectPointerArray&& other) noexcept
-        : m_index(std::move(other.m_index)),
-          m_keys(std::move(other.m_keys)),
-          m_sorted(other.m_sorted),
-          m_items(std::move(other.m_items)) {
-        other.resetEmpty();
+    CUniqueObjectPointerArray(CUniqueObjectPointerArray&& other) noexcept {
+        Copy(std::move(other));
     }
     CUniqueObjectPointerArray& operator=(const CUniqueObjectPointerArray& other) {
         if (this != &other) Copy(other);
@@ -122,39 +114,43 @@ public:
     int GetUpperBound() const { return GetSize() - 1; }
     bool isSorted() const { return m_sorted; }
 
-    // Rebuilds the ordered index if the container is unsorted.
-    void sort() {
-        if (m_sorted) return;
-        buildOrderedIndex(m_index, &m_keys);
-        m_sorted = true;
-    }
+    // Builds the indexes if the container is unsorted. Objects appended since the ordered index
+    // was last asked for stay in its tail until then: sorting costs nothing on a sorted container.
+    void sort() { index(); }
     // The ordered index as sort() builds it, left to the caller: a sorted container's own index,
     // an unsorted one's computed aside.
     std::vector<int> orderedIndex() const {
-        if (m_sorted) return m_index;
+        if (m_sorted) {
+            settle();
+            return ix().order;
+        }
+        std::vector<zx::IDKey> keys;
         std::vector<int> index;
-        buildOrderedIndex(index, nullptr);
+        buildOrderedIndex(index, keys);
         return index;
     }
     void discardSorting() {
         m_sorted = false;
-        m_index.clear();
-        m_keys.clear();
+        m_ix.reset();
+        m_tailPending.store(false, std::memory_order_relaxed);
     }
 
     int getOrderedIndex(int k) const {
-        return k >= 0 && k < static_cast<int>(m_index.size()) ? m_index[k] : -1;
+        settle();
+        const std::vector<int>& order = ix().order;
+        return k >= 0 && k < static_cast<int>(order.size()) ? order[k] : -1;
     }
     // Position in the ordered index of the object with this ID, or -1.
     [[nodiscard]] int findOrderedIndex(const CIDBase& id) const {
-        if (m_index.size() != m_items.size() || m_keys.empty()) return -1;
-        const int k = lowerBound(zx::IDKey::of(id));
-        return k < static_cast<int>(m_keys.size()) && m_keys[k] == zx::IDKey::of(id) ? k : -1;
+        if (!m_sorted || m_items.empty()) return -1;
+        settle();
+        const zx::IDKey key = zx::IDKey::of(id);
+        const int k = lowerBound(key);
+        return k < static_cast<int>(ix().order.size()) && keyAt(k) == key ? k : -1;
     }
     // Storage position of the object with this ID, or -1.
     [[nodiscard]] int findByID(const CIDBase& id) const {
-        const int k = findOrderedIndex(id);
-        return k < 0 ? -1 : m_index[k];
+        return m_sorted ? positionOf(zx::IDKey::of(id)) : -1;
     }
 
     // Outside the storage these give a default object, made on the first such access only (a
@@ -175,13 +171,8 @@ public:
     }
 
     [[nodiscard]] int Add(const I& object) {
-        sort();
-        const int k = findSortInsertPosition(object);
-        if (k < 0) return -1;
         const int n = GetSize();
-        m_items.push_back(copyOf(object));
-        insertOrderedIndex(k, n, object.getID());
-        return n;
+        return place(n, object.getID(), [&] { return copyOf(object); }) ? n : -1;
     }
     int AddNoSort(const I& object) {
         m_items.push_back(copyOf(object));
@@ -190,12 +181,7 @@ public:
     }
     [[nodiscard]] bool InsertAt(int i, const I& object) {
         if (i < 0 || i > GetSize()) return false;
-        sort();
-        const int k = findSortInsertPosition(object);
-        if (k < 0) return false;
-        m_items.insert(m_items.begin() + i, copyOf(object));
-        insertOrderedIndex(k, i, object.getID());
-        return true;
+        return place(i, object.getID(), [&] { return copyOf(object); });
     }
     [[nodiscard]] bool InsertAtNoSort(int i, const I& object) {
         if (i < 0 || i > GetSize()) return false;
@@ -226,12 +212,7 @@ public:
     // Takes ownership of p when it is stored; on refusal p stays the caller's.
     [[nodiscard]] bool Attach(int i, C* p) {
         if (!p || i < 0 || i > GetSize()) return false;
-        sort();
-        const int k = findSortInsertPosition(*p);
-        if (k < 0) return false;
-        m_items.insert(m_items.begin() + i, std::unique_ptr<C>(p));
-        insertOrderedIndex(k, i, p->getID());
-        return true;
+        return place(i, p->getID(), [&] { return std::unique_ptr<C>(p); });
     }
     [[nodiscard]] bool AttachNoSort(int i, C* p) {
         if (!p || i < 0 || i > GetSize()) return false;
@@ -242,10 +223,11 @@ public:
     // Takes the object out; ownership passes to the caller. Null when out of range.
     [[nodiscard]] C* Detach(int i) {
         if (!inRange(i)) return nullptr;
-        const zx::IDKey key = zx::IDKey::of(m_items[i]->getID());
+        index();
+        settle();
+        unindex(i);
         C* p = m_items[i].release();
         m_items.erase(m_items.begin() + i);
-        removeOrderedIndex(i, key);
         shrinkIfSparse();
         return p;
     }
@@ -263,10 +245,8 @@ public:
     }
 
     [[nodiscard]] bool RemoveAt(int i) {
-        if (!inRange(i)) return false;
-        sort();
         std::unique_ptr<C> doomed(Detach(i));
-        return true;
+        return doomed != nullptr;
     }
     [[nodiscard]] bool RemoveAtNoSort(int i) {
         std::unique_ptr<C> doomed(DetachNoSort(i));
@@ -283,8 +263,7 @@ public:
     }
     void RemoveAll() {
         m_items.clear();
-        m_index.clear();
-        m_keys.clear();
+        discardSorting();
         m_sorted = true;
     }
 
@@ -322,14 +301,12 @@ public:
     void Copy(const CUniqueObjectPointerArray& source) {
         if (this == &source) return;
         RemoveAll();
+        source.settle();
         m_items.reserve(source.m_items.size());
         for (int i = 0; i < source.GetSize(); ++i)
             m_items.push_back(std::make_unique<C>(source.getConstReference(i)));
         m_sorted = source.m_sorted;
-        if (m_sorted) {
-            m_index = source.m_index;
-            m_keys = source.m_keys;
-        }
+        if (source.m_ix) m_ix = std::make_unique<Indexes>(*source.m_ix);
     }
     void Copy(const CUniqueObjectPointerArray& source, int start, int count) {
         RemoveAll();
@@ -348,12 +325,12 @@ public:
     }
     void Copy(CUniqueObjectPointerArray&& source) {
         if (this == &source) return;
-        RemoveAll();
         m_items = std::move(source.m_items);
-        m_index = std::move(source.m_index);
-        m_keys = std::move(source.m_keys);
+        m_ix = std::move(source.m_ix);
         m_sorted = source.m_sorted;
-        source.resetEmpty();
+        m_tailPending.store(source.m_tailPending.load(std::memory_order_relaxed),
+                            std::memory_order_relaxed);
+        source.RemoveAll();
     }
 
     bool operator==(const CUniqueObjectPointerArray& other) const {
@@ -368,7 +345,8 @@ public:
         if (GetSize() != other.GetSize()) return false;
         std::vector<int> aside;
         if (!m_sorted) aside = orderedIndex();
-        const std::vector<int>& index = m_sorted ? m_index : aside;
+        settle();
+        const std::vector<int>& index = m_sorted ? ix().order : aside;
         int k = 0;
         for (const auto& entry : other) {
             const I& a = getConstReference(index[k++]);
@@ -381,15 +359,26 @@ public:
         if (n < 0 || static_cast<std::size_t>(n) > m_items.max_size())
             throw std::length_error("vector too long");
         m_items.reserve(static_cast<std::size_t>(n));
-        m_index.reserve(static_cast<std::size_t>(n));
-        m_keys.reserve(static_cast<std::size_t>(n));
+        if (!m_sorted || n == 0) return;
+        ix().order.reserve(static_cast<std::size_t>(n));
+        ix().keys.reserve(static_cast<std::size_t>(n));
     }
+
+    // Heap bytes of the indexes beside the objects (keys, ordered index, hash table), and of the
+    // hash table alone.
+    std::size_t indexMemoryBytes() const {
+        if (!m_ix) return 0;
+        return sizeof(Indexes) + m_ix->keys.capacity() * sizeof(zx::IDKey) +
+               m_ix->order.capacity() * sizeof(int) + m_ix->hash.memoryBytes();
+    }
+    std::size_t hashIndexBytes() const { return ix().hash.memoryBytes(); }
 
     void Serialize(CZentrixArchive& ar) {
         ar.checkMarkerStart(kMarker);
         if (ar.IsStoring()) {
             // The record holds the ordered index.
-            sort();
+            index();
+            settle();
             store(ar);
             ar.checkMarkerEnd(kMarker);
             return;
@@ -413,6 +402,7 @@ private:
     static constexpr std::size_t kTopLevelDepth = 2;
 
     bool inRange(int i) const { return i >= 0 && i < GetSize(); }
+    bool hashed() const { return GetSize() >= kHashThreshold; }
     // The bytes of a new object's record: an estimate of the smallest record of the kind, which
     // only sizes reservations (a smaller record costs a reallocation, never a wrong result).
     static std::size_t newRecordSize() {
@@ -439,89 +429,186 @@ private:
         else
             AddNoSort(object);
     }
-    void resetEmpty() {
-        m_items.clear();
-        m_index.clear();
-        m_keys.clear();
-        m_sorted = true;
-    }
     // The ordered index of objects already stored in ascending ID order.
     void indexInStorageOrder() {
-        m_index.resize(m_items.size());
-        m_keys.resize(m_items.size());
-        for (std::size_t i = 0; i < m_items.size(); ++i) {
-            m_index[i] = static_cast<int>(i);
-            m_keys[i] = zx::IDKey::of(m_items[i]->getID());
+        const std::size_t n = m_items.size();
+        Indexes& indexes = ix();
+        indexes.order.resize(n);
+        indexes.keys.resize(n);
+        for (std::size_t i = 0; i < n; ++i) {
+            indexes.order[i] = static_cast<int>(i);
+            indexes.keys[i] = zx::IDKey::of(m_items[i]->getID());
         }
+        rebuildHash();
         m_sorted = true;
     }
 
+    // Storage position of key in a sorted container, or -1.
+    int positionOf(const zx::IDKey& key) const {
+        const Indexes& indexes = ix();
+        if (hashed()) return indexes.hash.find(key, indexes.keys);
+        for (std::size_t i = 0; i < indexes.keys.size(); ++i) {
+            if (indexes.keys[i] == key) return static_cast<int>(i);
+        }
+        return -1;
+    }
+    // The key of the k-th smallest ID in the ordered index.
+    const zx::IDKey& keyAt(int k) const {
+        return m_ix->keys[static_cast<std::size_t>(m_ix->order[k])];
+    }
     // First ordered position whose ID is not less than key (branch-free halving search).
     int lowerBound(const zx::IDKey& key) const {
-        const zx::IDKey* base = m_keys.data();
-        std::size_t n = m_keys.size();
+        std::size_t low = 0;
+        std::size_t n = ix().order.size();
         while (n > 1) {
             const std::size_t half = n / 2;
-            base = (base[half - 1] < key) ? base + half : base;
+            low = keyAt(static_cast<int>(low + half - 1)) < key ? low + half : low;
             n -= half;
         }
-        return static_cast<int>(base - m_keys.data()) + (n == 1 && *base < key ? 1 : 0);
+        return static_cast<int>(low) + (n == 1 && keyAt(static_cast<int>(low)) < key ? 1 : 0);
     }
 
-    // Ordered position where object's ID belongs, or -1 when the ID is present.
-    [[nodiscard]] int findSortInsertPosition(const I& object) const {
-        if (m_index.empty()) return 0;
-        const zx::IDKey key = zx::IDKey::of(object.getID());
-        const int k = lowerBound(key);
-        if (k < static_cast<int>(m_keys.size()) && m_keys[k] == key) return -1;
-        return k;
-    }
-    void insertOrderedIndex(int k, int i, const CIDBase& id) {
-        if (k < 0 || k > static_cast<int>(m_index.size())) return;
-        // Appending after every stored position renumbers nothing.
-        if (i < static_cast<int>(m_index.size()))
-            for (int& entry : m_index) entry += entry >= i ? 1 : 0;
-        m_index.insert(m_index.begin() + k, i);
-        m_keys.insert(m_keys.begin() + k, zx::IDKey::of(id));
-    }
-    // Drops storage position i, whose object had the ID key, from the ordered index and moves
-    // the positions after it down by one. The entry is found by its key; removing the last
-    // storage position (popping from the end) renumbers nothing, and the renumbering pass has no
-    // branch to mispredict.
-    void removeOrderedIndex(int i, const zx::IDKey& key) {
-        if (i < 0 || i >= static_cast<int>(m_index.size())) return;
-        std::size_t removed = m_index.size();
-        if (m_keys.size() == m_index.size()) {
-            const auto k = static_cast<std::size_t>(lowerBound(key));
-            if (k < m_index.size() && m_index[k] == i) removed = k;
-        }
-        if (removed == m_index.size()) {
-            const auto at = std::find(m_index.begin(), m_index.end(), i);
-            if (at == m_index.end()) return;
-            removed = static_cast<std::size_t>(at - m_index.begin());
-        }
-        m_index.erase(m_index.begin() + static_cast<std::ptrdiff_t>(removed));
-        if (removed < m_keys.size())
-            m_keys.erase(m_keys.begin() + static_cast<std::ptrdiff_t>(removed));
-        if (i != static_cast<int>(m_index.size()))
-            for (int& position : m_index) position -= position > i ? 1 : 0;
-    }
-    void shrinkIfSparse() { shrinkExcessCapacity(m_items, m_index, m_keys); }
-
-    // Storage positions in ascending ID order into index, and the IDs beside them into keys
-    // unless it is null.
-    void buildOrderedIndex(std::vector<int>& index, std::vector<zx::IDKey>* keys) const {
+    // Stores the object made by make at storage position i unless its ID is present; make runs
+    // only when the object is stored. An object stored at the end joins the ordered index's
+    // tail; one stored before others is placed in the ordered index at once, since every
+    // position after it moves. Everything that can fail (allocations, make) comes before the
+    // first change, so a failure leaves the container as it was.
+    template <class Make>
+    bool place(int i, const CIDBase& id, Make make) {
+        index();
+        const zx::IDKey key = zx::IDKey::of(id);
+        if (positionOf(key) >= 0) return false;
         const int n = GetSize();
-        std::vector<std::pair<zx::IDKey, int>> entries(static_cast<std::size_t>(n));
-        for (int i = 0; i < n; ++i) entries[i] = {zx::IDKey::of(m_items[i]->getID()), i};
+        const bool atEnd = i == n;
+        if (!atEnd) settle();
+        Indexes& indexes = ix();
+        reserveOneMore(m_items);
+        reserveOneMore(indexes.keys);
+        if (!atEnd) reserveOneMore(indexes.order);
+        if (n + 1 >= kHashThreshold) indexes.hash.reserve(static_cast<std::size_t>(n) + 1);
+        std::unique_ptr<C> object = make();
+        if (atEnd) {
+            m_items.push_back(std::move(object));
+            indexes.keys.push_back(key);
+            m_tailPending.store(true, std::memory_order_relaxed);
+        } else {
+            const int k = lowerBound(key);
+            m_items.insert(m_items.begin() + i, std::move(object));
+            indexes.keys.insert(indexes.keys.begin() + i, key);
+            for (int& entry : indexes.order) entry += entry >= i ? 1 : 0;
+            indexes.order.insert(indexes.order.begin() + k, i);
+            indexes.hash.shiftPositions(i, 1);
+        }
+        if (n + 1 == kHashThreshold) {
+            // The container has just become large enough for a hash index (room was reserved).
+            for (int j = 0; j <= n; ++j)
+                indexes.hash.insert(indexes.keys[static_cast<std::size_t>(j)], j);
+        } else if (hashed()) {
+            indexes.hash.insert(key, i);
+        }
+        return true;
+    }
+    // Drops storage position i from the indexes of a sorted, settled container before its object
+    // leaves the storage; the positions after it move down by one. The ordered entry is found by
+    // its key; removing the last storage position renumbers nothing, and the renumbering pass has
+    // no branch to mispredict. Allocates nothing.
+    void unindex(int i) {
+        if (GetSize() == 1) {
+            m_ix.reset();
+            return;
+        }
+        Indexes& indexes = *m_ix;
+        const zx::IDKey key = indexes.keys[static_cast<std::size_t>(i)];
+        std::vector<int>& order = indexes.order;
+        std::size_t removed = static_cast<std::size_t>(lowerBound(key));
+        if (removed >= order.size() || order[removed] != i) {
+            removed =
+                static_cast<std::size_t>(std::find(order.begin(), order.end(), i) - order.begin());
+        }
+        if (removed < order.size())
+            order.erase(order.begin() + static_cast<std::ptrdiff_t>(removed));
+        const bool last = i + 1 == GetSize();
+        if (!last)
+            for (int& position : order) position -= position > i ? 1 : 0;
+        indexes.keys.erase(indexes.keys.begin() + i);
+        if (GetSize() - 1 < kHashThreshold) {
+            indexes.hash.clear();
+        } else {
+            indexes.hash.erase(key, i);
+            if (!last) indexes.hash.shiftPositions(i + 1, -1);
+            indexes.hash.shrinkToFit();
+        }
+    }
+    void shrinkIfSparse() {
+        if (m_ix)
+            shrinkExcessCapacity(m_items, m_ix->order, m_ix->keys);
+        else
+            shrinkExcessCapacity(m_items);
+    }
+
+    // The hash index of every stored key, replacing the old one only once it is complete.
+    void rebuildHash() {
+        if (!hashed()) {
+            if (m_ix) m_ix->hash.clear();
+            return;
+        }
+        zx::IDHashIndex fresh;
+        fresh.rebuild(m_ix->keys);
+        m_ix->hash = std::move(fresh);
+    }
+    // Builds the keys and both indexes of an unsorted container.
+    void index() {
+        if (m_sorted) return;
+        try {
+            if (m_items.empty()) {
+                m_sorted = true;
+                return;
+            }
+            buildOrderedIndex(ix().order, ix().keys);
+            rebuildHash();
+        } catch (...) {
+            discardSorting();
+            throw;
+        }
+        m_sorted = true;
+    }
+    // Completes the ordered index: the tail of storage positions it does not hold yet is sorted
+    // and merged in. Runs on const paths too, under the container's lock, since the order is a
+    // function of the stored keys that readers may ask for at any time.
+    void settle() const {
+        if (!m_tailPending.load(std::memory_order_acquire)) return;
+        const std::lock_guard lock(zx::orderLock(this));
+        if (!m_tailPending.load(std::memory_order_relaxed)) return;
+        // A pending tail means objects were added, so the indexes exist.
+        Indexes& indexes = *m_ix;
+        const auto byKey = [&indexes](int a, int b) {
+            return indexes.keys[static_cast<std::size_t>(a)] <
+                   indexes.keys[static_cast<std::size_t>(b)];
+        };
+        std::vector<int>& order = indexes.order;
+        const std::size_t merged = order.size();
+        order.reserve(m_items.size());
+        for (std::size_t i = merged; i < m_items.size(); ++i) order.push_back(static_cast<int>(i));
+        const auto middle = order.begin() + static_cast<std::ptrdiff_t>(merged);
+        std::sort(middle, order.end(), byKey);
+        std::inplace_merge(order.begin(), middle, order.end(), byKey);
+        m_tailPending.store(false, std::memory_order_release);
+    }
+
+    // Storage positions in ascending ID order into index, and the ID of each storage position
+    // into keys.
+    void buildOrderedIndex(std::vector<int>& index, std::vector<zx::IDKey>& keys) const {
+        const std::size_t n = m_items.size();
+        keys.resize(n);
+        std::vector<std::pair<zx::IDKey, int>> entries(n);
+        for (std::size_t i = 0; i < n; ++i) {
+            keys[i] = zx::IDKey::of(m_items[i]->getID());
+            entries[i] = {keys[i], static_cast<int>(i)};
+        }
         std::sort(entries.begin(), entries.end(),
                   [](const auto& a, const auto& b) { return a.first < b.first; });
-        index.resize(entries.size());
-        if (keys) keys->resize(entries.size());
-        for (std::size_t k = 0; k < entries.size(); ++k) {
-            index[k] = entries[k].second;
-            if (keys) (*keys)[k] = entries[k].first;
-        }
+        index.resize(n);
+        for (std::size_t k = 0; k < n; ++k) index[k] = entries[k].second;
     }
 
     void store(CZentrixArchive& ar) const {
@@ -529,7 +616,7 @@ private:
         for (int i = 0; i < GetSize(); ++i) {
             ar.setRecordIndex(i);
             m_items[i]->Serialize(ar);
-            ar << static_cast<std::int32_t>(m_index[i]);
+            ar << static_cast<std::int32_t>(m_ix->order[i]);
         }
     }
     void load(CZentrixArchive& ar) {
@@ -537,10 +624,6 @@ private:
         // Every entry takes at least its 4-byte ordered-index entry.
         const int n = ar.readCount(sizeof(std::int32_t), "objects");
         if (n < 0) ar.failNegativeCount(ar.position() - sizeof(std::int32_t));
-        // Each object's key is taken while the object is still in cache; checking the stored
-        // index later reads these instead of visiting the objects in ID order, one cache miss
-        // each.
-        std::vector<zx::IDKey> keysByPosition;
         // The count is only a claim until the objects arrive. A collection at the top of the
         // archive (inside at most a root) reserves as many objects as the rest of the input can
         // hold at the size of a new object's record: a real file gets its whole reservation at
@@ -553,61 +636,89 @@ private:
         const std::size_t expected = topLevel
                                          ? std::min(static_cast<std::size_t>(n), fitting)
                                          : static_cast<std::size_t>(std::min(n, kLoadReserveLimit));
+        if (n == 0) return;
+        Indexes& indexes = ix();
         m_items.reserve(expected);
-        m_index.reserve(expected);
-        keysByPosition.reserve(expected);
+        indexes.order.reserve(expected);
+        indexes.keys.reserve(expected);
         for (int i = 0; i < n; ++i) {
             ar.setRecordIndex(i);
             auto object = std::make_unique<C>();
             object->Serialize(ar);
-            keysByPosition.push_back(zx::IDKey::of(object->getID()));
+            // Each object's key is taken while the object is still in cache.
+            indexes.keys.push_back(zx::IDKey::of(object->getID()));
             m_items.push_back(std::move(object));
             std::int32_t entry = 0;
             ar >> entry;
-            m_index.push_back(entry);
+            indexes.order.push_back(entry);
         }
-        adoptLoadedIndex(keysByPosition);
+        adoptLoadedIndex();
     }
     // Takes the stored ordered index when it is a permutation in ascending ID order; otherwise
-    // rebuilds it. keysByPosition holds the key of each object in storage order.
-    void adoptLoadedIndex(const std::vector<zx::IDKey>& keysByPosition) {
+    // rebuilds it. Then builds the hash index in one pass over the keys.
+    void adoptLoadedIndex() {
         const std::size_t n = m_items.size();
+        std::vector<int>& order = m_ix->order;
+        const std::vector<zx::IDKey>& keys = m_ix->keys;
         std::vector<bool> seen(n, false);
-        m_keys.clear();
-        m_keys.reserve(n);
         bool valid = true;
         // Entries are visited in ID order, which is random in storage order: fetching the key of
         // an entry further on keeps many cache misses in flight instead of a few (at a million
         // objects this halves the pass).
         constexpr std::size_t kAhead = 32;
+        const zx::IDKey* previous = nullptr;
         for (std::size_t k = 0; k < n; ++k) {
             if (k + kAhead < n) {
-                const auto ahead = static_cast<unsigned>(m_index[k + kAhead]);
-                if (ahead < n) __builtin_prefetch(keysByPosition.data() + ahead);
+                const auto ahead = static_cast<unsigned>(order[k + kAhead]);
+                if (ahead < n) __builtin_prefetch(keys.data() + ahead);
             }
-            const int i = m_index[k];
+            const int i = order[k];
             if (i < 0 || static_cast<std::size_t>(i) >= n || seen[i]) {
                 valid = false;
                 break;
             }
             seen[i] = true;
-            m_keys.push_back(keysByPosition[static_cast<std::size_t>(i)]);
-            if (k > 0 && m_keys[k] < m_keys[k - 1]) {
+            const zx::IDKey* key = &keys[static_cast<std::size_t>(i)];
+            if (previous && *key < *previous) {
                 valid = false;
                 break;
             }
+            previous = key;
         }
-        m_sorted = valid;
         if (!valid) {
-            m_index.clear();
-            m_keys.clear();
-            sort();
+            std::vector<std::pair<zx::IDKey, int>> entries(n);
+            for (std::size_t i = 0; i < n; ++i) entries[i] = {keys[i], static_cast<int>(i)};
+            std::sort(entries.begin(), entries.end(),
+                      [](const auto& a, const auto& b) { return a.first < b.first; });
+            for (std::size_t k = 0; k < n; ++k) order[k] = entries[k].second;
         }
+        m_sorted = true;
+        rebuildHash();
     }
 
-    // Ordered index: storage positions in ascending ID order; m_keys holds the IDs beside it.
-    std::vector<int> m_index;
-    std::vector<zx::IDKey> m_keys;
-    bool m_sorted = true;
+    // What the indexes hold, kept apart from the container so that an empty or unsorted one
+    // costs a null pointer: most objects' embedded collections are empty.
+    struct Indexes {
+        // The ID of each object by storage position, as it was when the object was indexed.
+        std::vector<zx::IDKey> keys;
+        // Ordered index: storage positions in ascending ID order. Holds the positions below
+        // order.size(); the rest wait in the tail until settle() merges them (on const paths
+        // too, under the order lock).
+        std::vector<int> order;
+        zx::IDHashIndex hash;
+    };
+    // The indexes, made on first use; read-only access to none gives an empty set.
+    Indexes& ix() {
+        if (!m_ix) m_ix = std::make_unique<Indexes>();
+        return *m_ix;
+    }
+    const Indexes& ix() const {
+        static const Indexes none;
+        return m_ix ? *m_ix : none;
+    }
+
     std::vector<std::unique_ptr<C>> m_items;
+    std::unique_ptr<Indexes> m_ix;
+    bool m_sorted = true;
+    mutable std::atomic<bool> m_tailPending{false};
 };

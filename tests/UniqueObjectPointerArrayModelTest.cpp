@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "store/IDHashIndex.h"
 #include "zentrix.h"
 
 namespace {
@@ -58,9 +59,9 @@ public:
 
 class RandomRun {
 public:
-    static constexpr int kPool = 40;
-
-    explicit RandomRun(std::uint32_t seed) : m_random(seed) {}
+    // IDs are drawn from 0..pool-1: a small pool keeps containers around the size where the hash
+    // index starts, a large one makes it grow and shrink.
+    RandomRun(std::uint32_t seed, int pool) : m_pool(pool), m_random(seed) {}
 
     int pick(int below) { return std::uniform_int_distribution<int>(0, below - 1)(m_random); }
     int pickBetween(int low, int high) {
@@ -69,16 +70,16 @@ public:
     // A position that is sometimes outside the container.
     int anyPosition() { return pickBetween(-2, m_model.size() + 2); }
     int absentNumber() {
-        if (m_model.size() == kPool) return -1;
-        int n = pick(kPool);
-        while (m_model.holds(n)) n = (n + 1) % kPool;
+        if (m_model.size() == m_pool) return -1;
+        int n = pick(m_pool);
+        while (m_model.holds(n)) n = (n + 1) % m_pool;
         return n;
     }
     bool inRange(int i) const { return i >= 0 && i < m_model.size(); }
 
     // One random operation; returns its name for failure messages.
     std::string step() {
-        const int n = pick(kPool);
+        const int n = pick(m_pool);
         switch (pick(14)) {
             case 0:
             case 1: {
@@ -223,11 +224,13 @@ public:
 
     void expectUnsortedLookupsFindNothing() {
         if (m_array.isSorted()) return;
-        for (int n = 0; n < kPool; ++n) EXPECT_EQ(m_array.findByID(idOf(n)), -1) << n;
+        for (int n = 0; n < m_pool; ++n) EXPECT_EQ(m_array.findByID(idOf(n)), -1) << n;
     }
 
-    // Size, storage order, contents, lookups and the ordered index agree with the model.
-    void check(const std::string& what) {
+    // Size, storage order, contents, lookups and (when ordered) the ordered index agree with the
+    // model. Asking for the ordered index merges what Add left pending, so it is asked for only
+    // now and then: the steps between see a pending tail.
+    void check(const std::string& what, bool ordered) {
         SCOPED_TRACE(what);
         ASSERT_TRUE(m_array.isSorted());
         ASSERT_EQ(m_array.GetSize(), m_model.size());
@@ -236,8 +239,9 @@ public:
             ASSERT_EQ(numberOf(m_array.getID(i)), n) << "storage position " << i;
             ASSERT_EQ(m_array.getConstReference(i).getDelay(), CProjectDuration(n)) << i;
         }
-        for (int n = 0; n < kPool; ++n)
+        for (int n = 0; n < m_pool; ++n)
             ASSERT_EQ(m_array.findByID(idOf(n)), m_model.positionOf(n)) << "ID " << n;
+        if (!ordered) return;
         const std::vector<int> index = m_model.orderedIndex();
         for (int k = 0; k < m_model.size(); ++k)
             ASSERT_EQ(m_array.getOrderedIndex(k), index[static_cast<std::size_t>(k)]) << k;
@@ -245,22 +249,65 @@ public:
     }
 
 private:
+    const int m_pool;
     std::mt19937 m_random;
     CLinkArray m_array;
     Model m_model;
 };
 
 TEST(UniqueObjectPointerArrayModel, RandomOperationsMatchAPlainModel) {
-    for (const std::uint32_t seed : {1u, 20240611u, 77u}) {
-        SCOPED_TRACE("seed " + std::to_string(seed));
-        RandomRun run(seed);
-        std::vector<std::string> history;
-        for (int step = 0; step < 2000; ++step) {
-            history.push_back(run.step());
-            run.check("step " + std::to_string(step) + ": " + history.back());
-            if (::testing::Test::HasFatalFailure()) return;
+    for (const int pool : {40, 300}) {
+        for (const std::uint32_t seed : {1u, 20240611u, 77u}) {
+            SCOPED_TRACE("pool " + std::to_string(pool) + ", seed " + std::to_string(seed));
+            RandomRun run(seed, pool);
+            std::vector<std::string> history;
+            for (int step = 0; step < 2000; ++step) {
+                history.push_back(run.step());
+                run.check("step " + std::to_string(step) + ": " + history.back(), step % 5 == 0);
+                if (::testing::Test::HasFatalFailure()) return;
+            }
         }
     }
+}
+
+// The hash side index alone, against keys by position: inserts, removals with the positions
+// after them moving down, insertions that move them up, at loads up to its limit, where probe
+// runs are long and wrap around the table's end.
+TEST(IDHashIndexModel, RandomInsertsRemovalsAndShiftsMatchAPlainModel) {
+    std::mt19937_64 random(2026);
+    // Hand-made keys sharing whole words, as imported or test IDs do.
+    const auto keyOf = [](std::uint64_t n) { return zx::IDKey{0x2000'0000'0000'0000ull, n}; };
+    std::vector<zx::IDKey> keys;
+    zx::IDHashIndex index;
+    std::uint64_t next = 0;
+    for (int step = 0; step < 20000; ++step) {
+        const auto choice = random() % 10;
+        if (choice < 5 || keys.empty()) {
+            // Insert at a random position, or append.
+            const std::size_t at = choice == 0 ? random() % (keys.size() + 1) : keys.size();
+            const zx::IDKey key = keyOf(next++);
+            index.shiftPositions(static_cast<int>(at), 1);
+            keys.insert(keys.begin() + static_cast<std::ptrdiff_t>(at), key);
+            index.insert(key, static_cast<int>(at));
+        } else {
+            const std::size_t at = random() % keys.size();
+            index.erase(keys[at], static_cast<int>(at));
+            keys.erase(keys.begin() + static_cast<std::ptrdiff_t>(at));
+            index.shiftPositions(static_cast<int>(at) + 1, -1);
+            if (random() % 50 == 0) index.shrinkToFit();
+        }
+        ASSERT_EQ(index.size(), keys.size());
+        if (step % 97 == 0 || keys.size() < 8) {
+            for (std::size_t i = 0; i < keys.size(); ++i)
+                ASSERT_EQ(index.find(keys[i], keys), static_cast<int>(i)) << "step " << step;
+            ASSERT_EQ(index.find(keyOf(next), keys), -1);
+        }
+        ASSERT_LE(4 * index.size(), 3 * index.capacity() + 3);
+    }
+    zx::IDHashIndex rebuilt;
+    rebuilt.rebuild(keys);
+    for (std::size_t i = 0; i < keys.size(); ++i)
+        ASSERT_EQ(rebuilt.find(keys[i], keys), static_cast<int>(i));
 }
 
 }  // namespace

@@ -38,7 +38,8 @@ ALLOWED_HELPERS = ("zx::jsonQuote[abi:cxx11](", "zx::CAtomicFileWriter", "zx::CF
                    "zx::CMappedFile", "zx::CFileDescriptor", "zx::ScopedFileSystemCalls",
                    "zx::readRegularFile(", "zx::openRegularFile(", "zx::requireRegularFile(",
                    "zx::openSoleFileBeneath(",
-                   "zx::systemFileSystemCalls(", "zx::detail::g_activeFileSystemCalls")
+                   "zx::systemFileSystemCalls(", "zx::detail::g_activeFileSystemCalls",
+                   "zx::orderLock(", "zx::g_idHashSeed")
 
 ALLOWED_ENTITY = re.compile(
     r"^(?:"
