@@ -485,7 +485,8 @@ private:
         reserveOneMore(m_items);
         reserveOneMore(indexes.keys);
         if (!atEnd) reserveOneMore(indexes.order);
-        if (n + 1 >= kHashThreshold) indexes.hash.reserve(static_cast<std::size_t>(n) + 1);
+        if (n + 1 >= kHashThreshold)
+            indexes.hash.reserve(static_cast<std::size_t>(n) + 1, indexes.keys);
         std::unique_ptr<C> object = make();
         if (atEnd) {
             m_items.push_back(std::move(object));
@@ -502,9 +503,9 @@ private:
         if (n + 1 == kHashThreshold) {
             // The container has just become large enough for a hash index (room was reserved).
             for (int j = 0; j <= n; ++j)
-                indexes.hash.insert(indexes.keys[static_cast<std::size_t>(j)], j);
+                indexes.hash.insert(indexes.keys[static_cast<std::size_t>(j)], j, indexes.keys);
         } else if (hashed()) {
-            indexes.hash.insert(key, i);
+            indexes.hash.insert(key, i, indexes.keys);
         }
         return true;
     }
@@ -530,13 +531,15 @@ private:
         const bool last = i + 1 == GetSize();
         if (!last)
             for (int& position : order) position -= position > i ? 1 : 0;
+        // The hash entry goes while the keys still match the table's positions.
+        const bool hashedAfter = GetSize() - 1 >= kHashThreshold;
+        if (hashedAfter) indexes.hash.erase(key, i, indexes.keys);
         indexes.keys.erase(indexes.keys.begin() + i);
-        if (GetSize() - 1 < kHashThreshold) {
+        if (!hashedAfter) {
             indexes.hash.clear();
         } else {
-            indexes.hash.erase(key, i);
             if (!last) indexes.hash.shiftPositions(i + 1, -1);
-            indexes.hash.shrinkToFit();
+            indexes.hash.shrinkToFit(indexes.keys);
         }
     }
     void shrinkIfSparse() {

@@ -1,16 +1,18 @@
 // zx::IDHashIndex: the keyed container's side index from ID to storage position.
 //
-// An open-addressing table (linear probing, power-of-two capacity, at most three quarters full)
-// whose slots hold a storage position and 32 bits of the ID's hash. The IDs themselves stay where
-// the container keeps them, one copy per storage position: a probe compares tags, and only a
-// matching tag costs a look at the ID. A lookup thereby touches one slot and one key instead of
-// the twenty levels of a binary search over a million IDs. A slot takes 8 bytes, so the table
-// costs 10.7 to 21.3 bytes per object depending on where it is in its growth.
+// An open-addressing table (linear probing, power-of-two capacity of 2^k slots, at most three
+// quarters full) of 32-bit slots. The IDs themselves stay where the container keeps them, one
+// copy per storage position; a slot holds a position in its low k bits and, in the bits above,
+// the hash's bits k to 31 as a tag. The home slot is the hash's low k bits, so the tag is
+// independent of it: a probe compares tags, and only a matching tag costs a look at the ID. A
+// lookup thereby touches one slot and one key instead of the twenty levels of a binary search
+// over a million IDs. The table costs 5.3 to 10.7 bytes per object depending on where it is in
+// its growth. Positions stay below three quarters of the capacity, so a slot whose position bits
+// are all ones is free.
 //
-// The table knows no IDs: a lookup is given the container's keys by storage position to confirm a
-// match, and they must be the keys the table was built from. The tag is the hash's low 32 bits,
-// which also choose the home slot of an entry in any table of up to 2^32 slots, so growing and
-// removing never look at a key. Removal shifts the following entries back instead of leaving
+// The table knows no IDs: every operation that compares or has to find an entry's home is given
+// the container's keys by storage position, which must be the keys the table was built from, at
+// the positions the table holds. Removal shifts the following entries back instead of leaving
 // tombstones, so lookups never slow down with churn. The table is never written to an archive.
 #pragma once
 
@@ -18,6 +20,7 @@
 #include <array>
 #include <bit>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <new>
 #include <span>
@@ -35,9 +38,9 @@ public:
     IDHashIndex(IDHashIndex&& other) noexcept { *this = std::move(other); }
     IDHashIndex& operator=(const IDHashIndex& other) {
         if (this == &other) return *this;
-        std::unique_ptr<Slot[]> slots;
+        std::unique_ptr<std::uint32_t[]> slots;
         if (other.m_slots) {
-            slots = std::make_unique<Slot[]>(other.capacity());
+            slots = std::make_unique_for_overwrite<std::uint32_t[]>(other.capacity());
             std::copy_n(other.m_slots.get(), other.capacity(), slots.get());
         }
         m_slots = std::move(slots);
@@ -56,7 +59,7 @@ public:
     bool empty() const { return m_count == 0; }
     std::size_t size() const { return m_count; }
     std::size_t capacity() const { return m_slots ? std::size_t{m_mask} + 1 : 0; }
-    std::size_t memoryBytes() const { return capacity() * sizeof(Slot); }
+    std::size_t memoryBytes() const { return capacity() * sizeof(std::uint32_t); }
 
     void clear() {
         m_slots.reset();
@@ -79,82 +82,93 @@ public:
         constexpr std::size_t kAhead = 8;
         std::array<std::uint32_t, kAhead> ahead{};
         const auto fetch = [&](std::size_t i) {
-            const auto tag = static_cast<std::uint32_t>(hashOf(keys[i]));
-            ahead[i % kAhead] = tag;
-            __builtin_prefetch(fresh.m_slots.get() + (tag & fresh.m_mask), 1);
+            const auto h = static_cast<std::uint32_t>(hashOf(keys[i]));
+            ahead[i % kAhead] = h;
+            __builtin_prefetch(fresh.m_slots.get() + (h & fresh.m_mask), 1);
         };
         for (std::size_t i = 0; i < std::min(kAhead, keys.size()); ++i) fetch(i);
         for (std::size_t i = 0; i < keys.size(); ++i) {
-            const std::uint32_t tag = ahead[i % kAhead];
+            const std::uint32_t h = ahead[i % kAhead];
             if (i + kAhead < keys.size()) fetch(i + kAhead);
-            fresh.place(tag, static_cast<std::int32_t>(i));
+            fresh.place(h, static_cast<std::uint32_t>(i));
         }
         fresh.m_count = static_cast<std::uint32_t>(keys.size());
         *this = std::move(fresh);
     }
     // Makes room for count entries, so that inserting up to that many allocates nothing. On
     // failure the table is left as it was.
-    void reserve(std::size_t count) {
-        if (!m_slots || 4 * count > 3 * capacity()) resize(capacityFor(count));
+    void reserve(std::size_t count, std::span<const IDKey> keys) {
+        if (!m_slots || 4 * count > 3 * capacity()) resize(capacityFor(count), keys);
     }
 
     // Storage position of key, or -1.
     int find(const IDKey& key, std::span<const IDKey> keys) const {
         if (!m_slots) return -1;
-        const auto tag = static_cast<std::uint32_t>(hashOf(key));
-        for (std::size_t s = tag & m_mask;; s = (s + 1) & m_mask) {
-            const Slot& slot = m_slots[s];
-            if (slot.position < 0) return -1;
-            if (slot.tag == tag && keys[static_cast<std::size_t>(slot.position)] == key) {
-                return slot.position;
+        const auto h = static_cast<std::uint32_t>(hashOf(key));
+        const std::uint32_t tag = h & ~m_mask;
+        for (std::uint32_t s = h & m_mask;; s = (s + 1) & m_mask) {
+            const std::uint32_t slot = m_slots[s];
+            const std::uint32_t position = slot & m_mask;
+            if (position == m_mask) return -1;
+            if ((slot & ~m_mask) == tag && keys[position] == key) {
+                return static_cast<int>(position);
             }
         }
     }
 
-    // Adds key at storage position; a key already present stays the one found.
-    void insert(const IDKey& key, int position) {
-        if (!m_slots || 4 * (m_count + 1) > 3 * capacity())
-            resize(2 * std::max(capacity(), kMinimumCapacity / 2));
-        place(static_cast<std::uint32_t>(hashOf(key)), position);
+    // Adds key at storage position; a key already present stays the one found. keys holds the
+    // keys of the entries already in the table (for moving them when the table grows).
+    void insert(const IDKey& key, int position, std::span<const IDKey> keys) {
+        if (!m_slots || 4 * (std::size_t{m_count} + 1) > 3 * capacity()) {
+            resize(capacityFor(std::size_t{m_count} + 1), keys);
+        }
+        place(static_cast<std::uint32_t>(hashOf(key)), static_cast<std::uint32_t>(position));
         ++m_count;
     }
-    // Removes the entry of key, which sits at storage position.
-    void erase(const IDKey& key, int position) {
+    // Removes the entry of key, which sits at storage position; keys must hold the keys at the
+    // positions the table holds, the removed one included.
+    void erase(const IDKey& key, int position, std::span<const IDKey> keys) {
         if (!m_slots) return;
-        std::size_t s = static_cast<std::uint32_t>(hashOf(key)) & m_mask;
-        while (m_slots[s].position != position) {
-            if (m_slots[s].position < 0) return;
+        const auto wanted = static_cast<std::uint32_t>(position);
+        std::uint32_t s = static_cast<std::uint32_t>(hashOf(key)) & m_mask;
+        while ((m_slots[s] & m_mask) != wanted) {
+            if ((m_slots[s] & m_mask) == m_mask) return;
             s = (s + 1) & m_mask;
         }
         // Backward shift: each following entry moves into the hole unless its home lies
         // cyclically after the hole, which would put it before its home.
-        std::size_t hole = s;
-        for (std::size_t next = (s + 1) & m_mask;; next = (next + 1) & m_mask) {
-            const Slot moving = m_slots[next];
-            if (moving.position < 0) break;
-            const std::size_t home = moving.tag & m_mask;
+        std::uint32_t hole = s;
+        for (std::uint32_t next = (s + 1) & m_mask;; next = (next + 1) & m_mask) {
+            const std::uint32_t moving = m_slots[next];
+            if ((moving & m_mask) == m_mask) break;
+            const std::uint32_t home =
+                static_cast<std::uint32_t>(hashOf(keys[moving & m_mask])) & m_mask;
             if (((next - home) & m_mask) >= ((next - hole) & m_mask)) {
                 m_slots[hole] = moving;
                 hole = next;
             }
         }
-        m_slots[hole] = Slot{};
+        m_slots[hole] = m_mask;
         --m_count;
     }
     // Adds delta to every position at or after from: the storage moved behind it.
     void shiftPositions(int from, int delta) {
         if (!m_slots) return;
+        const auto first = static_cast<std::uint32_t>(from);
         for (std::size_t s = 0; s < capacity(); ++s) {
-            Slot& slot = m_slots[s];
-            if (slot.position >= from) slot.position += delta;
+            std::uint32_t& slot = m_slots[s];
+            const std::uint32_t position = slot & m_mask;
+            if (position != m_mask && position >= first) {
+                slot = (slot & ~m_mask) | ((position + static_cast<std::uint32_t>(delta)) & m_mask);
+            }
         }
     }
     // Gives memory back when the table has become far larger than its entries need. Never
     // fails: without memory for the smaller table, the larger one stays.
-    void shrinkToFit() noexcept {
+    void shrinkToFit(std::span<const IDKey> keys) noexcept {
         if (!m_slots || capacity() <= 4 * capacityFor(m_count)) return;
         try {
-            resize(capacityFor(m_count));
+            resize(capacityFor(m_count), keys);
         } catch (const std::bad_alloc&) {
         }
     }
@@ -171,30 +185,31 @@ public:
     }
 
 private:
-    struct Slot {
-        std::uint32_t tag = 0;
-        std::int32_t position = -1;
-    };
     static constexpr std::size_t kMinimumCapacity = 16;
 
     static std::size_t capacityFor(std::size_t count) {
         return std::bit_ceil(std::max(kMinimumCapacity, (4 * count + 2) / 3));
     }
+    // Every slot free: all ones.
     void allocate(std::size_t capacity) {
-        m_slots = std::make_unique<Slot[]>(capacity);
+        m_slots = std::make_unique_for_overwrite<std::uint32_t[]>(capacity);
+        std::memset(m_slots.get(), 0xff, capacity * sizeof(std::uint32_t));
         m_mask = static_cast<std::uint32_t>(capacity - 1);
     }
-    void place(std::uint32_t tag, int position) {
-        std::size_t s = tag & m_mask;
-        while (m_slots[s].position >= 0) s = (s + 1) & m_mask;
-        m_slots[s] = Slot{tag, position};
+    void place(std::uint32_t h, std::uint32_t position) {
+        std::uint32_t s = h & m_mask;
+        while ((m_slots[s] & m_mask) != m_mask) s = (s + 1) & m_mask;
+        m_slots[s] = (h & ~m_mask) | position;
     }
     // Moves every entry into a table of newCapacity slots, allocated before anything changes.
-    void resize(std::size_t newCapacity) {
+    // The tags depend on the capacity, so each entry's hash is taken again from its key.
+    void resize(std::size_t newCapacity, std::span<const IDKey> keys) {
         IDHashIndex fresh;
         fresh.allocate(newCapacity);
         for (std::size_t s = 0; s < capacity(); ++s) {
-            if (m_slots[s].position >= 0) fresh.place(m_slots[s].tag, m_slots[s].position);
+            const std::uint32_t position = m_slots[s] & m_mask;
+            if (position == m_mask) continue;
+            fresh.place(static_cast<std::uint32_t>(hashOf(keys[position])), position);
         }
         fresh.m_count = m_count;
         *this = std::move(fresh);
@@ -202,7 +217,7 @@ private:
 
     // 32-bit counts keep the table's handle at 16 bytes: positions are 32-bit, and no table
     // holds more than 2^32 slots.
-    std::unique_ptr<Slot[]> m_slots;
+    std::unique_ptr<std::uint32_t[]> m_slots;
     std::uint32_t m_mask = 0;
     std::uint32_t m_count = 0;
 };

@@ -286,15 +286,16 @@ TEST(IDHashIndexModel, RandomInsertsRemovalsAndShiftsMatchAPlainModel) {
             // Insert at a random position, or append.
             const std::size_t at = choice == 0 ? random() % (keys.size() + 1) : keys.size();
             const zx::IDKey key = keyOf(next++);
+            index.reserve(keys.size() + 1, keys);
             index.shiftPositions(static_cast<int>(at), 1);
             keys.insert(keys.begin() + static_cast<std::ptrdiff_t>(at), key);
-            index.insert(key, static_cast<int>(at));
+            index.insert(key, static_cast<int>(at), keys);
         } else {
             const std::size_t at = random() % keys.size();
-            index.erase(keys[at], static_cast<int>(at));
+            index.erase(keys[at], static_cast<int>(at), keys);
             keys.erase(keys.begin() + static_cast<std::ptrdiff_t>(at));
             index.shiftPositions(static_cast<int>(at) + 1, -1);
-            if (random() % 50 == 0) index.shrinkToFit();
+            if (random() % 50 == 0) index.shrinkToFit(keys);
         }
         ASSERT_EQ(index.size(), keys.size());
         if (step % 97 == 0 || keys.size() < 8) {
