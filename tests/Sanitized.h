@@ -26,14 +26,18 @@ inline constexpr bool kSanitized = false;
 inline constexpr bool kSanitized = false;
 #endif
 
-// One position in this many is visited under the sanitizers.
+// One position in this many is visited under the sanitizers, in ranges longer than
+// kSanitizedWholeRange: shorter ones are cheap enough to walk whole, and a small record sampled
+// might miss every byte of one kind (every value byte, say).
 inline constexpr std::size_t kSanitizedStride = 5;
+inline constexpr std::size_t kSanitizedWholeRange = 256;
 
-// Positions begin..end-1: all of them, or under the sanitizers every kSanitizedStride-th from an
-// offset chosen by seed.
+// Positions begin..end-1: all of them, or under the sanitizers in a long range every
+// kSanitizedStride-th from an offset chosen by seed.
 inline std::vector<std::size_t> sampledPositions(std::size_t begin, std::size_t end,
                                                  std::uint64_t seed = 0) {
-    const std::size_t stride = kSanitized ? kSanitizedStride : 1;
+    const bool sampled = kSanitized && end > begin && end - begin > kSanitizedWholeRange;
+    const std::size_t stride = sampled ? kSanitizedStride : 1;
     std::vector<std::size_t> positions;
     if (end <= begin) return positions;
     positions.reserve((end - begin) / stride + 1);
