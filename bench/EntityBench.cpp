@@ -10,10 +10,8 @@
 // (memcpy over a buffer of that size, far beyond the caches); moving a sub-tree of 100,000
 // entities by detach and attach allocates nothing per entity and keeps every entity in place.
 //
-// Heap use is measured by this program's own operator new, which adds up the usable size of
-// every block plus the allocator's 8-byte chunk header.
-#include <malloc.h>
-
+// Heap use is measured by the counting operator new of CountingHeap.h, which adds up the usable
+// size of every block plus the allocator's 8-byte chunk header.
 #include <atomic>
 #include <cstdlib>
 #include <cstring>
@@ -22,28 +20,11 @@
 #include <vector>
 
 #include "BenchSupport.h"
+#include "CountingHeap.h"
 #include "model3d/CEntity3D.h"
 
-namespace {
-
-std::atomic<long long> g_heapBytes{0};
-std::atomic<long long> g_allocations{0};
-
-}  // namespace
-
-void* operator new(std::size_t size) {
-    void* p = std::malloc(size ? size : 1);
-    if (!p) throw std::bad_alloc();
-    g_heapBytes += static_cast<long long>(malloc_usable_size(p) + 8);
-    ++g_allocations;
-    return p;
-}
-void operator delete(void* p) noexcept {
-    if (!p) return;
-    g_heapBytes -= static_cast<long long>(malloc_usable_size(p) + 8);
-    std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept { operator delete(p); }
+using zxbench::g_allocations;
+using zxbench::g_heapBytes;
 
 namespace {
 

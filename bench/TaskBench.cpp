@@ -8,8 +8,6 @@
 //
 // Heap use is measured by this program's own operator new, which adds up the usable size of
 // every block plus the allocator's 8-byte chunk header.
-#include <malloc.h>
-
 #include <atomic>
 #include <cstdlib>
 #include <cstring>
@@ -17,26 +15,10 @@
 #include <vector>
 
 #include "BenchSupport.h"
+#include "CountingHeap.h"
 #include "schedule/CTask.h"
 
-namespace {
-
-std::atomic<long long> g_heapBytes{0};
-
-}  // namespace
-
-void* operator new(std::size_t size) {
-    void* p = std::malloc(size ? size : 1);
-    if (!p) throw std::bad_alloc();
-    g_heapBytes += static_cast<long long>(malloc_usable_size(p) + 8);
-    return p;
-}
-void operator delete(void* p) noexcept {
-    if (!p) return;
-    g_heapBytes -= static_cast<long long>(malloc_usable_size(p) + 8);
-    std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept { operator delete(p); }
+using zxbench::g_heapBytes;
 
 namespace {
 
