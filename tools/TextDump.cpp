@@ -15,7 +15,7 @@ public:
 
     template <class I>
     void object(const I& object) {
-        line(std::string(I::s_kindName) + " " + object.getID().toString().toUtf8());
+        line(I::s_kindName, " ", object.getID().toString().toUtf8());
         ++m_depth;
         object.visitValues(*this);
         --m_depth;
@@ -23,17 +23,18 @@ public:
 
     template <class T>
     void value(const char* name, const T& value, zx::FieldOptions options = {}) {
-        line(
-            std::string(name) + ": " +
-            (options.secret && !m_showSecrets ? std::string("\"<redacted>\"") : toDumpText(value)));
+        if (options.secret && !m_showSecrets)
+            line(name, ": \"<redacted>\"");
+        else
+            line(name, ": ", toDumpText(value));
     }
     template <class H>
     void children(const char* name, const H& handle) {
         if (handle.GetSize() == 0) {
-            line(std::string(name) + ": []");
+            line(name, ": []");
             return;
         }
-        line(std::string(name) + ":");
+        line(name, ":");
         ++m_depth;
         for (int i = 0; i < handle.GetSize(); ++i) object(*handle.getConstReference(i));
         --m_depth;
@@ -44,7 +45,7 @@ public:
     }
     template <class P>
     void part(const char* name, const P& part) {
-        line(std::string(name) + ":");
+        line(name, ":");
         ++m_depth;
         part.visitValues(*this);
         --m_depth;
@@ -53,15 +54,18 @@ public:
     void optionalPart(const char* name, const Slot& slot) {
         const auto handle = slot.get();
         if (handle.isNull()) {
-            line(std::string(name) + ": null");
+            line(name, ": null");
             return;
         }
         part(name, *handle);
     }
 
 private:
-    void line(const std::string& text) {
-        m_out << std::string(static_cast<std::size_t>(m_depth) * 2, ' ') << text << '\n';
+    // One line of the dump, indented by depth; the pieces are streamed, not joined first.
+    template <class... Pieces>
+    void line(const Pieces&... pieces) {
+        for (int i = 0; i < m_depth; ++i) m_out << "  ";
+        (m_out << ... << pieces) << '\n';
     }
 
     std::ostream& m_out;
