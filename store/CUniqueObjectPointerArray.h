@@ -445,7 +445,10 @@ private:
 
     // Storage position of key in a sorted container, or -1.
     int positionOf(const zx::IDKey& key) const {
-        const Indexes& indexes = ix();
+        // Tested first, so that lookups in the many empty collections never reach ix()'s shared
+        // empty set and the guard of its static.
+        if (!m_ix) return -1;
+        const Indexes& indexes = *m_ix;
         if (hashed()) return indexes.hash.find(key, indexes.keys);
         for (std::size_t i = 0; i < indexes.keys.size(); ++i) {
             if (indexes.keys[i] == key) return static_cast<int>(i);
