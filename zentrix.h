@@ -1,8 +1,10 @@
 // zentrix.h: the one header a host includes to reach every public class of the store.
 #pragma once
 
+#include "access/CCompanyLegacy.h"
 #include "basetypes/CArchive.h"
 #include "basetypes/CAssignedResourceParameters.h"
+#include "basetypes/CCryptoUtilities.h"
 #include "basetypes/CDocumentManager.h"
 #include "basetypes/CHeapValue.h"
 #include "basetypes/CIDBase.h"

@@ -36,7 +36,9 @@
 //   v.recordOnly("Histories", &IResource::serializeOldHistories, {.before = 367})
 // a member that reads or writes that part of the record itself. Only the archive record visits
 // it; copies, comparison, ID renewal, the dump and visitValues see the object's current entries
-// (listed beside it with the matching `since`) and ignore it.
+// (listed beside it with the matching `since`) and ignore it. A whole record of another order
+// (an older record a second class of the kind reads and writes) names the entries in its own
+// order with zx::fields::serializeEntries, and adds only its framing.
 //
 // A value that must not be shown (a password's hash or salt) is described with
 // {.secret = true}: the text dump prints "<redacted>" in its place.
@@ -52,7 +54,10 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
+#include <initializer_list>
 #include <limits>
+#include <stdexcept>
 #include <string>
 #include <type_traits>
 #include <utility>
@@ -277,6 +282,66 @@ struct Serializer : FieldsOnly<Serializer<I>> {
         return present;
     }
 };
+
+// Hands the entries of one name, and only those, to the archive record's visitor.
+template <class I>
+struct EntrySelector {
+    Serializer<I> inner;
+    const char* wanted;
+    bool found = false;
+
+    bool match(const char* name) {
+        if (std::strcmp(name, wanted) != 0) return false;
+        found = true;
+        return true;
+    }
+    template <class T, class F>
+    void id(const char* name, T F::*member) {
+        if (match(name)) inner.field(name, member);
+    }
+    template <class T, class F>
+    void field(const char* name, T F::*member, FieldOptions options = {}) {
+        if (match(name)) inner.field(name, member, options);
+    }
+    template <class H, class W, class J>
+    void collection(const char* name, Getter<H, J> get, WritableGetter<W, J> getWritable) {
+        if (match(name)) inner.collection(name, get, getWritable);
+    }
+    template <class H, class W, class J>
+    void optionalCollection(const char* name, Getter<H, J> get, WritableGetter<W, J> getWritable,
+                            Action<J> allocate, Action<J> clear, FieldOptions options = {}) {
+        if (match(name)) inner.optionalCollection(name, get, getWritable, allocate, clear, options);
+    }
+    template <class J>
+    void recordOnly(const char* name, RecordHook<J> serialize, FieldOptions options = {}) {
+        if (match(name)) inner.recordOnly(name, serialize, options);
+    }
+    template <class H, class W, class J>
+    void part(const char* name, Getter<H, J> get, WritableGetter<W, J> getWritable) {
+        if (match(name)) inner.part(name, get, getWritable);
+    }
+    template <class H, class W, class J>
+    void optionalPart(const char* name, Getter<H, J> get, WritableGetter<W, J> getWritable,
+                      Action<J> allocate, Action<J> clear) {
+        if (match(name)) inner.optionalPart(name, get, getWritable, allocate, clear);
+    }
+};
+
+// Writes or reads the entries of I's description named in `names`, in that order, each exactly
+// as the generic record holds it (version thresholds included). For a record whose order is fixed
+// apart from the description's (an older record of a kind): types, storage and thresholds still
+// come from the one description, and the record adds only its order and framing. A name the
+// description lacks is a programming error (std::logic_error).
+template <class I>
+void serializeEntries(I& object, typename I::Fields& values, CZentrixArchive& ar,
+                      std::initializer_list<const char*> names) {
+    for (const char* name : names) {
+        EntrySelector<I> selector{Serializer<I>(object, values, ar), name};
+        I::describeFields(selector);
+        if (!selector.found)
+            throw std::logic_error(std::string(I::s_kindName) + " describes no entry " + name);
+    }
+}
 
 // Copies the collections and parts (the caller copies the Fields whole). Given a work-list, it
 // copies no collection of the object's own kind but queues the pair of objects instead; a pass

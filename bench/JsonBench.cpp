@@ -36,7 +36,8 @@ protected:
 std::size_t writtenBytes(const CProjectRoots& project) {
     CountingSink sink;
     std::ostream out(&sink);
-    zxjson::writeProject(out, project, CZentrixArchive::s_currentFileVersion);
+    zxjson::writeProject(out, project, CZentrixArchive::s_currentFileVersion,
+                         {.showSecrets = true});
     return sink.bytes;
 }
 
@@ -56,7 +57,9 @@ int main(int argc, char** argv) {
     std::string text;
     {
         std::ostringstream out;
-        zxjson::writeProject(out, project, CZentrixArchive::s_currentFileVersion);
+        // With the secrets, which a JSON that is read back must carry.
+        zxjson::writeProject(out, project, CZentrixArchive::s_currentFileVersion,
+                             {.showSecrets = true});
         text = std::move(out).str();
         CProjectRoots back;
         read(text, back);

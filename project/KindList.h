@@ -17,6 +17,9 @@
 #include <cstddef>
 #include <type_traits>
 
+#include "access/CCompany.h"
+#include "access/CRole.h"
+#include "access/CUser.h"
 #include "filters/C3DFilter.h"
 #include "filters/CPathFilter.h"
 #include "filters/CTaskFilter.h"
@@ -104,7 +107,10 @@
     X(Entity3D, 0)          \
     X(TaskFilter, 0)        \
     X(3DFilter, 0)          \
-    X(PathFilter, 0)
+    X(PathFilter, 0)        \
+    X(User, 0)              \
+    X(Role, 0)              \
+    X(Company, 0)
 
 // Kinds the host holds one object of, outside the roots of its model (the project's 3D world
 // settings). The document keeps each in a root of its own all the same, saved after the roots

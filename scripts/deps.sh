@@ -2,7 +2,8 @@
 # Installs the Debian packages the build, tests and benchmarks need (only those missing).
 set -euo pipefail
 packages=(cmake make g++ googletest libgtest-dev libgmock-dev libbenchmark-dev libcereal-dev
-          clang libclang-rt-14-dev python3 libxxhash-dev pkg-config libcli11-dev nlohmann-json3-dev)
+          clang libclang-rt-14-dev python3 libxxhash-dev pkg-config libcli11-dev nlohmann-json3-dev
+          libsodium-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

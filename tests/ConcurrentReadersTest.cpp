@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "SampleProject.h"
+#include "basetypes/CCryptoUtilities.h"
 #include "project/CProjectDocument.h"
 #include "project/ObjectWalk.h"
 
@@ -100,6 +101,9 @@ std::vector<std::string> readEverything(const CProjectRoots& project,
 }
 
 struct LoadedProject {
+    // The sample's users get passwords: hash them cheaply, as every test program does (this one
+    // also runs alone, under ThreadSanitizer).
+    bool cheapHashing = (CCryptoUtilities::useTestHashCost(), true);
     std::vector<std::byte> bytes =
         CProjectDocument(std::make_unique<SampleProject>(SampleProject::build(40, 7)))
             .saveToBytes();

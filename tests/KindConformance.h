@@ -18,12 +18,28 @@
 #include <random>
 #include <set>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "project/KindList.h"
 #include "tests/RoundTrip.h"
 
 namespace conformance {
+
+// Turns every bool member of a described value (and of those nested in it) over.
+struct FlagFlipper {
+    template <class T>
+    static void flip(T& described) {
+        FlagFlipper flipper;
+        zx::fields::ValueAdapter<T, T, FlagFlipper> adapter{described, described, flipper};
+        T::describeFields(adapter);
+    }
+    void value(const char*, bool& flag) { flag = !flag; }
+    template <class T>
+    void value(const char*, T& value) {
+        if constexpr (std::is_base_of_v<CDescribedValue<T>, T>) flip(value);
+    }
+};
 
 // Changes exactly the k-th value or collection of an object.
 class Mutator {
@@ -32,7 +48,15 @@ public:
 
     template <class T>
     void value(const char* name, T& value) {
-        if (m_index++ == m_target) m_filler.value(name, value);
+        if (m_index++ != m_target) return;
+        if constexpr (std::is_base_of_v<CDescribedValue<T>, T>) {
+            // A described value of flags alone fills the same twice: flip its flags instead.
+            const T before = value;
+            m_filler.value(name, value);
+            if (value == before) FlagFlipper::flip(value);
+        } else {
+            m_filler.value(name, value);
+        }
     }
     template <class H>
     void children(const char* name, const H& handle) {
@@ -236,6 +260,14 @@ TYPED_TEST_P(KindConformance, NewObjectHasUnsetIDAndEqualsAnother) {
     if constexpr (requires { TypeParam::s_newObjectsHaveNullIdentity; }) {
         EXPECT_TRUE(a.getID().isNULL());
         EXPECT_TRUE(a == b);
+        return;
+    }
+    // Kinds whose new objects draw a value of their own (a user's salt) differ from each other
+    // with an unset ID, and each equals its copy.
+    if constexpr (requires { TypeParam::s_newObjectsDrawFreshValues; }) {
+        EXPECT_FALSE(a.getID().isValid());
+        EXPECT_TRUE(a != b);
+        EXPECT_TRUE(TypeParam(a) == a);
         return;
     }
     // Kinds whose objects are born with their own identity opt out with this marker.

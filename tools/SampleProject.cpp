@@ -5,9 +5,12 @@
 #include "SampleCalculation.h"
 
 #include <algorithm>
+#include <cwchar>
 #include <initializer_list>
+#include <iterator>
 #include <random>
 #include <type_traits>
+#include <vector>
 
 namespace {
 
@@ -956,6 +959,177 @@ CEntity3D makeSite(Maker& make, int scale, const SampleProject& project, const T
     return site;
 }
 
+namespace {
+
+// Points every reference of type ID held anywhere in the objects it visits (fields, ID sets, and
+// the described and optional values they sit in, at any depth) that is neither unset nor null at
+// one of `targets` in turn, or at the null ID when there are none. Objects built before the users
+// and companies (and filled ones, whose IDs are random) then name real ones.
+template <class ID>
+class Repointer {
+public:
+    explicit Repointer(const std::vector<ID>& targets) : m_targets(targets) {}
+
+    template <class Object>
+    void object(Object& object) {
+        object.visitValues(*this);
+    }
+    template <class T>
+    void value(const char*, T& value) {
+        repoint(value);
+    }
+    template <class H>
+    void children(const char*, const H& handle) {
+        for (int i = 0; i < handle.GetSize(); ++i) object(*handle.getWritableReference(i));
+    }
+    template <class Part>
+    void part(const char*, Part& part) {
+        object(part);
+    }
+    template <class Slot>
+    void optionalChildren(const char* name, const Slot& slot) {
+        if (slot.present()) children(name, slot.ensure());
+    }
+    template <class Slot>
+    void optionalPart(const char*, const Slot& slot) {
+        if (slot.present()) object(*slot.ensure());
+    }
+
+private:
+    template <class T>
+    void repoint(T& value) {
+        if constexpr (std::is_same_v<T, ID>) {
+            if (value.isValidNotNull()) value = next();
+        } else if constexpr (std::is_same_v<T, CIDPointerArray<ID>>) {
+            CIDPointerArray<ID> repointed;
+            for (int i = 0; i < value.GetSize(); ++i) {
+                const ID& id = value.getConstReference(i);
+                (void)repointed.Add(id.isValidNotNull() ? next() : id);
+            }
+            value = repointed;
+        } else if constexpr (std::is_base_of_v<CDescribedValue<T>, T>) {
+            zx::fields::ValueAdapter<T, T, Repointer> adapter{value, value, *this};
+            T::describeFields(adapter);
+            zx::rebuildDerived(value);
+        } else if constexpr (requires {
+                                 value.getWritable();
+                                 value.reset();
+                             }) {
+            if (value) repoint(*value.getWritable());
+        }
+    }
+    ID next() {
+        if (m_targets.empty()) return ID(CIDBase::getNullGUID());
+        return m_targets[m_next++ % m_targets.size()];
+    }
+
+    const std::vector<ID>& m_targets;
+    std::size_t m_next = 0;
+};
+
+// Points the references of type ID in every root but those of users, roles and companies,
+// which addPeople builds with their references in place.
+template <class ID>
+void repointEverywhere(SampleProject& project, const std::vector<ID>& targets) {
+    Repointer<ID> repointer(targets);
+    project.forEachRoot([&](auto& root) {
+        using C = typename std::remove_cvref_t<decltype(root)>::Object;
+        if constexpr (!std::is_same_v<C, CUser> && !std::is_same_v<C, CRole> &&
+                      !std::is_same_v<C, CCompany>) {
+            auto& objects = root.getArray();
+            for (int i = 0; i < objects.GetSize(); ++i)
+                repointer.object(objects.getWritableReference(i));
+        }
+    });
+}
+
+// The IDs of the objects of a root, as the kind's ID type.
+template <class Root>
+auto idsOf(const SampleProject& project) {
+    using ID = std::remove_cvref_t<decltype(project.get<Root>().getID())>;
+    std::vector<ID> ids;
+    const auto& objects = project.get<Root>().getArray();
+    for (int i = 0; i < objects.GetSize(); ++i) ids.push_back(ID(objects.getID(i)));
+    return ids;
+}
+
+// The project's parties, its standard roles and one user of each role, each user with a
+// password and the first with a photo.
+void addPeople(Maker& make, SampleProject& project) {
+    const auto& calendars = project.get<CCalendarRoot>().getArray();
+    const CCalendarID calendar =
+        calendars.GetSize() > 0 ? CCalendarID(calendars.getID(0)) : CCalendarID();
+    struct Party {
+        const wchar_t* name;
+        CompanyType type;
+        std::uint32_t color;
+    };
+    const Party parties[] = {{L"City hospital trust", CompanyType::Owner, 0x1F4E79},
+                             {L"Main contractor", CompanyType::Contractor, 0xC00000},
+                             {L"Precast frames", CompanyType::Subcontractor, 0x548235},
+                             {L"Ready-mix concrete", CompanyType::Supplier, 0x7F6000}};
+    std::vector<CCompanyID> companies;
+    for (int i = 0; i < static_cast<int>(std::size(parties)); ++i) {
+        CCompany company;
+        company.setID(make.id<CCompanyID>());
+        company.setName(parties[i].name);
+        company.setType(parties[i].type);
+        company.setAddress(make.text(L"Harbour road", 10 + i));
+        company.setTelephoneNumber(make.text(L"+44 20 7946", 100 + i));
+        company.setFaxNumber(i % 2 == 0 ? make.text(L"+44 20 7947", 100 + i) : CString());
+        company.setEmailAddress(make.text(L"office@party", i) + L".example");
+        company.setURL(make.text(L"https://party", i) + L".example");
+        company.setCalendarID(calendar);
+        company.setColor(CProjectColorRGB(parties[i].color));
+        companies.push_back(company.getID());
+        (void)project.get<CCompanyRoot>().getArray().Add(company);
+    }
+    const CString roleNames[] = {CProjectConstants::getNameOfAdministratorRole(),
+                                 CProjectConstants::getNameOfPlannerRole(),
+                                 CProjectConstants::getNameOfUserRole(),
+                                 CProjectConstants::getNameOfGuestRole(),
+                                 CProjectConstants::getNameOfFieldRole(),
+                                 CProjectConstants::getNameOfViewerRole(),
+                                 CProjectConstants::getNameOfVDCRole()};
+    int number = 0;
+    for (const CString& roleName : roleNames) {
+        CRole role;
+        role.setID(make.id<CRoleID>());
+        (void)role.initializeAsStandardRole(roleName);
+        (void)project.get<CRoleRoot>().getArray().Add(role);
+
+        const CString login = make.text(L"user", number);
+        CUser user(login, CString(), roleName + L" of the site", login + L"@site.example",
+                   make.text(L"+44 20 7946 05", number), CString());
+        user.setID(make.id<CUserID>());
+        // The sample's salts come from the seed, so that the same seed gives the same bytes.
+        wchar_t salt[33];
+        const GUID bytes = make.id<CUserID>().getGUID();
+        for (std::size_t i = 0; i < 16; ++i)
+            std::swprintf(salt + 2 * i, 3, L"%02x", static_cast<unsigned>(bytes[i]));
+        user.setSalt(CString(std::wstring(salt, 32)));
+        (void)user.setPassword(make.text(L"Correct horse battery", number));
+        user.setRoleID(role.getID());
+        user.setCompanyID(companies[static_cast<std::size_t>(number) % companies.size()]);
+        user.setPermissions(role.getPermissions());
+        user.setLdapProperty(number % 3 == 2);
+        if (number == 0) {
+            CGraphicalImage photo;
+            photo.setID(make.id<CGraphicalImageID>());
+            photo.setName(L"Portrait");
+            const std::uint8_t pixels[] = {0x20, 0x40, 0x60, 0x80, 0xA0, 0xC0};
+            photo.setWidth(1);
+            photo.setHeight(2);
+            photo.setData(pixels, static_cast<int>(sizeof pixels));
+            user.setPhoto(photo);
+        }
+        (void)project.get<CUserRoot>().getArray().Add(user);
+        ++number;
+    }
+}
+
+}  // namespace
+
 SampleProject SampleProject::build(int scale, std::uint64_t seed) {
     Maker make(seed);
     SampleProject project;
@@ -1151,6 +1325,12 @@ SampleProject SampleProject::build(int scale, std::uint64_t seed) {
     for (int i = 0; i < (scale + 99) / 100; ++i)
         (void)project.get<CSkyBoxRoot>().getArray().Add(makeSkyBox(make, i));
     if (scale > 0) addFilters(make, project, activities, stateIDs, targets);
+    // Users, roles and companies, which the objects above name: drawn from a sequence of their
+    // own, so that the rest of the sample keeps its values.
+    if (scale > 0) {
+        Maker peopleMaker(seed ^ 0x5851f42d4c957f2dULL);
+        addPeople(peopleMaker, project);
+    }
     // Every kind the content above does not cover gets a few filled objects in its root (a held
     // kind its one object), so a kind added to the list of kinds is saved, loaded and compared by
     // the sample at once.
@@ -1178,6 +1358,10 @@ SampleProject SampleProject::build(int scale, std::uint64_t seed) {
                     });
     pointAtEntities(project.get<CPhysicalLightRoot>().getArray(),
                     [](CPhysicalLight& light, const CEntity3DID& id) { light.setEntityID(id); });
+    // What the objects built and filled above name of users, roles and companies: real ones.
+    repointEverywhere(project, idsOf<CUserRoot>(project));
+    repointEverywhere(project, idsOf<CCompanyRoot>(project));
+    repointEverywhere(project, idsOf<CRoleRoot>(project));
     // A new root draws a random ID; the sample's come from the seed, like everything else in it.
     project.forEachRoot([&](auto& root) {
         using RootID = std::remove_cvref_t<decltype(root.getID())>;

@@ -4,8 +4,9 @@
 // The project's file is the roots' records in the order of the list of kinds. Everything is built
 // reproducibly from a seed: the same scale and seed give the same bytes.
 //
-// Every stored ID names an object of the project (zxtool::checkProject finds nothing), except IDs
-// of kinds the store does not hold yet (users, companies, 3D entities, paths, positions).
+// Every stored ID names an object of the project (zxtool::checkProject finds nothing). Its users
+// (one of each standard role) have passwords, hashed at the process's hashing cost
+// (CCryptoUtilities) under salts drawn from the seed, so that the bytes stay reproducible.
 #pragma once
 
 #include <cstdint>

@@ -86,7 +86,9 @@ CProjectDocument open(const fs::path& file, const CDocumentLoadOptions& options 
 void write(CProjectDocument& document, const fs::path& file, int fileVersion) {
     if (isJsonFile(file)) {
         zxtool::AtomicFileStream out(file);
-        zxjson::writeProject(out.stream(), document.roots(), fileVersion);
+        // A conversion keeps everything, password hashes and salts included (the document it
+        // comes from holds them too), so that the JSON reads back to the same project.
+        zxjson::writeProject(out.stream(), document.roots(), fileVersion, {.showSecrets = true});
         out.commit();
         return;
     }
