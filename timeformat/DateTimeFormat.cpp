@@ -294,11 +294,49 @@ void appendDigits(std::wstring& pattern, int minDigits, int maxDigits) {
     pattern += L"})";
 }
 
-std::int32_t parameter(const Groups& groups, ParameterKey key) {
-    const auto& table = groups.getParameterTable();
-    const auto it = table.find(static_cast<std::int32_t>(key));
-    return it == table.end() ? 0 : it->second;
-}
+// The format's parameters, read from the second table in one walk over its entries.
+struct Parameters {
+    std::int32_t twoDigitYearStart = 0;
+    std::int32_t utcOffsetMinutes = 0;
+    std::int32_t maxTextLength = 0;
+    std::int32_t baseDay = 0;
+
+    explicit Parameters(const Groups& groups) {
+        for (const auto& [key, value] : groups.getParameterTable()) {
+            switch (static_cast<ParameterKey>(key)) {
+                case ParameterKey::TwoDigitYearStart:
+                    twoDigitYearStart = value;
+                    break;
+                case ParameterKey::UtcOffsetMinutes:
+                    utcOffsetMinutes = value;
+                    break;
+                case ParameterKey::MaxTextLength:
+                    maxTextLength = value;
+                    break;
+                case ParameterKey::BaseDay:
+                    baseDay = value;
+                    break;
+            }
+        }
+    }
+};
+
+// The step codes by step index (0 for a literal step), read from the first table in one walk over
+// its entries: a lookup per step would hash and divide for every step, literal steps included,
+// which costs more than the rest of reading or writing a text.
+struct StepCodes {
+    std::array<std::int32_t, kMaxSteps> code;
+    std::size_t count = 0;
+
+    explicit StepCodes(const Groups& groups) {
+        const std::size_t texts = groups.getTexts().size();
+        count = std::min(texts > kFirstStepText ? texts - kFirstStepText : 0, kMaxSteps);
+        std::fill_n(code.begin(), count, 0);
+        for (const auto& [step, packed] : groups.getStepTable())
+            if (step >= 0 && static_cast<std::size_t>(step) < count)
+                code[static_cast<std::size_t>(step)] = packed;
+    }
+};
 
 // The texts of the components one match found, by component.
 struct Captured {
@@ -331,18 +369,18 @@ int matchName(std::wstring_view text, const std::wstring_view* names, std::size_
 
 bool matchDirect(std::wstring_view text, const Groups& groups, Captured& out) {
     const auto& texts = groups.getTexts();
-    const auto& table = groups.getStepTable();
+    const StepCodes codes(groups);
     const bool cs = groups.isCaseSensitive();
     std::size_t pos = 0;
-    for (std::size_t k = kFirstStepText; k < texts.size(); ++k) {
+    for (std::size_t step = 0; step < codes.count; ++step) {
         const std::wstring_view rest = text.substr(pos);
-        const auto it = table.find(static_cast<std::int32_t>(k - kFirstStepText));
-        if (it == table.end()) {
-            if (!startsWith(rest, texts[k], cs)) return false;
-            pos += texts[k].size();
+        const std::wstring& stepText = texts[kFirstStepText + step];
+        if (codes.code[step] == 0) {
+            if (!startsWith(rest, stepText, cs)) return false;
+            pos += stepText.size();
             continue;
         }
-        const StepCode code = StepCode::unpack(it->second);
+        const StepCode code = StepCode::unpack(codes.code[step]);
         std::size_t length = 0;
         if (code.field == Field::MonthAbbrev || code.field == Field::MonthName) {
             const auto& names = code.field == Field::MonthAbbrev ? kMonthAbbrevs : kMonthNames;
@@ -390,7 +428,7 @@ bool matchExpression(std::wstring_view text, const Groups& groups, Captured& out
 }
 
 // The time the components name; invalid when they name none.
-CProjectTime assemble(const Captured& c, const Groups& groups) {
+CProjectTime assemble(const Captured& c, const Groups& groups, const Parameters& parameters) {
     const bool cs = groups.isCaseSensitive();
     std::int64_t days = 0;
     if (c.has(Field::Day)) {
@@ -398,7 +436,7 @@ CProjectTime assemble(const Captured& c, const Groups& groups) {
         if (c.has(Field::Year4)) {
             year = digitsValue(c.get(Field::Year4));
         } else {
-            const int start = parameter(groups, ParameterKey::TwoDigitYearStart);
+            const int start = parameters.twoDigitYearStart;
             const int yy = digitsValue(c.get(Field::Year2));
             year = start + (yy - start % 100 + 100) % 100;
         }
@@ -420,7 +458,7 @@ CProjectTime assemble(const Captured& c, const Groups& groups) {
         if (!date.ok()) return CProjectTime();
         days = std::chrono::sys_days{date}.time_since_epoch().count();
     } else {
-        days = parameter(groups, ParameterKey::BaseDay);
+        days = parameters.baseDay;
     }
     int hour = 0, minute = 0, second = 0, millisecond = 0;
     if (c.has(Field::Hour24)) {
@@ -439,31 +477,54 @@ CProjectTime assemble(const Captured& c, const Groups& groups) {
         millisecond = digitsValue(digits);
         for (std::size_t n = digits.size(); n < 3; ++n) millisecond *= 10;
     }
-    const std::int64_t offset = parameter(groups, ParameterKey::UtcOffsetMinutes);
+    const std::int64_t offset = parameters.utcOffsetMinutes;
     return CProjectTime(days * kMillisecondsPerDay +
                         ((hour * 60LL + minute) * 60LL + second - offset * 60) * 1000LL +
                         millisecond);
 }
 
-bool acceptsText(std::wstring_view text, const Groups& groups) {
+bool acceptsText(std::wstring_view text, const Groups& groups, const Parameters& parameters) {
     return groups.hasExpression() &&
-           text.size() <= static_cast<std::size_t>(parameter(groups, ParameterKey::MaxTextLength));
+           text.size() <= static_cast<std::size_t>(parameters.maxTextLength);
 }
 
 std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
     return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
 }
 
-void appendNumber(std::wstring& out, int value, int minDigits) {
-    wchar_t digits[12];
-    int n = 0;
-    do {
-        digits[n++] = static_cast<wchar_t>(L'0' + value % 10);
-        value /= 10;
-    } while (value != 0);
-    for (int pad = n; pad < minDigits; ++pad) out += L'0';
-    while (n > 0) out += digits[--n];
-}
+// A text written into a fixed buffer, copied out once. No format writes more than 2
+// s_maxPatternLength literal characters, the joining space and eight components of at most
+// s_maxDesignatorLength characters each; a longer text would be refused, not cut.
+class Writer {
+public:
+    void put(std::wstring_view text) {
+        if (text.size() > m_text.size() - m_size) {
+            m_overflow = true;
+            return;
+        }
+        std::copy(text.begin(), text.end(), m_text.begin() + static_cast<std::ptrdiff_t>(m_size));
+        m_size += text.size();
+    }
+    // Every number a format writes is 0 to 9999 (years beyond are refused before).
+    void number(int value, int minDigits) {
+        const int digits = value >= 1000 ? 4 : value >= 100 ? 3 : value >= 10 ? 2 : 1;
+        const std::size_t width = static_cast<std::size_t>(std::max(digits, minDigits));
+        if (value < 0 || value > 9999 || width > m_text.size() - m_size) {
+            m_overflow = true;
+            return;
+        }
+        for (std::size_t i = width; i-- > 0; value /= 10)
+            m_text[m_size + i] = static_cast<wchar_t>(L'0' + value % 10);
+        m_size += width;
+    }
+    bool overflowed() const { return m_overflow; }
+    std::wstring_view text() const { return {m_text.data(), m_size}; }
+
+private:
+    std::array<wchar_t, 512> m_text;
+    std::size_t m_size = 0;
+    bool m_overflow = false;
+};
 
 }  // namespace
 
@@ -572,36 +633,33 @@ bool CProjectTime::buildRegexGroups(const DateTimeFormatInfo& format, DateTimeRe
 
 CProjectTime CProjectTime::parseDateTime(std::wstring_view text,
                                          const DateTimeRegexGroups& groups) {
-    if (!acceptsText(text, groups)) return CProjectTime();
     if (!groups.usesDirectMatcher()) return parseDateTimeWithExpression(text, groups);
+    const Parameters parameters(groups);
+    if (!acceptsText(text, groups, parameters)) return CProjectTime();
     Captured captured;
     if (!matchDirect(text, groups, captured)) return CProjectTime();
-    return assemble(captured, groups);
+    return assemble(captured, groups, parameters);
 }
 
 CProjectTime CProjectTime::parseDateTimeWithExpression(std::wstring_view text,
                                                        const DateTimeRegexGroups& groups) {
-    if (!acceptsText(text, groups)) return CProjectTime();
+    const Parameters parameters(groups);
+    if (!acceptsText(text, groups, parameters)) return CProjectTime();
     Captured captured;
     if (!matchExpression(text, groups, captured)) return CProjectTime();
-    return assemble(captured, groups);
+    return assemble(captured, groups, parameters);
 }
 
 bool CProjectTime::formatDateTime(const DateTimeRegexGroups& groups, std::wstring& out) const {
     out.clear();
     if (!isValid() || !groups.hasExpression()) return false;
-    const std::int64_t offsetMs = parameter(groups, ParameterKey::UtcOffsetMinutes) * 60'000LL;
+    const Parameters parameters(groups);
+    const std::int64_t offsetMs = parameters.utcOffsetMinutes * 60'000LL;
     std::int64_t local = 0;
     if (__builtin_add_overflow(m_milliseconds, offsetMs, &local)) return false;
     const std::int64_t days = floorDiv(local, kMillisecondsPerDay);
     const std::int64_t inDay = local - days * kMillisecondsPerDay;
 
-    const auto refuse = [&out] {
-        out.clear();
-        return false;
-    };
-    const auto& texts = groups.getTexts();
-    const auto& table = groups.getStepTable();
     int year = 0;
     unsigned month = 0, day = 0;
     if (groups.getGroupList(DateTimeRegexGroups::GroupList::Day).GetSize() != 0) {
@@ -618,61 +676,65 @@ bool CProjectTime::formatDateTime(const DateTimeRegexGroups& groups, std::wstrin
     const int second = static_cast<int>(inDay / 1000 % 60);
     const int millisecond = static_cast<int>(inDay % 1000);
 
-    for (std::size_t k = kFirstStepText; k < texts.size(); ++k) {
-        const auto it = table.find(static_cast<std::int32_t>(k - kFirstStepText));
-        if (it == table.end()) {
-            out += texts[k];
+    const auto& texts = groups.getTexts();
+    const StepCodes codes(groups);
+    Writer writer;
+    for (std::size_t step = 0; step < codes.count; ++step) {
+        if (codes.code[step] == 0) {
+            writer.put(texts[kFirstStepText + step]);
             continue;
         }
-        const StepCode code = StepCode::unpack(it->second);
+        const StepCode code = StepCode::unpack(codes.code[step]);
         switch (code.field) {
             case Field::Year4:
-                if (year < 0 || year > 9999) return refuse();
-                appendNumber(out, year, 4);
+                if (year < 0 || year > 9999) return false;
+                writer.number(year, 4);
                 break;
             case Field::Year2: {
-                const int start = parameter(groups, ParameterKey::TwoDigitYearStart);
-                if (year < start || year > start + 99) return refuse();
-                appendNumber(out, year % 100, 2);
+                const int start = parameters.twoDigitYearStart;
+                if (year < start || year > start + 99) return false;
+                writer.number(year % 100, 2);
                 break;
             }
             case Field::Month:
-                appendNumber(out, static_cast<int>(month), code.minDigits);
+                writer.number(static_cast<int>(month), code.minDigits);
                 break;
             case Field::MonthAbbrev:
-                out += kMonthAbbrevs[month - 1];
+                writer.put(kMonthAbbrevs[month - 1]);
                 break;
             case Field::MonthName:
-                out += kMonthNames[month - 1];
+                writer.put(kMonthNames[month - 1]);
                 break;
             case Field::Day:
-                appendNumber(out, static_cast<int>(day), code.minDigits);
+                writer.number(static_cast<int>(day), code.minDigits);
                 break;
             case Field::Hour24:
-                appendNumber(out, hour, code.minDigits);
+                writer.number(hour, code.minDigits);
                 break;
             case Field::Hour12:
-                appendNumber(out, hour % 12 == 0 ? 12 : hour % 12, code.minDigits);
+                writer.number(hour % 12 == 0 ? 12 : hour % 12, code.minDigits);
                 break;
             case Field::Minute:
-                appendNumber(out, minute, code.minDigits);
+                writer.number(minute, code.minDigits);
                 break;
             case Field::Second:
-                appendNumber(out, second, code.minDigits);
+                writer.number(second, code.minDigits);
                 break;
             case Field::Fraction: {
                 int value = millisecond;
                 for (int n = code.minDigits; n < 3; ++n) value /= 10;
-                appendNumber(out, value, code.minDigits);
+                writer.number(value, code.minDigits);
                 break;
             }
             case Field::AmPm:
-                out += texts[hour < 12 ? 0 : 1];
+                writer.put(texts[hour < 12 ? 0 : 1]);
                 break;
             default:
                 break;
         }
     }
+    if (writer.overflowed()) return false;
+    out.assign(writer.text());
     return true;
 }
 
