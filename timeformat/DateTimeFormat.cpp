@@ -492,9 +492,9 @@ std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
     return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
 }
 
-// A text written into a fixed buffer, copied out once. No format writes more than 2
+// A text written into a fixed buffer, copied out once. No format writes more than twice
 // s_maxPatternLength literal characters, the joining space and eight components of at most
-// s_maxDesignatorLength characters each; a longer text would be refused, not cut.
+// s_maxDesignatorLength characters each (385 in all); a longer text would be refused, not cut.
 class Writer {
 public:
     void put(std::wstring_view text) {
