@@ -5,11 +5,17 @@
 // and can be unset.
 // Archive records: time int64 (INT64_MIN when invalid), date int32, duration int64 (INT64_MIN when
 // unset).
+//
+// CProjectTime also reads and writes text in a date-time format: the format's description
+// (DateTimeFormatInfo) and its compiled form (DateTimeRegexGroups) are declared here and defined in
+// timeformat/DateTimeFormat.h, which also describes the formats. They are kept out of this header
+// so that the files that only hold times do not parse the regular-expression headers.
 #pragma once
 
 #include <cstdint>
 #include <limits>
 #include <string>
+#include <string_view>
 
 #include "basetypes/CZentrixArchive.h"
 #include "basetypes/ZxApi.h"
@@ -60,6 +66,11 @@ private:
 
 class ZX_API CProjectTime {
 public:
+    // A date-time format as written by its user, and the same format compiled for reading and
+    // writing text (timeformat/DateTimeFormat.h).
+    struct DateTimeFormatInfo;
+    class DateTimeRegexGroups;
+
     static constexpr std::int64_t s_invalid = std::numeric_limits<std::int64_t>::min();
 
     constexpr CProjectTime() = default;
@@ -77,6 +88,24 @@ public:
 
     friend constexpr auto operator<=>(const CProjectTime&, const CProjectTime&) = default;
     void Serialize(CZentrixArchive& ar) { ar.io(m_milliseconds); }
+
+    // Compiles `format` into `groups`, once per format. False when the format is refused, and
+    // `groups` is then left as it was.
+    [[nodiscard]] static bool buildRegexGroups(const DateTimeFormatInfo& format,
+                                               DateTimeRegexGroups& groups);
+    // The time `text` names in the compiled format; an invalid time when the text does not match
+    // the format, is longer than it allows, or names no real time (31 February, 24:00).
+    [[nodiscard]] static CProjectTime parseDateTime(std::wstring_view text,
+                                                    const DateTimeRegexGroups& groups);
+    // The same, always through the compiled regular expression rather than the direct matcher.
+    [[nodiscard]] static CProjectTime parseDateTimeWithExpression(
+        std::wstring_view text, const DateTimeRegexGroups& groups);
+    // This time as text in the compiled format, into `out` (its contents replaced, its storage
+    // reused). False, with `out` empty, for an invalid time, a format not compiled, or a year the
+    // format cannot show.
+    [[nodiscard]] bool formatDateTime(const DateTimeRegexGroups& groups, std::wstring& out) const;
+    // The same as a new string, empty when refused (no compiled format writes an empty text).
+    [[nodiscard]] std::wstring formatDateTime(const DateTimeRegexGroups& groups) const;
 
 private:
     std::int64_t m_milliseconds = s_invalid;
