@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, tests and benchmarks need (only those missing).
 set -euo pipefail
-packages=(cmake make g++ googletest libgtest-dev libgmock-dev libbenchmark-dev libcereal-dev
+packages=(cmake make ninja-build g++ googletest libgtest-dev libgmock-dev libbenchmark-dev libcereal-dev
           clang libclang-rt-14-dev python3 libxxhash-dev pkg-config libcli11-dev nlohmann-json3-dev
           libsodium-dev)
 missing=()

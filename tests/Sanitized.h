@@ -28,8 +28,9 @@ inline constexpr bool kSanitized = false;
 
 // One position in this many is visited under the sanitizers, in ranges longer than
 // kSanitizedWholeRange: shorter ones are cheap enough to walk whole, and a small record sampled
-// might miss every byte of one kind (every value byte, say).
-inline constexpr std::size_t kSanitizedStride = 5;
+// might miss every byte of one kind (every value byte, say). The stride is prime, so that it walks
+// across every byte lane of the 2-, 4- and 8-byte values a record is made of.
+inline constexpr std::size_t kSanitizedStride = 7;
 inline constexpr std::size_t kSanitizedWholeRange = 256;
 
 // Positions begin..end-1: all of them, or under the sanitizers in a long range every
@@ -45,6 +46,13 @@ inline std::vector<std::size_t> sampledPositions(std::size_t begin, std::size_t 
         positions.push_back(at);
     }
     return positions;
+}
+
+// The bits of the byte at a position to flip: all eight, or under the sanitizers the one the
+// position picks, so that a sampled walk still flips every bit somewhere.
+inline std::vector<int> sampledBits(std::size_t at) {
+    if (kSanitized) return {static_cast<int>(at % 8)};
+    return {0, 1, 2, 3, 4, 5, 6, 7};
 }
 
 }  // namespace zxtest
