@@ -46,9 +46,13 @@
 #include "model3d/CUseProfile.h"
 #include "presentation/CWbsLayout.h"
 #include "presentation/CWbsLevel.h"
+#include "records/CClashTest.h"
+#include "records/CClashTestResult.h"
 #include "records/CDocumentFile.h"
 #include "records/CDocumentFolder.h"
 #include "records/CIssue.h"
+#include "records/CJoinTest.h"
+#include "records/CJoinTestResult.h"
 #include "records/CNote.h"
 #include "records/CRisk.h"
 #include "schedule/CAssignedResource.h"
@@ -110,7 +114,9 @@
     X(PathFilter, 0)        \
     X(User, 0)              \
     X(Role, 0)              \
-    X(Company, 0)
+    X(Company, 0)           \
+    X(ClashTest, 0)         \
+    X(JoinTest, 0)
 
 // Kinds the host holds one object of, outside the roots of its model (the project's 3D world
 // settings). The document keeps each in a root of its own all the same, saved after the roots
@@ -146,7 +152,9 @@
     X(CameraTimeline)           \
     X(ProjectTimeTimeline)      \
     X(PathTimeline)             \
-    X(WbsLevel)
+    X(WbsLevel)                 \
+    X(ClashTestResult)          \
+    X(JoinTestResult)
 // clang-format on
 
 namespace zx {

@@ -7,8 +7,8 @@ The library is built in layers, each allowed to include only its own layer and t
   store       containers, ID sets, handles, array handles
   shared      value types built on containers that every layer above shares: geometry values,
               user field values, rule rates, assigned resource parameters, project constants,
-              quaternions, turns, filter colours, legend settings, text and line properties and
-              entity appearances
+              quaternions, turns, filter colours, legend settings, text and line properties,
+              entity appearances and the clash tests' entity-state rule
   interfaces  the kinds' interfaces and their generic behaviour
   kinds       the subsystems' concrete classes
   project     roots, the list of kinds, the project's roots
@@ -49,6 +49,7 @@ RULES = [
     ("basetypes/CTextProperties.*", "shared"),
     ("basetypes/CLineProperties.*", "shared"),
     ("basetypes/CEntityAppearance.*", "shared"),
+    ("basetypes/CDataDefiningEntityState.*", "shared"),
     ("basetypes/SubFilters.*", "shared"),
     ("basetypes/CNameSubFilter.*", "shared"),
     ("model3d/CSubdivisionByUniformSlices.*", "shared"),

@@ -8,8 +8,11 @@
 #include <cwchar>
 #include <initializer_list>
 #include <iterator>
+#include <map>
 #include <random>
+#include <set>
 #include <type_traits>
+#include <typeindex>
 #include <vector>
 
 namespace {
@@ -961,22 +964,29 @@ CEntity3D makeSite(Maker& make, int scale, const SampleProject& project, const T
 
 namespace {
 
-// Points every reference of type ID held anywhere in the objects it visits (fields, ID sets, and
-// the described and optional values they sit in, at any depth) that is neither unset nor null at
-// one of `targets` in turn, or at the null ID when there are none. Objects built before the users
-// and companies (and filled ones, whose IDs are random) then name real ones.
-template <class ID>
+// The objects a reference may name, by the ID type that names them.
+using TargetsByType = std::map<std::type_index, std::vector<CIDBase>>;
+
+// Points every reference held anywhere in the objects it visits (fields, ID sets, and the
+// described and optional values they sit in, at any depth) that is neither unset nor null and
+// whose ID type `targets` lists at one of that type's targets in turn, or at the null ID when the
+// type has none. References of other types are left alone. Objects built before the users and
+// companies, and filled ones, whose IDs are random, then name real ones.
 class Repointer {
 public:
-    explicit Repointer(const std::vector<ID>& targets) : m_targets(targets) {}
+    explicit Repointer(const TargetsByType& targets) : m_targets(targets) {}
 
     template <class Object>
     void object(Object& object) {
+        // The object's own ID is no reference: it stays.
+        const void* const holder = m_ownID;
+        m_ownID = &object.getID();
         object.visitValues(*this);
+        m_ownID = holder;
     }
     template <class T>
     void value(const char*, T& value) {
-        repoint(value);
+        if (static_cast<const void*>(&value) != m_ownID) repoint(value);
     }
     template <class H>
     void children(const char*, const H& handle) {
@@ -997,14 +1007,21 @@ public:
 
 private:
     template <class T>
+    struct IDSet : std::false_type {};
+    template <class ID>
+    struct IDSet<CIDPointerArray<ID>> : std::true_type {};
+
+    template <class T>
     void repoint(T& value) {
-        if constexpr (std::is_same_v<T, ID>) {
-            if (value.isValidNotNull()) value = next();
-        } else if constexpr (std::is_same_v<T, CIDPointerArray<ID>>) {
-            CIDPointerArray<ID> repointed;
+        if constexpr (std::is_base_of_v<CIDBase, T>) {
+            if (value.isValidNotNull() && m_targets.contains(typeid(T))) value = T(next(typeid(T)));
+        } else if constexpr (IDSet<T>::value) {
+            using ID = std::remove_cvref_t<decltype(value.getConstReference(0))>;
+            if (!m_targets.contains(typeid(ID))) return;
+            T repointed;
             for (int i = 0; i < value.GetSize(); ++i) {
                 const ID& id = value.getConstReference(i);
-                (void)repointed.Add(id.isValidNotNull() ? next() : id);
+                (void)repointed.Add(id.isValidNotNull() ? ID(next(typeid(ID))) : id);
             }
             value = repointed;
         } else if constexpr (std::is_base_of_v<CDescribedValue<T>, T>) {
@@ -1018,38 +1035,55 @@ private:
             if (value) repoint(*value.getWritable());
         }
     }
-    ID next() {
-        if (m_targets.empty()) return ID(CIDBase::getNullGUID());
-        return m_targets[m_next++ % m_targets.size()];
+    CIDBase next(std::type_index type) {
+        const std::vector<CIDBase>& targets = m_targets.at(type);
+        if (targets.empty()) return CIDBase(CIDBase::getNullGUID());
+        return targets[m_next[type]++ % targets.size()];
     }
 
-    const std::vector<ID>& m_targets;
-    std::size_t m_next = 0;
+    const TargetsByType& m_targets;
+    std::map<std::type_index, std::size_t> m_next;
+    const void* m_ownID = nullptr;
 };
 
-// Points the references of type ID in every root but those of users, roles and companies,
-// which addPeople builds with their references in place.
-template <class ID>
-void repointEverywhere(SampleProject& project, const std::vector<ID>& targets) {
-    Repointer<ID> repointer(targets);
+// Points the references in every root that `repoints` accepts (by its concrete kind).
+template <class Accept>
+void repointRoots(SampleProject& project, const TargetsByType& targets, Accept repoints) {
+    Repointer repointer(targets);
     project.forEachRoot([&](auto& root) {
         using C = typename std::remove_cvref_t<decltype(root)>::Object;
-        if constexpr (!std::is_same_v<C, CUser> && !std::is_same_v<C, CRole> &&
-                      !std::is_same_v<C, CCompany>) {
-            auto& objects = root.getArray();
-            for (int i = 0; i < objects.GetSize(); ++i)
-                repointer.object(objects.getWritableReference(i));
-        }
+        if (!repoints.template operator()<C>()) return;
+        auto& objects = root.getArray();
+        for (int i = 0; i < objects.GetSize(); ++i)
+            repointer.object(objects.getWritableReference(i));
     });
 }
 
-// The IDs of the objects of a root, as the kind's ID type.
+// Every object of the project that has an identity (an ID unique in the project), by ID type.
+TargetsByType identitiesOf(const SampleProject& project) {
+    TargetsByType identities;
+    const auto collect = [&](const auto& object, bool embedded) {
+        using I = std::remove_cvref_t<decltype(object)>;
+        if constexpr (requires { object.getID(); }) {
+            if (zx::idRole<I>() == zx::IDRole::identity && !embedded &&
+                object.getID().isValidNotNull())
+                identities[typeid(object.getID())].push_back(object.getID());
+        }
+    };
+    project.forEachRoot([&](const auto& root) {
+        const auto& objects = root.getArray();
+        for (int i = 0; i < objects.GetSize(); ++i)
+            zxsample::walkObjects(objects.getConstReference(i), collect);
+    });
+    return identities;
+}
+
+// The IDs of the objects of a root.
 template <class Root>
-auto idsOf(const SampleProject& project) {
-    using ID = std::remove_cvref_t<decltype(project.get<Root>().getID())>;
-    std::vector<ID> ids;
+std::vector<CIDBase> idsOf(const SampleProject& project) {
+    std::vector<CIDBase> ids;
     const auto& objects = project.get<Root>().getArray();
-    for (int i = 0; i < objects.GetSize(); ++i) ids.push_back(ID(objects.getID(i)));
+    for (int i = 0; i < objects.GetSize(); ++i) ids.push_back(objects.getID(i));
     return ids;
 }
 
@@ -1334,34 +1368,29 @@ SampleProject SampleProject::build(int scale, std::uint64_t seed) {
     // Every kind the content above does not cover gets a few filled objects in its root (a held
     // kind its one object), so a kind added to the list of kinds is saved, loaded and compared by
     // the sample at once.
+    // Their references are random: each is pointed at an object of the kind its ID type names.
     if (scale > 0) {
         std::uint64_t fillSeed = seed;
+        std::set<std::type_index> filledKinds;
         project.forEachRoot([&](auto& root) {
             using C = typename std::remove_cvref_t<decltype(root)>::Object;
             if (root.getArray().GetSize() > 0) return;
             const int count = zx::Contains<zx::HeldKinds, C>::value ? 1 : 3;
             for (int i = 0; i < count; ++i)
                 (void)root.getArray().Add(zxsample::filled<C>(++fillSeed));
+            filledKinds.insert(typeid(C));
         });
+        repointRoots(project, identitiesOf(project),
+                     [&]<class C>() { return filledKinds.contains(typeid(C)); });
     }
-    // Filled images, textures and lights name random entities: point them at the model's.
-    const auto pointAtEntities = [&](auto& array, auto set) {
-        for (int i = 0; i < array.GetSize(); ++i)
-            set(array.getWritableReference(i), Targets::pick(targets.entities, i * 5));
-    };
-    pointAtEntities(
-        project.get<CGraphicalImageRoot>().getArray(),
-        [](CGraphicalImage& image, const CEntity3DID& id) { image.setImportedEntityID(id); });
-    pointAtEntities(project.get<CTextureDefinitionRoot>().getArray(),
-                    [](CTextureDefinition& texture, const CEntity3DID& id) {
-                        texture.setImportedEntityID(id);
-                    });
-    pointAtEntities(project.get<CPhysicalLightRoot>().getArray(),
-                    [](CPhysicalLight& light, const CEntity3DID& id) { light.setEntityID(id); });
     // What the objects built and filled above name of users, roles and companies: real ones.
-    repointEverywhere(project, idsOf<CUserRoot>(project));
-    repointEverywhere(project, idsOf<CCompanyRoot>(project));
-    repointEverywhere(project, idsOf<CRoleRoot>(project));
+    const TargetsByType people{{typeid(CUserID), idsOf<CUserRoot>(project)},
+                               {typeid(CCompanyID), idsOf<CCompanyRoot>(project)},
+                               {typeid(CRoleID), idsOf<CRoleRoot>(project)}};
+    repointRoots(project, people, []<class C>() {
+        return !std::is_same_v<C, CUser> && !std::is_same_v<C, CRole> &&
+               !std::is_same_v<C, CCompany>;
+    });
     // A new root draws a random ID; the sample's come from the seed, like everything else in it.
     project.forEachRoot([&](auto& root) {
         using RootID = std::remove_cvref_t<decltype(root.getID())>;
