@@ -61,5 +61,13 @@ run() {
     -timeout=10 -rss_limit_mb=2048 -malloc_limit_mb=64 -print_final_stats=1 \
     -artifact_prefix="$build/artifacts/$target-"
 }
-run zxfuzz_load_roots fuzz/corpus 262144
-run zxfuzz_load_document fuzz/corpus-document 524288
+# The two targets fuzz side by side, each on a core of its own; a failing one's log is printed.
+run zxfuzz_load_roots fuzz/corpus 262144 >"$build/fuzz-roots.log" 2>&1 &
+roots=$!
+run zxfuzz_load_document fuzz/corpus-document 524288 >"$build/fuzz-document.log" 2>&1 &
+document=$!
+status=0
+wait $roots || { status=1; cat "$build/fuzz-roots.log"; }
+wait $document || { status=1; cat "$build/fuzz-document.log"; }
+tail -n 12 "$build/fuzz-roots.log" "$build/fuzz-document.log"
+exit $status
