@@ -59,7 +59,8 @@ phase "layering"
 /usr/bin/env python3 scripts/check_layers.py
 
 phase "build (Release)"
-cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Release -DZX_BUILD_UNIT_TESTS=OFF >/dev/null
+cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Release -DZX_BUILD_UNIT_TESTS=OFF \
+  -DZX_UNITY_BUILD=ON >/dev/null
 cmake --build build/test -j"$jobs"
 phase "tests (Release: exports, installed package, command)"
 ctest --test-dir build/test --output-on-failure -j"$jobs"
@@ -69,7 +70,7 @@ phase "build under ASan + UBSan, with fuzzing coverage"
 # make the unoptimised build a good deal slower to compile and link.
 cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ -DZX_SANITIZE=ON \
   -DZX_BUILD_BENCH=OFF -DZX_BUILD_FUZZ=ON -DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link \
-  -DCMAKE_CXX_FLAGS_DEBUG=-gline-tables-only >/dev/null
+  -DCMAKE_CXX_FLAGS_DEBUG=-gline-tables-only -DZX_UNITY_BUILD=ON >/dev/null
 cmake --build build/asan -j"$jobs"
 phase "tests under ASan + UBSan"
 # The unit tests run as one process per core, each taking its share of the suite: a sanitized
@@ -84,7 +85,8 @@ ctest --test-dir build/asan --output-on-failure -j"$jobs" -LE unit
 phase "concurrent readers under TSan"
 # clang again: unoptimised, it compiles the library in half the time GCC takes.
 cmake -S . -B build/tsan -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ -DZX_BUILD_BENCH=OFF \
-  -DCMAKE_CXX_FLAGS=-fsanitize=thread -DCMAKE_CXX_FLAGS_DEBUG=-gline-tables-only >/dev/null
+  -DCMAKE_CXX_FLAGS=-fsanitize=thread -DCMAKE_CXX_FLAGS_DEBUG=-gline-tables-only \
+  -DZX_UNITY_BUILD=ON >/dev/null
 cmake --build build/tsan -j"$jobs" --target zxstore_tsan_tests
 TSAN_OPTIONS=halt_on_error=1 build/tsan/tests/zxstore_tsan_tests
 

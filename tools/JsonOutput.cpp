@@ -15,8 +15,6 @@ namespace zxjson {
 
 namespace {
 
-constexpr char kHexDigits[] = "0123456789abcdef";
-
 // Writes the escape of an ASCII character that JSON does not allow raw in a string, or the
 // character itself; returns the end.
 char* putAscii(char* at, unsigned char c) {

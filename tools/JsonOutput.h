@@ -16,6 +16,9 @@
 
 namespace zxjson {
 
+// Lower-case hexadecimal digits, for escapes, byte strings and colours.
+inline constexpr char kHexDigits[] = "0123456789abcdef";
+
 class JsonOutput {
 public:
     explicit JsonOutput(bool showSecrets = false) : m_showSecrets(showSecrets) {}

@@ -8,7 +8,6 @@ namespace zxjson {
 
 namespace {
 
-constexpr char kHexDigits[] = "0123456789abcdef";
 constexpr std::int64_t kMillisecondsPerDay = 86'400'000;
 
 // Days of the dates written as text: years 0 to 9999, the range of four year digits.
