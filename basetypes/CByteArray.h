@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "basetypes/CZentrixArchive.h"
+#include "basetypes/DumpText.h"
 #include "basetypes/ZxApi.h"
 
 class ZX_API CByteArray {
@@ -62,14 +63,5 @@ private:
 
 // The bytes as a quoted string of hexadecimal digits.
 inline std::string toDumpText(const CByteArray& data) {
-    static constexpr char digits[] = "0123456789abcdef";
-    std::string out;
-    out.reserve(2 + 2 * data.bytes().size());
-    out += '"';
-    for (const std::uint8_t byte : data.bytes()) {
-        out += digits[byte >> 4];
-        out += digits[byte & 0xF];
-    }
-    out += '"';
-    return out;
+    return zx::hexQuote(data.getData(), data.bytes().size());
 }

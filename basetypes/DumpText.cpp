@@ -38,6 +38,16 @@ std::string zx::jsonQuote(std::string_view utf8) {
     return out;
 }
 
+std::string zx::hexQuote(const unsigned char* bytes, std::size_t size) {
+    static constexpr char digits[] = "0123456789abcdef";
+    std::string out(2 + 2 * size, '"');
+    for (std::size_t i = 0; i < size; ++i) {
+        out[1 + 2 * i] = digits[bytes[i] >> 4];
+        out[2 + 2 * i] = digits[bytes[i] & 0xF];
+    }
+    return out;
+}
+
 std::string toDumpText(const CString& text) { return zx::jsonQuote(text.toUtf8()); }
 
 std::string toDumpText(double value) {

@@ -5,6 +5,7 @@
 // tests, never read back.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -16,6 +17,8 @@
 namespace zx {
 // The UTF-8 text as a JSON string literal, quotes included.
 ZX_API std::string jsonQuote(std::string_view utf8);
+// The bytes as a quoted string of lower-case hexadecimal digits, two per byte.
+ZX_API std::string hexQuote(const unsigned char* bytes, std::size_t size);
 }  // namespace zx
 ZX_API std::string toDumpText(const CString& text);
 ZX_API std::string toDumpText(double value);

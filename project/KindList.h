@@ -46,6 +46,7 @@
 #include "model3d/CUseProfile.h"
 #include "presentation/CWbsLayout.h"
 #include "presentation/CWbsLevel.h"
+#include "records/CBinImage.h"
 #include "records/CClashTest.h"
 #include "records/CClashTestResult.h"
 #include "records/CDocumentFile.h"
@@ -53,8 +54,12 @@
 #include "records/CIssue.h"
 #include "records/CJoinTest.h"
 #include "records/CJoinTestResult.h"
+#include "records/CMainGrid.h"
 #include "records/CNote.h"
+#include "records/CProposedReschedule.h"
 #include "records/CRisk.h"
+#include "records/CUniFolder.h"
+#include "records/CUserGrid.h"
 #include "schedule/CAssignedResource.h"
 #include "schedule/CAssignedResourceGroup.h"
 #include "schedule/CAssignedRisk.h"
@@ -116,14 +121,19 @@
     X(Role, 0)              \
     X(Company, 0)           \
     X(ClashTest, 0)         \
-    X(JoinTest, 0)
+    X(JoinTest, 0)          \
+    X(UniFolder, 0)         \
+    X(UserGrid, 0)          \
+    X(BinImage, 0)
 
 // Kinds the host holds one object of, outside the roots of its model (the project's 3D world
-// settings). The document keeps each in a root of its own all the same, saved after the roots
+// settings, its main grid and its proposed reschedule). The document keeps each in a root of its own all the same, saved after the roots
 // above, so that saving, loading, the tools and the tests cover it like any root kind;
 // CProjectRoots::held<C>() is that one object. Appended like roots: the order is the file order.
-#define ZX_HELD_KINDS(X) \
-    X(3DWorldSettings, 0)
+#define ZX_HELD_KINDS(X)  \
+    X(3DWorldSettings, 0) \
+    X(MainGrid, 0)        \
+    X(ProposedReschedule, 0)
 
 // Every kind the document keeps a root of, in file order.
 #define ZX_DOCUMENT_ROOT_KINDS(X) ZX_ROOT_KINDS(X) ZX_HELD_KINDS(X)

@@ -4,6 +4,7 @@
 // answers worked out before the threads start.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -16,6 +17,7 @@
 #include "basetypes/CCryptoUtilities.h"
 #include "project/CProjectDocument.h"
 #include "project/ObjectWalk.h"
+#include "records/CBinImage.h"
 
 namespace {
 
@@ -219,6 +221,36 @@ TEST(ConcurrentReaders, UnsortedContainersAndOwnedIDSetsStayAsTheyAre) {
     EXPECT_EQ(tasks.getOwnedSize(), 100);
     EXPECT_FALSE(tasks.hasShared());
     EXPECT_EQ(tasks.GetSize(), 100);
+}
+
+TEST(ConcurrentReaders, ImagesSharingABufferAreCopiedAndDestroyedOnEveryThread) {
+    constexpr std::size_t kSize = 4096;
+    CBinImage original;
+    {
+        auto bytes = std::make_unique<unsigned char[]>(kSize);
+        for (std::size_t i = 0; i < kSize; ++i) bytes[i] = static_cast<unsigned char>(i);
+        original.setBytes(kSize, bytes.release());
+    }
+    const CBinImage& shared = original;
+    const auto problems = onThreads([&](std::vector<std::string>& mine) {
+        for (int round = 0; round < 200; ++round) {
+            // Copies and the pointer handed from image to image take and drop references while
+            // the other threads do the same to the same buffer.
+            CBinImage copy(shared);
+            CBinImage other;
+            std::uint64_t count = 0;
+            unsigned char* bytes = nullptr;
+            copy.getBytes(&count, &bytes);
+            other.setBytes(count, bytes);
+            other.freeBytes();
+            other.copyFrom(copy);
+            expect(count == kSize && bytes[kSize - 1] == static_cast<unsigned char>(kSize - 1),
+                   mine, "the shared bytes");
+        }
+    });
+    EXPECT_TRUE(problems.empty()) << problems.size() << " problems, first: " << problems.front();
+    // Every thread's references are gone again; the original's one is left.
+    EXPECT_EQ(original.getSharedBytes().useCount(), 1);
 }
 
 }  // namespace

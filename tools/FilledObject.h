@@ -25,6 +25,7 @@
 #include "basetypes/CProjectStringArray.h"
 #include "basetypes/CProjectTime.h"
 #include "basetypes/CProjectVariant.h"
+#include "basetypes/CSharedBytes.h"
 #include "basetypes/CZentrixEnumeration.h"
 #include "basetypes/IDescribed.h"
 #include "model3d/CGeometryArray.h"
@@ -178,6 +179,11 @@ public:
         std::uint8_t bytes[5];
         for (auto& byte : bytes) byte = static_cast<std::uint8_t>(m_random());
         data.setData(bytes, 1 + static_cast<int>(m_random() % 5));
+    }
+    void value(const char*, CSharedBytes& data) {
+        unsigned char bytes[24];
+        for (auto& byte : bytes) byte = static_cast<unsigned char>(m_random());
+        data.assign(bytes, 1 + m_random() % sizeof bytes);
     }
     template <class T>
     void value(const char*, CTGraphicalPoint3D<T>& point) {

@@ -296,7 +296,10 @@ void readJson(const JsonValue& in, CProjectDuration& duration) {
 
 void writeJson(JsonOutput& out, const CByteArray& data) { out.put(toDumpText(data)); }
 
-void readJson(const JsonValue& in, CByteArray& data) {
+namespace {
+
+// The bytes a string of hexadecimal digits (two per byte) spells.
+std::vector<std::uint8_t> hexBytes(const JsonValue& in) {
     if (!in.isString()) in.expected("a string of hexadecimal digits");
     const std::string_view text = in.text();
     if (text.size() % 2 != 0) in.fail("expected two hexadecimal digits per byte");
@@ -309,7 +312,21 @@ void readJson(const JsonValue& in, CByteArray& data) {
     std::vector<std::uint8_t> bytes(text.size() / 2);
     for (std::size_t i = 0; i < bytes.size(); ++i)
         bytes[i] = static_cast<std::uint8_t>(digit(text[2 * i]) * 16 + digit(text[2 * i + 1]));
+    return bytes;
+}
+
+}  // namespace
+
+void readJson(const JsonValue& in, CByteArray& data) {
+    const std::vector<std::uint8_t> bytes = hexBytes(in);
     data.setData(bytes.data(), static_cast<int>(bytes.size()));
+}
+
+void writeJson(JsonOutput& out, const CSharedBytes& bytes) { out.put(toDumpText(bytes)); }
+
+void readJson(const JsonValue& in, CSharedBytes& bytes) {
+    const std::vector<std::uint8_t> read = hexBytes(in);
+    bytes.assign(read.data(), read.size());
 }
 
 void writeJson(JsonOutput& out, const CProjectColorRGB& color) {

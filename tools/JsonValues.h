@@ -51,6 +51,7 @@
 #include "basetypes/CProjectStringArray.h"
 #include "basetypes/CProjectTime.h"
 #include "basetypes/CProjectVariant.h"
+#include "basetypes/CSharedBytes.h"
 #include "basetypes/CZentrixEnumeration.h"
 #include "basetypes/FieldVisitors.h"
 #include "basetypes/IDescribed.h"
@@ -359,6 +360,8 @@ void readJson(const JsonValue& in, CIRayParameterMap<V, Count>& map) {
 // Raw bytes: a string of two lower-case hexadecimal digits per byte.
 void writeJson(JsonOutput& out, const CByteArray& data);
 void readJson(const JsonValue& in, CByteArray& data);
+void writeJson(JsonOutput& out, const CSharedBytes& bytes);
+void readJson(const JsonValue& in, CSharedBytes& bytes);
 
 // Geometry: arrays of the components.
 

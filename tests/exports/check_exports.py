@@ -34,7 +34,8 @@ SPECIAL_PREFIXES = (
 
 # Helpers of namespace zx that inline code in the public headers calls, so hosts link them, and
 # the file layer a host saves and loads through (its errors are caught by type).
-ALLOWED_HELPERS = ("zx::jsonQuote[abi:cxx11](", "zx::CAtomicFileWriter", "zx::CFileError",
+ALLOWED_HELPERS = ("zx::jsonQuote[abi:cxx11](", "zx::hexQuote[abi:cxx11](",
+                   "zx::CAtomicFileWriter", "zx::CFileError",
                    "zx::CMappedFile", "zx::CFileDescriptor", "zx::ScopedFileSystemCalls",
                    "zx::readRegularFile(", "zx::openRegularFile(", "zx::requireRegularFile(",
                    "zx::openSoleFileBeneath(",
