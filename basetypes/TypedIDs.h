@@ -49,6 +49,7 @@ using CMainGridID = CTypedID<struct CMainGridIDTag>;
 using CNoteID = CTypedID<struct CNoteIDTag>;
 using CPathID = CTypedID<struct CPathIDTag>;
 using CPhysicalLightID = CTypedID<struct CPhysicalLightIDTag>;
+using CPresentationMapSetID = CTypedID<struct CPresentationMapSetIDTag>;
 using CProposedRescheduleID = CTypedID<struct CProposedRescheduleIDTag>;
 using CPositionID = CTypedID<struct CPositionIDTag>;
 using CProjectBaselineID = CTypedID<struct CProjectBaselineIDTag>;

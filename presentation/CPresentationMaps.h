@@ -20,11 +20,13 @@
 
 #include <algorithm>
 #include <memory>
+#include <string>
 #include <type_traits>
 #include <utility>
 #include <vector>
 
 #include "basetypes/CZentrixArchive.h"
+#include "basetypes/DumpText.h"
 #include "basetypes/FixedString.h"
 #include "basetypes/TypedIDs.h"
 #include "basetypes/ZxApi.h"
@@ -142,6 +144,16 @@ public:
                           b.m_entries.end(), [](const Entry& x, const Entry& y) {
                               return x.first == y.first && ref(x.second) == ref(y.second);
                           });
+    }
+
+    // An array of [ID, presentation] pairs in ascending ID order.
+    friend std::string toDumpText(const CKeyedPresentationMap& map) {
+        std::string out = "[";
+        for (const Entry& entry : map.m_entries) {
+            if (out.size() > 1) out += ',';
+            out += '[' + toDumpText(entry.first) + ',' + toDumpText(ref(entry.second)) + ']';
+        }
+        return out + ']';
     }
 
     void Serialize(CZentrixArchive& ar) {
@@ -279,6 +291,11 @@ public:
     friend bool operator==(const CExpandedStatePresentationMap& a,
                            const CExpandedStatePresentationMap& b) {
         return a.m_default == b.m_default && a.m_exceptions == b.m_exceptions;
+    }
+
+    // [default, exceptions].
+    friend std::string toDumpText(const CExpandedStatePresentationMap& map) {
+        return '[' + toDumpText(map.m_default) + ',' + toDumpText(map.m_exceptions) + ']';
     }
 
     void Serialize(CZentrixArchive& ar) {

@@ -44,6 +44,7 @@
 #include "model3d/CSpatialUseProfile.h"
 #include "model3d/CTextureDefinition.h"
 #include "model3d/CUseProfile.h"
+#include "presentation/CPresentationMapSet.h"
 #include "presentation/CWbsLayout.h"
 #include "presentation/CWbsLevel.h"
 #include "records/CBinImage.h"
@@ -127,13 +128,14 @@
     X(BinImage, 0)
 
 // Kinds the host holds one object of, outside the roots of its model (the project's 3D world
-// settings, its main grid and its proposed reschedule). The document keeps each in a root of its own all the same, saved after the roots
+// settings, its main grid, its proposed reschedule and its presentation maps). The document keeps each in a root of its own all the same, saved after the roots
 // above, so that saving, loading, the tools and the tests cover it like any root kind;
 // CProjectRoots::held<C>() is that one object. Appended like roots: the order is the file order.
-#define ZX_HELD_KINDS(X)  \
-    X(3DWorldSettings, 0) \
-    X(MainGrid, 0)        \
-    X(ProposedReschedule, 0)
+#define ZX_HELD_KINDS(X)     \
+    X(3DWorldSettings, 0)    \
+    X(MainGrid, 0)           \
+    X(ProposedReschedule, 0) \
+    X(PresentationMapSet, 0)
 
 // Every kind the document keeps a root of, in file order.
 #define ZX_DOCUMENT_ROOT_KINDS(X) ZX_ROOT_KINDS(X) ZX_HELD_KINDS(X)

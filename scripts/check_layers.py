@@ -8,7 +8,7 @@ The library is built in layers, each allowed to include only its own layer and t
   shared      value types built on containers that every layer above shares: geometry values,
               user field values, rule rates, assigned resource parameters, project constants,
               quaternions, turns, filter colours, legend settings, text and line properties,
-              entity appearances and the clash tests' entity-state rule
+              entity appearances, the clash tests' entity-state rule and the presentation maps
   interfaces  the kinds' interfaces and their generic behaviour
   kinds       the subsystems' concrete classes
   project     roots, the list of kinds, the project's roots
@@ -19,7 +19,8 @@ targets sit above everything and are not checked.
 
 basetypes/ is the base library every subsystem builds on, so besides pointing down it reaches
 into no subsystem's folder: it includes basetypes/, store/ and the geometry values of model3d/
-(the primitives the 3D kinds' interfaces embed), nothing else. A value a subsystem's interface
+(the primitives the 3D kinds' interfaces embed) and the presentation maps of presentation/,
+nothing else. A value a subsystem's interface
 embeds lives in basetypes/ itself.
 """
 import fnmatch
@@ -62,6 +63,11 @@ RULES = [
     ("model3d/CViewpointCamera.cpp", "interfaces"),
     ("model3d/CViewpointCamera.h", "shared"),
     ("model3d/GraphicalComponents.*", "shared"),
+    # The presentation maps and the values they hold, which the held kind of maps embeds.
+    ("presentation/CPresentationMaps.*", "shared"),
+    ("presentation/CObjectPresentation.*", "shared"),
+    ("presentation/CCodePresentation.*", "shared"),
+    ("presentation/CCodeValuePresentation.*", "shared"),
     ("basetypes/I*", "interfaces"),
     ("basetypes/KindTemplates.*", "interfaces"),
     ("basetypes/ClassificationAccess.*", "interfaces"),
@@ -79,8 +85,10 @@ RULES = [
     ("zentrix.h", "api"),
 ]
 
-# The only folders basetypes/ may include from; model3d/ only for files of the shared layer.
-BASETYPES_REACH = ("basetypes/", "store/", "model3d/")
+# The only folders basetypes/ may include from; model3d/ and presentation/ only for files of the
+# shared layer.
+BASETYPES_REACH = ("basetypes/", "store/", "model3d/", "presentation/")
+SHARED_ONLY_REACH = ("model3d/", "presentation/")
 
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.MULTILINE)
 
@@ -112,7 +120,7 @@ def main():
                 violations.append(f"{path} ({layer}) includes {included} ({target})")
             elif path.startswith("basetypes/") and not (
                 included.startswith(BASETYPES_REACH)
-                and (not included.startswith("model3d/") or target == "shared")
+                and (not included.startswith(SHARED_ONLY_REACH) or target == "shared")
             ):
                 violations.append(f"{path} (basetypes) reaches into a subsystem: {included}")
     for violation in violations:

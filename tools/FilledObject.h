@@ -33,6 +33,7 @@
 #include "model3d/CGraphicalPointDouble3D.h"
 #include "model3d/CGraphicalTransformDouble.h"
 #include "model3d/CIRayMaterialDefinition.h"
+#include "presentation/CPresentationMaps.h"
 #include "store/ArrayHandles.h"
 #include "store/CIDPointerArray.h"
 #include "store/CNonUniquePointerArray.h"
@@ -173,6 +174,25 @@ public:
             V item{};
             value(name, item);
             map.set(CString(L"param \u00e9" + std::to_wstring(m_random() % 100000)), item);
+        }
+    }
+    template <class ID, class V, zx::FixedString M, zx::LoadRule R, bool O>
+    void value(const char* name, CKeyedPresentationMap<ID, V, M, R, O>& map) {
+        for (int i = 0; i < 2; ++i) {
+            ID key;
+            value(name, key);
+            V item{};
+            value(name, item);
+            map.SetAt(key, item);
+        }
+    }
+    template <class ID, zx::FixedString M>
+    void value(const char* name, CExpandedStatePresentationMap<ID, M>& map) {
+        map.setDefaultValue(m_random() % 2 == 0);
+        for (int i = 0; i < 2; ++i) {
+            ID key;
+            value(name, key);
+            map.setExpanded(key, !map.getDefaultValue().getValue());
         }
     }
     void value(const char*, CByteArray& data) {

@@ -59,6 +59,7 @@
 #include "model3d/CGraphicalTransformDouble.h"
 #include "model3d/CIRayMaterialDefinition.h"
 #include "model3d/GraphicalComponents.h"
+#include "presentation/CPresentationMaps.h"
 #include "store/ArrayHandles.h"
 #include "store/CIDPointerArray.h"
 #include "store/CNonUniquePointerArray.h"
@@ -354,6 +355,61 @@ void readJson(const JsonValue& in, CIRayParameterMap<V, Count>& map) {
         if (loaded.find(name)) pair.fail("the pair repeats the name of an earlier one");
         loaded.set(name, value);
     });
+    map = std::move(loaded);
+}
+
+// A keyed presentation map: an array of [ID, presentation] pairs in ID order; a repeated ID is
+// refused.
+template <class ID, class V, zx::FixedString M, zx::LoadRule R, bool O>
+void writeJson(JsonOutput& out, const CKeyedPresentationMap<ID, V, M, R, O>& map) {
+    out.put('[');
+    bool first = true;
+    map.forEach([&](const ID& key, const V& value) {
+        if (!first) out.put(',');
+        first = false;
+        out.put('[');
+        writeJson(out, key);
+        out.put(',');
+        writeJson(out, value);
+        out.put(']');
+    });
+    out.put(']');
+}
+template <class ID, class V, zx::FixedString M, zx::LoadRule R, bool O>
+void readJson(const JsonValue& in, CKeyedPresentationMap<ID, V, M, R, O>& map) {
+    CKeyedPresentationMap<ID, V, M, R, O> loaded;
+    forEachElement(in, [&](const JsonValue& pair) {
+        if (pair.type() != JsonValue::Type::Array || pair.size() != 2)
+            pair.expected("an [ID, presentation] pair");
+        auto element = pair.begin();
+        ID key;
+        readJson(*element, key);
+        V value{};
+        readJson(*++element, value);
+        V held{};
+        if (loaded.Lookup(key, held)) pair.fail("the pair repeats the ID of an earlier one");
+        loaded.SetAt(key, value);
+    });
+    map = std::move(loaded);
+}
+
+// An expanded-state map: [default, exceptions].
+template <class ID, zx::FixedString M>
+void writeJson(JsonOutput& out, const CExpandedStatePresentationMap<ID, M>& map) {
+    out.put('[');
+    writeJson(out, map.getDefaultValue());
+    out.put(',');
+    writeJson(out, map.getExceptionIDs());
+    out.put(']');
+}
+template <class ID, zx::FixedString M>
+void readJson(const JsonValue& in, CExpandedStatePresentationMap<ID, M>& map) {
+    if (in.type() != JsonValue::Type::Array || in.size() != 2)
+        in.expected("a [default, exceptions] pair");
+    CExpandedStatePresentationMap<ID, M> loaded;
+    auto element = in.begin();
+    readJson(*element, loaded.getWritableDefaultValue());
+    readJson(*++element, loaded.getWritableExceptionIDs());
     map = std::move(loaded);
 }
 

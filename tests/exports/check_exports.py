@@ -30,11 +30,14 @@ SPECIAL_PREFIXES = (
     "reference temporary #0 for ",
     "TLS init function for ",
     "TLS wrapper function for ",
+    # The object a class-type template argument names (a presentation's recorded name): host and
+    # library must share it, as they share the template's instances.
+    "template parameter object for ",
 )
 
 # Helpers of namespace zx that inline code in the public headers calls, so hosts link them, and
 # the file layer a host saves and loads through (its errors are caught by type).
-ALLOWED_HELPERS = ("zx::jsonQuote[abi:cxx11](", "zx::hexQuote[abi:cxx11](",
+ALLOWED_HELPERS = ("zx::jsonQuote[abi:cxx11](", "zx::hexQuote[abi:cxx11](", "zx::FixedString<",
                    "zx::CAtomicFileWriter", "zx::CFileError",
                    "zx::CMappedFile", "zx::CFileDescriptor", "zx::ScopedFileSystemCalls",
                    "zx::readRegularFile(", "zx::openRegularFile(", "zx::requireRegularFile(",
