@@ -10,8 +10,11 @@
 #include <vector>
 
 #include "presentation/CPresentationMaps.h"
+#include "tests/RoundTrip.h"
 
 namespace {
+
+using conformance::save;
 
 template <class ID>
 ID newID() {
@@ -20,13 +23,7 @@ ID newID() {
     return id;
 }
 
-template <class Map>
-std::vector<std::byte> saved(Map& map) {
-    CZentrixArchive out;
-    map.Serialize(out);
-    return out.takeStoredBytes();
-}
-
+// Reads a record into a map that may hold entries already.
 template <class Map>
 void loadInto(Map& map, const std::vector<std::byte>& bytes) {
     CZentrixArchive in{std::span<const std::byte>(bytes)};
@@ -105,7 +102,7 @@ TEST(PresentationMap, IterationYieldsAscendingKeysWhateverTheInsertionOrder) {
     EXPECT_EQ(n, ids.size());
     // A copy through its record and a clone are equal; one more key is not.
     CRiskPresentationMap back;
-    loadInto(back, saved(map));
+    loadInto(back, save(map));
     EXPECT_TRUE(back == map);
     const auto clone = map.clone();
     EXPECT_TRUE(*clone == map);
@@ -179,7 +176,7 @@ TEST(ExpandedStateMap, TheDefaultAndItsExceptionsDecideEachItem) {
     EXPECT_EQ(map.getExceptionIDs().GetSize(), 1);
 
     CLayoutPresentationMap back;
-    loadInto(back, saved(map));
+    loadInto(back, save(map));
     EXPECT_TRUE(back == map);
     map.remove(a);
     EXPECT_TRUE(map.getExpanded(a));

@@ -324,47 +324,12 @@ void readJson(const JsonValue& in, CNonUniquePointerArray<T>& objects) {
     objects = std::move(loaded);
 }
 
-// A material's parameters: an array of [name, value] pairs in name order; a repeated name is
-// refused.
-template <class V, class Count>
-void writeJson(JsonOutput& out, const CIRayParameterMap<V, Count>& map) {
+// Keyed entries as an array of [key, value] pairs, in the order forEachEntry(f) hands them to f.
+template <class ForEachEntry>
+void writePairs(JsonOutput& out, ForEachEntry&& forEachEntry) {
     out.put('[');
     bool first = true;
-    for (const auto& [name, value] : map.entries()) {
-        if (!first) out.put(',');
-        first = false;
-        out.put('[');
-        writeJson(out, name);
-        out.put(',');
-        writeJson(out, value);
-        out.put(']');
-    }
-    out.put(']');
-}
-template <class V, class Count>
-void readJson(const JsonValue& in, CIRayParameterMap<V, Count>& map) {
-    CIRayParameterMap<V, Count> loaded;
-    forEachElement(in, [&](const JsonValue& pair) {
-        if (pair.type() != JsonValue::Type::Array || pair.size() != 2)
-            pair.expected("a [name, value] pair");
-        auto element = pair.begin();
-        CString name;
-        readJson(*element, name);
-        V value{};
-        readJson(*++element, value);
-        if (loaded.find(name)) pair.fail("the pair repeats the name of an earlier one");
-        loaded.set(name, value);
-    });
-    map = std::move(loaded);
-}
-
-// A keyed presentation map: an array of [ID, presentation] pairs in ID order; a repeated ID is
-// refused.
-template <class ID, class V, zx::FixedString M, zx::LoadRule R, bool O>
-void writeJson(JsonOutput& out, const CKeyedPresentationMap<ID, V, M, R, O>& map) {
-    out.put('[');
-    bool first = true;
-    map.forEach([&](const ID& key, const V& value) {
+    forEachEntry([&](const auto& key, const auto& value) {
         if (!first) out.put(',');
         first = false;
         out.put('[');
@@ -375,21 +340,53 @@ void writeJson(JsonOutput& out, const CKeyedPresentationMap<ID, V, M, R, O>& map
     });
     out.put(']');
 }
+// Reads an array of [key, value] pairs into add(key, value); a key that has(key) already knows
+// is refused. pair names a pair in errors ("a [name, value] pair").
+template <class Key, class Value, class Has, class Add>
+void readPairs(const JsonValue& in, std::string_view pair, Has&& has, Add&& add) {
+    forEachElement(in, [&](const JsonValue& element) {
+        if (element.type() != JsonValue::Type::Array || element.size() != 2) element.expected(pair);
+        auto at = element.begin();
+        Key key{};
+        readJson(*at, key);
+        Value value{};
+        readJson(*++at, value);
+        if (has(key)) element.fail("the pair repeats the key of an earlier one");
+        add(key, value);
+    });
+}
+
+// A material's parameters: [name, value] pairs in name order; a repeated name is refused.
+template <class V, class Count>
+void writeJson(JsonOutput& out, const CIRayParameterMap<V, Count>& map) {
+    writePairs(out, [&](auto&& f) {
+        for (const auto& [name, value] : map.entries()) f(name, value);
+    });
+}
+template <class V, class Count>
+void readJson(const JsonValue& in, CIRayParameterMap<V, Count>& map) {
+    CIRayParameterMap<V, Count> loaded;
+    readPairs<CString, V>(
+        in, "a [name, value] pair", [&](const CString& name) { return loaded.find(name); },
+        [&](const CString& name, const V& value) { loaded.set(name, value); });
+    map = std::move(loaded);
+}
+
+// A keyed presentation map: [ID, presentation] pairs in ID order; a repeated ID is refused.
+template <class ID, class V, zx::FixedString M, zx::LoadRule R, bool O>
+void writeJson(JsonOutput& out, const CKeyedPresentationMap<ID, V, M, R, O>& map) {
+    writePairs(out, [&](auto&& f) { map.forEach(f); });
+}
 template <class ID, class V, zx::FixedString M, zx::LoadRule R, bool O>
 void readJson(const JsonValue& in, CKeyedPresentationMap<ID, V, M, R, O>& map) {
     CKeyedPresentationMap<ID, V, M, R, O> loaded;
-    forEachElement(in, [&](const JsonValue& pair) {
-        if (pair.type() != JsonValue::Type::Array || pair.size() != 2)
-            pair.expected("an [ID, presentation] pair");
-        auto element = pair.begin();
-        ID key;
-        readJson(*element, key);
-        V value{};
-        readJson(*++element, value);
-        V held{};
-        if (loaded.Lookup(key, held)) pair.fail("the pair repeats the ID of an earlier one");
-        loaded.SetAt(key, value);
-    });
+    readPairs<ID, V>(
+        in, "an [ID, presentation] pair",
+        [&](const ID& key) {
+            V held{};
+            return loaded.Lookup(key, held);
+        },
+        [&](const ID& key, const V& value) { loaded.SetAt(key, value); });
     map = std::move(loaded);
 }
 
