@@ -2,8 +2,8 @@
 // IPresentationMapSet.
 #pragma once
 
-#include "basetypes/IPresentationMapSet.h"
 #include "basetypes/ZxApi.h"
+#include "presentation/IPresentationMapSet.h"
 #include "store/ArrayHandles.h"
 #include "store/CUniqueObjectPointerArray.h"
 
