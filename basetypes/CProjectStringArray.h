@@ -1,9 +1,12 @@
-// CProjectStringArray: a list of stored texts (names a filter matches, columns of a layout, ...).
+// CProjectStringArray: a list of stored texts (names a filter matches, columns of a layout, ...);
+// CProjectStringArrays<N>: N such lists as one value.
 //
 // Archive record: int32 count, then each text's CString record. A negative count throws
 // CArchiveLengthError ("vector too long"); a failed load keeps the texts held before.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -63,6 +66,42 @@ inline std::string toDumpText(const CProjectStringArray& texts) {
     for (int i = 0; i < texts.GetSize(); ++i) {
         if (i) out += ',';
         out += toDumpText(texts.GetAt(i));
+    }
+    return out + ']';
+}
+
+// A fixed number of text lists kept as one value (the lists a source addresses by position).
+// Archive record: each list's record in order, no count.
+template <std::size_t N>
+class CProjectStringArrays {
+public:
+    static constexpr std::size_t s_count = N;
+
+    CProjectStringArray& operator[](std::size_t i) { return m_lists[i]; }
+    const CProjectStringArray& operator[](std::size_t i) const { return m_lists[i]; }
+    friend bool operator==(const CProjectStringArrays&, const CProjectStringArrays&) = default;
+
+    void Serialize(CZentrixArchive& ar) {
+        // Loading reads into a copy, so that a failure leaves every list as it was.
+        CProjectStringArrays loaded;
+        CProjectStringArrays& target = ar.IsLoading() ? loaded : *this;
+        for (std::size_t i = 0; i < N; ++i) {
+            ar.setRecordIndex(static_cast<int>(i));
+            target.m_lists[i].Serialize(ar);
+        }
+        if (ar.IsLoading()) *this = std::move(loaded);
+    }
+
+private:
+    std::array<CProjectStringArray, N> m_lists;
+};
+
+template <std::size_t N>
+std::string toDumpText(const CProjectStringArrays<N>& lists) {
+    std::string out = "[";
+    for (std::size_t i = 0; i < N; ++i) {
+        if (i) out += ',';
+        out += toDumpText(lists[i]);
     }
     return out + ']';
 }

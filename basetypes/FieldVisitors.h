@@ -100,6 +100,9 @@ struct FieldOptions {
     // The objects of one collection hold this value in ascending order, equal values allowed (a
     // history's items by time).
     bool ascending = false;
+    // The IDs in this value name objects of another project (a source's), never objects here:
+    // tools do not follow them.
+    bool foreign = false;
 
     bool appliesTo(int version) const { return since <= version && version < before; }
 };
@@ -725,9 +728,11 @@ void rebuildDerived(T& value) {
 
 // A plain value type described like the kinds: T names itself in s_kindName, lists its members
 // once with v.field(name, &T::member) in record order, and derives from CDescribedValue<T> for
-// its record, comparison and dump. Its record is its fields' records, with no framing. A value
-// with an identifier of its own lists it with v.id(name, &T::member): generateIDs() renews it
-// (and the IDs of described values inside it), as does the owner's ID renewal.
+// its record, comparison and dump. Its record is its fields' records, with no framing unless T
+// names a marker in `static constexpr const char* s_recordMarker`: start and end markers of that
+// name then enclose the fields. A value with an identifier of its own lists it with
+// v.id(name, &T::member): generateIDs() renews it (and the IDs of described values inside it), as
+// does the owner's ID renewal.
 template <class T>
 class CDescribedValue {
 public:
@@ -735,8 +740,11 @@ public:
 
     void Serialize(CZentrixArchive& ar) {
         zx::RecordScope scope(ar, T::s_kindName);
+        constexpr bool framed = requires { T::s_recordMarker; };
+        if constexpr (framed) ar.checkMarkerStart(T::s_recordMarker);
         zx::fields::Serializer<T> visitor(self(), self(), ar);
         T::describeFields(visitor);
+        if constexpr (framed) ar.checkMarkerEnd(T::s_recordMarker);
         if (ar.IsLoading()) zx::rebuildDerived(self());
     }
     void generateIDs() {

@@ -85,6 +85,7 @@
 #include "schedule/CTaskReport.h"
 #include "schedule/CTaskState.h"
 #include "schedule/CUserField.h"
+#include "sources/CSynchronizer.h"
 
 // clang-format off
 #define ZX_ROOT_KINDS(X)    \
@@ -125,7 +126,8 @@
     X(JoinTest, 0)          \
     X(UniFolder, 0)         \
     X(UserGrid, 0)          \
-    X(BinImage, 0)
+    X(BinImage, 0)          \
+    X(Synchronizer, 0)
 
 // Kinds the host holds one object of, outside the roots of its model (the project's 3D world
 // settings, its main grid, its proposed reschedule and its presentation maps). The document keeps each in a root of its own all the same, saved after the roots

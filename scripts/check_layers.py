@@ -8,7 +8,8 @@ The library is built in layers, each allowed to include only its own layer and t
   shared      value types built on containers that every layer above shares: geometry values,
               user field values, rule rates, assigned resource parameters, project constants,
               quaternions, turns, filter colours, legend settings, text and line properties,
-              entity appearances, the clash tests' entity-state rule and the presentation maps
+              entity appearances, the clash tests' entity-state rule, the presentation maps and
+              the import sources' settings
   interfaces  the kinds' interfaces and their generic behaviour
   kinds       the subsystems' concrete classes
   project     roots, the list of kinds, the project's roots
@@ -68,6 +69,12 @@ RULES = [
     ("presentation/CObjectPresentation.*", "shared"),
     ("presentation/CCodePresentation.*", "shared"),
     ("presentation/CCodeValuePresentation.*", "shared"),
+    # The import settings are values the synchronizer's interface embeds; the Orbeon source's
+    # documents are made by the kind that owns them.
+    ("sources/COrbeonProject.cpp", "kinds"),
+    ("sources/ISynchronizer.*", "interfaces"),
+    ("sources/CSynchronizer.*", "kinds"),
+    ("sources/*", "shared"),
     ("basetypes/I*", "interfaces"),
     ("basetypes/KindTemplates.*", "interfaces"),
     ("basetypes/ClassificationAccess.*", "interfaces"),
@@ -78,7 +85,6 @@ RULES = [
     ("model3d/*", "kinds"),
     ("filters/*", "kinds"),
     ("timeformat/*", "kinds"),
-    ("sources/*", "kinds"),
     ("access/*", "kinds"),
     ("presentation/*", "kinds"),
     ("project/*", "project"),

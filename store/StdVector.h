@@ -1,5 +1,5 @@
 // serializeStdVector: the "StdVector" record of a plain std::vector, as the import settings keep
-// their lists.
+// their lists; CStdVector<T>: such a list as a stored value (record, comparison, dump).
 //
 // Archive record (written to disk; must never change):
 //   start marker "StdVector"
@@ -11,7 +11,7 @@
 //
 // On loading a negative count aborts the archive at once (CArchiveException, no end marker is
 // read), and a count the remaining bytes cannot hold is refused before anything is allocated. Any
-// failure leaves the vector empty.
+// failure leaves the vector as it was.
 #pragma once
 
 #include <concepts>
@@ -26,6 +26,7 @@
 #include "basetypes/CIDBase.h"
 #include "basetypes/CString.h"
 #include "basetypes/CZentrixArchive.h"
+#include "basetypes/DumpText.h"
 
 // Numbers written as their raw bytes.
 template <class T>
@@ -51,9 +52,8 @@ template <StdVectorElement T>
 void serializeStdVector(CZentrixArchive& ar, std::vector<T>& values) {
     constexpr const char* kMarker = "StdVector";
     // Loading fills `loaded` and hands it over only after the end marker, so that any failure
-    // leaves `values` empty.
+    // leaves `values` as it was.
     std::vector<T> loaded;
-    if (ar.IsLoading()) values.clear();
     ar.checkMarkerStart(kMarker);
     if (ar.IsStoring()) {
         if (values.size() > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()))
@@ -90,4 +90,23 @@ void serializeStdVector(CZentrixArchive& ar, std::vector<T>& values) {
     }
     ar.checkMarkerEnd(kMarker);
     if (ar.IsLoading()) values = std::move(loaded);
+}
+
+// A list the import settings keep in the "StdVector" record: a std::vector with a record.
+template <StdVectorElement T>
+class CStdVector : public std::vector<T> {
+public:
+    using std::vector<T>::vector;
+
+    void Serialize(CZentrixArchive& ar) { serializeStdVector(ar, *this); }
+};
+
+template <StdVectorElement T>
+std::string toDumpText(const CStdVector<T>& values) {
+    std::string out = "[";
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (i) out += ',';
+        out += toDumpText(values[i]);
+    }
+    return out + ']';
 }

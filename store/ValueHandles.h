@@ -90,7 +90,11 @@ private:
     EXTERN template class API CWrapperHandle<T>;                                                 \
     EXTERN template class API CWritableWrapperHandle<T>
 
-// After the class T in its header: its handle templates are built in the library.
-#define ZX_DECLARE_VALUE_HANDLES(T) ZX_VALUE_HANDLE_TEMPLATES(extern, ZX_API, T)
+// After the class T in its header: its handle templates are built in the library, and its handle
+// classes are named T##Handle and T##WritableHandle.
+#define ZX_DECLARE_VALUE_HANDLES(T)               \
+    ZX_VALUE_HANDLE_TEMPLATES(extern, ZX_API, T); \
+    using T##Handle = CWrapperHandle<T>;          \
+    using T##WritableHandle = CWritableWrapperHandle<T>
 // In T's source file: the one place they are compiled.
 #define ZX_INSTANTIATE_VALUE_HANDLES(T) ZX_VALUE_HANDLE_TEMPLATES(, , T)

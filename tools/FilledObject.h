@@ -34,12 +34,14 @@
 #include "model3d/CGraphicalTransformDouble.h"
 #include "model3d/CIRayMaterialDefinition.h"
 #include "presentation/CPresentationMaps.h"
+#include "sources/CExcelList.h"
 #include "store/ArrayHandles.h"
 #include "store/CIDPointerArray.h"
 #include "store/CNonUniquePointerArray.h"
 #include "store/CNonUniqueValueArray.h"
 #include "store/CUniqueObjectPointerArray.h"
 #include "store/CUniqueValueArray.h"
+#include "store/StdVector.h"
 
 namespace zxsample {
 
@@ -65,6 +67,9 @@ public:
     template <class Object>
     void fill(Object& object) {
         object.visitValues(*this);
+        // A kind whose values depend on each other (a synchronizer keeps the settings of its own
+        // type only) puts them right again.
+        zx::rebuildDerived(object);
     }
 
     // Every value as the two-argument forms below fill it; an ascending one is then raised above
@@ -119,6 +124,28 @@ public:
     template <class T>
     requires(std::is_arithmetic_v<T>) void value(const char*, T& number) {
         number = static_cast<T>(number + 1 + static_cast<T>(m_random() % 100));
+    }
+    // Two entries in every list, texts and numbers included.
+    template <class T>
+    void value(const char* name, CStdVector<T>& values) {
+        for (int i = 0; i < 2; ++i) {
+            T item{};
+            value(name, item);
+            values.push_back(std::move(item));
+        }
+    }
+    template <std::size_t N>
+    void value(const char* name, CProjectStringArrays<N>& lists) {
+        for (std::size_t i = 0; i < N; ++i) value(name, lists[i]);
+    }
+    // Two entries that the list's own rules accept where they can.
+    template <class T, class D>
+    void value(const char* name, CExcelList<T, D>& list) {
+        for (int i = 0; i < 2; ++i) {
+            T item;
+            value(name, item);
+            (void)static_cast<D&>(list).Add(item);
+        }
     }
     template <class ID>
     void value(const char* name, CIDPointerArray<ID>& ids) {

@@ -60,12 +60,14 @@
 #include "model3d/CIRayMaterialDefinition.h"
 #include "model3d/GraphicalComponents.h"
 #include "presentation/CPresentationMaps.h"
+#include "sources/CExcelList.h"
 #include "store/ArrayHandles.h"
 #include "store/CIDPointerArray.h"
 #include "store/CNonUniquePointerArray.h"
 #include "store/CNonUniqueValueArray.h"
 #include "store/CUniqueObjectPointerArray.h"
 #include "store/CUniqueValueArray.h"
+#include "store/StdVector.h"
 
 namespace zxjson {
 
@@ -235,6 +237,67 @@ inline void writeJson(JsonOutput& out, const CProjectStringArray& texts) {
     out.put(']');
 }
 void readJson(const JsonValue& in, CProjectStringArray& texts);
+
+template <std::size_t N>
+void writeJson(JsonOutput& out, const CProjectStringArrays<N>& lists) {
+    out.put('[');
+    for (std::size_t i = 0; i < N; ++i) {
+        if (i) out.put(',');
+        writeJson(out, lists[i]);
+    }
+    out.put(']');
+}
+template <std::size_t N>
+void readJson(const JsonValue& in, CProjectStringArrays<N>& lists) {
+    if (in.type() != JsonValue::Type::Array || in.size() != N)
+        in.expected("an array of " + std::to_string(N) + " lists of texts");
+    CProjectStringArrays<N> loaded;
+    std::size_t i = 0;
+    for (const JsonValue element : in) readJson(element, loaded[i++]);
+    lists = std::move(loaded);
+}
+
+template <class T>
+void writeJson(JsonOutput& out, const CStdVector<T>& values) {
+    out.put('[');
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (i) out.put(',');
+        writeJson(out, values[i]);
+    }
+    out.put(']');
+}
+template <class T>
+void readJson(const JsonValue& in, CStdVector<T>& values) {
+    CStdVector<T> loaded;
+    forEachElement(in, [&](const JsonValue& element) {
+        T value{};
+        readJson(element, value);
+        loaded.push_back(std::move(value));
+    });
+    values = std::move(loaded);
+}
+
+// An Excel source's sheets or columns, as an array of their values. Read back exactly as written:
+// the list's rules judge edits, not restored lists.
+template <class T, class D>
+void writeJson(JsonOutput& out, const CExcelList<T, D>& list) {
+    out.put('[');
+    for (int i = 0; i < list.GetSize(); ++i) {
+        if (i) out.put(',');
+        writeJson(out, list[i]);
+    }
+    out.put(']');
+}
+template <class T, class D>
+void readJson(const JsonValue& in, CExcelList<T, D>& list) {
+    D loaded;
+    forEachElement(in, [&](const JsonValue& element) {
+        T value;
+        readJson(element, value);
+        loaded.appendUnchecked(std::move(value));
+    });
+    list = std::move(loaded);
+}
 
 template <class ID>
 void writeJson(JsonOutput& out, const CIDPointerArray<ID>& ids) {
@@ -677,6 +740,7 @@ public:
         }
         object.visitValues(reader);
         reader.finish();
+        zx::rebuildDerived(object);
     }
 
     template <class H>

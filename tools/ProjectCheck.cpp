@@ -12,6 +12,7 @@
 #include "store/CIDPointerArray.h"
 #include "store/CNonUniqueValueArray.h"
 #include "store/CUniqueValueArray.h"
+#include "store/StdVector.h"
 
 namespace zxtool {
 
@@ -36,6 +37,9 @@ std::true_type valueArray(const CUniqueValueArray<U, Key, Getter>*);
 template <class U>
 std::true_type valueArray(const CNonUniqueValueArray<U>*);
 std::false_type valueArray(const void*);
+template <class U>
+std::true_type stdList(const CStdVector<U>*);
+std::false_type stdList(const void*);
 
 template <class T>
 constexpr bool isIDSet = decltype(idSet(static_cast<const T*>(nullptr)))::value;
@@ -47,6 +51,8 @@ template <class T>
 constexpr bool isHeapValue = decltype(heapValue(static_cast<const T*>(nullptr)))::value;
 template <class T>
 constexpr bool isValueArray = decltype(valueArray(static_cast<const T*>(nullptr)))::value;
+template <class T>
+constexpr bool isStdList = decltype(stdList(static_cast<const T*>(nullptr)))::value;
 }  // namespace valuekinds
 
 namespace {
@@ -126,7 +132,8 @@ public:
             ownID = static_cast<const void*>(&value) == m_index[m_self].values;
             if (ownID) checkOwnID(value);
         }
-        if (!ownID) check(value, {options.min, options.max, options.namesOwnChildren});
+        if (!ownID && !options.foreign)
+            check(value, {options.min, options.max, options.namesOwnChildren});
         if constexpr (std::derived_from<T, CIDBase>)
             if (options.parentLink && value.isValidNotNull())
                 m_checker.parentLink(m_self, name, value);
@@ -148,6 +155,7 @@ private:
 
         template <class T>
         void value(const char* name, const T& value, const zx::FieldOptions& options = {}) {
+            if (options.foreign) return;
             self.m_path.push_back({name, -1});
             self.check(value, {options.min, options.max, ownChildren || options.namesOwnChildren});
             self.m_path.pop_back();
@@ -175,6 +183,10 @@ private:
                 check(value.getConstReference(i), context);
                 m_path.pop_back();
             }
+        } else if constexpr (isStdList<T>) {
+            if constexpr (std::derived_from<typename T::value_type, CIDBase>)
+                for (const auto& id : value)
+                    reference(id, kindNamedBy<typename T::value_type>, context, true);
         } else if constexpr (std::is_base_of_v<CDescribedValue<T>, T>) {
             Members members{*this, context.ownChildren};
             zx::fields::ValueAdapter<const T, const T, Members> adapter{value, value, members};

@@ -685,6 +685,25 @@ CProjectStringArray texts(std::initializer_list<const wchar_t*> list) {
     return out;
 }
 
+// One synchronizer of every source type, each holding its settings, filled; the IDs in them are
+// pointed at real objects with the rest of the sample's references.
+void addSynchronizers(Maker& make, SampleProject& project, std::uint64_t seed) {
+    auto& synchronizers = project.get<CSynchronizerRoot>().getArray();
+    for (int type = 1; type < CSynchronizerType::s_count; ++type) {
+        CSynchronizer synchronizer;
+        synchronizer.setID(make.id<CSynchronizerID>());
+        synchronizer.Init(static_cast<SynchronizerType>(type));
+        synchronizer.setSynchronizerName(make.text(L"Site schedule link", type));
+        synchronizer.setFileName(make.text(L"schedule-export", type));
+        synchronizer.setLogin(make.text(L"planner", type));
+        synchronizer.setPassword(make.text(L"not-a-real-password", type));
+        synchronizer.setTimeOfOperation(CProjectTime(1'700'000'000'000 + 3'600'000LL * type));
+        zxsample::Filler filler(seed + static_cast<std::uint64_t>(type), 1);
+        synchronizer.visitWritableSettings([&](auto& settings) { filler.value("", settings); });
+        (void)synchronizers.Add(synchronizer);
+    }
+}
+
 // The planners' saved filters: a look-ahead of the concrete work, the critical work of the
 // lifting crews, and the 3D and path views the site meetings use.
 void addFilters(Maker& make, SampleProject& project, const std::vector<CTaskID>& activities,
@@ -1010,6 +1029,10 @@ private:
     struct IDSet : std::false_type {};
     template <class ID>
     struct IDSet<CIDPointerArray<ID>> : std::true_type {};
+    template <class T>
+    struct StdList : std::false_type {};
+    template <class T>
+    struct StdList<CStdVector<T>> : std::true_type {};
 
     template <class T>
     void repoint(T& value) {
@@ -1024,6 +1047,13 @@ private:
                 (void)repointed.Add(id.isValidNotNull() ? ID(next(typeid(ID))) : id);
             }
             value = repointed;
+        } else if constexpr (StdList<T>::value) {
+            using ID = typename T::value_type;
+            if constexpr (std::is_base_of_v<CIDBase, ID>) {
+                if (!m_targets.contains(typeid(ID))) return;
+                for (ID& id : value)
+                    if (id.isValidNotNull()) id = ID(next(typeid(ID)));
+            }
         } else if constexpr (std::is_base_of_v<CDescribedValue<T>, T>) {
             zx::fields::ValueAdapter<T, T, Repointer> adapter{value, value, *this};
             T::describeFields(adapter);
@@ -1359,6 +1389,7 @@ SampleProject SampleProject::build(int scale, std::uint64_t seed) {
     for (int i = 0; i < (scale + 99) / 100; ++i)
         (void)project.get<CSkyBoxRoot>().getArray().Add(makeSkyBox(make, i));
     if (scale > 0) addFilters(make, project, activities, stateIDs, targets);
+    if (scale > 0) addSynchronizers(make, project, seed);
     // Users, roles and companies, which the objects above name: drawn from a sequence of their
     // own, so that the rest of the sample keeps its values.
     if (scale > 0) {
@@ -1382,6 +1413,22 @@ SampleProject SampleProject::build(int scale, std::uint64_t seed) {
         });
         repointRoots(project, identitiesOf(project),
                      [&]<class C>() { return filledKinds.contains(typeid(C)); });
+        // The synchronizers' settings name objects held directly in the roots; what they hold
+        // of other objects (links, assignments, reports, documents, sub-tasks) becomes the null
+        // ID.
+        TargetsByType rootTargets;
+        zx::forEachType(zx::ChildKinds{}, [&]<class C>() {
+            rootTargets[typeid(std::remove_cvref_t<decltype(std::declval<const C&>().getID())>)];
+        });
+        project.forEachRoot([&](const auto& root) {
+            const auto& objects = root.getArray();
+            for (int i = 0; i < objects.GetSize(); ++i) {
+                const auto& id = objects.getConstReference(i).getID();
+                rootTargets[typeid(id)].push_back(id);
+            }
+        });
+        repointRoots(project, rootTargets,
+                     []<class C>() { return std::is_same_v<C, CSynchronizer>; });
     }
     // What the objects built and filled above name of users, roles and companies: real ones.
     const TargetsByType people{{typeid(CUserID), idsOf<CUserRoot>(project)},

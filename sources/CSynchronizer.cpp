@@ -1,0 +1,4 @@
+// CSynchronizer: the one place its templates are compiled.
+#include "sources/CSynchronizer.h"
+
+ZX_INSTANTIATE_KIND(ISynchronizer, CSynchronizer, CSynchronizerID, 0);

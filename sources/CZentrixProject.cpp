@@ -1,0 +1,37 @@
+// CZentrixProject: adding batches of ID pairs.
+#include "sources/CZentrixProject.h"
+
+#include <algorithm>
+#include <type_traits>
+
+ZX_INSTANTIATE_VALUE_HANDLES(CZentrixProject);
+
+namespace {
+
+bool usable(const CIDBase& id) { return id.isValidNotNull(); }
+
+}  // namespace
+
+bool CZentrixProject::addMultipleToMap(const std::map<CIDBase, CIDBase>& pairs, int type) {
+    return withPair(type, [&](auto& internal, auto& external) {
+        using Internal = std::remove_cvref_t<decltype(internal.getConstReference(0))>;
+        using External = std::remove_cvref_t<decltype(external.getConstReference(0))>;
+        if (internal.GetSize() != external.GetSize()) return false;
+        // Every pair is judged before anything is added, so a refusal changes nothing.
+        for (const auto& [key, value] : pairs) {
+            if (!usable(key) || !usable(value)) return false;
+            if (internal.findByID(Internal(key)) >= 0 && external.findByID(External(value)) >= 0)
+                return false;
+        }
+        const int added = static_cast<int>(pairs.size());
+        internal.Reserve(internal.GetSize() + added);
+        external.Reserve(external.GetSize() + added);
+        for (const auto& [key, value] : pairs) {
+            internal.addNoSort(Internal(key));
+            external.addNoSort(External(value));
+        }
+        internal.sort();
+        external.sort();
+        return internal.GetSize() == external.GetSize();
+    });
+}
