@@ -52,8 +52,10 @@ int main(int argc, char** argv) {
     zxbench::runGoogleBenchmarks();
 
     const int reps = zxbench::comparisonRepetitions();
-    const zxbench::Timing tenthTime = zxbench::best(reps, [&] { (void)addAll(tenth); });
-    const zxbench::Timing allTime = zxbench::best(1, [&] { (void)addAll(all); });
+    const zxbench::Timing tenthTime =
+        zxbench::best(reps, [&] { benchmark::DoNotOptimize(addAll(tenth)); });
+    const zxbench::Timing allTime =
+        zxbench::best(1, [&] { benchmark::DoNotOptimize(addAll(all)); });
 
     zxbench::ComparisonTable table("sources: ID map batches of 10,000 pairs");
     table.time("add 100,000 pairs", tenthTime, small);

@@ -3,10 +3,11 @@
 // An expanded-state map says which items of a tree view are expanded: a default, and the IDs of
 // the items that differ from it. No root owns them: the host holds and saves them.
 //
-// A keyed map keeps its entries in ascending ID order in one vector, so that a lookup is a binary
-// search over contiguous keys. Setting a key above every key appends; any other new key is
-// inserted in place, which moves the entries after it (hosts set presentations one at a time;
-// loading, which sets many, reads them all and sorts once). The code map owns its presentations
+// A keyed map keeps its keys in ascending order in one vector and their presentations at the same
+// positions in another, so that a lookup is a binary search over nothing but contiguous keys.
+// Setting a key above every key appends; any other new key is inserted in place, which moves the
+// entries after it (hosts set presentations one at a time; loading, which sets many, reads them all
+// and sorts once). The code map owns its presentations
 // through pointers, so a handle on one stays valid while its entry stays.
 //
 // Archive record of a keyed map: the map's marker, an int32 count, then for each entry in
@@ -80,39 +81,44 @@ public:
     }
     // False when the key is absent.
     [[nodiscard]] bool RemoveKey(const ID& key) {
-        const auto at = find(key);
-        if (at == m_entries.end()) return false;
-        m_entries.erase(at);
+        const std::ptrdiff_t at = indexOf(key);
+        if (at < 0) return false;
+        m_keys.erase(m_keys.begin() + at);
+        m_values.erase(m_values.begin() + at);
         return true;
     }
-    void RemoveAll() { m_entries.clear(); }
-    int GetCount() const { return static_cast<int>(m_entries.size()); }
-    bool IsEmpty() const { return m_entries.empty(); }
+    void RemoveAll() {
+        m_keys.clear();
+        m_values.clear();
+    }
+    int GetCount() const { return static_cast<int>(m_keys.size()); }
+    bool IsEmpty() const { return m_keys.empty(); }
 
     // Copies the key's value into value; false, leaving value as it was, when the key is absent.
     [[nodiscard]] bool Lookup(const ID& key, Value& value) const {
-        const auto at = find(key);
-        if (at == m_entries.end()) return false;
-        value = ref(at->second);
+        const std::ptrdiff_t at = indexOf(key);
+        if (at < 0) return false;
+        value = ref(m_values[static_cast<std::size_t>(at)]);
         return true;
     }
     // A handle on the stored presentation (the code map only); an empty handle when absent.
     CWrapperHandle<Value> Lookup(const ID& key) const requires Owned {
-        const auto at = find(key);
-        return at == m_entries.end() ? CWrapperHandle<Value>() : ref(at->second).getHandle();
+        const std::ptrdiff_t at = indexOf(key);
+        return at < 0 ? CWrapperHandle<Value>()
+                      : ref(m_values[static_cast<std::size_t>(at)]).getHandle();
     }
 
     // The entries in ascending key order. Valid while the map lives and is not changed.
     class Iterator {
     public:
         explicit Iterator(const CKeyedPresentationMap& map) : m_map(map) {}
-        bool hasNext() const { return m_next < m_map.m_entries.size(); }
+        bool hasNext() const { return m_next < m_map.m_keys.size(); }
         // Copies the current key and value out and moves on; past the end it changes neither.
         void next(ID& key, Value& value) {
             if (!hasNext()) return;
-            const Entry& entry = m_map.m_entries[m_next++];
-            key = entry.first;
-            value = ref(entry.second);
+            key = m_map.m_keys[m_next];
+            value = ref(m_map.m_values[m_next]);
+            ++m_next;
         }
 
     private:
@@ -124,7 +130,7 @@ public:
     // Calls f(key, value) for every entry in ascending key order.
     template <class F>
     void forEach(F&& f) const {
-        for (const Entry& entry : m_entries) f(entry.first, ref(entry.second));
+        for (std::size_t i = 0; i < m_keys.size(); ++i) f(m_keys[i], ref(m_values[i]));
     }
 
     // A new copy; the caller owns it.
@@ -132,26 +138,25 @@ public:
         return std::make_unique<CKeyedPresentationMap>(*this);
     }
     void copyFrom(const CKeyedPresentationMap& other) {
-        std::vector<Entry> copy;
-        copy.reserve(other.m_entries.size());
-        for (const Entry& entry : other.m_entries)
-            copy.emplace_back(entry.first, stored(ref(entry.second)));
-        m_entries = std::move(copy);
+        std::vector<Stored> values;
+        values.reserve(other.m_values.size());
+        for (const Stored& value : other.m_values) values.push_back(stored(ref(value)));
+        m_keys = other.m_keys;
+        m_values = std::move(values);
     }
     // The same keys with equal values.
     friend bool operator==(const CKeyedPresentationMap& a, const CKeyedPresentationMap& b) {
-        return std::equal(a.m_entries.begin(), a.m_entries.end(), b.m_entries.begin(),
-                          b.m_entries.end(), [](const Entry& x, const Entry& y) {
-                              return x.first == y.first && ref(x.second) == ref(y.second);
-                          });
+        return a.m_keys == b.m_keys &&
+               std::equal(a.m_values.begin(), a.m_values.end(), b.m_values.begin(),
+                          [](const Stored& x, const Stored& y) { return ref(x) == ref(y); });
     }
 
     // An array of [ID, presentation] pairs in ascending ID order.
     friend std::string toDumpText(const CKeyedPresentationMap& map) {
         std::string out = "[";
-        for (const Entry& entry : map.m_entries) {
-            if (out.size() > 1) out += ',';
-            out += '[' + toDumpText(entry.first) + ',' + toDumpText(ref(entry.second)) + ']';
+        for (std::size_t i = 0; i < map.m_keys.size(); ++i) {
+            if (i) out += ',';
+            out += '[' + toDumpText(map.m_keys[i]) + ',' + toDumpText(ref(map.m_values[i])) + ']';
         }
         return out + ']';
     }
@@ -159,10 +164,10 @@ public:
     void Serialize(CZentrixArchive& ar) {
         ar.checkMarkerStart(s_marker);
         if (ar.IsStoring()) {
-            ar << static_cast<std::int32_t>(m_entries.size());
-            for (Entry& entry : m_entries) {
-                entry.first.Serialize(ar);
-                writable(entry.second).Serialize(ar);
+            ar << static_cast<std::int32_t>(m_keys.size());
+            for (std::size_t i = 0; i < m_keys.size(); ++i) {
+                m_keys[i].Serialize(ar);
+                writable(m_values[i]).Serialize(ar);
             }
         } else {
             load(ar);
@@ -189,26 +194,31 @@ private:
         else
             return value;
     }
-    static bool keyLess(const Entry& entry, const ID& key) { return entry.first < key; }
-
-    auto find(const ID& key) const {
-        const auto at = std::lower_bound(m_entries.begin(), m_entries.end(), key, keyLess);
-        return at != m_entries.end() && at->first == key ? at : m_entries.end();
-    }
-    auto find(const ID& key) {
-        const auto at = std::lower_bound(m_entries.begin(), m_entries.end(), key, keyLess);
-        return at != m_entries.end() && at->first == key ? at : m_entries.end();
+    // The key's position, or -1.
+    std::ptrdiff_t indexOf(const ID& key) const {
+        const auto at = std::lower_bound(m_keys.begin(), m_keys.end(), key);
+        return at != m_keys.end() && *at == key ? at - m_keys.begin() : -1;
     }
     void place(const ID& key, Stored value) {
-        if (m_entries.empty() || m_entries.back().first < key) {
-            m_entries.emplace_back(key, std::move(value));
+        if (m_keys.empty() || m_keys.back() < key) {
+            m_keys.push_back(key);
+            m_values.push_back(std::move(value));
             return;
         }
-        const auto at = std::lower_bound(m_entries.begin(), m_entries.end(), key, keyLess);
-        if (at != m_entries.end() && at->first == key)
-            at->second = std::move(value);
-        else
-            m_entries.emplace(at, key, std::move(value));
+        const auto at = std::lower_bound(m_keys.begin(), m_keys.end(), key);
+        const std::ptrdiff_t i = at - m_keys.begin();
+        if (at != m_keys.end() && *at == key) {
+            m_values[static_cast<std::size_t>(i)] = std::move(value);
+            return;
+        }
+        // Both inserts may throw: the key goes in last, so a failure leaves no key without value.
+        m_values.insert(m_values.begin() + i, std::move(value));
+        try {
+            m_keys.insert(at, key);
+        } catch (...) {
+            m_values.erase(m_values.begin() + i);
+            throw;
+        }
     }
 
     // Reads every entry first, then orders them once: a record in any order loads in n log n.
@@ -242,11 +252,22 @@ private:
         if constexpr (Rule == zx::LoadRule::mergeKeepLast) {
             for (Entry& entry : kept) place(entry.first, std::move(entry.second));
         } else {
-            m_entries = std::move(kept);
+            std::vector<ID> keys;
+            std::vector<Stored> values;
+            keys.reserve(kept.size());
+            values.reserve(kept.size());
+            for (Entry& entry : kept) {
+                keys.push_back(entry.first);
+                values.push_back(std::move(entry.second));
+            }
+            m_keys = std::move(keys);
+            m_values = std::move(values);
         }
     }
 
-    std::vector<Entry> m_entries;
+    // Ascending keys, and the presentation of each at the same position.
+    std::vector<ID> m_keys;
+    std::vector<Stored> m_values;
 };
 
 template <class ID, zx::FixedString Marker>

@@ -383,7 +383,12 @@ public:
             return;
         }
         std::vector<ID>& ids = m_owned->ids;
-        std::sort(ids.begin(), ids.end());
+        // A sorted set that took IDs with addNoSort is a sorted run and an appended tail: sorting
+        // the tail and merging costs the tail's sort and one pass, so adding batches to a large
+        // set stays linear in the set.
+        const auto tail = std::is_sorted_until(ids.begin(), ids.end());
+        std::sort(tail, ids.end());
+        std::inplace_merge(ids.begin(), tail, ids.end());
         ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
         if (sharedSize() > 0) {
             const auto inShared = [this](const ID& id) { return sharedIndexOf(id) >= 0; };

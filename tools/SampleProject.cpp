@@ -685,11 +685,19 @@ CProjectStringArray texts(std::initializer_list<const wchar_t*> list) {
     return out;
 }
 
-// One synchronizer of every source type, each holding its settings, filled; the IDs in them are
-// pointed at real objects with the rest of the sample's references.
-void addSynchronizers(Maker& make, SampleProject& project, std::uint64_t seed) {
+// One synchronizer per source type up to the scale (every type from scale 12 on), each holding
+// its settings, filled; the IDs in them are pointed at real objects with the rest of the sample's
+// references. Small samples take the types with the smallest settings first: the fault walks of
+// the tests load a small sample's records once per byte.
+void addSynchronizers(Maker& make, SampleProject& project, int scale, std::uint64_t seed) {
+    using T = SynchronizerType;
+    constexpr T kBySize[] = {T::Saprima, T::Ourplan, T::IFC,      T::Entity3D,
+                             T::Orbeon,  T::XML,     T::NetPoint, T::Excel,
+                             T::Safran,  T::Zentrix, T::Asta,     T::Primavera};
+    static_assert(std::size(kBySize) == CSynchronizerType::s_count - 1, "every source type");
     auto& synchronizers = project.get<CSynchronizerRoot>().getArray();
-    for (int type = 1; type < CSynchronizerType::s_count; ++type) {
+    for (int i = 0; i < scale && i < static_cast<int>(std::size(kBySize)); ++i) {
+        const int type = static_cast<int>(kBySize[i]);
         CSynchronizer synchronizer;
         synchronizer.setID(make.id<CSynchronizerID>());
         synchronizer.Init(static_cast<SynchronizerType>(type));
@@ -1389,7 +1397,7 @@ SampleProject SampleProject::build(int scale, std::uint64_t seed) {
     for (int i = 0; i < (scale + 99) / 100; ++i)
         (void)project.get<CSkyBoxRoot>().getArray().Add(makeSkyBox(make, i));
     if (scale > 0) addFilters(make, project, activities, stateIDs, targets);
-    if (scale > 0) addSynchronizers(make, project, seed);
+    if (scale > 0) addSynchronizers(make, project, scale, seed);
     // Users, roles and companies, which the objects above name: drawn from a sequence of their
     // own, so that the rest of the sample keeps its values.
     if (scale > 0) {
