@@ -1100,13 +1100,18 @@ void repointRoots(SampleProject& project, const TargetsByType& targets, Accept r
 // Every object of the project that has an identity (an ID unique in the project), by ID type.
 TargetsByType identitiesOf(const SampleProject& project) {
     TargetsByType identities;
-    const auto collect = [&](const auto& object, bool embedded) {
+    // Objects reached through an optional part (a snapshot that keeps the IDs of what it copies)
+    // or whose IDs are unique only within their owner, and everything they own, are no targets:
+    // their IDs name nothing in the project's scope.
+    const auto collect = [&](const auto& object, const zx::WalkStep& step) {
         using I = std::remove_cvref_t<decltype(object)>;
+        if (step.via == zx::WalkStep::Via::optionalPart || zx::idRole<I>() != zx::IDRole::identity)
+            return false;
         if constexpr (requires { object.getID(); }) {
-            if (zx::idRole<I>() == zx::IDRole::identity && !embedded &&
-                object.getID().isValidNotNull())
+            if (!step.embedded() && object.getID().isValidNotNull())
                 identities[typeid(object.getID())].push_back(object.getID());
         }
+        return true;
     };
     project.forEachRoot([&](const auto& root) {
         const auto& objects = root.getArray();
@@ -1419,24 +1424,9 @@ SampleProject SampleProject::build(int scale, std::uint64_t seed) {
                 (void)root.getArray().Add(zxsample::filled<C>(++fillSeed));
             filledKinds.insert(typeid(C));
         });
-        repointRoots(project, identitiesOf(project),
-                     [&]<class C>() { return filledKinds.contains(typeid(C)); });
-        // The synchronizers' settings name objects held directly in the roots; what they hold
-        // of other objects (links, assignments, reports, documents, sub-tasks) becomes the null
-        // ID.
-        TargetsByType rootTargets;
-        zx::forEachType(zx::ChildKinds{}, [&]<class C>() {
-            rootTargets[typeid(std::remove_cvref_t<decltype(std::declval<const C&>().getID())>)];
+        repointRoots(project, identitiesOf(project), [&]<class C>() {
+            return filledKinds.contains(typeid(C)) || std::is_same_v<C, CSynchronizer>;
         });
-        project.forEachRoot([&](const auto& root) {
-            const auto& objects = root.getArray();
-            for (int i = 0; i < objects.GetSize(); ++i) {
-                const auto& id = objects.getConstReference(i).getID();
-                rootTargets[typeid(id)].push_back(id);
-            }
-        });
-        repointRoots(project, rootTargets,
-                     []<class C>() { return std::is_same_v<C, CSynchronizer>; });
     }
     // What the objects built and filled above name of users, roles and companies: real ones.
     const TargetsByType people{{typeid(CUserID), idsOf<CUserRoot>(project)},
