@@ -206,6 +206,31 @@ TEST(IDPointerArray, OrderedWalkGivesTheOwnedEntryOfAnEqualPairFirst) {
     EXPECT_EQ(fromOwned, (std::vector<bool>{false, true, false, true, false}));
 }
 
+// Sorting after addNoSort sorts the appended tail and merges it into the sorted run before it:
+// repeats within the tail, of the run and of the shared segment all go, whatever the tail's order.
+TEST(IDPointerArray, SortingAnAppendedTailMergesItIntoTheSortedRun) {
+    std::mt19937 random(5);
+    for (int round = 0; round < 50; ++round) {
+        CIDBaseArray set = sharedOnly({10, 20, 30});
+        std::set<int> expected{10, 20, 30};
+        for (int i = 0; i < 12; ++i) {
+            const int n = static_cast<int>(random() % 40);
+            (void)set.Add(idOf(n));
+            expected.insert(n);
+        }
+        for (int i = 0; i < 15; ++i) {
+            const int n = static_cast<int>(random() % 40);
+            set.addNoSort(idOf(n));
+            expected.insert(n);
+        }
+        set.sort();
+        std::vector<CIDBase> want;
+        for (const int n : expected) want.push_back(idOf(n));
+        ASSERT_EQ(inOrder(set), want) << "round " << round;
+        EXPECT_EQ(set.GetSize(), static_cast<int>(want.size()));
+    }
+}
+
 TEST(IDPointerArray, UnsortedSetYieldsNothingInOrderUntilSorted) {
     CIDBaseArray set = sharedOnly({4});
     for (const int n : {3, 1, 3, 4}) set.addNoSort(idOf(n));
