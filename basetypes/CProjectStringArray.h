@@ -62,12 +62,9 @@ private:
 };
 
 inline std::string toDumpText(const CProjectStringArray& texts) {
-    std::string out = "[";
-    for (int i = 0; i < texts.GetSize(); ++i) {
-        if (i) out += ',';
-        out += toDumpText(texts.GetAt(i));
-    }
-    return out + ']';
+    return zx::dumpArray(static_cast<std::size_t>(texts.GetSize()), [&](std::size_t i) {
+        return toDumpText(texts.GetAt(static_cast<int>(i)));
+    });
 }
 
 // A fixed number of text lists kept as one value (the lists a source addresses by position).
@@ -98,10 +95,5 @@ private:
 
 template <std::size_t N>
 std::string toDumpText(const CProjectStringArrays<N>& lists) {
-    std::string out = "[";
-    for (std::size_t i = 0; i < N; ++i) {
-        if (i) out += ',';
-        out += toDumpText(lists[i]);
-    }
-    return out + ']';
+    return zx::dumpArray(N, [&](std::size_t i) { return toDumpText(lists[i]); });
 }

@@ -19,6 +19,16 @@ namespace zx {
 ZX_API std::string jsonQuote(std::string_view utf8);
 // The bytes as a quoted string of lower-case hexadecimal digits, two per byte.
 ZX_API std::string hexQuote(const unsigned char* bytes, std::size_t size);
+// A JSON array of count elements, element i's text being text(i).
+template <class Text>
+std::string dumpArray(std::size_t count, Text&& text) {
+    std::string out = "[";
+    for (std::size_t i = 0; i < count; ++i) {
+        if (i) out += ',';
+        out += text(i);
+    }
+    return out + ']';
+}
 }  // namespace zx
 ZX_API std::string toDumpText(const CString& text);
 ZX_API std::string toDumpText(double value);

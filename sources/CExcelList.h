@@ -82,10 +82,6 @@ private:
 
 template <class T, class Derived>
 std::string toDumpText(const CExcelList<T, Derived>& list) {
-    std::string out = "[";
-    for (int i = 0; i < list.GetSize(); ++i) {
-        if (i) out += ',';
-        out += toDumpText(list[i]);
-    }
-    return out + ']';
+    return zx::dumpArray(static_cast<std::size_t>(list.GetSize()),
+                         [&](std::size_t i) { return toDumpText(list[static_cast<int>(i)]); });
 }

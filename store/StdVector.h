@@ -103,10 +103,5 @@ public:
 
 template <StdVectorElement T>
 std::string toDumpText(const CStdVector<T>& values) {
-    std::string out = "[";
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        if (i) out += ',';
-        out += toDumpText(values[i]);
-    }
-    return out + ']';
+    return zx::dumpArray(values.size(), [&](std::size_t i) { return toDumpText(values[i]); });
 }

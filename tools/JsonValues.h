@@ -228,24 +228,27 @@ void forEachElement(const JsonValue& in, Read&& read) {
     for (const JsonValue element : in) read(element);
 }
 
-inline void writeJson(JsonOutput& out, const CProjectStringArray& texts) {
+// Writes an array of count elements, element i being at(i).
+template <class At>
+void writeArray(JsonOutput& out, std::size_t count, At&& at) {
     out.put('[');
-    for (int i = 0; i < texts.GetSize(); ++i) {
+    for (std::size_t i = 0; i < count; ++i) {
         if (i) out.put(',');
-        writeJson(out, texts.GetAt(i));
+        writeJson(out, at(i));
     }
     out.put(']');
+}
+
+inline void writeJson(JsonOutput& out, const CProjectStringArray& texts) {
+    writeArray(
+        out, static_cast<std::size_t>(texts.GetSize()),
+        [&](std::size_t i) -> const CProjectString& { return texts.GetAt(static_cast<int>(i)); });
 }
 void readJson(const JsonValue& in, CProjectStringArray& texts);
 
 template <std::size_t N>
 void writeJson(JsonOutput& out, const CProjectStringArrays<N>& lists) {
-    out.put('[');
-    for (std::size_t i = 0; i < N; ++i) {
-        if (i) out.put(',');
-        writeJson(out, lists[i]);
-    }
-    out.put(']');
+    writeArray(out, N, [&](std::size_t i) -> const CProjectStringArray& { return lists[i]; });
 }
 template <std::size_t N>
 void readJson(const JsonValue& in, CProjectStringArrays<N>& lists) {
@@ -259,12 +262,7 @@ void readJson(const JsonValue& in, CProjectStringArrays<N>& lists) {
 
 template <class T>
 void writeJson(JsonOutput& out, const CStdVector<T>& values) {
-    out.put('[');
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        if (i) out.put(',');
-        writeJson(out, values[i]);
-    }
-    out.put(']');
+    writeArray(out, values.size(), [&](std::size_t i) -> const T& { return values[i]; });
 }
 template <class T>
 void readJson(const JsonValue& in, CStdVector<T>& values) {
@@ -281,12 +279,8 @@ void readJson(const JsonValue& in, CStdVector<T>& values) {
 // the list's rules judge edits, not restored lists.
 template <class T, class D>
 void writeJson(JsonOutput& out, const CExcelList<T, D>& list) {
-    out.put('[');
-    for (int i = 0; i < list.GetSize(); ++i) {
-        if (i) out.put(',');
-        writeJson(out, list[i]);
-    }
-    out.put(']');
+    writeArray(out, static_cast<std::size_t>(list.GetSize()),
+               [&](std::size_t i) -> const T& { return list[static_cast<int>(i)]; });
 }
 template <class T, class D>
 void readJson(const JsonValue& in, CExcelList<T, D>& list) {
@@ -349,12 +343,8 @@ void readJson(const JsonValue& in, CUniqueValueArray<T, Key, Getter>& values) {
 
 template <class T>
 void writeJson(JsonOutput& out, const CNonUniqueValueArray<T>& values) {
-    out.put('[');
-    for (int i = 0; i < values.GetSize(); ++i) {
-        if (i) out.put(',');
-        writeJson(out, values[i]);
-    }
-    out.put(']');
+    writeArray(out, static_cast<std::size_t>(values.GetSize()),
+               [&](std::size_t i) -> const T& { return values[static_cast<int>(i)]; });
 }
 template <class T>
 void readJson(const JsonValue& in, CNonUniqueValueArray<T>& values) {
