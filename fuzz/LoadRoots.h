@@ -135,6 +135,20 @@ void withContainer(Target target, Containers& all, F&& f) {
     });
 }
 
+// Calls f.template operator()<Container>() with the type of target's container. A load makes
+// only that container: a whole project of empty roots for each input would cost more than
+// loading most inputs.
+template <class F>
+void withContainerType(Target target, F&& f) {
+    int position = 0;
+    zx::forEachType(zx::RootTypes{}, [&]<class R>() {
+        if (position++ == target.index) f.template operator()<R>();
+    });
+    zx::forEachType(zx::ChildKinds{}, [&]<class C>() {
+        if (position++ == target.index) f.template operator()<ArrayOf<C>>();
+    });
+}
+
 // "CodeRoot" for a root, "LinkArray" for a bare collection.
 inline std::string targetName(Target target) {
     std::string name = "?";
@@ -157,10 +171,17 @@ const auto& objectsOf(const Container& container) {
         return container;
 }
 
-inline std::vector<std::byte> saveTarget(Containers& project, Target target) {
+template <class Container>
+std::vector<std::byte> saveContainer(Container& container) {
     CZentrixArchive ar;
-    withContainer(target, project, [&](auto& container) { container.Serialize(ar); });
+    container.Serialize(ar);
     return ar.takeStoredBytes();
+}
+
+inline std::vector<std::byte> saveTarget(Containers& project, Target target) {
+    std::vector<std::byte> bytes;
+    withContainer(target, project, [&](auto& container) { bytes = saveContainer(container); });
+    return bytes;
 }
 
 struct LoadReport {
@@ -179,36 +200,35 @@ struct LoadReport {
 
 namespace detail {
 
-// Loads bytes into project's container for target; only the archive's exceptions are caught.
-inline LoadReport loadInto(Containers& project, Target target, std::span<const std::byte> bytes) {
+// Loads bytes into container; only the archive's exceptions are caught.
+template <class Container>
+LoadReport loadInto(Container& container, std::span<const std::byte> bytes) {
     LoadReport report;
     const auto failed = [&report](const std::exception& e, std::uint64_t offset, bool fixed) {
         report.error = e.what();
         report.offset = offset;
         report.fixedMessage = fixed;
     };
-    withContainer(target, project, [&](auto& container) {
-        try {
-            CZentrixArchive ar(bytes);
-            container.Serialize(ar);
-            report.loaded = true;
-        } catch (const CArchiveException& e) {
-            failed(e, e.offset(), false);
-        } catch (const CArchiveLengthError& e) {
-            failed(e, e.offset(), true);
-        } catch (const CArchiveRuntimeError& e) {
-            failed(e, e.offset(), true);
-        }
-        report.objects = objectsOf(container).GetSize();
-    });
+    try {
+        CZentrixArchive ar(bytes);
+        container.Serialize(ar);
+        report.loaded = true;
+    } catch (const CArchiveException& e) {
+        failed(e, e.offset(), false);
+    } catch (const CArchiveLengthError& e) {
+        failed(e, e.offset(), true);
+    } catch (const CArchiveRuntimeError& e) {
+        failed(e, e.offset(), true);
+    }
+    report.objects = objectsOf(container).GetSize();
     return report;
 }
 
-}  // namespace detail
-
-inline LoadReport loadTarget(Target target, std::span<const std::byte> archive) {
-    Containers project;
-    LoadReport report = detail::loadInto(project, target, archive);
+// The promises of one load of archive into a new container.
+template <class Container>
+LoadReport checkedLoad(std::span<const std::byte> archive) {
+    Container container;
+    LoadReport report = loadInto(container, archive);
     if (!report.loaded) {
         if (report.objects != 0)
             report.fault = "a failed load left " + std::to_string(report.objects) + " objects";
@@ -222,21 +242,28 @@ inline LoadReport loadTarget(Target target, std::span<const std::byte> archive) 
     }
 
     // Whatever was accepted must be usable: dumped, saved and read back without change.
-    withContainer(target, project, [](auto& container) {
-        const auto& objects = objectsOf(container);
-        for (int i = 0; i < objects.GetSize(); ++i) (void)objects.getConstReference(i).dump();
-    });
-    const std::vector<std::byte> saved = saveTarget(project, target);
-    Containers reloaded;
-    const LoadReport again = detail::loadInto(reloaded, target, saved);
+    const auto& objects = objectsOf(container);
+    for (int i = 0; i < objects.GetSize(); ++i) (void)objects.getConstReference(i).dump();
+    const std::vector<std::byte> saved = saveContainer(container);
+    Container reloaded;
+    const LoadReport again = loadInto(reloaded, saved);
     if (!again.loaded) {
         report.fault = "the re-saved archive does not load: " + again.error;
     } else if (again.objects != report.objects) {
         report.fault = "the re-saved archive loads " + std::to_string(again.objects) +
                        " objects instead of " + std::to_string(report.objects);
-    } else if (saveTarget(reloaded, target) != saved) {
+    } else if (saveContainer(reloaded) != saved) {
         report.fault = "saving the reloaded container gives different bytes";
     }
+    return report;
+}
+
+}  // namespace detail
+
+inline LoadReport loadTarget(Target target, std::span<const std::byte> archive) {
+    LoadReport report;
+    withContainerType(target,
+                      [&]<class Container>() { report = detail::checkedLoad<Container>(archive); });
     return report;
 }
 
