@@ -28,6 +28,9 @@
 // CArchiveException. A load that fails part-way leaves the container empty with every object it
 // built freed.
 //
+// The indexes and everything done to them live in zx::KeyedIndex, compiled once in the library;
+// this template adds the objects of one kind.
+//
 // Threads: any number of threads may use one container through const paths while none changes
 // it; anything else needs the caller's exclusion. The one piece of hidden state a const path
 // changes is the ordered index's pending tail, which the first reader that needs ID order merges
@@ -36,9 +39,7 @@
 #pragma once
 
 #include <algorithm>
-#include <atomic>
 #include <cstdint>
-#include <limits>
 #include <map>
 #include <memory>
 #include <stdexcept>
@@ -50,9 +51,8 @@
 #include "basetypes/CZentrixArchive.h"
 #include "basetypes/ZxApi.h"
 #include "store/ArrayCapacity.h"
-#include "store/IDHashIndex.h"
 #include "store/IDKey.h"
-#include "store/StoreShared.h"
+#include "store/KeyedIndex.h"
 
 // Objects keyed by ID in ascending order; a source for the container's Copy and Append.
 template <class I, class C, class ID>
@@ -112,7 +112,7 @@ public:
 
     int GetSize() const { return static_cast<int>(m_items.size()); }
     int GetUpperBound() const { return GetSize() - 1; }
-    bool isSorted() const { return m_sorted; }
+    bool isSorted() const { return m_index.sorted(); }
 
     // Builds the indexes if the container is unsorted. Objects appended since the ordered index
     // was last asked for stay in its tail until then: sorting costs nothing on a sorted container.
@@ -120,37 +120,19 @@ public:
     // The ordered index as sort() builds it, left to the caller: a sorted container's own index,
     // an unsorted one's computed aside.
     std::vector<int> orderedIndex() const {
-        if (m_sorted) {
-            settle();
-            return ix().order;
-        }
-        std::vector<zx::IDKey> keys;
-        std::vector<int> index;
-        buildOrderedIndex(index, keys);
-        return index;
+        if (m_index.sorted()) return m_index.order();
+        return zx::KeyedIndex::orderOf(keys());
     }
-    void discardSorting() {
-        m_sorted = false;
-        m_ix.reset();
-        m_tailPending.store(false, std::memory_order_relaxed);
-    }
+    void discardSorting() { m_index.discard(); }
 
-    int getOrderedIndex(int k) const {
-        settle();
-        const std::vector<int>& order = ix().order;
-        return k >= 0 && k < static_cast<int>(order.size()) ? order[k] : -1;
-    }
+    int getOrderedIndex(int k) const { return m_index.orderedAt(k); }
     // Position in the ordered index of the object with this ID, or -1.
     [[nodiscard]] int findOrderedIndex(const CIDBase& id) const {
-        if (!m_sorted || m_items.empty()) return -1;
-        settle();
-        const zx::IDKey key = zx::IDKey::of(id);
-        const int k = lowerBound(key);
-        return k < static_cast<int>(ix().order.size()) && keyAt(k) == key ? k : -1;
+        return m_index.findOrdered(zx::IDKey::of(id));
     }
     // Storage position of the object with this ID, or -1.
     [[nodiscard]] int findByID(const CIDBase& id) const {
-        return m_sorted ? positionOf(zx::IDKey::of(id)) : -1;
+        return m_index.find(zx::IDKey::of(id), GetSize(), kHashThreshold);
     }
 
     // Outside the storage these give a default object, made on the first such access only (a
@@ -170,229 +152,57 @@ public:
         return getConstReference(i).getID();
     }
 
-    [[nodiscard]] int Add(const I& object) {
-        const int n = GetSize();
-        return place(n, object.getID(), [&] { return copyOf(object); }) ? n : -1;
-    }
-    int AddNoSort(const I& object) {
-        m_items.push_back(copyOf(object));
-        discardSorting();
-        return GetUpperBound();
-    }
-    [[nodiscard]] bool InsertAt(int i, const I& object) {
-        if (i < 0 || i > GetSize()) return false;
-        return place(i, object.getID(), [&] { return copyOf(object); });
-    }
-    [[nodiscard]] bool InsertAtNoSort(int i, const I& object) {
-        if (i < 0 || i > GetSize()) return false;
-        m_items.insert(m_items.begin() + i, copyOf(object));
-        discardSorting();
-        return true;
-    }
-    [[nodiscard]] bool InsertAt(int i, const CUniqueObjectPointerArray& source) {
-        for (int j = 0; j < source.GetSize(); ++j) {
-            const I& object = source.getConstReference(j);
-            const bool inserted =
-                m_sorted ? InsertAt(i + j, object) : InsertAtNoSort(i + j, object);
-            if (!inserted) return false;
-        }
-        return true;
-    }
+    [[nodiscard]] int Add(const I& object);
+    int AddNoSort(const I& object);
+    [[nodiscard]] bool InsertAt(int i, const I& object);
+    [[nodiscard]] bool InsertAtNoSort(int i, const I& object);
+    [[nodiscard]] bool InsertAt(int i, const CUniqueObjectPointerArray& source);
     // Adds (i == -1) or inserts at i, sorted or not as the container is; i receives the
     // position. Returns the stored copy or null.
-    [[nodiscard]] I* Put(int& i, const I& object) {
-        if (i == -1) {
-            i = m_sorted ? Add(object) : AddNoSort(object);
-            return i < 0 ? nullptr : m_items[i].get();
-        }
-        const bool inserted = m_sorted ? InsertAt(i, object) : InsertAtNoSort(i, object);
-        return inserted ? m_items[i].get() : nullptr;
-    }
+    [[nodiscard]] I* Put(int& i, const I& object);
 
     // Takes ownership of p when it is stored; on refusal p stays the caller's.
-    [[nodiscard]] bool Attach(int i, C* p) {
-        if (!p || i < 0 || i > GetSize()) return false;
-        return place(i, p->getID(), [&] { return std::unique_ptr<C>(p); });
-    }
-    [[nodiscard]] bool AttachNoSort(int i, C* p) {
-        if (!p || i < 0 || i > GetSize()) return false;
-        m_items.insert(m_items.begin() + i, std::unique_ptr<C>(p));
-        discardSorting();
-        return true;
-    }
+    [[nodiscard]] bool Attach(int i, C* p);
+    [[nodiscard]] bool AttachNoSort(int i, C* p);
     // Takes the object out; ownership passes to the caller. Null when out of range.
-    [[nodiscard]] C* Detach(int i) {
-        if (!inRange(i)) return nullptr;
-        index();
-        settle();
-        unindex(i);
-        C* p = m_items[i].release();
-        m_items.erase(m_items.begin() + i);
-        shrinkIfSparse();
-        return p;
-    }
-    [[nodiscard]] C* DetachNoSort(int i) {
-        if (!inRange(i)) return nullptr;
-        C* p = m_items[i].release();
-        m_items.erase(m_items.begin() + i);
-        discardSorting();
-        shrinkIfSparse();
-        return p;
-    }
-    [[nodiscard]] I* Detach(const ID& id) {
-        const int i = findByID(id);
-        return m_sorted ? Detach(i) : DetachNoSort(i);
-    }
+    [[nodiscard]] C* Detach(int i);
+    [[nodiscard]] C* DetachNoSort(int i);
+    [[nodiscard]] I* Detach(const ID& id);
 
-    [[nodiscard]] bool RemoveAt(int i) {
-        std::unique_ptr<C> doomed(Detach(i));
-        return doomed != nullptr;
-    }
-    [[nodiscard]] bool RemoveAtNoSort(int i) {
-        std::unique_ptr<C> doomed(DetachNoSort(i));
-        return doomed != nullptr;
-    }
-    [[nodiscard]] bool Remove(const ID& id) {
-        const int i = findByID(id);
-        if (i < 0) return false;
-        return m_sorted ? RemoveAt(i) : RemoveAtNoSort(i);
-    }
-    [[nodiscard]] int removeByID(const ID& id) {
-        const int i = findByID(id);
-        return i >= 0 && RemoveAt(i) ? i : -1;
-    }
+    [[nodiscard]] bool RemoveAt(int i);
+    [[nodiscard]] bool RemoveAtNoSort(int i);
+    [[nodiscard]] bool Remove(const ID& id);
+    [[nodiscard]] int removeByID(const ID& id);
     void RemoveAll() {
         m_items.clear();
-        discardSorting();
-        m_sorted = true;
+        m_index.reset();
     }
 
     // Overwrites the stored object with object's ID; false if absent.
-    [[nodiscard]] bool changeElement(const I& object) {
-        const int i = findByID(object.getID());
-        if (i < 0) return false;
-        m_items[i]->copyFrom(object);
-        return true;
-    }
-    [[nodiscard]] bool changePosition(int newPosition, int oldPosition) {
-        if (!inRange(newPosition) || !inRange(oldPosition)) return false;
-        if (newPosition == oldPosition) return true;
-        // Both positions are inside the shortened container and the ID has just left it, so the
-        // attach succeeds; were it refused, the object would be freed here rather than leak.
-        std::unique_ptr<C> moving(m_sorted ? Detach(oldPosition) : DetachNoSort(oldPosition));
-        const bool attached =
-            m_sorted ? Attach(newPosition, moving.get()) : AttachNoSort(newPosition, moving.get());
-        if (attached) (void)moving.release();
-        return attached;
-    }
+    [[nodiscard]] bool changeElement(const I& object);
+    [[nodiscard]] bool changePosition(int newPosition, int oldPosition);
 
     // Adds a copy of each source object (duplicates skipped); returns the count before.
-    int Append(const CUniqueObjectPointerArray& source) {
-        const int before = GetSize();
-        for (int j = 0; j < source.GetSize(); ++j) addSorted(source.getConstReference(j));
-        return before;
-    }
-    int Append(const Set& source) {
-        const int before = GetSize();
-        for (const auto& entry : source) addSorted(*entry.second);
-        return before;
-    }
+    int Append(const CUniqueObjectPointerArray& source);
+    int Append(const Set& source);
 
-    void Copy(const CUniqueObjectPointerArray& source) {
-        if (this == &source) return;
-        RemoveAll();
-        source.settle();
-        m_items.reserve(source.m_items.size());
-        for (int i = 0; i < source.GetSize(); ++i)
-            m_items.push_back(std::make_unique<C>(source.getConstReference(i)));
-        m_sorted = source.m_sorted;
-        if (source.m_ix) m_ix = std::make_unique<Indexes>(*source.m_ix);
-    }
-    void Copy(const CUniqueObjectPointerArray& source, int start, int count) {
-        RemoveAll();
-        for (int j = start; j < start + count; ++j) addSorted(source.getConstReference(j));
-    }
-    void Copy(const Set& source) {
-        RemoveAll();
-        for (const auto& entry : source) m_items.push_back(std::make_unique<C>(*entry.second));
-        indexInStorageOrder();
-    }
-    void Copy(Set&& source) {
-        RemoveAll();
-        for (auto& entry : source.map()) m_items.push_back(std::move(entry.second));
-        source.RemoveAll();
-        indexInStorageOrder();
-    }
-    void Copy(CUniqueObjectPointerArray&& source) {
-        if (this == &source) return;
-        m_items = std::move(source.m_items);
-        m_ix = std::move(source.m_ix);
-        m_sorted = source.m_sorted;
-        m_tailPending.store(source.m_tailPending.load(std::memory_order_relaxed),
-                            std::memory_order_relaxed);
-        source.RemoveAll();
-    }
+    void Copy(const CUniqueObjectPointerArray& source);
+    void Copy(const CUniqueObjectPointerArray& source, int start, int count);
+    void Copy(const Set& source);
+    void Copy(Set&& source);
+    void Copy(CUniqueObjectPointerArray&& source);
 
-    bool operator==(const CUniqueObjectPointerArray& other) const {
-        if (GetSize() != other.GetSize()) return false;
-        for (int i = 0; i < GetSize(); ++i) {
-            const I& a = getConstReference(i);
-            if (a != other.getConstReference(i)) return false;
-        }
-        return true;
-    }
-    bool operator==(const Set& other) const {
-        if (GetSize() != other.GetSize()) return false;
-        std::vector<int> aside;
-        if (!m_sorted) aside = orderedIndex();
-        settle();
-        const std::vector<int>& index = m_sorted ? ix().order : aside;
-        int k = 0;
-        for (const auto& entry : other) {
-            const I& a = getConstReference(index[k++]);
-            if (a != *entry.second) return false;
-        }
-        return true;
-    }
+    bool operator==(const CUniqueObjectPointerArray& other) const;
+    bool operator==(const Set& other) const;
 
-    void Reserve(int n) {
-        if (n < 0 || static_cast<std::size_t>(n) > m_items.max_size())
-            throw std::length_error("vector too long");
-        m_items.reserve(static_cast<std::size_t>(n));
-        if (!m_sorted || n == 0) return;
-        ix().order.reserve(static_cast<std::size_t>(n));
-        ix().keys.reserve(static_cast<std::size_t>(n));
-    }
+    void Reserve(int n);
 
     // Heap bytes of the indexes beside the objects (keys, ordered index, hash table), and of the
     // hash table alone.
-    std::size_t indexMemoryBytes() const {
-        if (!m_ix) return 0;
-        return sizeof(Indexes) + m_ix->keys.capacity() * sizeof(zx::IDKey) +
-               m_ix->order.capacity() * sizeof(int) + m_ix->hash.memoryBytes();
-    }
-    std::size_t hashIndexBytes() const { return ix().hash.memoryBytes(); }
+    std::size_t indexMemoryBytes() const { return m_index.memoryBytes(); }
+    std::size_t hashIndexBytes() const { return m_index.hashBytes(); }
 
-    void Serialize(CZentrixArchive& ar) {
-        ar.checkMarkerStart(kMarker);
-        if (ar.IsStoring()) {
-            // The record holds the ordered index.
-            index();
-            settle();
-            store(ar);
-            ar.checkMarkerEnd(kMarker);
-            return;
-        }
-        try {
-            load(ar);
-            ar.checkMarkerEnd(kMarker);
-        } catch (...) {
-            // A failed load leaves nothing behind, even when every object was read and only the
-            // end marker is wrong.
-            RemoveAll();
-            throw;
-        }
-    }
+    void Serialize(CZentrixArchive& ar);
 
 private:
     static constexpr const char* kMarker = "CUniquePointerArray";
@@ -402,329 +212,384 @@ private:
     static constexpr std::size_t kTopLevelDepth = 2;
 
     bool inRange(int i) const { return i >= 0 && i < GetSize(); }
-    bool hashed() const { return GetSize() >= kHashThreshold; }
     // The bytes of a new object's record: an estimate of the smallest record of the kind, which
     // only sizes reservations (a smaller record costs a reallocation, never a wrong result).
-    static std::size_t newRecordSize() {
-        static const std::size_t size = [] {
-            CZentrixArchive probe;
-            C object;
-            object.Serialize(probe);
-            return std::max<std::size_t>(probe.storedBytes().size(), 1);
-        }();
-        return size;
-    }
+    static std::size_t newRecordSize();
     // A source of the container's own class (the usual case) is copied by that class's copy
     // constructor, which does not first build initial values only to overwrite them (a new
     // calendar builds its default week, for one).
-    static std::unique_ptr<C> copyOf(const I& object) {
-        if (typeid(object) == typeid(C)) return std::make_unique<C>(static_cast<const C&>(object));
-        auto copy = std::make_unique<C>();
-        copy->copyFrom(object);
-        return copy;
-    }
-    void addSorted(const I& object) {
-        if (m_sorted)
-            (void)Add(object);
-        else
-            AddNoSort(object);
-    }
+    static std::unique_ptr<C> copyOf(const I& object);
+    void addSorted(const I& object);
+    // The ID of each object by storage position.
+    std::vector<zx::IDKey> keys() const;
     // The ordered index of objects already stored in ascending ID order.
-    void indexInStorageOrder() {
-        const std::size_t n = m_items.size();
-        Indexes& indexes = ix();
-        indexes.order.resize(n);
-        indexes.keys.resize(n);
-        for (std::size_t i = 0; i < n; ++i) {
-            indexes.order[i] = static_cast<int>(i);
-            indexes.keys[i] = zx::IDKey::of(m_items[i]->getID());
-        }
-        rebuildHash();
-        m_sorted = true;
-    }
-
-    // Storage position of key in a sorted container, or -1.
-    int positionOf(const zx::IDKey& key) const {
-        // Tested first, so that lookups in the many empty collections never reach ix()'s shared
-        // empty set and the guard of its static.
-        if (!m_ix) return -1;
-        const Indexes& indexes = *m_ix;
-        if (hashed()) return indexes.hash.find(key, indexes.keys);
-        for (std::size_t i = 0; i < indexes.keys.size(); ++i) {
-            if (indexes.keys[i] == key) return static_cast<int>(i);
-        }
-        return -1;
-    }
-    // The key of the k-th smallest ID in the ordered index.
-    const zx::IDKey& keyAt(int k) const {
-        return m_ix->keys[static_cast<std::size_t>(m_ix->order[k])];
-    }
-    // First ordered position whose ID is not less than key (branch-free halving search).
-    int lowerBound(const zx::IDKey& key) const {
-        std::size_t low = 0;
-        std::size_t n = ix().order.size();
-        while (n > 1) {
-            const std::size_t half = n / 2;
-            low = keyAt(static_cast<int>(low + half - 1)) < key ? low + half : low;
-            n -= half;
-        }
-        return static_cast<int>(low) + (n == 1 && keyAt(static_cast<int>(low)) < key ? 1 : 0);
-    }
+    void indexInStorageOrder() { m_index.buildInStorageOrder(keys(), kHashThreshold); }
+    // Builds the indexes of an unsorted container.
+    void index();
 
     // Stores the object made by make at storage position i unless its ID is present; make runs
-    // only when the object is stored. An object stored at the end joins the ordered index's
-    // tail; one stored before others is placed in the ordered index at once, since every
-    // position after it moves. Everything that can fail (allocations, make) comes before the
-    // first change, so a failure leaves the container as it was.
+    // only when the object is stored. Everything that can fail (allocations, make) comes before
+    // the first change, so a failure leaves the container as it was.
     template <class Make>
-    bool place(int i, const CIDBase& id, Make make) {
-        index();
-        const zx::IDKey key = zx::IDKey::of(id);
-        if (positionOf(key) >= 0) return false;
-        const int n = GetSize();
-        const bool atEnd = i == n;
-        if (!atEnd) settle();
-        Indexes& indexes = ix();
-        reserveOneMore(m_items);
-        reserveOneMore(indexes.keys);
-        if (!atEnd) reserveOneMore(indexes.order);
-        if (n + 1 >= kHashThreshold)
-            indexes.hash.reserve(static_cast<std::size_t>(n) + 1, indexes.keys);
-        std::unique_ptr<C> object = make();
-        if (atEnd) {
-            m_items.push_back(std::move(object));
-            indexes.keys.push_back(key);
-            m_tailPending.store(true, std::memory_order_relaxed);
-        } else {
-            const int k = lowerBound(key);
-            m_items.insert(m_items.begin() + i, std::move(object));
-            indexes.keys.insert(indexes.keys.begin() + i, key);
-            for (int& entry : indexes.order) entry += entry >= i ? 1 : 0;
-            indexes.order.insert(indexes.order.begin() + k, i);
-            indexes.hash.shiftPositions(i, 1);
-        }
-        if (n + 1 == kHashThreshold) {
-            // The container has just become large enough for a hash index (room was reserved).
-            for (int j = 0; j <= n; ++j)
-                indexes.hash.insert(indexes.keys[static_cast<std::size_t>(j)], j, indexes.keys);
-        } else if (hashed()) {
-            indexes.hash.insert(key, i, indexes.keys);
-        }
-        return true;
-    }
-    // Drops storage position i from the indexes of a sorted, settled container before its object
-    // leaves the storage; the positions after it move down by one. The ordered entry is found by
-    // its key; removing the last storage position renumbers nothing, and the renumbering pass has
-    // no branch to mispredict. Allocates nothing.
-    void unindex(int i) {
-        if (GetSize() == 1) {
-            m_ix.reset();
-            return;
-        }
-        Indexes& indexes = *m_ix;
-        const zx::IDKey key = indexes.keys[static_cast<std::size_t>(i)];
-        std::vector<int>& order = indexes.order;
-        std::size_t removed = static_cast<std::size_t>(lowerBound(key));
-        if (removed >= order.size() || order[removed] != i) {
-            removed =
-                static_cast<std::size_t>(std::find(order.begin(), order.end(), i) - order.begin());
-        }
-        if (removed < order.size())
-            order.erase(order.begin() + static_cast<std::ptrdiff_t>(removed));
-        const bool last = i + 1 == GetSize();
-        if (!last)
-            for (int& position : order) position -= position > i ? 1 : 0;
-        // The hash entry goes while the keys still match the table's positions.
-        const bool hashedAfter = GetSize() - 1 >= kHashThreshold;
-        if (hashedAfter) indexes.hash.erase(key, i, indexes.keys);
-        indexes.keys.erase(indexes.keys.begin() + i);
-        if (!hashedAfter) {
-            indexes.hash.clear();
-        } else {
-            if (!last) indexes.hash.shiftPositions(i + 1, -1);
-            indexes.hash.shrinkToFit(indexes.keys);
-        }
-    }
-    void shrinkIfSparse() {
-        if (m_ix)
-            shrinkExcessCapacity(m_items, m_ix->order, m_ix->keys);
-        else
-            shrinkExcessCapacity(m_items);
-    }
+    bool place(int i, const CIDBase& id, Make make);
+    void shrinkIfSparse();
 
-    // The hash index of every stored key, replacing the old one only once it is complete.
-    void rebuildHash() {
-        if (!hashed()) {
-            if (m_ix) m_ix->hash.clear();
-            return;
-        }
-        zx::IDHashIndex fresh;
-        fresh.rebuild(m_ix->keys);
-        m_ix->hash = std::move(fresh);
-    }
-    // Builds the keys and both indexes of an unsorted container.
-    void index() {
-        if (m_sorted) return;
-        try {
-            if (m_items.empty()) {
-                m_sorted = true;
-                return;
-            }
-            buildOrderedIndex(ix().order, ix().keys);
-            rebuildHash();
-        } catch (...) {
-            discardSorting();
-            throw;
-        }
-        m_sorted = true;
-    }
-    // Completes the ordered index: the tail of storage positions it does not hold yet is sorted
-    // and merged in. Runs on const paths too, under the container's lock, since the order is a
-    // function of the stored keys that readers may ask for at any time.
-    void settle() const {
-        if (!m_tailPending.load(std::memory_order_acquire)) return;
-        const std::lock_guard lock(zx::orderLock(this));
-        if (!m_tailPending.load(std::memory_order_relaxed)) return;
-        // A pending tail means objects were added, so the indexes exist.
-        Indexes& indexes = *m_ix;
-        const auto byKey = [&indexes](int a, int b) {
-            return indexes.keys[static_cast<std::size_t>(a)] <
-                   indexes.keys[static_cast<std::size_t>(b)];
-        };
-        std::vector<int>& order = indexes.order;
-        const std::size_t merged = order.size();
-        order.reserve(m_items.size());
-        for (std::size_t i = merged; i < m_items.size(); ++i) order.push_back(static_cast<int>(i));
-        const auto middle = order.begin() + static_cast<std::ptrdiff_t>(merged);
-        std::sort(middle, order.end(), byKey);
-        std::inplace_merge(order.begin(), middle, order.end(), byKey);
-        m_tailPending.store(false, std::memory_order_release);
-    }
-
-    // Storage positions in ascending ID order into index, and the ID of each storage position
-    // into keys.
-    void buildOrderedIndex(std::vector<int>& index, std::vector<zx::IDKey>& keys) const {
-        const std::size_t n = m_items.size();
-        keys.resize(n);
-        std::vector<std::pair<zx::IDKey, int>> entries(n);
-        for (std::size_t i = 0; i < n; ++i) {
-            keys[i] = zx::IDKey::of(m_items[i]->getID());
-            entries[i] = {keys[i], static_cast<int>(i)};
-        }
-        std::sort(entries.begin(), entries.end(),
-                  [](const auto& a, const auto& b) { return a.first < b.first; });
-        index.resize(n);
-        for (std::size_t k = 0; k < n; ++k) index[k] = entries[k].second;
-    }
-
-    void store(CZentrixArchive& ar) const {
-        ar << static_cast<std::int32_t>(GetSize());
-        for (int i = 0; i < GetSize(); ++i) {
-            ar.setRecordIndex(i);
-            m_items[i]->Serialize(ar);
-            ar << static_cast<std::int32_t>(m_ix->order[i]);
-        }
-    }
-    void load(CZentrixArchive& ar) {
-        RemoveAll();
-        // Every entry takes at least its 4-byte ordered-index entry.
-        const int n = ar.readCount(sizeof(std::int32_t), "objects");
-        if (n < 0) ar.failNegativeCount(ar.position() - sizeof(std::int32_t));
-        // The count is only a claim until the objects arrive. A collection at the top of the
-        // archive (inside at most a root) reserves as many objects as the rest of the input can
-        // hold at the size of a new object's record: a real file gets its whole reservation at
-        // once, and a hostile count reserves no more than the objects its bytes could carry.
-        // Nested collections that each claimed the rest of the input could still reserve memory
-        // quadratic in its size, so beyond an ordinary size their vectors grow with the objects
-        // actually read.
-        const bool topLevel = ar.recordDepth() <= kTopLevelDepth;
-        const std::size_t fitting = ar.remaining() / (sizeof(std::int32_t) + newRecordSize());
-        const std::size_t expected = topLevel
-                                         ? std::min(static_cast<std::size_t>(n), fitting)
-                                         : static_cast<std::size_t>(std::min(n, kLoadReserveLimit));
-        if (n == 0) return;
-        Indexes& indexes = ix();
-        m_items.reserve(expected);
-        indexes.order.reserve(expected);
-        indexes.keys.reserve(expected);
-        for (int i = 0; i < n; ++i) {
-            ar.setRecordIndex(i);
-            auto object = std::make_unique<C>();
-            object->Serialize(ar);
-            // Each object's key is taken while the object is still in cache.
-            indexes.keys.push_back(zx::IDKey::of(object->getID()));
-            m_items.push_back(std::move(object));
-            std::int32_t entry = 0;
-            ar >> entry;
-            indexes.order.push_back(entry);
-        }
-        adoptLoadedIndex();
-    }
-    // Takes the stored ordered index when it is a permutation in ascending ID order; otherwise
-    // rebuilds it. Then builds the hash index in one pass over the keys.
-    void adoptLoadedIndex() {
-        const std::size_t n = m_items.size();
-        std::vector<int>& order = m_ix->order;
-        const std::vector<zx::IDKey>& keys = m_ix->keys;
-        std::vector<bool> seen(n, false);
-        bool valid = true;
-        // Entries are visited in ID order, which is random in storage order: fetching the key of
-        // an entry further on keeps many cache misses in flight instead of a few (at a million
-        // objects this halves the pass).
-        constexpr std::size_t kAhead = 32;
-        const zx::IDKey* previous = nullptr;
-        for (std::size_t k = 0; k < n; ++k) {
-            if (k + kAhead < n) {
-                const auto ahead = static_cast<unsigned>(order[k + kAhead]);
-                if (ahead < n) __builtin_prefetch(keys.data() + ahead);
-            }
-            const int i = order[k];
-            if (i < 0 || static_cast<std::size_t>(i) >= n || seen[i]) {
-                valid = false;
-                break;
-            }
-            seen[i] = true;
-            const zx::IDKey* key = &keys[static_cast<std::size_t>(i)];
-            if (previous && *key < *previous) {
-                valid = false;
-                break;
-            }
-            previous = key;
-        }
-        if (!valid) {
-            std::vector<std::pair<zx::IDKey, int>> entries(n);
-            for (std::size_t i = 0; i < n; ++i) entries[i] = {keys[i], static_cast<int>(i)};
-            std::sort(entries.begin(), entries.end(),
-                      [](const auto& a, const auto& b) { return a.first < b.first; });
-            for (std::size_t k = 0; k < n; ++k) order[k] = entries[k].second;
-        }
-        m_sorted = true;
-        rebuildHash();
-    }
-
-    // What the indexes hold, kept apart from the container so that an empty or unsorted one
-    // costs a null pointer: most objects' embedded collections are empty.
-    struct Indexes {
-        // The ID of each object by storage position, as it was when the object was indexed.
-        std::vector<zx::IDKey> keys;
-        // Ordered index: storage positions in ascending ID order. Holds the positions below
-        // order.size(); the rest wait in the tail until settle() merges them (on const paths
-        // too, under the order lock).
-        std::vector<int> order;
-        zx::IDHashIndex hash;
-    };
-    // The indexes, made on first use; read-only access to none gives an empty set.
-    Indexes& ix() {
-        if (!m_ix) m_ix = std::make_unique<Indexes>();
-        return *m_ix;
-    }
-    const Indexes& ix() const {
-        static const Indexes none;
-        return m_ix ? *m_ix : none;
-    }
+    void store(CZentrixArchive& ar) const;
+    void load(CZentrixArchive& ar);
 
     std::vector<std::unique_ptr<C>> m_items;
-    std::unique_ptr<Indexes> m_ix;
-    bool m_sorted = true;
-    mutable std::atomic<bool> m_tailPending{false};
+    zx::KeyedIndex m_index;
 };
+
+// The members below are built once per kind, where the kind instantiates its templates.
+
+template <class I, class C, class ID, int HashFrom>
+int CUniqueObjectPointerArray<I, C, ID, HashFrom>::Add(const I& object) {
+    const int n = GetSize();
+    return place(n, object.getID(), [&] { return copyOf(object); }) ? n : -1;
+}
+
+template <class I, class C, class ID, int HashFrom>
+int CUniqueObjectPointerArray<I, C, ID, HashFrom>::AddNoSort(const I& object) {
+    m_items.push_back(copyOf(object));
+    discardSorting();
+    return GetUpperBound();
+}
+
+template <class I, class C, class ID, int HashFrom>
+bool CUniqueObjectPointerArray<I, C, ID, HashFrom>::InsertAt(int i, const I& object) {
+    if (i < 0 || i > GetSize()) return false;
+    return place(i, object.getID(), [&] { return copyOf(object); });
+}
+
+template <class I, class C, class ID, int HashFrom>
+bool CUniqueObjectPointerArray<I, C, ID, HashFrom>::InsertAtNoSort(int i, const I& object) {
+    if (i < 0 || i > GetSize()) return false;
+    m_items.insert(m_items.begin() + i, copyOf(object));
+    discardSorting();
+    return true;
+}
+
+template <class I, class C, class ID, int HashFrom>
+bool CUniqueObjectPointerArray<I, C, ID, HashFrom>::InsertAt(
+    int i, const CUniqueObjectPointerArray& source) {
+    for (int j = 0; j < source.GetSize(); ++j) {
+        const I& object = source.getConstReference(j);
+        const bool inserted = isSorted() ? InsertAt(i + j, object) : InsertAtNoSort(i + j, object);
+        if (!inserted) return false;
+    }
+    return true;
+}
+
+template <class I, class C, class ID, int HashFrom>
+I* CUniqueObjectPointerArray<I, C, ID, HashFrom>::Put(int& i, const I& object) {
+    if (i == -1) {
+        i = isSorted() ? Add(object) : AddNoSort(object);
+        return i < 0 ? nullptr : m_items[i].get();
+    }
+    const bool inserted = isSorted() ? InsertAt(i, object) : InsertAtNoSort(i, object);
+    return inserted ? m_items[i].get() : nullptr;
+}
+
+template <class I, class C, class ID, int HashFrom>
+bool CUniqueObjectPointerArray<I, C, ID, HashFrom>::Attach(int i, C* p) {
+    if (!p || i < 0 || i > GetSize()) return false;
+    return place(i, p->getID(), [&] { return std::unique_ptr<C>(p); });
+}
+
+template <class I, class C, class ID, int HashFrom>
+bool CUniqueObjectPointerArray<I, C, ID, HashFrom>::AttachNoSort(int i, C* p) {
+    if (!p || i < 0 || i > GetSize()) return false;
+    m_items.insert(m_items.begin() + i, std::unique_ptr<C>(p));
+    discardSorting();
+    return true;
+}
+
+template <class I, class C, class ID, int HashFrom>
+C* CUniqueObjectPointerArray<I, C, ID, HashFrom>::Detach(int i) {
+    if (!inRange(i)) return nullptr;
+    index();
+    m_index.remove(i, GetSize(), kHashThreshold);
+    C* p = m_items[i].release();
+    m_items.erase(m_items.begin() + i);
+    shrinkIfSparse();
+    return p;
+}
+
+template <class I, class C, class ID, int HashFrom>
+C* CUniqueObjectPointerArray<I, C, ID, HashFrom>::DetachNoSort(int i) {
+    if (!inRange(i)) return nullptr;
+    C* p = m_items[i].release();
+    m_items.erase(m_items.begin() + i);
+    discardSorting();
+    shrinkIfSparse();
+    return p;
+}
+
+template <class I, class C, class ID, int HashFrom>
+I* CUniqueObjectPointerArray<I, C, ID, HashFrom>::Detach(const ID& id) {
+    const int i = findByID(id);
+    return isSorted() ? Detach(i) : DetachNoSort(i);
+}
+
+template <class I, class C, class ID, int HashFrom>
+bool CUniqueObjectPointerArray<I, C, ID, HashFrom>::RemoveAt(int i) {
+    std::unique_ptr<C> doomed(Detach(i));
+    return doomed != nullptr;
+}
+
+template <class I, class C, class ID, int HashFrom>
+bool CUniqueObjectPointerArray<I, C, ID, HashFrom>::RemoveAtNoSort(int i) {
+    std::unique_ptr<C> doomed(DetachNoSort(i));
+    return doomed != nullptr;
+}
+
+template <class I, class C, class ID, int HashFrom>
+bool CUniqueObjectPointerArray<I, C, ID, HashFrom>::Remove(const ID& id) {
+    const int i = findByID(id);
+    if (i < 0) return false;
+    return isSorted() ? RemoveAt(i) : RemoveAtNoSort(i);
+}
+
+template <class I, class C, class ID, int HashFrom>
+int CUniqueObjectPointerArray<I, C, ID, HashFrom>::removeByID(const ID& id) {
+    const int i = findByID(id);
+    return i >= 0 && RemoveAt(i) ? i : -1;
+}
+
+template <class I, class C, class ID, int HashFrom>
+bool CUniqueObjectPointerArray<I, C, ID, HashFrom>::changeElement(const I& object) {
+    const int i = findByID(object.getID());
+    if (i < 0) return false;
+    m_items[i]->copyFrom(object);
+    return true;
+}
+
+template <class I, class C, class ID, int HashFrom>
+bool CUniqueObjectPointerArray<I, C, ID, HashFrom>::changePosition(int newPosition,
+                                                                   int oldPosition) {
+    if (!inRange(newPosition) || !inRange(oldPosition)) return false;
+    if (newPosition == oldPosition) return true;
+    // Both positions are inside the shortened container and the ID has just left it, so the
+    // attach succeeds; were it refused, the object would be freed here rather than leak.
+    std::unique_ptr<C> moving(isSorted() ? Detach(oldPosition) : DetachNoSort(oldPosition));
+    const bool attached =
+        isSorted() ? Attach(newPosition, moving.get()) : AttachNoSort(newPosition, moving.get());
+    if (attached) (void)moving.release();
+    return attached;
+}
+
+template <class I, class C, class ID, int HashFrom>
+int CUniqueObjectPointerArray<I, C, ID, HashFrom>::Append(const CUniqueObjectPointerArray& source) {
+    const int before = GetSize();
+    for (int j = 0; j < source.GetSize(); ++j) addSorted(source.getConstReference(j));
+    return before;
+}
+
+template <class I, class C, class ID, int HashFrom>
+int CUniqueObjectPointerArray<I, C, ID, HashFrom>::Append(const Set& source) {
+    const int before = GetSize();
+    for (const auto& entry : source) addSorted(*entry.second);
+    return before;
+}
+
+template <class I, class C, class ID, int HashFrom>
+void CUniqueObjectPointerArray<I, C, ID, HashFrom>::Copy(const CUniqueObjectPointerArray& source) {
+    if (this == &source) return;
+    std::vector<std::unique_ptr<C>> items;
+    items.reserve(source.m_items.size());
+    for (int i = 0; i < source.GetSize(); ++i)
+        items.push_back(std::make_unique<C>(source.getConstReference(i)));
+    m_index.copyFrom(source.m_index);
+    m_items = std::move(items);
+}
+
+template <class I, class C, class ID, int HashFrom>
+void CUniqueObjectPointerArray<I, C, ID, HashFrom>::Copy(const CUniqueObjectPointerArray& source,
+                                                         int start, int count) {
+    RemoveAll();
+    for (int j = start; j < start + count; ++j) addSorted(source.getConstReference(j));
+}
+
+template <class I, class C, class ID, int HashFrom>
+void CUniqueObjectPointerArray<I, C, ID, HashFrom>::Copy(const Set& source) {
+    RemoveAll();
+    for (const auto& entry : source) m_items.push_back(std::make_unique<C>(*entry.second));
+    indexInStorageOrder();
+}
+
+template <class I, class C, class ID, int HashFrom>
+void CUniqueObjectPointerArray<I, C, ID, HashFrom>::Copy(Set&& source) {
+    RemoveAll();
+    for (auto& entry : source.map()) m_items.push_back(std::move(entry.second));
+    source.RemoveAll();
+    indexInStorageOrder();
+}
+
+template <class I, class C, class ID, int HashFrom>
+void CUniqueObjectPointerArray<I, C, ID, HashFrom>::Copy(CUniqueObjectPointerArray&& source) {
+    if (this == &source) return;
+    m_items = std::move(source.m_items);
+    m_index.moveFrom(source.m_index);
+    source.RemoveAll();
+}
+
+template <class I, class C, class ID, int HashFrom>
+bool CUniqueObjectPointerArray<I, C, ID, HashFrom>::operator==(
+    const CUniqueObjectPointerArray& other) const {
+    if (GetSize() != other.GetSize()) return false;
+    for (int i = 0; i < GetSize(); ++i) {
+        const I& a = getConstReference(i);
+        if (a != other.getConstReference(i)) return false;
+    }
+    return true;
+}
+
+template <class I, class C, class ID, int HashFrom>
+bool CUniqueObjectPointerArray<I, C, ID, HashFrom>::operator==(const Set& other) const {
+    if (GetSize() != other.GetSize()) return false;
+    std::vector<int> aside;
+    if (!isSorted()) aside = orderedIndex();
+    const std::vector<int>& index = isSorted() ? m_index.order() : aside;
+    int k = 0;
+    for (const auto& entry : other) {
+        const I& a = getConstReference(index[k++]);
+        if (a != *entry.second) return false;
+    }
+    return true;
+}
+
+template <class I, class C, class ID, int HashFrom>
+void CUniqueObjectPointerArray<I, C, ID, HashFrom>::Reserve(int n) {
+    if (n < 0 || static_cast<std::size_t>(n) > m_items.max_size())
+        throw std::length_error("vector too long");
+    m_items.reserve(static_cast<std::size_t>(n));
+    m_index.reserve(static_cast<std::size_t>(n));
+}
+
+template <class I, class C, class ID, int HashFrom>
+void CUniqueObjectPointerArray<I, C, ID, HashFrom>::Serialize(CZentrixArchive& ar) {
+    ar.checkMarkerStart(kMarker);
+    if (ar.IsStoring()) {
+        // The record holds the ordered index.
+        index();
+        m_index.settle();
+        store(ar);
+        ar.checkMarkerEnd(kMarker);
+        return;
+    }
+    try {
+        load(ar);
+        ar.checkMarkerEnd(kMarker);
+    } catch (...) {
+        // A failed load leaves nothing behind, even when every object was read and only the
+        // end marker is wrong.
+        RemoveAll();
+        throw;
+    }
+}
+
+template <class I, class C, class ID, int HashFrom>
+std::size_t CUniqueObjectPointerArray<I, C, ID, HashFrom>::newRecordSize() {
+    static const std::size_t size = [] {
+        CZentrixArchive probe;
+        C object;
+        object.Serialize(probe);
+        return std::max<std::size_t>(probe.storedBytes().size(), 1);
+    }();
+    return size;
+}
+
+template <class I, class C, class ID, int HashFrom>
+std::unique_ptr<C> CUniqueObjectPointerArray<I, C, ID, HashFrom>::copyOf(const I& object) {
+    if (typeid(object) == typeid(C)) return std::make_unique<C>(static_cast<const C&>(object));
+    auto copy = std::make_unique<C>();
+    copy->copyFrom(object);
+    return copy;
+}
+
+template <class I, class C, class ID, int HashFrom>
+void CUniqueObjectPointerArray<I, C, ID, HashFrom>::addSorted(const I& object) {
+    if (isSorted())
+        (void)Add(object);
+    else
+        AddNoSort(object);
+}
+
+template <class I, class C, class ID, int HashFrom>
+std::vector<zx::IDKey> CUniqueObjectPointerArray<I, C, ID, HashFrom>::keys() const {
+    std::vector<zx::IDKey> ids(m_items.size());
+    for (std::size_t i = 0; i < ids.size(); ++i) ids[i] = zx::IDKey::of(m_items[i]->getID());
+    return ids;
+}
+
+template <class I, class C, class ID, int HashFrom>
+void CUniqueObjectPointerArray<I, C, ID, HashFrom>::index() {
+    if (!isSorted()) m_index.build(keys(), kHashThreshold);
+}
+
+template <class I, class C, class ID, int HashFrom>
+template <class Make>
+bool CUniqueObjectPointerArray<I, C, ID, HashFrom>::place(int i, const CIDBase& id, Make make) {
+    index();
+    const zx::IDKey key = zx::IDKey::of(id);
+    const int n = GetSize();
+    if (!m_index.prepareInsert(i, key, n, kHashThreshold)) return false;
+    reserveOneMore(m_items);
+    std::unique_ptr<C> object = make();
+    m_items.insert(m_items.begin() + i, std::move(object));
+    m_index.commitInsert(i, key, n, kHashThreshold);
+    return true;
+}
+
+template <class I, class C, class ID, int HashFrom>
+void CUniqueObjectPointerArray<I, C, ID, HashFrom>::shrinkIfSparse() {
+    if (!hasExcessCapacity(m_items.capacity(), m_items.size())) return;
+    m_items.shrink_to_fit();
+    m_index.shrinkToFit();
+}
+
+template <class I, class C, class ID, int HashFrom>
+void CUniqueObjectPointerArray<I, C, ID, HashFrom>::store(CZentrixArchive& ar) const {
+    ar << static_cast<std::int32_t>(GetSize());
+    for (int i = 0; i < GetSize(); ++i) {
+        ar.setRecordIndex(i);
+        m_items[i]->Serialize(ar);
+        ar << m_index.storedEntry(static_cast<std::size_t>(i));
+    }
+}
+
+template <class I, class C, class ID, int HashFrom>
+void CUniqueObjectPointerArray<I, C, ID, HashFrom>::load(CZentrixArchive& ar) {
+    RemoveAll();
+    // Every entry takes at least its 4-byte ordered-index entry.
+    const int n = ar.readCount(sizeof(std::int32_t), "objects");
+    if (n < 0) ar.failNegativeCount(ar.position() - sizeof(std::int32_t));
+    // The count is only a claim until the objects arrive. A collection at the top of the
+    // archive (inside at most a root) reserves as many objects as the rest of the input can
+    // hold at the size of a new object's record: a real file gets its whole reservation at
+    // once, and a hostile count reserves no more than the objects its bytes could carry.
+    // Nested collections that each claimed the rest of the input could still reserve memory
+    // quadratic in its size, so beyond an ordinary size their vectors grow with the objects
+    // actually read.
+    const bool topLevel = ar.recordDepth() <= kTopLevelDepth;
+    const std::size_t fitting = ar.remaining() / (sizeof(std::int32_t) + newRecordSize());
+    const std::size_t expected = topLevel
+                                     ? std::min(static_cast<std::size_t>(n), fitting)
+                                     : static_cast<std::size_t>(std::min(n, kLoadReserveLimit));
+    if (n == 0) return;
+    m_items.reserve(expected);
+    m_index.startLoad(expected);
+    for (int i = 0; i < n; ++i) {
+        ar.setRecordIndex(i);
+        auto object = std::make_unique<C>();
+        object->Serialize(ar);
+        // Each object's key is taken while the object is still in cache.
+        const zx::IDKey key = zx::IDKey::of(object->getID());
+        m_items.push_back(std::move(object));
+        std::int32_t entry = 0;
+        ar >> entry;
+        m_index.appendLoaded(key, entry);
+    }
+    m_index.finishLoad(kHashThreshold);
+}
