@@ -53,6 +53,7 @@
 #include "basetypes/CArchive.h"
 #include "basetypes/CIDBase.h"
 #include "basetypes/CZentrixArchive.h"
+#include "basetypes/ZxApi.h"
 #include "store/ArrayCapacity.h"
 
 template <class ID>
@@ -79,7 +80,7 @@ struct TwoSegmentIndex {
 // The storage of an ID set: its two segments. Not copyable by itself, since copying the pointers
 // would let two sets write one owned segment; CIDPointerArray copies through its Copy.
 template <class ID>
-class TwoSegmentsImpl {
+class ZX_API TwoSegmentsImpl {
     static_assert(std::derived_from<ID, CIDBase>, "an ID set holds CIDBase or a typed ID");
 
 public:
@@ -135,7 +136,7 @@ private:
 };
 
 template <class ID>
-class CIDPointerArray : public TwoSegmentsImpl<ID> {
+class ZX_API CIDPointerArray : public TwoSegmentsImpl<ID> {
     using Base = TwoSegmentsImpl<ID>;
 
 protected:
@@ -197,11 +198,7 @@ public:
         sort();
     }
     // Sorted, owned segment only, whatever the iteration order of ids.
-    explicit CIDPointerArray(const std::unordered_set<ID>& ids) {
-        Reserve(static_cast<int>(std::min<std::size_t>(ids.size(), kMaxCount)));
-        for (const ID& id : ids) addNoSort(id);
-        sort();
-    }
+    explicit CIDPointerArray(const std::unordered_set<ID>& ids);
     ~CIDPointerArray() = default;
 
     CIDPointerArray& operator=(const CIDPointerArray& other) {
@@ -216,22 +213,7 @@ public:
     }
 
     // Makes this set hold what other holds, sharing as described at the top of this file.
-    void Copy(const CIDPointerArray& other) {
-        if (&other == this) return;
-        std::shared_ptr<const Details> shared = other.m_shared;
-        std::shared_ptr<Details> owned;
-        if (other.ownedSize() > 0) {
-            auto copy = std::make_shared<Details>(*other.m_owned);
-            // Only this set holds the copy, so it may become the shared segment it never writes.
-            if (!shared && other.isSorted()) {
-                shared = std::move(copy);
-            } else {
-                owned = std::move(copy);
-            }
-        }
-        m_shared = std::move(shared);
-        m_owned = std::move(owned);
-    }
+    void Copy(const CIDPointerArray& other);
     // Takes both segments as they are (an unsorted set stays unsorted) and leaves other empty.
     void Copy(CIDPointerArray&& other) noexcept {
         if (&other == this) return;
@@ -243,92 +225,26 @@ public:
     // A sorted set stays sorted (id goes to its place in the owned segment); an unsorted set gets
     // id appended to its owned segment. A caller that only makes sure id is in the set says so
     // with (void): -1 then means that was already so.
-    [[nodiscard]] int Add(const ID& id) {
-        if (!isSorted()) {
-            if (findByID(id) >= 0) return -1;
-            addNoSort(id);
-            return ownedSize() - 1;
-        }
-        if (sharedIndexOf(id) >= 0) return -1;
-        const std::vector<ID>& owned = ownedIDs();
-        const auto at = std::lower_bound(owned.begin(), owned.end(), id);
-        if (at != owned.end() && *at == id) return -1;
-        const auto pos = at - owned.begin();
-        checkRoomForOne();
-        std::vector<ID>& ids = writableOwned().ids;
-        ids.insert(ids.begin() + pos, id);
-        return static_cast<int>(pos);
-    }
+    [[nodiscard]] int Add(const ID& id);
 
     // Appends id to the owned segment without looking for it, and marks the set unsorted; for
     // bulk additions that end with sort().
-    void addNoSort(const ID& id) {
-        checkRoomForOne();
-        Details& owned = writableOwned();
-        owned.ids.push_back(id);
-        owned.unsorted = true;
-    }
+    void addNoSort(const ID& id);
 
     // Inserts id at pos (0 to GetSize()). Refused (false) for a position out of that range or an
     // ID the set holds already. The set stays sorted if id orders between its new neighbours in
     // the owned segment, and becomes unsorted otherwise. An insertion inside the shared segment
     // first takes the shared IDs into the owned segment, each at its old position.
-    [[nodiscard]] bool InsertAt(int pos, const ID& id) {
-        if (pos < 0 || pos > GetSize() || findByID(id) >= 0) return false;
-        checkRoomForOne();
-        if (pos > ownedSize()) absorbShared();
-        Details& owned = writableOwned();
-        std::vector<ID>& ids = owned.ids;
-        const auto at = static_cast<std::size_t>(pos);
-        const bool fits = (at == 0 || ids[at - 1] < id) && (at == ids.size() || id < ids[at]);
-        if (!fits) owned.unsorted = true;
-        ids.insert(ids.begin() + pos, id);
-        return true;
-    }
+    [[nodiscard]] bool InsertAt(int pos, const ID& id);
 
     // Removes the ID at pos; false if there is none. Later IDs move down one position and all
     // others keep theirs. Removing from the shared segment gives this set a new shared segment
     // (or, with an empty owned segment, takes the rest into the owned one), so other sets that
     // shared the old one keep it unchanged.
-    [[nodiscard]] bool RemoveAt(int pos) {
-        if (pos < 0 || pos >= GetSize()) return false;
-        const int owned = ownedSize();
-        if (pos < owned) {
-            m_owned->ids.erase(m_owned->ids.begin() + pos);
-            shrinkExcessCapacity(m_owned->ids);
-        } else {
-            removeFromShared(pos - owned);
-        }
-        return true;
-    }
+    [[nodiscard]] bool RemoveAt(int pos);
 
     // Removes every occurrence of id; false if there was none.
-    [[nodiscard]] bool removeByID(const ID& entry) {
-        // entry may be one of this set's own IDs, which the removal moves or frees.
-        const ID id = entry;
-        bool removed = false;
-        if (m_owned) {
-            std::vector<ID>& ids = m_owned->ids;
-            if (m_owned->unsorted) {
-                const auto kept = std::remove(ids.begin(), ids.end(), id);
-                removed = kept != ids.end();
-                ids.erase(kept, ids.end());
-            } else {
-                const auto at = std::lower_bound(ids.begin(), ids.end(), id);
-                if (at != ids.end() && *at == id) {
-                    ids.erase(at);
-                    removed = true;
-                }
-            }
-            if (removed) shrinkExcessCapacity(ids);
-        }
-        const int shared = sharedIndexOf(id);
-        if (shared >= 0) {
-            removeFromShared(shared);
-            removed = true;
-        }
-        return removed;
-    }
+    [[nodiscard]] bool removeByID(const ID& entry);
 
     // Lets go of both segments.
     void RemoveAll() {
@@ -369,33 +285,13 @@ public:
     }
 
     // Makes room for count IDs in the owned segment.
-    void Reserve(int count) {
-        if (count > 0) writableOwned().ids.reserve(static_cast<std::size_t>(count));
-    }
+    void Reserve(int count);
 
     // Sorts the owned segment, drops its repeats and the IDs the shared segment holds, and clears
     // the unsorted mark; afterwards every ID of the set is held once. A sorted set is left as it
     // is. The shared segment, sorted already, is never touched, so the sets sharing it go on
     // sharing it.
-    void sort() noexcept {
-        if (isSorted()) {
-            if (m_owned) m_owned->unsorted = false;
-            return;
-        }
-        std::vector<ID>& ids = m_owned->ids;
-        // A sorted set that took IDs with addNoSort is a sorted run and an appended tail: sorting
-        // the tail and merging costs the tail's sort and one pass, so adding batches to a large
-        // set stays linear in the set.
-        const auto tail = std::is_sorted_until(ids.begin(), ids.end());
-        std::sort(tail, ids.end());
-        std::inplace_merge(ids.begin(), tail, ids.end());
-        ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
-        if (sharedSize() > 0) {
-            const auto inShared = [this](const ID& id) { return sharedIndexOf(id) >= 0; };
-            ids.erase(std::remove_if(ids.begin(), ids.end(), inShared), ids.end());
-        }
-        m_owned->unsorted = false;
-    }
+    void sort() noexcept;
 
     // Whether the shared segment's ID at sharedPos orders before the owned segment's ID at
     // ownedPos. Both positions must be valid.
@@ -407,18 +303,7 @@ public:
     // Equal when both hold the same IDs, whatever their positions, segments, sortedness or
     // repeats. Linear for two sorted sets (comparing only the owned segments when both share one
     // shared segment); an unsorted set costs a sort of a copy of its IDs.
-    bool operator==(const CIDPointerArray& other) const {
-        if (this == &other) return true;
-        if (!isSorted() || !other.isSorted()) return distinctIDs() == other.distinctIDs();
-        if (m_shared == other.m_shared) return ownedIDs() == other.ownedIDs();
-        if (GetSize() != other.GetSize()) return false;
-        const TwoSegmentIndex end = orderedEnd();
-        for (TwoSegmentIndex a = orderedBegin(), b = other.orderedBegin(); a != end;
-             a = orderedNext(a), b = other.orderedNext(b)) {
-            if (!(getConstReference(a) == other.getConstReference(b))) return false;
-        }
-        return true;
-    }
+    bool operator==(const CIDPointerArray& other) const;
     bool operator!=(const CIDPointerArray& other) const { return !(*this == other); }
 
     // The shared segment, for callers that want to hold on to it; empty if there is none.
@@ -473,41 +358,7 @@ public:
         }
     }
 
-    void Serialize(CZentrixArchive& ar) {
-        zx::RecordScope scope(ar, "CIDPointerArray");
-        if (ar.IsStoring()) {
-            const bool sorted = isSorted();
-            ar << static_cast<std::int32_t>(GetSize());
-            int index = 0;
-            forEachInOrder([&](const ID& id) {
-                ar.setRecordIndex(index++);
-                ID copy = id;
-                copy.Serialize(ar);
-            });
-            ar.setRecordIndex(-1);
-            ar << sorted;
-            return;
-        }
-        RemoveAll();
-        const std::uint64_t countOffset = ar.position();
-        const int count = ar.readCount(kIDRecordSize, "IDs");
-        if (count < 0) ar.failNegativeCount(countOffset);
-        // Read into a separate segment so that a failure part-way leaves this set empty. The
-        // count was checked against the remaining bytes, so this allocates no more than the
-        // input holds.
-        auto loaded = std::make_shared<Details>();
-        loaded->ids.resize(static_cast<std::size_t>(count));
-        for (int i = 0; i < count; ++i) {
-            ar.setRecordIndex(i);
-            loaded->ids[static_cast<std::size_t>(i)].Serialize(ar);
-        }
-        ar.setRecordIndex(-1);
-        bool sorted = false;
-        ar >> sorted;
-        loaded->unsorted = !sorted || !isStrictlyAscending(loaded->ids);
-        m_owned = std::move(loaded);
-        if (sorted) sort();
-    }
+    void Serialize(CZentrixArchive& ar);
 
 private:
     static constexpr std::size_t kMaxCount =
@@ -522,23 +373,13 @@ private:
         static const ID unset;
         return unset;
     }
-    static bool isStrictlyAscending(const std::vector<ID>& ids) {
-        return std::adjacent_find(ids.begin(), ids.end(),
-                                  [](const ID& a, const ID& b) { return !(a < b); }) == ids.end();
-    }
+    static bool isStrictlyAscending(const std::vector<ID>& ids);
 
     const std::vector<ID>& ownedIDs() const { return m_owned ? m_owned->ids : noIDs(); }
     const std::vector<ID>& sharedIDs() const { return m_shared ? m_shared->ids : noIDs(); }
 
     // The owned segment, created if absent. An empty segment is sorted whatever its mark said.
-    Details& writableOwned() {
-        if (!m_owned) {
-            m_owned = std::make_shared<Details>();
-        } else if (m_owned->ids.empty()) {
-            m_owned->unsorted = false;
-        }
-        return *m_owned;
-    }
+    Details& writableOwned();
 
     // Positions are ints, so a set holds at most INT_MAX IDs.
     void checkRoomForOne() const {
@@ -560,46 +401,256 @@ private:
 
     // Moves the shared IDs behind the owned ones in one owned segment, each keeping its
     // position. The result is sorted only if the owned segment was and ends below the shared one.
-    void absorbShared() {
-        const std::vector<ID>& owned = ownedIDs();
-        const std::vector<ID>& shared = sharedIDs();
-        auto merged = std::make_shared<Details>();
-        merged->ids.reserve(owned.size() + shared.size() + 1);
-        merged->ids.insert(merged->ids.end(), owned.begin(), owned.end());
-        merged->ids.insert(merged->ids.end(), shared.begin(), shared.end());
-        merged->unsorted =
-            !isSorted() || (!owned.empty() && !shared.empty() && !(owned.back() < shared.front()));
-        m_owned = std::move(merged);
-        m_shared.reset();
-    }
+    void absorbShared();
 
     // Other sets may hold the shared segment, so it is replaced rather than changed. With no
     // owned IDs the rest becomes the owned segment, where later removals work in place.
-    void removeFromShared(int sharedPos) {
-        const std::vector<ID>& shared = m_shared->ids;
-        const auto at = shared.begin() + sharedPos;
-        auto rest = std::make_shared<Details>();
-        rest->ids.reserve(shared.size() - 1);
-        rest->ids.insert(rest->ids.end(), shared.begin(), at);
-        rest->ids.insert(rest->ids.end(), at + 1, shared.end());
-        if (ownedSize() == 0) {
-            m_owned = std::move(rest);
-            m_shared.reset();
-        } else if (rest->ids.empty()) {
-            m_shared.reset();
-        } else {
-            m_shared = std::move(rest);
-        }
-    }
+    void removeFromShared(int sharedPos);
 
     // Every ID once, ascending, for comparing unsorted sets.
-    std::vector<ID> distinctIDs() const {
-        std::vector<ID> ids(begin(), end());
-        std::sort(ids.begin(), ids.end());
-        ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
-        return ids;
-    }
+    std::vector<ID> distinctIDs() const;
 };
+
+// The members below are built once per ID type of the named sets (IDArrays.h), in the library.
+
+template <class ID>
+CIDPointerArray<ID>::CIDPointerArray(const std::unordered_set<ID>& ids) {
+    Reserve(static_cast<int>(std::min<std::size_t>(ids.size(), kMaxCount)));
+    for (const ID& id : ids) addNoSort(id);
+    sort();
+}
+
+template <class ID>
+void CIDPointerArray<ID>::Copy(const CIDPointerArray& other) {
+    if (&other == this) return;
+    std::shared_ptr<const Details> shared = other.m_shared;
+    std::shared_ptr<Details> owned;
+    if (other.ownedSize() > 0) {
+        auto copy = std::make_shared<Details>(*other.m_owned);
+        // Only this set holds the copy, so it may become the shared segment it never writes.
+        if (!shared && other.isSorted()) {
+            shared = std::move(copy);
+        } else {
+            owned = std::move(copy);
+        }
+    }
+    m_shared = std::move(shared);
+    m_owned = std::move(owned);
+}
+
+template <class ID>
+int CIDPointerArray<ID>::Add(const ID& id) {
+    if (!isSorted()) {
+        if (findByID(id) >= 0) return -1;
+        addNoSort(id);
+        return ownedSize() - 1;
+    }
+    if (sharedIndexOf(id) >= 0) return -1;
+    const std::vector<ID>& owned = ownedIDs();
+    const auto at = std::lower_bound(owned.begin(), owned.end(), id);
+    if (at != owned.end() && *at == id) return -1;
+    const auto pos = at - owned.begin();
+    checkRoomForOne();
+    std::vector<ID>& ids = writableOwned().ids;
+    ids.insert(ids.begin() + pos, id);
+    return static_cast<int>(pos);
+}
+
+template <class ID>
+void CIDPointerArray<ID>::addNoSort(const ID& id) {
+    checkRoomForOne();
+    Details& owned = writableOwned();
+    owned.ids.push_back(id);
+    owned.unsorted = true;
+}
+
+template <class ID>
+bool CIDPointerArray<ID>::InsertAt(int pos, const ID& id) {
+    if (pos < 0 || pos > GetSize() || findByID(id) >= 0) return false;
+    checkRoomForOne();
+    if (pos > ownedSize()) absorbShared();
+    Details& owned = writableOwned();
+    std::vector<ID>& ids = owned.ids;
+    const auto at = static_cast<std::size_t>(pos);
+    const bool fits = (at == 0 || ids[at - 1] < id) && (at == ids.size() || id < ids[at]);
+    if (!fits) owned.unsorted = true;
+    ids.insert(ids.begin() + pos, id);
+    return true;
+}
+
+template <class ID>
+bool CIDPointerArray<ID>::RemoveAt(int pos) {
+    if (pos < 0 || pos >= GetSize()) return false;
+    const int owned = ownedSize();
+    if (pos < owned) {
+        m_owned->ids.erase(m_owned->ids.begin() + pos);
+        shrinkExcessCapacity(m_owned->ids);
+    } else {
+        removeFromShared(pos - owned);
+    }
+    return true;
+}
+
+template <class ID>
+bool CIDPointerArray<ID>::removeByID(const ID& entry) {
+    // entry may be one of this set's own IDs, which the removal moves or frees.
+    const ID id = entry;
+    bool removed = false;
+    if (m_owned) {
+        std::vector<ID>& ids = m_owned->ids;
+        if (m_owned->unsorted) {
+            const auto kept = std::remove(ids.begin(), ids.end(), id);
+            removed = kept != ids.end();
+            ids.erase(kept, ids.end());
+        } else {
+            const auto at = std::lower_bound(ids.begin(), ids.end(), id);
+            if (at != ids.end() && *at == id) {
+                ids.erase(at);
+                removed = true;
+            }
+        }
+        if (removed) shrinkExcessCapacity(ids);
+    }
+    const int shared = sharedIndexOf(id);
+    if (shared >= 0) {
+        removeFromShared(shared);
+        removed = true;
+    }
+    return removed;
+}
+
+template <class ID>
+void CIDPointerArray<ID>::Reserve(int count) {
+    if (count > 0) writableOwned().ids.reserve(static_cast<std::size_t>(count));
+}
+
+template <class ID>
+void CIDPointerArray<ID>::sort() noexcept {
+    if (isSorted()) {
+        if (m_owned) m_owned->unsorted = false;
+        return;
+    }
+    std::vector<ID>& ids = m_owned->ids;
+    // A sorted set that took IDs with addNoSort is a sorted run and an appended tail: sorting
+    // the tail and merging costs the tail's sort and one pass, so adding batches to a large
+    // set stays linear in the set.
+    const auto tail = std::is_sorted_until(ids.begin(), ids.end());
+    std::sort(tail, ids.end());
+    std::inplace_merge(ids.begin(), tail, ids.end());
+    ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
+    if (sharedSize() > 0) {
+        const auto inShared = [this](const ID& id) { return sharedIndexOf(id) >= 0; };
+        ids.erase(std::remove_if(ids.begin(), ids.end(), inShared), ids.end());
+    }
+    m_owned->unsorted = false;
+}
+
+template <class ID>
+bool CIDPointerArray<ID>::operator==(const CIDPointerArray& other) const {
+    if (this == &other) return true;
+    if (!isSorted() || !other.isSorted()) return distinctIDs() == other.distinctIDs();
+    if (m_shared == other.m_shared) return ownedIDs() == other.ownedIDs();
+    if (GetSize() != other.GetSize()) return false;
+    const TwoSegmentIndex end = orderedEnd();
+    for (TwoSegmentIndex a = orderedBegin(), b = other.orderedBegin(); a != end;
+         a = orderedNext(a), b = other.orderedNext(b)) {
+        if (!(getConstReference(a) == other.getConstReference(b))) return false;
+    }
+    return true;
+}
+
+template <class ID>
+void CIDPointerArray<ID>::Serialize(CZentrixArchive& ar) {
+    zx::RecordScope scope(ar, "CIDPointerArray");
+    if (ar.IsStoring()) {
+        const bool sorted = isSorted();
+        ar << static_cast<std::int32_t>(GetSize());
+        int index = 0;
+        forEachInOrder([&](const ID& id) {
+            ar.setRecordIndex(index++);
+            ID copy = id;
+            copy.Serialize(ar);
+        });
+        ar.setRecordIndex(-1);
+        ar << sorted;
+        return;
+    }
+    RemoveAll();
+    const std::uint64_t countOffset = ar.position();
+    const int count = ar.readCount(kIDRecordSize, "IDs");
+    if (count < 0) ar.failNegativeCount(countOffset);
+    // Read into a separate segment so that a failure part-way leaves this set empty. The
+    // count was checked against the remaining bytes, so this allocates no more than the
+    // input holds.
+    auto loaded = std::make_shared<Details>();
+    loaded->ids.resize(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        ar.setRecordIndex(i);
+        loaded->ids[static_cast<std::size_t>(i)].Serialize(ar);
+    }
+    ar.setRecordIndex(-1);
+    bool sorted = false;
+    ar >> sorted;
+    loaded->unsorted = !sorted || !isStrictlyAscending(loaded->ids);
+    m_owned = std::move(loaded);
+    if (sorted) sort();
+}
+
+template <class ID>
+bool CIDPointerArray<ID>::isStrictlyAscending(const std::vector<ID>& ids) {
+    return std::adjacent_find(ids.begin(), ids.end(),
+                              [](const ID& a, const ID& b) { return !(a < b); }) == ids.end();
+}
+
+template <class ID>
+typename CIDPointerArray<ID>::Details& CIDPointerArray<ID>::writableOwned() {
+    if (!m_owned) {
+        m_owned = std::make_shared<Details>();
+    } else if (m_owned->ids.empty()) {
+        m_owned->unsorted = false;
+    }
+    return *m_owned;
+}
+
+template <class ID>
+void CIDPointerArray<ID>::absorbShared() {
+    const std::vector<ID>& owned = ownedIDs();
+    const std::vector<ID>& shared = sharedIDs();
+    auto merged = std::make_shared<Details>();
+    merged->ids.reserve(owned.size() + shared.size() + 1);
+    merged->ids.insert(merged->ids.end(), owned.begin(), owned.end());
+    merged->ids.insert(merged->ids.end(), shared.begin(), shared.end());
+    merged->unsorted =
+        !isSorted() || (!owned.empty() && !shared.empty() && !(owned.back() < shared.front()));
+    m_owned = std::move(merged);
+    m_shared.reset();
+}
+
+template <class ID>
+void CIDPointerArray<ID>::removeFromShared(int sharedPos) {
+    const std::vector<ID>& shared = m_shared->ids;
+    const auto at = shared.begin() + sharedPos;
+    auto rest = std::make_shared<Details>();
+    rest->ids.reserve(shared.size() - 1);
+    rest->ids.insert(rest->ids.end(), shared.begin(), at);
+    rest->ids.insert(rest->ids.end(), at + 1, shared.end());
+    if (ownedSize() == 0) {
+        m_owned = std::move(rest);
+        m_shared.reset();
+    } else if (rest->ids.empty()) {
+        m_shared.reset();
+    } else {
+        m_shared = std::move(rest);
+    }
+}
+
+template <class ID>
+std::vector<ID> CIDPointerArray<ID>::distinctIDs() const {
+    std::vector<ID> ids(begin(), end());
+    std::sort(ids.begin(), ids.end());
+    ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
+    return ids;
+}
 
 // A JSON array of the IDs' texts, in the order of the archive record.
 template <class ID>
