@@ -237,12 +237,6 @@ void KeyedIndex::startLoad(std::size_t expected) {
     indexes.keys.reserve(expected);
 }
 
-void KeyedIndex::appendLoaded(const IDKey& key, std::int32_t entry) {
-    Indexes& indexes = *m_ix;
-    indexes.keys.push_back(key);
-    indexes.order.push_back(entry);
-}
-
 void KeyedIndex::finishLoad(int hashFrom) {
     std::vector<int>& order = m_ix->order;
     const std::vector<IDKey>& keys = m_ix->keys;

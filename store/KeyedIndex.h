@@ -88,7 +88,10 @@ public:
     // ordered-index entry), then finishLoad, which takes the stored order when it is a
     // permutation in ascending ID order and rebuilds it otherwise.
     void startLoad(std::size_t expected);
-    void appendLoaded(const IDKey& key, std::int32_t entry);
+    void appendLoaded(const IDKey& key, std::int32_t entry) {
+        m_ix->keys.push_back(key);
+        m_ix->order.push_back(entry);
+    }
     void finishLoad(int hashFrom);
     // The ordered-index entry a record stores at position k (sorted and settled).
     std::int32_t storedEntry(std::size_t k) const { return m_ix->order[k]; }
