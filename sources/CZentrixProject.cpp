@@ -35,3 +35,14 @@ bool CZentrixProject::addMultipleToMap(const std::map<CIDBase, CIDBase>& pairs, 
         return internal.GetSize() == external.GetSize();
     });
 }
+
+void CZentrixProject::rebuildMaps(const ICADProject& cad) {
+    if (&cad != &m_cadProject) setCADProject(cad);
+    for (int type = dtNone + 1; type <= s_dataTypeCount; ++type) {
+        (void)withPair(type, [](auto& internal, auto& external) {
+            internal.sort();
+            external.sort();
+            return true;
+        });
+    }
+}

@@ -90,6 +90,10 @@ public:
     CCADProjectWritableHandle getWritableCADProject() { return m_cadProject.getWritableHandle(); }
     void setCADProject(const ICADProject& cad) { m_cadProject = cad; }
     void clearCADProject() { m_cadProject.RemoveAll(); }
+    // Takes cad as the CAD settings and brings every pair of sets back to sets (sorted, each ID
+    // once), as a batch leaves them: for a host that filled the sets through their writable
+    // accessors with addNoSort.
+    void rebuildMaps(const ICADProject& cad);
 
     // Adds a batch of internal-to-external pairs to the sets of one kind and sorts both once.
     // False, with both sets unchanged, for a type that names no pair, sets of different sizes, a

@@ -302,6 +302,29 @@ TEST(ZentrixProject, TheCADSettingsAreEmbeddedAndClearedInPlace) {
     EXPECT_EQ(*maps.getCADProject(), CCADProject());
 }
 
+TEST(ZentrixProject, RebuildingTheMapsTakesTheCADSettingsAndSortsEveryPair) {
+    CZentrixProject maps;
+    maps.getInternalLinkIDs().addNoSort(CLinkID(idOf(4)));
+    maps.getInternalLinkIDs().addNoSort(CLinkID(idOf(2)));
+    maps.getInternalLinkIDs().addNoSort(CLinkID(idOf(4)));
+    maps.getExternalAssignedResourceGroupIDs().addNoSort(CAssignedResourceGroupID(idOf(9)));
+    maps.getExternalAssignedResourceGroupIDs().addNoSort(CAssignedResourceGroupID(idOf(1)));
+    CCADProject cad;
+    (void)cad.getWritableInternalTaskIDArray().Add(CTaskID(idOf(1)));
+
+    maps.rebuildMaps(cad);
+    EXPECT_EQ(*maps.getCADProject(), cad);
+    const CLinkIDArray& links = maps.getInternalLinkIDs();
+    ASSERT_TRUE(links.isSorted());
+    ASSERT_EQ(links.GetSize(), 2);
+    EXPECT_EQ(links.getConstReference(0), CLinkID(idOf(2)));
+    EXPECT_TRUE(maps.getExternalAssignedResourceGroupIDs().isSorted());
+
+    // Its own CAD settings are a valid source.
+    maps.rebuildMaps(*maps.getCADProject());
+    EXPECT_EQ(*maps.getCADProject(), cad);
+}
+
 // ---- Synchronizers ----
 
 TEST(Synchronizer, SettersSubstituteEmptyTextsAndInvalidTimes) {
