@@ -16,9 +16,12 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
+#include <memory>
 #include <new>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <unistd.h>
@@ -98,9 +101,14 @@ std::size_t allocationLimit(std::size_t inputSize) { return 32 * inputSize + (1u
 
 constexpr std::uint32_t kArrayTag = zx::archiveTag("CUniquePointerArray");
 
+// The sample project is built once per scale and seed for the whole run: every target's tests
+// save their target from the same project, and building it (under the sanitizers above all)
+// costs more than most of the tests that use it.
 std::vector<std::byte> savedSample(Target target, int scale = 3, std::uint64_t seed = 11) {
-    zxfuzz::Containers project(SampleProject::build(scale, seed));
-    return zxfuzz::saveTarget(project, target);
+    static std::map<std::pair<int, std::uint64_t>, std::unique_ptr<zxfuzz::Containers>> built;
+    std::unique_ptr<zxfuzz::Containers>& project = built[{scale, seed}];
+    if (!project) project = std::make_unique<zxfuzz::Containers>(SampleProject::build(scale, seed));
+    return zxfuzz::saveTarget(*project, target);
 }
 
 template <class T>
