@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(cmake make ninja-build g++ googletest libgtest-dev libgmock-dev libbenchmark-dev libcereal-dev
           clang libclang-rt-14-dev python3 libxxhash-dev pkg-config libcli11-dev nlohmann-json3-dev
-          libsodium-dev)
+          libsodium-dev chromium)
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

@@ -8,6 +8,9 @@
 //   diff A B [--json]           what was added, removed and changed, down to the field
 //   convert IN OUT [--file-version V]   document to JSON (OUT ending in .json) and back
 //   salvage IN OUT              writes what could be read of a damaged document
+//   report FILE -o OUT [--from DATE --to DATE] [--max-rows N] [--print-counts]
+//                               one self-contained HTML page: Gantt chart, resource usage,
+//                               resources, objects per kind, check findings
 //
 // Exit status: 0 done, 1 findings (check findings, differences, a lossy salvage, a failed demo),
 // 2 bad usage or unreadable input. Long runs draw a progress bar when standard error is a
@@ -19,9 +22,11 @@
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 #include <string>
 
 #include "FileStreams.h"
+#include "HtmlReport.h"
 #include "JsonReader.h"
 #include "JsonWriter.h"
 #include "ProgressBar.h"
@@ -238,6 +243,17 @@ int salvage(const fs::path& in, const fs::path& out) {
     return report.failures.empty() && report.unknownSections.empty() ? s_done : s_findings;
 }
 
+int report(const fs::path& in, const fs::path& out, zxtool::ReportOptions options,
+           bool printCounts) {
+    const CProjectDocument document = open(in);
+    options.title = in.filename().string();
+    zxtool::AtomicFileStream stream(out);
+    const auto counts = zxtool::writeHtmlReport(stream.stream(), document.roots(), options);
+    stream.commit();
+    if (printCounts) std::printf("%s\n", zxtool::toText(counts).c_str());
+    return s_done;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -292,6 +308,29 @@ int main(int argc, char** argv) {
     salvageCommand->add_option("IN", file, "The damaged document")->required();
     salvageCommand->add_option("OUT", other, "The document to write")->required();
 
+    zxtool::ReportOptions reportOptions;
+    bool printCounts = false;
+    const auto isoDate = [](std::optional<CProjectDate>& into) {
+        return [&into](const std::string& text) {
+            into = zxtool::parseIsoDate(text);
+            if (!into) throw CLI::ValidationError("not a date (YYYY-MM-DD): " + text);
+        };
+    };
+    auto* reportCommand =
+        app.add_subcommand("report", "Write a self-contained HTML page with a Gantt chart");
+    reportCommand->add_option("FILE", file, "The document (or .json project)")->required();
+    reportCommand->add_option("-o,--output", other, "The HTML file to write")->required();
+    reportCommand->add_option_function<std::string>("--from", isoDate(reportOptions.from),
+                                                    "First day shown (YYYY-MM-DD)");
+    reportCommand->add_option_function<std::string>("--to", isoDate(reportOptions.to),
+                                                    "Last day shown (YYYY-MM-DD)");
+    reportCommand
+        ->add_option("--max-rows", reportOptions.maxRows,
+                     "Task rows drawn; deeper summary tasks are shown closed")
+        ->check(CLI::Range(1, 100'000'000));
+    reportCommand->add_flag("--print-counts", printCounts,
+                            "Print what the page shows (rows, bars, links, ...)");
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
@@ -307,6 +346,7 @@ int main(int argc, char** argv) {
         if (diffCommand->parsed()) return diff(file, other, json, dumpOptions.showSecrets);
         if (convertCommand->parsed()) return convert(file, other, fileVersion);
         if (salvageCommand->parsed()) return salvage(file, other);
+        if (reportCommand->parsed()) return report(file, other, reportOptions, printCounts);
     } catch (const BadInput& error) {
         std::fprintf(stderr, "zxstore: %s\n", error.what());
         return s_badInput;

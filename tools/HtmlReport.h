@@ -1,0 +1,64 @@
+// HtmlReport: `zxstore report`, one self-contained HTML page about a project: a Gantt chart of the
+// work breakdown (hand-written SVG), weekly assigned work per resource, the resources and their
+// rates, the count of objects per kind and the integrity check's findings.
+//
+// Promises:
+//   - the page loads nothing: its style and its one small script are inline, and it names no
+//     URL. Every text taken from the project is HTML-escaped and written as UTF-8 exactly;
+//   - the work is linear in the project's size (sorting a resource's weekly work aside): the page
+//     is appended to one buffer, never rebuilt;
+//   - at most maxRows task rows are drawn. Summary tasks are opened breadth first while their
+//     sub-tasks still fit; a summary task left closed is drawn with its bar and the number of
+//     tasks it hides. Links are drawn between shown rows only;
+//   - task dates are the scheduled dates of SampleCalculation (the tools' stand-in for the host's
+//     scheduler), so summary tasks span their sub-tasks; baseline bars are the first baseline's;
+//   - the root element carries what was drawn as data attributes (ReportCounts), which the
+//     command can also print, so that a test can compare the rendered page with them.
+// Writing only reads the project.
+#pragma once
+
+#include <optional>
+#include <ostream>
+#include <string>
+#include <string_view>
+
+#include "basetypes/CProjectTime.h"
+#include "project/CProjectRoots.h"
+
+namespace zxtool {
+
+struct ReportOptions {
+    // Shown as the page's heading (the document's file name, say).
+    std::string title;
+    // The window of the time axis; unset ends follow the project's dates.
+    std::optional<CProjectDate> from;
+    std::optional<CProjectDate> to;
+    int maxRows = 2000;
+    // Where the "today" line goes, when inside the window.
+    CProjectTime today = CProjectTime::GetTickCount();
+};
+
+// What the page shows, as counted while it was written.
+struct ReportCounts {
+    int rows = 0;        // task rows
+    int bars = 0;        // bars of tasks without sub-tasks
+    int summaries = 0;   // summary brackets
+    int milestones = 0;  // milestone diamonds
+    int links = 0;       // link arrows
+    int baselines = 0;   // baseline bars
+    int collapsed = 0;   // summary rows that hide their sub-tasks
+    int hidden = 0;      // tasks not drawn
+    int resources = 0;   // resource usage charts
+    int findings = 0;    // integrity check findings
+};
+
+ReportCounts writeHtmlReport(std::ostream& out, const CProjectRoots& project,
+                             const ReportOptions& options);
+
+// "rows=12 bars=9 ...": the counts on one line, in the order of the struct.
+std::string toText(const ReportCounts& counts);
+
+// A date written YYYY-MM-DD, or nothing when the text is not a real date.
+std::optional<CProjectDate> parseIsoDate(std::string_view text);
+
+}  // namespace zxtool
