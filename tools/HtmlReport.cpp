@@ -25,6 +25,17 @@ namespace {
 
 constexpr std::int64_t s_dayMs = 86'400'000;
 
+// Each count with its name, which the page's root element carries as a data attribute and
+// --print-counts prints: one table, so the two never disagree.
+constexpr std::pair<const char*, int ReportCounts::*> s_countFields[] = {
+    {"rows", &ReportCounts::rows},           {"bars", &ReportCounts::bars},
+    {"summaries", &ReportCounts::summaries}, {"milestones", &ReportCounts::milestones},
+    {"links", &ReportCounts::links},         {"baselines", &ReportCounts::baselines},
+    {"collapsed", &ReportCounts::collapsed}, {"hidden", &ReportCounts::hidden},
+    {"resources", &ReportCounts::resources}, {"resource-rows", &ReportCounts::resourceRows},
+    {"findings", &ReportCounts::findings},
+};
+
 // Floor division: days before 1970 are negative.
 std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
     const std::int64_t q = a / b;
@@ -347,8 +358,19 @@ std::vector<std::pair<std::int64_t, std::int64_t>> nonWorkingRuns(const CProject
     return runs;
 }
 
+// Months between labelled ticks: on a long months scale, every month would put its name on its
+// neighbours', so ticks step by 2, 3 or 6 months or by whole years until names fit.
+int monthStep(const Axis& axis) {
+    if (axis.scale != Scale::months) return 1;
+    static constexpr int steps[] = {1, 2, 3, 6, 12, 24, 60, 120, 240, 600};
+    for (const int step : steps)
+        if (double(step) * 30.4 * axis.pxPerDay >= 64) return step;
+    return 1200;
+}
+
 void writeAxis(Html& h, const Axis& axis, double height) {
     h.raw("<g class=\"axis\">");
+    const int step = monthStep(axis);
     static constexpr const char* months[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                              "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
     int lastMonth = -1;
@@ -358,13 +380,17 @@ void writeAxis(Html& h, const Axis& axis, double height) {
         CProjectDate(static_cast<std::int32_t>(day)).toYMD(year, month, dayOfMonth);
         const double x = axis.xOfDay(day);
         // The first month is named only when enough of it is shown for its name to fit.
+        const bool onStep = (year * 12 + int(month) - 1) % step == 0;
         const bool monthStart =
-            dayOfMonth == 1 || (lastMonth < 0 && (31 - int(dayOfMonth)) * axis.pxPerDay > 60);
+            (dayOfMonth == 1 && onStep) ||
+            (step == 1 && lastMonth < 0 && (31 - int(dayOfMonth)) * axis.pxPerDay > 60);
         const bool tick = axis.scale == Scale::days ||
-                          (axis.scale == Scale::weeks && weekDay(day) == 2) || dayOfMonth == 1;
+                          (axis.scale == Scale::weeks && weekDay(day) == 2) ||
+                          (dayOfMonth == 1 && onStep);
         if (monthStart && day <= axis.lastDay) {
             h.raw("<text x=\"").num(x + 3).raw("\" y=\"10\">");
-            h.raw(months[month - 1]).raw(" ").num(year).raw("</text>");
+            if (step < 12) h.raw(months[month - 1]).raw(" ");
+            h.num(year).raw("</text>");
         }
         lastMonth = static_cast<int>(month);
         if (!tick) continue;
@@ -425,13 +451,8 @@ public:
         // streamed in its place.
         Html root;
         root.raw("<main id=\"report\"");
-        const std::pair<const char*, int> attributes[] = {
-            {"data-rows", m_counts.rows},           {"data-bars", m_counts.bars},
-            {"data-summaries", m_counts.summaries}, {"data-milestones", m_counts.milestones},
-            {"data-links", m_counts.links},         {"data-baselines", m_counts.baselines},
-            {"data-collapsed", m_counts.collapsed}, {"data-hidden", m_counts.hidden},
-            {"data-resources", m_counts.resources}, {"data-findings", m_counts.findings}};
-        for (const auto& [name, value] : attributes) root.attr(name, value);
+        for (const auto& [name, member] : s_countFields)
+            root.raw(" data-").raw(name).raw("=\"").num(m_counts.*member).raw("\"");
         root.raw(">\n");
         const std::string& page = m_html.str();
         out.write(page.data(), static_cast<std::streamsize>(rootAt));
@@ -734,7 +755,15 @@ private:
             "<h2>Resource usage</h2>\n<p>Assigned work per week, in unit-hours (units "
             "per time \xC3\x97 hours of the task, spread evenly over it).</p>\n");
         const double width = m_axis.right() + 20;
+        const int limit = std::max(0, m_options.maxResources);
+        int undrawn = 0;
         for (std::size_t begin = 0; begin < work.size();) {
+            if (m_counts.resources == limit) {
+                // Count the remaining resources with work instead of drawing them.
+                for (std::size_t end = begin; end < work.size(); ++end)
+                    undrawn += end == begin || work[end].resource != work[end - 1].resource;
+                break;
+            }
             std::size_t end = begin;
             double peak = 0, total = 0;
             // Merge each week's entries, in place.
@@ -776,13 +805,20 @@ private:
             begin = end;
         }
         if (m_counts.resources == 0) m_html.raw("<p>No work is assigned in this window.</p>\n");
+        if (undrawn > 0)
+            m_html.raw("<p class=\"more\">")
+                .num(undrawn)
+                .raw(" more resources with assigned work are not drawn (--max-resources).</p>\n");
     }
 
     void resources() {
         m_html.raw(
             "<h2>Resources</h2>\n<table class=\"resources\"><tr><th>Code</th><th>Name</th>"
             "<th>Type</th><th>Unit</th><th>Rates (from: per day)</th></tr>\n");
+        const std::size_t limit = static_cast<std::size_t>(std::max(0, m_options.maxResources));
         for (const IResource* resource : m_resources) {
+            if (static_cast<std::size_t>(m_counts.resourceRows) == limit) break;
+            ++m_counts.resourceRows;
             m_html.raw("<tr><td>").text(resource->getResourceCode().getString());
             m_html.raw("</td><td>").text(resource->getName().getString());
             m_html.raw("</td><td>").raw(resource->getType().name());
@@ -798,6 +834,10 @@ private:
             m_html.raw("</td></tr>\n");
         }
         m_html.raw("</table>\n");
+        if (m_resources.size() > limit)
+            m_html.raw("<p class=\"more\">")
+                .num(static_cast<long long>(m_resources.size() - limit))
+                .raw(" more resources are not listed (--max-resources).</p>\n");
     }
 
     // Objects per kind, counted over the project index, which lists every kind the store has.
@@ -855,19 +895,13 @@ ReportCounts writeHtmlReport(std::ostream& out, const CProjectRoots& project,
     return Report(project, options).write(out);
 }
 
-std::string toText(const ReportCounts& c) {
+std::string toText(const ReportCounts& counts) {
     std::string text;
-    const std::pair<const char*, int> fields[] = {
-        {"rows", c.rows},           {"bars", c.bars},
-        {"summaries", c.summaries}, {"milestones", c.milestones},
-        {"links", c.links},         {"baselines", c.baselines},
-        {"collapsed", c.collapsed}, {"hidden", c.hidden},
-        {"resources", c.resources}, {"findings", c.findings}};
-    for (const auto& [name, value] : fields) {
+    for (const auto& [name, member] : s_countFields) {
         if (!text.empty()) text += ' ';
         text += name;
         text += '=';
-        text += std::to_string(value);
+        text += std::to_string(counts.*member);
     }
     return text;
 }

@@ -7,6 +7,8 @@
 //     URL. Every text taken from the project is HTML-escaped and written as UTF-8 exactly;
 //   - the work is linear in the project's size (sorting a resource's weekly work aside): the page
 //     is appended to one buffer, never rebuilt;
+//   - at most maxResources resources get a usage chart and a row of the resource table, the
+//     rest a count, so a project of many resources still gives a page a browser opens at once;
 //   - at most maxRows task rows are drawn. Summary tasks are opened breadth first while their
 //     sub-tasks still fit; a summary task left closed is drawn with its bar and the number of
 //     tasks it hides. Links are drawn between shown rows only;
@@ -34,22 +36,24 @@ struct ReportOptions {
     std::optional<CProjectDate> from;
     std::optional<CProjectDate> to;
     int maxRows = 2000;
+    int maxResources = 200;
     // Where the "today" line goes, when inside the window.
     CProjectTime today = CProjectTime::GetTickCount();
 };
 
 // What the page shows, as counted while it was written.
 struct ReportCounts {
-    int rows = 0;        // task rows
-    int bars = 0;        // bars of tasks without sub-tasks
-    int summaries = 0;   // summary brackets
-    int milestones = 0;  // milestone diamonds
-    int links = 0;       // link arrows
-    int baselines = 0;   // baseline bars
-    int collapsed = 0;   // summary rows that hide their sub-tasks
-    int hidden = 0;      // tasks not drawn
-    int resources = 0;   // resource usage charts
-    int findings = 0;    // integrity check findings
+    int rows = 0;          // task rows
+    int bars = 0;          // bars of tasks without sub-tasks
+    int summaries = 0;     // summary brackets
+    int milestones = 0;    // milestone diamonds
+    int links = 0;         // link arrows
+    int baselines = 0;     // baseline bars
+    int collapsed = 0;     // summary rows that hide their sub-tasks
+    int hidden = 0;        // tasks not drawn
+    int resources = 0;     // resource usage charts
+    int resourceRows = 0;  // rows of the resource table
+    int findings = 0;      // integrity check findings
 };
 
 ReportCounts writeHtmlReport(std::ostream& out, const CProjectRoots& project,

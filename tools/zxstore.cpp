@@ -8,7 +8,8 @@
 //   diff A B [--json]           what was added, removed and changed, down to the field
 //   convert IN OUT [--file-version V]   document to JSON (OUT ending in .json) and back
 //   salvage IN OUT              writes what could be read of a damaged document
-//   report FILE -o OUT [--from DATE --to DATE] [--max-rows N] [--print-counts]
+//   report FILE -o OUT [--from DATE --to DATE] [--max-rows N] [--max-resources N]
+//          [--print-counts]
 //                               one self-contained HTML page: Gantt chart, resource usage,
 //                               resources, objects per kind, check findings
 //
@@ -328,6 +329,10 @@ int main(int argc, char** argv) {
         ->add_option("--max-rows", reportOptions.maxRows,
                      "Task rows drawn; deeper summary tasks are shown closed")
         ->check(CLI::Range(1, 100'000'000));
+    reportCommand
+        ->add_option("--max-resources", reportOptions.maxResources,
+                     "Resources given a usage chart and a table row")
+        ->check(CLI::Range(0, 100'000'000));
     reportCommand->add_flag("--print-counts", printCounts,
                             "Print what the page shows (rows, bars, links, ...)");
 

@@ -201,6 +201,16 @@ check(len(notes) == limited["collapsed"], "each closed summary row notes what it
 check(sum(int("".join(n[2]).split()[0]) for n in notes) == limited["hidden"],
       "the notes add up to the hidden tasks")
 
+# A resource budget: usage charts and table rows stop at it, and the page says what it left out.
+page = os.path.join(WORK, "few-resources.html")
+few = counts(run("report", sample, "-o", page, "--max-resources", "3", "--print-counts"))
+check(full["resources"] > 3 and full["resource-rows"] > 3,
+      f"the sample has more than 3 resources with work: {full}")
+check(few["resources"] == 3 and few["resource-rows"] == 3, f"3 resources drawn and listed: {few}")
+dom = render(page)
+check_page(dom, few, "few resources")
+check(len(dom.with_class("p", "more")) == 2, "the page says how many resources it left out")
+
 if failures:
     sys.exit(f"{len(failures)} check(s) failed")
 print("report test: all checks passed")
