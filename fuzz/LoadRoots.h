@@ -112,6 +112,14 @@ struct Containers {
     ArrayOf<C>& collection() {
         return std::get<ArrayOf<C>>(collections);
     }
+    // The root of that type, or the bare collection of that type.
+    template <class Container>
+    Container& container() {
+        if constexpr (zx::Contains<zx::RootTypes, Container>::value)
+            return project.get<Container>();
+        else
+            return std::get<Container>(collections);
+    }
 
     // Every object of a kind without a root, found anywhere below object, joins its collection.
     template <class I>
@@ -122,18 +130,6 @@ struct Containers {
         });
     }
 };
-
-// Calls f with the container for target (a root or a bare collection).
-template <class F>
-void withContainer(Target target, Containers& all, F&& f) {
-    int position = 0;
-    all.project.forEachRoot([&](auto& root) {
-        if (position++ == target.index) f(root);
-    });
-    zx::forEachType(zx::ChildKinds{}, [&]<class C>() {
-        if (position++ == target.index) f(all.collection<C>());
-    });
-}
 
 // Calls f.template operator()<Container>() with the type of target's container. A load makes
 // only that container: a whole project of empty roots for each input would cost more than
@@ -147,6 +143,12 @@ void withContainerType(Target target, F&& f) {
     zx::forEachType(zx::ChildKinds{}, [&]<class C>() {
         if (position++ == target.index) f.template operator()<ArrayOf<C>>();
     });
+}
+
+// Calls f with the container for target (a root or a bare collection).
+template <class F>
+void withContainer(Target target, Containers& all, F&& f) {
+    withContainerType(target, [&]<class Container>() { f(all.container<Container>()); });
 }
 
 // "CodeRoot" for a root, "LinkArray" for a bare collection.

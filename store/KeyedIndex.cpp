@@ -10,22 +10,6 @@
 
 namespace zx {
 
-namespace {
-
-// Storage positions of keys, sorted by key.
-std::vector<int> sortedPositions(const std::vector<IDKey>& keys) {
-    const std::size_t n = keys.size();
-    std::vector<std::pair<IDKey, int>> entries(n);
-    for (std::size_t i = 0; i < n; ++i) entries[i] = {keys[i], static_cast<int>(i)};
-    std::sort(entries.begin(), entries.end(),
-              [](const auto& a, const auto& b) { return a.first < b.first; });
-    std::vector<int> order(n);
-    for (std::size_t k = 0; k < n; ++k) order[k] = entries[k].second;
-    return order;
-}
-
-}  // namespace
-
 KeyedIndex::~KeyedIndex() = default;
 
 void KeyedIndex::copyFrom(const KeyedIndex& other) {
@@ -99,33 +83,40 @@ const std::vector<int>& KeyedIndex::order() const {
 }
 
 std::vector<int> KeyedIndex::orderOf(const std::vector<IDKey>& keys) {
-    return sortedPositions(keys);
+    const std::size_t n = keys.size();
+    std::vector<std::pair<IDKey, int>> entries(n);
+    for (std::size_t i = 0; i < n; ++i) entries[i] = {keys[i], static_cast<int>(i)};
+    std::sort(entries.begin(), entries.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<int> order(n);
+    for (std::size_t k = 0; k < n; ++k) order[k] = entries[k].second;
+    return order;
 }
 
 void KeyedIndex::build(std::vector<IDKey> keys, int hashFrom) {
     if (m_sorted) return;
     try {
-        if (!keys.empty()) {
-            std::vector<int> order = sortedPositions(keys);
-            Indexes& indexes = ix();
-            indexes.keys = std::move(keys);
-            indexes.order = std::move(order);
-            rebuildHash(hashFrom);
-        }
+        std::vector<int> order = orderOf(keys);
+        adopt(std::move(keys), std::move(order), hashFrom);
     } catch (...) {
         discard();
         throw;
     }
-    m_sorted = true;
 }
 
 void KeyedIndex::buildInStorageOrder(std::vector<IDKey> keys, int hashFrom) {
     std::vector<int> order(keys.size());
     for (std::size_t i = 0; i < order.size(); ++i) order[i] = static_cast<int>(i);
-    Indexes& indexes = ix();
-    indexes.keys = std::move(keys);
-    indexes.order = std::move(order);
-    rebuildHash(hashFrom);
+    adopt(std::move(keys), std::move(order), hashFrom);
+}
+
+void KeyedIndex::adopt(std::vector<IDKey> keys, std::vector<int> order, int hashFrom) {
+    if (!keys.empty()) {
+        Indexes& indexes = ix();
+        indexes.keys = std::move(keys);
+        indexes.order = std::move(order);
+        rebuildHash(hashFrom);
+    }
     m_sorted = true;
 }
 
@@ -266,7 +257,7 @@ void KeyedIndex::finishLoad(int hashFrom) {
         }
         previous = key;
     }
-    if (!valid) order = sortedPositions(keys);
+    if (!valid) order = orderOf(keys);
     m_sorted = true;
     rebuildHash(hashFrom);
 }

@@ -113,6 +113,8 @@ private:
     };
 
     Indexes& ix();
+    // Takes keys and their ordered index as the container's, sorted from now on.
+    void adopt(std::vector<IDKey> keys, std::vector<int> order, int hashFrom);
     const IDKey& keyAt(int k) const;
     int lowerBound(const IDKey& key) const;
     void rebuildHash(int hashFrom);

@@ -17,7 +17,6 @@
 #include "ProjectIndex.h"
 #include "SampleCalculation.h"
 #include "project/CProjectRoots.h"
-#include "store/IDKey.h"
 
 namespace zxtool {
 
@@ -175,12 +174,6 @@ Axis makeAxis(std::int64_t firstDay, std::int64_t lastDay) {
     axis.lastDay = lastDay;
     return axis;
 }
-
-struct IDKeyHash {
-    std::size_t operator()(const zx::IDKey& key) const {
-        return static_cast<std::size_t>(key.hi ^ (key.lo * 0x9E3779B97F4A7C15ULL));
-    }
-};
 
 // A task of the work breakdown, in pre-order: a task's sub-tree is (its index, end).
 struct Node {
@@ -706,10 +699,10 @@ private:
     // days, for every task shown or hidden. Weeks start on Mondays and count from the axis's.
     void usage() {
         m_resources = allResources();
-        std::unordered_map<zx::IDKey, int, IDKeyHash> resourceOf;
+        std::unordered_map<CResourceID, int> resourceOf;
         resourceOf.reserve(m_resources.size());
         for (std::size_t i = 0; i < m_resources.size(); ++i)
-            resourceOf.emplace(zx::IDKey::of(m_resources[i]->getID()), static_cast<int>(i));
+            resourceOf.emplace(m_resources[i]->getID(), static_cast<int>(i));
 
         const std::int64_t monday = m_axis.firstDay - (weekDay(m_axis.firstDay) + 5) % 7;
         struct Work {
@@ -719,7 +712,7 @@ private:
         };
         std::vector<Work> work;
         const auto add = [&](const CAssignedResourceParameters& p, const Dates& d) {
-            const auto found = resourceOf.find(zx::IDKey::of(p.getResourceID()));
+            const auto found = resourceOf.find(p.getResourceID());
             if (found == resourceOf.end() || d.finish <= d.start) return;
             const double units =
                 p.getUnitsPerTime().isValid() ? p.getUnitsPerTime().getValue() : 1.0;
