@@ -6,7 +6,8 @@ Usage: report_test.py ZXSTORE WORKDIR
 Renders each page with headless chromium (--dump-dom runs the page's script) and checks the
 rendered DOM against the counts the command prints: task rows, bars, links, baselines. Also that a
 task name full of markup, quotes and non-Latin text shows exactly and runs nothing, that
---max-rows closes summary rows instead of dropping tasks silently, and that a screenshot renders.
+--max-rows closes summary rows instead of dropping tasks silently, that a screenshot renders, and
+that clicking summary rows' toggles hides and shows the right rows and arrows.
 """
 import html.parser
 import json
@@ -151,6 +152,141 @@ subprocess.run([CHROMIUM, *CHROMIUM_FLAGS, "--screenshot=" + shot, "--window-siz
 with open(shot, "rb") as f:
     png = f.read()
 check(png[:8] == b"\x89PNG\r\n\x1a\n" and len(png) > 10_000, "the screenshot is a PNG image")
+
+# Clicking summary rows' toggles, as a person would: a script appended to a copy of the page clicks
+# whatever element lies under each toggle's centre (so a toggle covered by something else fails),
+# after the page's own script ran, and records what is displayed after each click.
+#   close the target summary row, close its parent, reopen the parent (the target stays closed),
+#   reopen the target; a click on the target's label first, which must change nothing.
+CLICKER = """<script>
+(function(){
+var steps=%s,svg=document.getElementById('gantt'),out=[];
+var rows=[].slice.call(svg.querySelectorAll('g.row')),links=[].slice.call(svg.querySelectorAll('path.link'));
+function hit(el){el.scrollIntoView({block:'center',inline:'start'});var b=el.getBoundingClientRect();
+var x=b.left+b.width/2,y=b.top+b.height/2,at=document.elementFromPoint(x,y);
+if(at)at.dispatchEvent(new MouseEvent('click',{bubbles:true,cancelable:true,view:window,clientX:x,clientY:y}));
+return at?at.getAttribute('class')||at.tagName:'nothing';}
+function shot(hitClass){return {hit:hitClass,height:+svg.getAttribute('height'),
+rows:rows.map(function(r){return getComputedStyle(r).display==='none'?null:r.getAttribute('transform');}),
+links:links.map(function(l){return getComputedStyle(l).display==='none'?null:l.getAttribute('d');}),
+toggles:rows.map(function(r){var t=r.querySelector('.toggle');return t?t.textContent:'';})};}
+out.push(shot(''));
+steps.forEach(function(s){var r=rows[s[0]];out.push(shot(hit(r.querySelector(s[1]))));});
+document.body.setAttribute('data-clicks',JSON.stringify(out));})();
+</script>"""
+
+
+def descendants(parents, row):
+    """Rows below `row` in the work breakdown, from each row's data-parent."""
+    below = set()
+    for r, p in enumerate(parents):
+        if p in below or p == row:
+            below.add(r)
+    return below
+
+
+def translate_y(transform):
+    return float(transform[transform.index(",") + 1:transform.index(")")])
+
+
+def path_moves(d):
+    """A link's path as its moves: [("M", x, y), ("H", x), ("V", y), ...]."""
+    moves = []
+    for token in d.replace("M", " M ").replace("H", " H ").replace("V", " V ").split():
+        if token in "MHV":
+            moves.append([token])
+        else:
+            moves[-1].append(float(token))
+    return moves
+
+
+def same_path(d, e):
+    """Two paths with the same moves to a tenth of a pixel (the page writes d with one decimal)."""
+    m, n = path_moves(d), path_moves(e)
+    return len(m) == len(n) and all(a[0] == b[0] and len(a) == len(b) and
+                                    all(abs(x - y) < 0.051 for x, y in zip(a[1:], b[1:]))
+                                    for a, b in zip(m, n))
+
+
+rows = sorted(dom.with_class("g", "row"), key=lambda e: int(e[1]["data-row"]))
+parents = [int(e[1]["data-parent"]) for e in rows]
+below = [descendants(parents, r) for r in range(len(rows))]
+link_ends = [(int(e[1]["data-from"]), int(e[1]["data-to"])) for e in dom.with_class("path", "link")]
+gantt = next(e[1] for e in dom.elements if e[1].get("id") == "gantt")
+H, TOP = float(gantt["data-row-height"]), float(gantt["data-top"])
+
+
+def click_target(r):
+    """A summary row under another, with siblings before and after it and arrows crossing its edge
+    both ways: closing it must hide some rows and arrows and keep its siblings' and its own."""
+    siblings = [s for s in range(len(rows)) if parents[s] == parents[r] and s != r]
+    return (parents[r] >= 0 and below[r] and min(siblings, default=r) < r < max(siblings, default=r)
+            and any(a in below[r] and b not in below[r] for a, b in link_ends)
+            and any(b in below[r] and a not in below[r] for a, b in link_ends))
+
+
+target = next((r for r in range(len(rows)) if click_target(r)), None)
+if target is None:
+    sys.exit("the sample has no summary row to click: a nested one with siblings and crossing links")
+outer = parents[target]
+steps = [(target, ".label"), (target, ".toggle"), (outer, ".toggle"), (outer, ".toggle"),
+         (target, ".toggle")]
+with open(page, encoding="utf-8") as f:
+    text = f.read()
+check(text.count("</body>") == 1, "the page has one </body> to put the clicking script before")
+clicked = os.path.join(WORK, "clicked.html")
+with open(clicked, "w", encoding="utf-8") as f:
+    f.write(text.replace("</body>", CLICKER % json.dumps(steps) + "</body>"))
+body = next(e[1] for e in render(clicked).elements if e[0] == "body")
+shots = json.loads(body["data-clicks"])
+initial = shots[0]
+
+
+def check_shot(shot, hidden_rows, label):
+    shown = [r for r in range(len(rows)) if r not in hidden_rows]
+    check({r for r, t in enumerate(shot["rows"]) if t is None} == hidden_rows,
+          f"{label}: rows hidden {sorted(r for r, t in enumerate(shot['rows']) if t is None)}, "
+          f"expected {sorted(hidden_rows)}")
+    if any(shot["rows"][r] is None for r in shown):
+        return
+    # The rows left close up in order, one row height apart, and the chart shrinks to them.
+    ys = {r: translate_y(shot["rows"][r]) for r in shown}
+    check([ys[r] for r in shown] == [TOP + k * H for k in range(len(shown))],
+          f"{label}: the displayed rows do not stack one row height apart from the top")
+    check(shot["height"] == TOP + (len(shown) + 1) * H, f"{label}: chart height {shot['height']}")
+    # An arrow shows exactly when both its rows do, and runs between where they now are.
+    expected_links = {i for i, (a, b) in enumerate(link_ends)
+                      if a not in hidden_rows and b not in hidden_rows}
+    shown_links = {i for i, d in enumerate(shot["links"]) if d is not None}
+    check(shown_links == expected_links, f"{label}: arrows shown {len(shown_links)}, expected "
+          f"{len(expected_links)}; dangling: {sorted(shown_links - expected_links)[:5]}")
+    for i in sorted(shown_links & expected_links):
+        a, b = link_ends[i]
+        moves = path_moves(shot["links"][i])
+        if moves[0][2] != ys[a] + H / 2 or moves[-2] != ["V", ys[b] + H / 2]:
+            check(False, f"{label}: arrow {a}->{b} does not run between its rows: "
+                  f"{shot['links'][i]}")
+            break
+
+
+check(all(t is not None for t in initial["rows"] + initial["links"]),
+      "before any click every row and arrow is displayed")
+check(shots[1]["hit"] == "label" and shots[1]["rows"] == initial["rows"]
+      and shots[1]["links"] == initial["links"], "a click on a summary row's label opens or closes nothing")
+for n, (hidden_rows, glyphs, label) in enumerate([
+        (below[target], {target: "\u25b8", outer: "\u25be"}, "target closed"),
+        (below[outer], {target: "\u25b8", outer: "\u25b8"}, "parent closed too"),
+        (below[target], {target: "\u25b8", outer: "\u25be"}, "parent reopened, target still closed"),
+        (set(), {target: "\u25be", outer: "\u25be"}, "target reopened")], start=2):
+    shot = shots[n]
+    check(shot["hit"] == "toggle", f"{label}: the click at the toggle hit {shot['hit']}")
+    check_shot(shot, hidden_rows, label)
+    check(all(shot["toggles"][r] == g for r, g in glyphs.items()),
+          f"{label}: toggles show {[shot['toggles'][r] for r in glyphs]}")
+# Reopened, the arrows are routed as the command drew them: the script's routing is the command's.
+drawn = [e[1]["d"] for e in Dom(text).with_class("path", "link")]
+check(all(d is not None and same_path(d, e) for d, e in zip(shots[-1]["links"], drawn)),
+      "reopened, every arrow is routed as the command drew it")
 
 # A hostile, non-Latin task name: shown exactly, runs nothing.
 name = ("<script>document.title='owned'</script><img src=x onerror=\"document.body.dataset."
