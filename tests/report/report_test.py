@@ -6,9 +6,11 @@ Usage: report_test.py ZXSTORE WORKDIR
 Renders each page with headless chromium (--dump-dom runs the page's script) and checks the
 rendered DOM against the counts the command prints: task rows, bars, links, baselines. Also that a
 task name full of markup, quotes and non-Latin text shows exactly and runs nothing, that
---max-rows closes summary rows instead of dropping tasks silently, that a screenshot renders, and
-that clicking summary rows' toggles hides and shows the right rows and arrows.
+--max-rows closes summary rows instead of dropping tasks silently, that a screenshot renders, that
+clicking summary rows' toggles hides and shows the right rows and arrows, and that --from/--to
+bound the time axis, clip what crosses its edges and refuse a window or date that is not one.
 """
+import datetime
 import html.parser
 import json
 import os
@@ -91,6 +93,18 @@ class Dom(html.parser.HTMLParser):
 
     def root(self):
         return next(e[1] for e in self.elements if e[1].get("id") == "report")
+
+
+def walk_objects(node):
+    """Every object of a project converted to JSON, nested ones too."""
+    if isinstance(node, dict):
+        if "kind" in node:
+            yield node
+        for value in node.values():
+            yield from walk_objects(value)
+    elif isinstance(node, list):
+        for value in node:
+            yield from walk_objects(value)
 
 
 def counts(printed):
@@ -287,6 +301,161 @@ for n, (hidden_rows, glyphs, label) in enumerate([
 drawn = [e[1]["d"] for e in Dom(text).with_class("path", "link")]
 check(all(d is not None and same_path(d, e) for d, e in zip(shots[-1]["links"], drawn)),
       "reopened, every arrow is routed as the command drew it")
+
+# A window of the time axis. It starts and ends on the days asked for, mid-week on the weekly
+# scale it gets (70 days); bars, brackets and baseline bars overlapping it are drawn clipped to
+# its edges, and nothing wholly outside it is drawn. The sample has a task starting at midnight
+# after TO: a bar that only touches the window's edge must not show there as a sliver.
+FROM, TO = "2026-01-14", "2026-03-24"
+DAY_MS = 86_400_000
+full_root = dom.root()
+check(full_root["data-from"] < FROM and TO < full_root["data-to"],
+      f"the window lies inside the sample's span {full_root['data-from']}..{full_root['data-to']}")
+run("convert", sample, os.path.join(WORK, "baselines.json"))
+with open(os.path.join(WORK, "baselines.json"), encoding="utf-8") as f:
+    objects = list(walk_objects(json.load(f)))
+task_ids = {o["Name"]: o["ID"] for o in objects if o["kind"] == "Task" and "Name" in o}
+baselines = [{b["ID"]: b for b in o["BaselinedTasks"]}
+             for o in objects if o["kind"] == "ProjectBaseline" and "BaselinedTasks" in o]
+
+
+def day_number(iso):
+    return (datetime.date.fromisoformat(iso) - datetime.date(1970, 1, 1)).days
+
+
+def ms_of(timestamp):
+    moment = datetime.datetime.fromisoformat(timestamp.replace("Z", "+00:00"))
+    return round(moment.timestamp() * 1000)
+
+
+def gantt_rows(dom):
+    """Each task row: its title's name and first and last day, and the shapes drawn in it."""
+    rows, current = [], None
+    for tag, attrs, text in dom.elements:
+        if tag == "g" and "row" in attrs.get("class", "").split():
+            current = {"shapes": []}
+            rows.append(current)
+        elif current is not None and tag == "title" and "name" not in current:
+            name, days = "".join(text).rsplit("\n", 1)
+            first, last = days.split(" \u2013 ")
+            current.update(name=name, days=days, first=day_number(first), last=day_number(last))
+        elif current is not None and attrs.get("class", "").split()[:1] in (
+                ["bar"], ["summary"], ["milestone"], ["baseline"]):
+            current["shapes"].append((attrs["class"].split()[0], attrs))
+        elif tag == "path" and "link" in attrs.get("class", "").split():
+            current = None
+    return rows
+
+
+def extent(kind, attrs):
+    """A shape's left and right edge: a bracket's path starts "M<left> 5 H<right>", a diamond's
+    "M<x> 5"."""
+    if kind in ("bar", "baseline"):
+        return float(attrs["x"]), float(attrs["x"]) + float(attrs["width"])
+    moves = path_moves(attrs["d"].split(" l")[0].split(" V")[0])
+    return moves[0][1], moves[-1][1]
+
+
+class Axis:
+    """The time axis as the page draws it: its window and where an instant falls on it."""
+
+    def __init__(self, dom):
+        root, svg = dom.root(), next(e[1] for e in dom.elements if e[1].get("id") == "gantt")
+        self.first, self.last = day_number(root["data-from"]), day_number(root["data-to"])
+        self.left = 340.0  # the label column's width
+        self.right = float(svg["width"]) - 20
+        self.px_per_day = (self.right - self.left) / (self.last - self.first + 1)
+
+    def x(self, ms):
+        at = self.left + (ms - self.first * DAY_MS) / DAY_MS * self.px_per_day
+        return min(max(at, self.left), self.right)
+
+    def shows(self, start_ms, finish_ms):
+        begin, end = self.first * DAY_MS, (self.last + 1) * DAY_MS
+        return start_ms < end and finish_ms > begin
+
+
+def check_baseline_bars(dom, baseline, label):
+    """The baseline bars drawn are the chosen baseline's (None: none), where its dates put them."""
+    axis, drawn = Axis(dom), 0
+    for row in gantt_rows(dom):
+        bars = [a for k, a in row["shapes"] if k == "baseline"]
+        data = baseline.get(task_ids.get(row["name"])) if baseline else None
+        expected = None
+        if data and not data["Summary"] and data["StartTime"] and data["FinishTime"]:
+            start, finish = ms_of(data["StartTime"]), ms_of(data["FinishTime"])
+            if axis.shows(start, finish):
+                expected = (axis.x(start), max(axis.x(finish) - axis.x(start), 1.0))
+        drawn += len(bars)
+        if expected is None:
+            check(not bars, f"{label}: {row['name']} has a baseline bar it should not have")
+        elif len(bars) != 1 or abs(float(bars[0]["x"]) - expected[0]) > 0.06 or \
+                abs(float(bars[0]["width"]) - expected[1]) > 0.11:
+            check(False, f"{label}: {row['name']}'s baseline bar is "
+                  f"{[(b['x'], b['width']) for b in bars]}, expected x, width {expected}")
+    return drawn
+
+
+page = os.path.join(WORK, "window.html")
+window = counts(run("report", sample, "-o", page, "--from", FROM, "--to", TO, "--print-counts"))
+dom = render(page)
+check_page(dom, window, "window")
+root = dom.root()
+check((root["data-from"], root["data-to"]) == (FROM, TO),
+      f"the axis runs {root['data-from']}..{root['data-to']}, {FROM}..{TO} asked for")
+legend = "".join("".join(e[2]) for e in dom.elements if e[0] == "span")
+check(f"{FROM} to {TO}" in legend, "the legend names the window")
+axis = Axis(dom)
+check(abs(axis.px_per_day - 6) < 1e-9, f"70 days are drawn by weeks: {axis.px_per_day} px a day")
+clipped = {"left": 0, "right": 0}
+for row in gantt_rows(dom):
+    shapes = [(k, a) for k, a in row["shapes"] if k != "baseline"]
+    inside = row["first"] <= day_number(TO) and row["last"] >= day_number(FROM)
+    check(len(shapes) == (1 if inside else 0),
+          f"window: {row['name']} ({row['days']}) draws {len(shapes)} shapes")
+    for kind, attrs in shapes:
+        a, b = extent(kind, attrs)
+        check(axis.left <= a <= b <= axis.right + 0.05, f"window: {row['name']} drawn outside")
+        if row["first"] < day_number(FROM):
+            clipped["left"] += 1
+            check(a == axis.left, f"window: {row['name']} starts before it, not clipped: {a}")
+        if row["last"] > day_number(TO):
+            clipped["right"] += 1
+            check(abs(b - axis.right) < 0.05, f"window: {row['name']} ends after it: {b}")
+check(clipped["left"] > 0 and clipped["right"] > 0, f"bars cross both edges: {clipped}")
+check(0 < window["bars"] < full["bars"], f"some bars and not all are drawn: {window}")
+drawn = check_baseline_bars(dom, baselines[0], "window")
+check(drawn == window["baselines"] and drawn > 0, f"{drawn} baseline bars drawn in the window")
+edges = (axis.left, axis.right)
+check(not any(float(e[1]["data-fx"]) == float(e[1]["data-tx"]) and float(e[1]["data-fx"]) in edges
+              for e in dom.with_class("path", "link")), "no arrow is pinned to an edge at both ends")
+
+# One end given: the other follows the project, or gives way when the project lies beyond it.
+for args, span in [(["--from", FROM], (FROM, full_root["data-to"])),
+                   (["--to", "2025-06-30"], ("2025-06-30", "2025-06-30"))]:
+    page = os.path.join(WORK, "one-end.html")
+    printed = counts(run("report", sample, "-o", page, *args, "--print-counts"))
+    with open(page, encoding="utf-8") as f:
+        root = Dom(f.read()).root()
+    check((root["data-from"], root["data-to"]) == span,
+          f"{' '.join(args)}: the axis runs {root['data-from']}..{root['data-to']}, not {span}")
+check(printed["bars"] + printed["summaries"] + printed["baselines"] + printed["links"] == 0,
+      f"a window before the project draws nothing in it: {printed}")
+
+# A window that ends before it starts, or a date that is not one: usage errors, and no page.
+for args, names in [(["--from", TO, "--to", FROM], ["--to", FROM, "before --from", TO]),
+                    (["--from", "2026-13-01"], ["--from", "2026-13-01", "YYYY-MM-DD"]),
+                    (["--to", "2026-02-30"], ["--to", "2026-02-30"]),
+                    (["--from", "-001-01-01"], ["--from", "-001-01-01"]),
+                    (["--to", "24/03/2026"], ["--to", "24/03/2026"])]:
+    page = os.path.join(WORK, "refused.html")
+    if os.path.exists(page):
+        os.remove(page)
+    result = subprocess.run([ZXSTORE, "report", sample, "-o", page, *args],
+                            capture_output=True, text=True)
+    check(result.returncode == 2 and all(n in result.stderr for n in names),
+          f"{' '.join(args)}: exit {result.returncode}, {result.stderr.strip()!r}")
+    check(not os.path.exists(page), f"{' '.join(args)}: a page was written")
 
 # A hostile, non-Latin task name: shown exactly, runs nothing.
 name = ("<script>document.title='owned'</script><img src=x onerror=\"document.body.dataset."
