@@ -428,13 +428,18 @@ public:
           m_calculation(m_tasks) {}
 
     ReportCounts write(std::ostream& out) {
+        const auto& baselines = m_project.get<CProjectBaselineRoot>().getArray();
+        if (m_options.baseline < 0 || m_options.baseline > baselines.GetSize())
+            throw std::invalid_argument("no baseline " + std::to_string(m_options.baseline) +
+                                        ": the project has " + std::to_string(baselines.GetSize()) +
+                                        (baselines.GetSize() == 1 ? " baseline" : " baselines"));
+        if (m_options.baseline > 0)
+            m_baseline = &baselines.getConstReference(m_options.baseline - 1);
         m_nodes = collectTasks(m_tasks);
         m_rows = chooseRows(m_nodes, std::max(1, m_options.maxRows));
         m_dates.resize(m_nodes.size());
         for (std::size_t i = 0; i < m_nodes.size(); ++i) m_dates[i] = scheduled(*m_nodes[i].task);
         m_axis = chooseAxis();
-        const auto& baselines = m_project.get<CProjectBaselineRoot>().getArray();
-        if (baselines.GetSize() > 0) m_baseline = &baselines.getConstReference(0);
         m_findings = checkProject(m_project);
 
         m_html.raw(

@@ -16,7 +16,8 @@
 //     brackets and baseline bars are drawn where they overlap it, clipped to it, milestones when
 //     they fall inside it, and link arrows when they reach into it;
 //   - task dates are the scheduled dates of SampleCalculation (the tools' stand-in for the host's
-//     scheduler), so summary tasks span their sub-tasks; baseline bars are the first baseline's;
+//     scheduler), so summary tasks span their sub-tasks; baseline bars are those of the baseline
+//     asked for (the project's first by default);
 //   - the root element carries what was drawn as data attributes (ReportCounts), which the
 //     command can also print, so that a test can compare the rendered page with them, and the
 //     time axis's first and last day (data-from, data-to).
@@ -43,6 +44,10 @@ struct ReportOptions {
     std::optional<CProjectDate> to;
     int maxRows = 2000;
     int maxResources = 200;
+    // Whose bars are drawn beneath the tasks': the project's baseline at this 1-based index, none
+    // at 0. writeHtmlReport throws std::invalid_argument, writing nothing, when the project has
+    // no such baseline.
+    int baseline = 1;
     // Where the "today" line goes, when inside the window.
     CProjectTime today = CProjectTime::GetTickCount();
 };

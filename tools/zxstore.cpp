@@ -9,7 +9,7 @@
 //   convert IN OUT [--file-version V]   document to JSON (OUT ending in .json) and back
 //   salvage IN OUT              writes what could be read of a damaged document
 //   report FILE -o OUT [--from DATE --to DATE] [--max-rows N] [--max-resources N]
-//          [--print-counts]
+//          [--baseline N] [--print-counts]
 //                               one self-contained HTML page: Gantt chart, resource usage,
 //                               resources, objects per kind, check findings
 //
@@ -333,6 +333,10 @@ int main(int argc, char** argv) {
         ->add_option("--max-resources", reportOptions.maxResources,
                      "Resources given a usage chart and a table row")
         ->check(CLI::Range(0, 100'000'000));
+    reportCommand
+        ->add_option("--baseline", reportOptions.baseline,
+                     "Which baseline's bars are drawn, 1 for the project's first, 0 for none")
+        ->check(CLI::NonNegativeNumber);
     reportCommand->add_flag("--print-counts", printCounts,
                             "Print what the page shows (rows, bars, links, ...)");
     reportCommand->parse_complete_callback([&reportOptions] {

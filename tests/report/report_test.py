@@ -7,8 +7,9 @@ Renders each page with headless chromium (--dump-dom runs the page's script) and
 rendered DOM against the counts the command prints: task rows, bars, links, baselines. Also that a
 task name full of markup, quotes and non-Latin text shows exactly and runs nothing, that
 --max-rows closes summary rows instead of dropping tasks silently, that a screenshot renders, that
-clicking summary rows' toggles hides and shows the right rows and arrows, and that --from/--to
-bound the time axis, clip what crosses its edges and refuse a window or date that is not one.
+clicking summary rows' toggles hides and shows the right rows and arrows, that --from/--to bound
+the time axis, clip what crosses its edges and refuse a window or date that is not one, and that
+--baseline N draws the N-th baseline's bars where its dates put them, 0 none.
 """
 import datetime
 import html.parser
@@ -149,7 +150,7 @@ page = os.path.join(WORK, "sample.html")
 full = counts(run("report", sample, "-o", page, "--print-counts"))
 check(full["rows"] > 60 and full["links"] > 0 and full["baselines"] > 0 and full["hidden"] == 0,
       f"the sample's report draws every task, its links and baselines: {full}")
-dom = render(page)
+dom = sample_dom = render(page)
 check_page(dom, full, "sample")
 check(len(dom.with_class("li", "finding")) == 0, "the sample has no check findings")
 check(any(e[0] == "table" and "kinds" in e[1].get("class", "") for e in dom.elements),
@@ -315,8 +316,9 @@ run("convert", sample, os.path.join(WORK, "baselines.json"))
 with open(os.path.join(WORK, "baselines.json"), encoding="utf-8") as f:
     objects = list(walk_objects(json.load(f)))
 task_ids = {o["Name"]: o["ID"] for o in objects if o["kind"] == "Task" and "Name" in o}
-baselines = [{b["ID"]: b for b in o["BaselinedTasks"]}
-             for o in objects if o["kind"] == "ProjectBaseline" and "BaselinedTasks" in o]
+project_baselines = [o for o in objects if o["kind"] == "ProjectBaseline" and "Name" in o]
+baselines = [{b["ID"]: b for b in o["BaselinedTasks"]} for o in project_baselines]
+baseline_names = [o["Name"] for o in project_baselines]
 
 
 def day_number(iso):
@@ -448,6 +450,43 @@ for args, names in [(["--from", TO, "--to", FROM], ["--to", FROM, "before --from
                     (["--to", "2026-02-30"], ["--to", "2026-02-30"]),
                     (["--from", "-001-01-01"], ["--from", "-001-01-01"]),
                     (["--to", "24/03/2026"], ["--to", "24/03/2026"])]:
+    page = os.path.join(WORK, "refused.html")
+    if os.path.exists(page):
+        os.remove(page)
+    result = subprocess.run([ZXSTORE, "report", sample, "-o", page, *args],
+                            capture_output=True, text=True)
+    check(result.returncode == 2 and all(n in result.stderr for n in names),
+          f"{' '.join(args)}: exit {result.returncode}, {result.stderr.strip()!r}")
+    check(not os.path.exists(page), f"{' '.join(args)}: a page was written")
+
+# Baselines: the first is drawn by default, --baseline N draws the N-th where its own dates put
+# its bars, 0 none; one the project does not have is refused. The page's script leaves baseline
+# bars alone, so these pages are read as written, not rendered.
+check(len(baselines) == 2, f"the sample has two baselines: {len(baselines)}")
+drawn = check_baseline_bars(sample_dom, baselines[0], "sample")
+check(drawn == full["baselines"] > 0, f"the first baseline's bars by default: {drawn}, {full}")
+page = os.path.join(WORK, "second-baseline.html")
+second = counts(run("report", sample, "-o", page, "--baseline", "2", "--print-counts"))
+with open(page, encoding="utf-8") as f:
+    dom = Dom(f.read())
+check(int(dom.root()["data-baselines"]) == second["baselines"], "the page counts what it printed")
+drawn = check_baseline_bars(dom, baselines[1], "second baseline")
+check(drawn == second["baselines"] > 0, f"the second baseline's bars: {drawn}, {second}")
+check([e[1]["x"] for e in dom.with_class("rect", "baseline")]
+      != [e[1]["x"] for e in sample_dom.with_class("rect", "baseline")],
+      "the two baselines' bars differ")
+legend = "".join("".join(e[2]) for e in dom.elements if e[0] == "span")
+check(f"baseline: {baseline_names[1]}" in legend, f"the legend names the second baseline: {legend}")
+
+page = os.path.join(WORK, "no-baseline.html")
+none = counts(run("report", sample, "-o", page, "--baseline", "0", "--print-counts"))
+with open(page, encoding="utf-8") as f:
+    dom = Dom(f.read())
+legend = "".join("".join(e[2]) for e in dom.elements if e[0] == "span")
+check(none["baselines"] == 0 and not dom.with_class("rect", "baseline") and "baseline" not in legend,
+      f"--baseline 0 draws no baseline bars and names none: {none}")
+for args, names in [(["--baseline", "3"], ["no baseline 3", "2 baselines"]),
+                    (["--baseline", "-1"], ["--baseline"])]:
     page = os.path.join(WORK, "refused.html")
     if os.path.exists(page):
         os.remove(page)
