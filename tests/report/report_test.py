@@ -398,6 +398,22 @@ def check_baseline_bars(dom, baseline, label):
     return drawn
 
 
+def check_refused(args, names):
+    """`zxstore report` with these options is a usage error naming each of `names`, and no page."""
+    page = os.path.join(WORK, "refused.html")
+    if os.path.exists(page):
+        os.remove(page)
+    result = subprocess.run([ZXSTORE, "report", sample, "-o", page, *args],
+                            capture_output=True, text=True)
+    check(result.returncode == 2 and all(n in result.stderr for n in names),
+          f"{' '.join(args)}: exit {result.returncode}, {result.stderr.strip()!r}")
+    check(not os.path.exists(page), f"{' '.join(args)}: a page was written")
+
+
+def legend(dom):
+    return "".join("".join(e[2]) for e in dom.elements if e[0] == "span")
+
+
 page = os.path.join(WORK, "window.html")
 window = counts(run("report", sample, "-o", page, "--from", FROM, "--to", TO, "--print-counts"))
 dom = render(page)
@@ -405,8 +421,7 @@ check_page(dom, window, "window")
 root = dom.root()
 check((root["data-from"], root["data-to"]) == (FROM, TO),
       f"the axis runs {root['data-from']}..{root['data-to']}, {FROM}..{TO} asked for")
-legend = "".join("".join(e[2]) for e in dom.elements if e[0] == "span")
-check(f"{FROM} to {TO}" in legend, "the legend names the window")
+check(f"{FROM} to {TO}" in legend(dom), "the legend names the window")
 axis = Axis(dom)
 check(abs(axis.px_per_day - 6) < 1e-9, f"70 days are drawn by weeks: {axis.px_per_day} px a day")
 clipped = {"left": 0, "right": 0}
@@ -450,14 +465,7 @@ for args, names in [(["--from", TO, "--to", FROM], ["--to", FROM, "before --from
                     (["--to", "2026-02-30"], ["--to", "2026-02-30"]),
                     (["--from", "-001-01-01"], ["--from", "-001-01-01"]),
                     (["--to", "24/03/2026"], ["--to", "24/03/2026"])]:
-    page = os.path.join(WORK, "refused.html")
-    if os.path.exists(page):
-        os.remove(page)
-    result = subprocess.run([ZXSTORE, "report", sample, "-o", page, *args],
-                            capture_output=True, text=True)
-    check(result.returncode == 2 and all(n in result.stderr for n in names),
-          f"{' '.join(args)}: exit {result.returncode}, {result.stderr.strip()!r}")
-    check(not os.path.exists(page), f"{' '.join(args)}: a page was written")
+    check_refused(args, names)
 
 # Baselines: the first is drawn by default, --baseline N draws the N-th where its own dates put
 # its bars, 0 none; one the project does not have is refused. The page's script leaves baseline
@@ -475,26 +483,18 @@ check(drawn == second["baselines"] > 0, f"the second baseline's bars: {drawn}, {
 check([e[1]["x"] for e in dom.with_class("rect", "baseline")]
       != [e[1]["x"] for e in sample_dom.with_class("rect", "baseline")],
       "the two baselines' bars differ")
-legend = "".join("".join(e[2]) for e in dom.elements if e[0] == "span")
-check(f"baseline: {baseline_names[1]}" in legend, f"the legend names the second baseline: {legend}")
+check(f"baseline: {baseline_names[1]}" in legend(dom),
+      f"the legend names the second baseline: {legend(dom)}")
 
 page = os.path.join(WORK, "no-baseline.html")
 none = counts(run("report", sample, "-o", page, "--baseline", "0", "--print-counts"))
 with open(page, encoding="utf-8") as f:
     dom = Dom(f.read())
-legend = "".join("".join(e[2]) for e in dom.elements if e[0] == "span")
-check(none["baselines"] == 0 and not dom.with_class("rect", "baseline") and "baseline" not in legend,
+check(none["baselines"] == 0 and not dom.with_class("rect", "baseline")
+      and "baseline" not in legend(dom),
       f"--baseline 0 draws no baseline bars and names none: {none}")
-for args, names in [(["--baseline", "3"], ["no baseline 3", "2 baselines"]),
-                    (["--baseline", "-1"], ["--baseline"])]:
-    page = os.path.join(WORK, "refused.html")
-    if os.path.exists(page):
-        os.remove(page)
-    result = subprocess.run([ZXSTORE, "report", sample, "-o", page, *args],
-                            capture_output=True, text=True)
-    check(result.returncode == 2 and all(n in result.stderr for n in names),
-          f"{' '.join(args)}: exit {result.returncode}, {result.stderr.strip()!r}")
-    check(not os.path.exists(page), f"{' '.join(args)}: a page was written")
+check_refused(["--baseline", "3"], ["no baseline 3", "2 baselines"])
+check_refused(["--baseline", "-1"], ["--baseline"])
 
 # A hostile, non-Latin task name: shown exactly, runs nothing.
 name = ("<script>document.title='owned'</script><img src=x onerror=\"document.body.dataset."
