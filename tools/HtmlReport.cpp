@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <stdexcept>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -144,14 +145,24 @@ struct Axis {
         return s_labelWidth + double(day - firstDay) * pxPerDay;
     }
     double right() const { return xOfDay(lastDay + 1); }
-    bool contains(std::int64_t ms) const {
-        return ms >= firstDay * s_dayMs && ms < (lastDay + 1) * s_dayMs;
+    // The window in milliseconds: [beginMs, endMs).
+    std::int64_t beginMs() const { return firstDay * s_dayMs; }
+    std::int64_t endMs() const { return (lastDay + 1) * s_dayMs; }
+    bool contains(std::int64_t ms) const { return ms >= beginMs() && ms < endMs(); }
+    // Whether the span [start, finish) shows: it must share some time with the window, so that a
+    // bar ending at the window's first midnight, or starting at the midnight after its last day,
+    // is not drawn as a sliver at the edge. A span of no length shows where its instant does.
+    bool shows(std::int64_t start, std::int64_t finish) const {
+        if (finish <= start) return contains(start);
+        return start < endMs() && finish > beginMs();
     }
 };
 
 // The scale follows the span so that a bar of a day stays visible and the page stays a few
-// thousand pixels wide: days up to two months, weeks up to two years, months beyond.
-Axis makeAxis(std::int64_t firstDay, std::int64_t lastDay) {
+// thousand pixels wide: days up to two months, weeks up to two years, months beyond. A first day
+// that follows the project's dates moves back to the start of its week or month, so that the axis
+// opens on a tick; one asked for (alignStart false) stays where it was asked.
+Axis makeAxis(std::int64_t firstDay, std::int64_t lastDay, bool alignStart) {
     Axis axis;
     const std::int64_t span = lastDay - firstDay + 1;
     if (span <= 62) {
@@ -161,14 +172,14 @@ Axis makeAxis(std::int64_t firstDay, std::int64_t lastDay) {
         axis.scale = Scale::weeks;
         axis.pxPerDay = 6;
         // Weeks start on Mondays.
-        firstDay -= (weekDay(firstDay) + 5) % 7;
+        if (alignStart) firstDay -= (weekDay(firstDay) + 5) % 7;
     } else {
         axis.scale = Scale::months;
         axis.pxPerDay = std::clamp(6000.0 / double(span), 0.25, 3.0);
         int year;
         unsigned month, day;
         CProjectDate(static_cast<std::int32_t>(firstDay)).toYMD(year, month, day);
-        firstDay = CProjectDate::fromYMD(year, month, 1).getDays();
+        if (alignStart) firstDay = CProjectDate::fromYMD(year, month, 1).getDays();
     }
     axis.firstDay = firstDay;
     axis.lastDay = lastDay;
@@ -417,13 +428,18 @@ public:
           m_calculation(m_tasks) {}
 
     ReportCounts write(std::ostream& out) {
+        const auto& baselines = m_project.get<CProjectBaselineRoot>().getArray();
+        if (m_options.baseline < 0 || m_options.baseline > baselines.GetSize())
+            throw std::invalid_argument("no baseline " + std::to_string(m_options.baseline) +
+                                        ": the project has " + std::to_string(baselines.GetSize()) +
+                                        (baselines.GetSize() == 1 ? " baseline" : " baselines"));
+        if (m_options.baseline > 0)
+            m_baseline = &baselines.getConstReference(m_options.baseline - 1);
         m_nodes = collectTasks(m_tasks);
         m_rows = chooseRows(m_nodes, std::max(1, m_options.maxRows));
         m_dates.resize(m_nodes.size());
         for (std::size_t i = 0; i < m_nodes.size(); ++i) m_dates[i] = scheduled(*m_nodes[i].task);
         m_axis = chooseAxis();
-        const auto& baselines = m_project.get<CProjectBaselineRoot>().getArray();
-        if (baselines.GetSize() > 0) m_baseline = &baselines.getConstReference(0);
         m_findings = checkProject(m_project);
 
         m_html.raw(
@@ -446,7 +462,9 @@ public:
         root.raw("<main id=\"report\"");
         for (const auto& [name, member] : s_countFields)
             root.raw(" data-").raw(name).raw("=\"").num(m_counts.*member).raw("\"");
-        root.raw(">\n");
+        // The time axis's first and last day.
+        root.raw(" data-from=\"").date(m_axis.firstDay).raw("\" data-to=\"");
+        root.date(m_axis.lastDay).raw("\">\n");
         const std::string& page = m_html.str();
         out.write(page.data(), static_cast<std::streamsize>(rootAt));
         out << root.str();
@@ -469,10 +487,22 @@ private:
             last = std::max(last, floorDiv(std::max(d.finish - 1, d.start), s_dayMs));
         }
         if (first > last) first = last = floorDiv(m_options.today.getMilliseconds(), s_dayMs);
-        if (m_options.from) first = m_options.from->getDays();
-        if (m_options.to) last = m_options.to->getDays();
-        if (last < first) last = first;
-        return makeAxis(first, last);
+        const auto& from = m_options.from;
+        const auto& to = m_options.to;
+        if (from && to && *to < *from)
+            throw std::invalid_argument("the window ends (" + toIsoDate(*to) +
+                                        ") before it starts (" + toIsoDate(*from) + ")");
+        if (from) first = from->getDays();
+        if (to) last = to->getDays();
+        // An end that follows the project gives way to the one asked for: a window asked to end
+        // before the project starts is that one day, not the project's first.
+        if (last < first) {
+            if (to)
+                first = last;
+            else
+                last = first;
+        }
+        return makeAxis(first, last, !from);
     }
 
     void legend() {
@@ -552,8 +582,14 @@ private:
                     type == LinkType::FinishToStart || type == LinkType::FinishToFinish;
                 const bool toStart =
                     type == LinkType::FinishToStart || type == LinkType::StartToStart;
-                const double fx = clampX(m_axis.x(fromFinish ? from.finish : from.start));
-                const double tx = clampX(m_axis.x(toStart ? to.start : to.finish));
+                const std::int64_t fromMs = fromFinish ? from.finish : from.start;
+                const std::int64_t toMs = toStart ? to.start : to.finish;
+                // An arrow wholly before or after the window would be pinned to its edge.
+                if (std::max(fromMs, toMs) < m_axis.beginMs() ||
+                    std::min(fromMs, toMs) >= m_axis.endMs())
+                    continue;
+                const double fx = clampX(m_axis.x(fromMs));
+                const double tx = clampX(m_axis.x(toMs));
                 const double fy = rowY(p) + s_rowHeight / 2;
                 const double ty = rowY(static_cast<int>(r)) + s_rowHeight / 2;
                 m_html.raw("<path class=\"link")
@@ -629,7 +665,9 @@ private:
         if (m_baseline && !summary) baselineBar(task);
         if (dates.valid()) {
             const double x0 = m_axis.x(dates.start), x1 = m_axis.x(dates.finish);
-            const bool visible = x1 >= s_labelWidth && x0 <= m_axis.right();
+            // A milestone shows where it falls; a bar or bracket overlapping the window is clipped.
+            const bool visible =
+                milestone ? m_axis.contains(dates.start) : m_axis.shows(dates.start, dates.finish);
             const double a = clampX(x0), b = clampX(x1);
             if (visible && milestone) {
                 m_html.raw("<path class=\"milestone\" d=\"M")
@@ -669,10 +707,9 @@ private:
         const CProjectTime& start = data->getStartTime();
         const CProjectTime& finish = data->getFinishTime();
         if (!start.isValid() || !finish.isValid()) return;
-        const double x0 = m_axis.x(start.getMilliseconds()),
-                     x1 = m_axis.x(finish.getMilliseconds());
-        if (x1 < s_labelWidth || x0 > m_axis.right()) return;
-        const double a = clampX(x0), b = clampX(x1);
+        if (!m_axis.shows(start.getMilliseconds(), finish.getMilliseconds())) return;
+        const double a = clampX(m_axis.x(start.getMilliseconds())),
+                     b = clampX(m_axis.x(finish.getMilliseconds()));
         m_html.raw("<rect class=\"baseline\" x=\"").num(a).raw("\" y=\"").num(s_baselineTop);
         m_html.raw("\" width=\"").num(std::max(b - a, 1.0)).raw("\" height=\"4\"/>");
         ++m_counts.baselines;
@@ -903,6 +940,9 @@ std::optional<CProjectDate> parseIsoDate(std::string_view text) {
     int year = 0;
     unsigned month = 0, day = 0;
     if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
+    // Digits only: from_chars would take "-001" for a year.
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (i != 4 && i != 7 && (text[i] < '0' || text[i] > '9')) return std::nullopt;
     const auto parse = [&](std::size_t at, std::size_t length, auto& value) {
         const char* first = text.data() + at;
         const auto [end, error] = std::from_chars(first, first + length, value);
@@ -916,6 +956,12 @@ std::optional<CProjectDate> parseIsoDate(std::string_view text) {
     date.toYMD(y, m, d);
     if (y != year || m != month || d != day) return std::nullopt;  // 31 February
     return date;
+}
+
+std::string toIsoDate(const CProjectDate& date) {
+    Html text;
+    text.date(date.getDays());
+    return text.str();
 }
 
 }  // namespace zxtool

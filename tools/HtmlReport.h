@@ -12,10 +12,15 @@
 //   - at most maxRows task rows are drawn. Summary tasks are opened breadth first while their
 //     sub-tasks still fit; a summary task left closed is drawn with its bar and the number of
 //     tasks it hides. Links are drawn between shown rows only;
+//   - the time axis runs from `from` to `to`, an unset end following the project's dates. Bars,
+//     brackets and baseline bars are drawn where they overlap it, clipped to it, milestones when
+//     they fall inside it, and link arrows when they reach into it;
 //   - task dates are the scheduled dates of SampleCalculation (the tools' stand-in for the host's
-//     scheduler), so summary tasks span their sub-tasks; baseline bars are the first baseline's;
+//     scheduler), so summary tasks span their sub-tasks; baseline bars are those of the baseline
+//     asked for (the project's first by default);
 //   - the root element carries what was drawn as data attributes (ReportCounts), which the
-//     command can also print, so that a test can compare the rendered page with them.
+//     command can also print, so that a test can compare the rendered page with them, and the
+//     time axis's first and last day (data-from, data-to).
 // Writing only reads the project.
 #pragma once
 
@@ -32,11 +37,17 @@ namespace zxtool {
 struct ReportOptions {
     // Shown as the page's heading (the document's file name, say).
     std::string title;
-    // The window of the time axis; unset ends follow the project's dates.
+    // The window of the time axis, both days shown; an unset end follows the project's dates (and
+    // gives way to the other end when the project lies wholly beyond it). writeHtmlReport throws
+    // std::invalid_argument, writing nothing, when to is before from.
     std::optional<CProjectDate> from;
     std::optional<CProjectDate> to;
     int maxRows = 2000;
     int maxResources = 200;
+    // Whose bars are drawn beneath the tasks': the project's baseline at this 1-based index, none
+    // at 0. writeHtmlReport throws std::invalid_argument, writing nothing, when the project has
+    // no such baseline.
+    int baseline = 1;
     // Where the "today" line goes, when inside the window.
     CProjectTime today = CProjectTime::GetTickCount();
 };
@@ -64,5 +75,7 @@ std::string toText(const ReportCounts& counts);
 
 // A date written YYYY-MM-DD, or nothing when the text is not a real date.
 std::optional<CProjectDate> parseIsoDate(std::string_view text);
+// The date written YYYY-MM-DD.
+std::string toIsoDate(const CProjectDate& date);
 
 }  // namespace zxtool

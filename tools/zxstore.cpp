@@ -9,7 +9,7 @@
 //   convert IN OUT [--file-version V]   document to JSON (OUT ending in .json) and back
 //   salvage IN OUT              writes what could be read of a damaged document
 //   report FILE -o OUT [--from DATE --to DATE] [--max-rows N] [--max-resources N]
-//          [--print-counts]
+//          [--baseline N] [--print-counts]
 //                               one self-contained HTML page: Gantt chart, resource usage,
 //                               resources, objects per kind, check findings
 //
@@ -311,19 +311,19 @@ int main(int argc, char** argv) {
 
     zxtool::ReportOptions reportOptions;
     bool printCounts = false;
-    const auto isoDate = [](std::optional<CProjectDate>& into) {
-        return [&into](const std::string& text) {
+    const auto isoDate = [](const char* option, std::optional<CProjectDate>& into) {
+        return [option, &into](const std::string& text) {
             into = zxtool::parseIsoDate(text);
-            if (!into) throw CLI::ValidationError("not a date (YYYY-MM-DD): " + text);
+            if (!into) throw CLI::ValidationError(option, "not a date (YYYY-MM-DD): " + text);
         };
     };
     auto* reportCommand =
         app.add_subcommand("report", "Write a self-contained HTML page with a Gantt chart");
     reportCommand->add_option("FILE", file, "The document (or .json project)")->required();
     reportCommand->add_option("-o,--output", other, "The HTML file to write")->required();
-    reportCommand->add_option_function<std::string>("--from", isoDate(reportOptions.from),
+    reportCommand->add_option_function<std::string>("--from", isoDate("--from", reportOptions.from),
                                                     "First day shown (YYYY-MM-DD)");
-    reportCommand->add_option_function<std::string>("--to", isoDate(reportOptions.to),
+    reportCommand->add_option_function<std::string>("--to", isoDate("--to", reportOptions.to),
                                                     "Last day shown (YYYY-MM-DD)");
     reportCommand
         ->add_option("--max-rows", reportOptions.maxRows,
@@ -333,8 +333,19 @@ int main(int argc, char** argv) {
         ->add_option("--max-resources", reportOptions.maxResources,
                      "Resources given a usage chart and a table row")
         ->check(CLI::Range(0, 100'000'000));
+    reportCommand
+        ->add_option("--baseline", reportOptions.baseline,
+                     "Which baseline's bars are drawn, 1 for the project's first, 0 for none")
+        ->check(CLI::NonNegativeNumber);
     reportCommand->add_flag("--print-counts", printCounts,
                             "Print what the page shows (rows, bars, links, ...)");
+    reportCommand->parse_complete_callback([&reportOptions] {
+        const auto& from = reportOptions.from;
+        const auto& to = reportOptions.to;
+        if (from && to && *to < *from)
+            throw CLI::ValidationError(
+                "--to", zxtool::toIsoDate(*to) + " is before --from " + zxtool::toIsoDate(*from));
+    });
 
     try {
         app.parse(argc, argv);
