@@ -3,8 +3,10 @@
 // (members assignedCodeValues, documentFileIDs and userFieldValues).
 //
 // A kind's interface derives from it and befriends it, so that it reaches the protected fields().
-// It holds no data of its own. User field values are held through a pointer that stays null while
-// there are none (the rules are userFieldValues::add and its siblings).
+// It holds no data of its own. The two ID sets are CCompactValue fields: most objects have neither
+// code values nor document links, and an empty one costs a null pointer. User field values are
+// held through a pointer that stays null while there are none (the rules are userFieldValues::add
+// and its siblings).
 #pragma once
 
 #include <utility>
@@ -17,30 +19,37 @@ template <class I>
 class ClassificationAccess {
 public:
     // Code values and document links (ID sets). The removals are false when the ID is absent.
-    const CCodeValueIDArray& getAssignedCodeValues() const { return values().assignedCodeValues; }
-    void setAssignedCodeValues(const CCodeValueIDArray& ids) { values().assignedCodeValues = ids; }
+    const CCodeValueIDArray& getAssignedCodeValues() const {
+        return values().assignedCodeValues.get();
+    }
+    void setAssignedCodeValues(const CCodeValueIDArray& ids) {
+        values().assignedCodeValues.set(ids);
+    }
     [[nodiscard]] int addCodeValue(const CCodeValueID& id) {
-        return values().assignedCodeValues.Add(id);
+        return values().assignedCodeValues.modify([&](auto& ids) { return ids.Add(id); });
     }
     [[nodiscard]] bool insertCodeValue(const CCodeValueID& id, int index) {
-        return values().assignedCodeValues.InsertAt(index, id);
+        return values().assignedCodeValues.modify(
+            [&](auto& ids) { return ids.InsertAt(index, id); });
     }
     [[nodiscard]] bool removeCodeValue(const CCodeValueID& id) {
-        return values().assignedCodeValues.removeByID(id);
+        return values().assignedCodeValues.modify([&](auto& ids) { return ids.removeByID(id); });
     }
-    void removeAllCodes() { values().assignedCodeValues.RemoveAll(); }
+    void removeAllCodes() { values().assignedCodeValues.reset(); }
 
-    const CDocumentFileIDArray& getDocumentFileIDs() const { return values().documentFileIDs; }
+    const CDocumentFileIDArray& getDocumentFileIDs() const {
+        return values().documentFileIDs.get();
+    }
     [[nodiscard]] int addDocumentFileID(const CDocumentFileID& id) {
-        return values().documentFileIDs.Add(id);
+        return values().documentFileIDs.modify([&](auto& ids) { return ids.Add(id); });
     }
     [[nodiscard]] bool insertDocumentFileID(const CDocumentFileID& id, int index) {
-        return values().documentFileIDs.InsertAt(index, id);
+        return values().documentFileIDs.modify([&](auto& ids) { return ids.InsertAt(index, id); });
     }
     [[nodiscard]] bool removeDocumentFileID(const CDocumentFileID& id) {
-        return values().documentFileIDs.removeByID(id);
+        return values().documentFileIDs.modify([&](auto& ids) { return ids.removeByID(id); });
     }
-    void removeAllDocumentFileIDs() { values().documentFileIDs.RemoveAll(); }
+    void removeAllDocumentFileIDs() { values().documentFileIDs.reset(); }
 
     // User field values: null while there are none.
     const CUserFieldValueArray* getUserFieldValues() const {

@@ -28,7 +28,9 @@
 //                  &IIssue::allocateOldSchedule, &IIssue::clearOldSchedule)
 //       an owned object that may be absent. Record: a presence byte, then the object's record.
 // The allocate and clear members may be private: describeFields, a member of the interface, takes
-// their addresses. Optional values that are plain values (not objects) are CHeapValue fields.
+// their addresses. Optional values that are plain values (not objects) are CHeapValue fields;
+// values that are always there but mostly empty may be CCompactValue fields, which every visitor
+// sees as the value itself.
 //
 // Records whose layout changed over file versions say so in FieldOptions: `since` is the first
 // version that holds an entry, `before` the first that no longer does. An older layout that the
@@ -63,6 +65,7 @@
 #include <utility>
 #include <vector>
 
+#include "basetypes/CCompactValue.h"
 #include "basetypes/CZentrixArchive.h"
 #include "basetypes/DumpText.h"
 
@@ -645,12 +648,26 @@ struct ValueAdapter {
     }
     // A visitor that wants the entry's options (a secret, a range) takes them as a third
     // argument; the others see name and value only.
+    // A compact value is visited as the value it stands for: read as it is, or held while the
+    // visitor may change it. A visitor that needs the field's own place in the object (to find
+    // the same field in another object) takes it whole through compactValue().
     template <class T, class F>
     void field(const char* name, T F::*member, FieldOptions options = {}) {
-        if constexpr (requires { visitor.value(name, values.*member, options); })
-            visitor.value(name, values.*member, options);
+        if constexpr (!isCompactValue<T>)
+            visit(name, values.*member, options);
+        else if constexpr (requires { visitor.compactValue(name, values.*member, options); })
+            visitor.compactValue(name, values.*member, options);
+        else if constexpr (std::is_const_v<Values>)
+            visit(name, (values.*member).get(), options);
         else
-            visitor.value(name, values.*member);
+            (values.*member).modify([&](auto& value) { visit(name, value, options); });
+    }
+    template <class T>
+    void visit(const char* name, T& value, FieldOptions options) {
+        if constexpr (requires { visitor.value(name, value, options); })
+            visitor.value(name, value, options);
+        else
+            visitor.value(name, value);
     }
     template <class H, class W, class J>
     void collection(const char* name, Getter<H, J> get, WritableGetter<W, J> getWritable) {

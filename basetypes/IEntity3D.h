@@ -20,6 +20,7 @@
 #include <type_traits>
 #include <utility>
 
+#include "basetypes/CCompactValue.h"
 #include "basetypes/CGraphicalMaterial.h"
 #include "basetypes/CHeapValue.h"
 #include "basetypes/CLineProperties.h"
@@ -65,7 +66,7 @@ public:
         CHeapValue<CSubdivisionByUniformSlices> subdivision;
         CHeapValue<CSubPartIndex> subPartIndex;
         CHeapValue<CUserFieldValueArray> userFieldValues;
-        CDocumentFileIDArray documentFileIDs;
+        CCompactValue<CDocumentFileIDArray> documentFileIDs;
         CHeapValue<CIRayMaterialInstance> physicalMaterial;
     };
     template <class V>
@@ -232,21 +233,23 @@ public:
     virtual void removeAllNotes() = 0;
 
     // Document links (an ID set, always present).
-    const CDocumentFileIDArray& getDocumentFileIDs() const { return fields().documentFileIDs; }
-    void setDocumentFileIDs(CDocumentFileIDArray&& ids) {
-        fields().documentFileIDs = std::move(ids);
+    const CDocumentFileIDArray& getDocumentFileIDs() const {
+        return fields().documentFileIDs.get();
     }
-    void setDocumentFileIDs(const CDocumentFileIDArray& ids) { fields().documentFileIDs = ids; }
+    void setDocumentFileIDs(CDocumentFileIDArray&& ids) {
+        fields().documentFileIDs.set(std::move(ids));
+    }
+    void setDocumentFileIDs(const CDocumentFileIDArray& ids) { fields().documentFileIDs.set(ids); }
     [[nodiscard]] int addDocumentFileID(const CDocumentFileID& id) {
-        return fields().documentFileIDs.Add(id);
+        return fields().documentFileIDs.modify([&](auto& ids) { return ids.Add(id); });
     }
     [[nodiscard]] bool insertDocumentFileID(const CDocumentFileID& id, int index) {
-        return fields().documentFileIDs.InsertAt(index, id);
+        return fields().documentFileIDs.modify([&](auto& ids) { return ids.InsertAt(index, id); });
     }
     [[nodiscard]] bool removeDocumentFileID(const CDocumentFileID& id) {
-        return fields().documentFileIDs.removeByID(id);
+        return fields().documentFileIDs.modify([&](auto& ids) { return ids.removeByID(id); });
     }
-    void removeAllDocumentFileIDs() { fields().documentFileIDs.RemoveAll(); }
+    void removeAllDocumentFileIDs() { fields().documentFileIDs.reset(); }
 
     // Rendering material (null when absent); setting copies through the instance's own copy.
     const CIRayMaterialInstance* getPhysicalMaterial() const {

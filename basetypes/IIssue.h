@@ -7,6 +7,7 @@
 // ID and time unset.
 #pragma once
 
+#include "basetypes/CCompactValue.h"
 #include "basetypes/CProjectScalar.h"
 #include "basetypes/CProjectString.h"
 #include "basetypes/CProjectTime.h"
@@ -36,7 +37,7 @@ public:
         CProjectString issueCode;
         CProjectString title;
         CProjectString description;
-        CDocumentFileIDArray documentFileIDs;
+        CCompactValue<CDocumentFileIDArray> documentFileIDs;
         CTaskIDArray tasks;
         CResourceIDArray resources;
         CEntity3DIDArray entities;
@@ -135,17 +136,19 @@ public:
     // A real position: neither unset nor null.
     bool hasPosition() const { return fields().position.isValidNotNull(); }
 
-    const CDocumentFileIDArray& getDocumentFileIDs() const { return fields().documentFileIDs; }
+    const CDocumentFileIDArray& getDocumentFileIDs() const {
+        return fields().documentFileIDs.get();
+    }
     [[nodiscard]] int addDocumentFileID(const CDocumentFileID& id) {
-        return fields().documentFileIDs.Add(id);
+        return fields().documentFileIDs.modify([&](auto& ids) { return ids.Add(id); });
     }
     [[nodiscard]] bool insertDocumentFileID(const CDocumentFileID& id, int index) {
-        return fields().documentFileIDs.InsertAt(index, id);
+        return fields().documentFileIDs.modify([&](auto& ids) { return ids.InsertAt(index, id); });
     }
     [[nodiscard]] bool removeDocumentFileID(const CDocumentFileID& id) {
-        return fields().documentFileIDs.removeByID(id);
+        return fields().documentFileIDs.modify([&](auto& ids) { return ids.removeByID(id); });
     }
-    void removeAllDocumentFileIDs() { fields().documentFileIDs.RemoveAll(); }
+    void removeAllDocumentFileIDs() { fields().documentFileIDs.reset(); }
 
     virtual INoteConstArrayHandle getComments() const = 0;
     virtual INoteArrayHandle getComments() = 0;

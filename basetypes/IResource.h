@@ -26,6 +26,7 @@
 #include <cstdint>
 #include <utility>
 
+#include "basetypes/CCompactValue.h"
 #include "basetypes/CHeapValue.h"
 #include "basetypes/CProjectColorRGB.h"
 #include "basetypes/CProjectScalar.h"
@@ -68,8 +69,8 @@ public:
         CRuleID ruleID;
         CProjectStringArray supplierReferences;
         CEntity3DIDArray representations3D;
-        CDocumentFileIDArray documentFileIDs;
-        CCodeValueIDArray assignedCodeValues;
+        CCompactValue<CDocumentFileIDArray> documentFileIDs;
+        CCompactValue<CCodeValueIDArray> assignedCodeValues;
         CProjectString resourceCode;
         CProjectString name;
         CProjectString description;

@@ -9,6 +9,7 @@
 
 #include <utility>
 
+#include "basetypes/CCompactValue.h"
 #include "basetypes/CHeapValue.h"
 #include "basetypes/CProjectString.h"
 #include "basetypes/CUserFieldValue.h"
@@ -53,8 +54,8 @@ public:
         CPackageType type;
         CPackageStatus status;
         CResourceIDArray resourceIDs;
-        CCodeValueIDArray assignedCodeValues;
-        CDocumentFileIDArray documentFileIDs;
+        CCompactValue<CCodeValueIDArray> assignedCodeValues;
+        CCompactValue<CDocumentFileIDArray> documentFileIDs;
         CHeapValue<CUserFieldValueArray> userFieldValues;
     };
     template <class V>

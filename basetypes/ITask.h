@@ -15,6 +15,7 @@
 // none, no children.
 #pragma once
 
+#include "basetypes/CCompactValue.h"
 #include "basetypes/CHeapValue.h"
 #include "basetypes/CProjectScalar.h"
 #include "basetypes/CProjectString.h"
@@ -85,8 +86,8 @@ public:
         CTaskStatus status;
         CProjectBool isTemplate = false;
         CProjectBool riskBuffer = false;
-        CCodeValueIDArray assignedCodeValues;
-        CDocumentFileIDArray documentFileIDs;
+        CCompactValue<CCodeValueIDArray> assignedCodeValues;
+        CCompactValue<CDocumentFileIDArray> documentFileIDs;
         CHeapValue<CUserFieldValueArray> userFieldValues;
     };
     template <class V>

@@ -4,8 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <stdexcept>
+#include <string_view>
+#include <type_traits>
 #include <vector>
 
+#include "RoundTrip.h"
+#include "basetypes/CCompactValue.h"
 #include "model3d/CEntity3D.h"
 
 namespace {
@@ -318,4 +323,109 @@ TEST(Entity3D, AFileNestedTooDeepIsRefusedByTheArchive) {
     } catch (const CArchiveException& e) {
         EXPECT_NE(std::string(e.what()).find("nested"), std::string::npos) << e.what();
     }
+}
+
+// Document links are held through CCompactValue: heap memory only while there are any, while
+// every reader, the record and the visitors see an ID set as before.
+TEST(CompactValue, HeldExactlyWhileNotEmpty) {
+    using Links = CCompactValue<CDocumentFileIDArray>;
+    const CDocumentFileID a = fresh<CDocumentFileID>(), b = fresh<CDocumentFileID>();
+    Links links;
+    EXPECT_FALSE(links.isHeld());
+    EXPECT_EQ(links.get().GetSize(), 0);
+    EXPECT_EQ(links.modify([&](CDocumentFileIDArray& ids) { return ids.Add(a); }), 0);
+    EXPECT_TRUE(links.isHeld());
+    // A refused change of a held value keeps it; one that empties it gives the memory back.
+    EXPECT_FALSE(links.modify([&](CDocumentFileIDArray& ids) { return ids.removeByID(b); }));
+    EXPECT_TRUE(links.isHeld());
+    EXPECT_TRUE(links.modify([&](CDocumentFileIDArray& ids) { return ids.removeByID(a); }));
+    EXPECT_FALSE(links.isHeld());
+    // A change that throws leaves nothing held behind.
+    EXPECT_THROW(links.modify([](CDocumentFileIDArray&) -> int { throw std::runtime_error("x"); }),
+                 std::runtime_error);
+    EXPECT_FALSE(links.isHeld());
+    // A refused first change holds nothing either.
+    EXPECT_FALSE(links.modify([&](CDocumentFileIDArray& ids) { return ids.removeByID(a); }));
+    EXPECT_FALSE(links.isHeld());
+
+    // Setting: an empty set is no value; copies are deep; absent equals empty.
+    CDocumentFileIDArray two;
+    (void)two.Add(a);
+    (void)two.Add(b);
+    links.set(two);
+    Links copy = links;
+    EXPECT_TRUE(copy == links);
+    (void)copy.modify([&](CDocumentFileIDArray& ids) { return ids.removeByID(a); });
+    EXPECT_EQ(links.get().GetSize(), 2);
+    EXPECT_FALSE(copy == links);
+    links.set(CDocumentFileIDArray());
+    EXPECT_FALSE(links.isHeld());
+    EXPECT_TRUE(links == Links());
+    copy = links;
+    EXPECT_FALSE(copy.isHeld());
+}
+
+TEST(CompactValue, RecordIsTheValuesOwnAndAFailedLoadKeepsTheOld) {
+    using Links = CCompactValue<CDocumentFileIDArray>;
+    CDocumentFileIDArray ids;
+    (void)ids.Add(fresh<CDocumentFileID>());
+    Links links;
+    CDocumentFileIDArray none;
+    EXPECT_EQ(conformance::save(links), conformance::save(none));
+    links.set(ids);
+    const std::vector<std::byte> bytes = conformance::save(links);
+    EXPECT_EQ(bytes, conformance::save(ids));
+    EXPECT_TRUE(conformance::load<Links>(bytes) == links);
+    EXPECT_FALSE(conformance::load<Links>(conformance::save(none)).isHeld());
+
+    // Cut short: the load throws and the value held before is still there, whole.
+    const std::vector<std::byte> cut(bytes.begin(), bytes.end() - 1);
+    CZentrixArchive in{std::span<const std::byte>(cut)};
+    Links target = links;
+    EXPECT_THROW(target.Serialize(in), CArchiveException);
+    EXPECT_TRUE(target == links);
+}
+
+namespace {
+
+// Visitors of an entity's values: one finds its document links, one adds a link.
+struct LinksFinder {
+    static constexpr bool s_valuesOnly = true;
+    CDocumentFileIDArray* links = nullptr;
+    template <class T>
+    void value(const char* name, T& value) {
+        if constexpr (std::is_same_v<T, CDocumentFileIDArray>)
+            if (std::string_view(name) == "DocumentFileIDs") links = &value;
+    }
+};
+
+struct LinkAdder {
+    static constexpr bool s_valuesOnly = true;
+    CDocumentFileID id = fresh<CDocumentFileID>();
+    void value(const char* name, CDocumentFileIDArray& links) {
+        if (std::string_view(name) == "DocumentFileIDs") (void)links.Add(id);
+    }
+    template <class T>
+    void value(const char*, T&) {}
+};
+
+}  // namespace
+
+TEST(CompactValue, VisitorsReachTheEntitysOwnIDSet) {
+    // A visitor given the writable set that only looks (the JSON reader of an empty list) changes
+    // nothing.
+    CEntity3D entity = namedEntity(L"linked");
+    const CEntity3D before = entity;
+    LinksFinder look;
+    entity.visitValues(look);
+    ASSERT_NE(look.links, nullptr);
+    EXPECT_TRUE(entity == before);
+
+    // A visitor that writes reaches the entity's own links.
+    LinkAdder write;
+    entity.visitValues(write);
+    ASSERT_EQ(entity.getDocumentFileIDs().GetSize(), 1);
+    EXPECT_EQ(entity.getDocumentFileIDs().findByID(write.id), 0);
+    const CEntity3D back = conformance::load<CEntity3D>(conformance::save(entity));
+    EXPECT_TRUE(back == entity);
 }

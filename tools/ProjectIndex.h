@@ -219,6 +219,14 @@ struct ValuePairs {
         const std::ptrdiff_t offset = reinterpret_cast<const char*>(&value) - values;
         visitor.value(name, *reinterpret_cast<const T*>(before + offset), value, options);
     }
+    // A compact value's value lies outside the object: the pair is found through the field.
+    template <class T>
+    void compactValue(const char* name, const CCompactValue<T>& value,
+                      const zx::FieldOptions& options = {}) {
+        const std::ptrdiff_t offset = reinterpret_cast<const char*>(&value) - values;
+        visitor.value(name, reinterpret_cast<const CCompactValue<T>*>(before + offset)->get(),
+                      value.get(), options);
+    }
 };
 
 template <class V>
