@@ -579,6 +579,12 @@ void CIDPointerArray<ID>::Serialize(CZentrixArchive& ar) {
     const std::uint64_t countOffset = ar.position();
     const int count = ar.readCount(kIDRecordSize, "IDs");
     if (count < 0) ar.failNegativeCount(countOffset);
+    if (count == 0) {
+        // Most sets are empty; an empty one holds no segment, whatever its order flag says.
+        bool sorted = false;
+        ar >> sorted;
+        return;
+    }
     // Read into a separate segment so that a failure part-way leaves this set empty. The
     // count was checked against the remaining bytes, so this allocates no more than the
     // input holds.

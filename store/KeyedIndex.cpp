@@ -228,12 +228,28 @@ void KeyedIndex::startLoad(std::size_t expected) {
     indexes.keys.reserve(expected);
 }
 
+namespace {
+
+// Whether order holds each of 0 .. size - 1 once.
+bool isPermutation(const std::vector<int>& order) {
+    std::vector<bool> seen(order.size(), false);
+    for (const int i : order) {
+        if (i < 0 || static_cast<std::size_t>(i) >= order.size() ||
+            seen[static_cast<std::size_t>(i)])
+            return false;
+        seen[static_cast<std::size_t>(i)] = true;
+    }
+    return true;
+}
+
+}  // namespace
+
 void KeyedIndex::finishLoad(int hashFrom) {
     std::vector<int>& order = m_ix->order;
     const std::vector<IDKey>& keys = m_ix->keys;
     const std::size_t n = keys.size();
-    std::vector<bool> seen(n, false);
     bool valid = true;
+    bool ties = false;
     // Entries are visited in ID order, which is random in storage order: fetching the key of an
     // entry further on keeps many cache misses in flight instead of a few (at a million objects
     // this halves the pass).
@@ -245,18 +261,21 @@ void KeyedIndex::finishLoad(int hashFrom) {
             if (ahead < n) __builtin_prefetch(keys.data() + ahead);
         }
         const int i = order[k];
-        if (i < 0 || static_cast<std::size_t>(i) >= n || seen[static_cast<std::size_t>(i)]) {
+        if (i < 0 || static_cast<std::size_t>(i) >= n) {
             valid = false;
             break;
         }
-        seen[static_cast<std::size_t>(i)] = true;
         const IDKey* key = &keys[static_cast<std::size_t>(i)];
         if (previous && *key < *previous) {
             valid = false;
             break;
         }
+        ties = ties || (previous && !(*previous < *key));
         previous = key;
     }
+    // Strictly ascending keys cannot name one position twice, so only a file whose IDs repeat
+    // needs the check that the stored order is a permutation.
+    if (valid && ties) valid = isPermutation(order);
     if (!valid) order = orderOf(keys);
     m_sorted = true;
     rebuildHash(hashFrom);

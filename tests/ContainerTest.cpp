@@ -5,6 +5,7 @@
 #include <memory>
 #include <set>
 #include <stdexcept>
+#include <vector>
 
 #include "zentrix.h"
 
@@ -232,13 +233,15 @@ TEST(Container, ArchiveRestoresStorageOrderAndIndex) {
     expectConsistent(loaded);
 }
 
-// A container record: the archive header, markers, count and the given entries.
-std::vector<std::byte> recordWithIndex(const std::vector<int>& index) {
+// A container record: the archive header, markers, count and the given entries, with the IDs
+// given or else 10, 20, 30, ...
+std::vector<std::byte> recordWithIndex(const std::vector<int>& index,
+                                       const std::vector<std::uint8_t>& ids = {}) {
     CZentrixArchive out;
     out.checkMarkerStart("CUniquePointerArray");
     out << static_cast<int>(index.size());
     for (std::size_t i = 0; i < index.size(); ++i) {
-        CLink link = linkWithID(static_cast<std::uint8_t>(10 * (i + 1)));
+        CLink link = linkWithID(ids.empty() ? static_cast<std::uint8_t>(10 * (i + 1)) : ids[i]);
         link.Serialize(out);
         out << index[i];
     }
@@ -259,6 +262,22 @@ TEST(Container, ArchiveCountsAndIndexesFromBadFiles) {
         loaded.Serialize(in);
         EXPECT_EQ(loaded.GetSize(), 3);
         expectConsistent(loaded);
+    }
+
+    // A file whose IDs repeat: its stored order is kept when it is a permutation in ID order, and
+    // rebuilt when it names a position twice.
+    for (const auto& stored : {std::vector<int>{1, 0, 2}, {0, 0, 2}, {1, 1, 2}}) {
+        CZentrixArchive in{recordWithIndex(stored, {10, 10, 30})};
+        CLinkArray loaded;
+        loaded.Serialize(in);
+        std::vector<int> order;
+        for (int k = 0; k < loaded.GetSize(); ++k) order.push_back(loaded.getOrderedIndex(k));
+        if (stored == std::vector<int>{1, 0, 2})
+            EXPECT_EQ(order, stored);
+        else
+            EXPECT_TRUE(order == std::vector<int>({0, 1, 2}) ||
+                        order == std::vector<int>({1, 0, 2}))
+                << "stored " << stored[0] << stored[1] << stored[2];
     }
 
     CZentrixArchive negative;
