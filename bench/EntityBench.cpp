@@ -91,6 +91,7 @@ std::size_t blockBytes(const CMesh& mesh) {
 double heapPerBareEntity(std::size_t n) {
     zxbench::RandomIDs random(7);
     CEntity3DArray entities;
+    const zxbench::CountingScope counting;
     const long long start = g_heapBytes;
     for (std::size_t i = 0; i < n; ++i) entities.AddNoSort(bareEntity(random));
     entities.sort();
@@ -201,12 +202,14 @@ int main(int argc, char** argv) {
         const CEntity3DID id = subtree->getID();
         (void)subtree.release();
 
+        std::optional<zxbench::CountingScope> counting(std::in_place);
         const long long allocationsBefore = g_allocations;
         const double start = zxbench::threadSeconds();
         IEntity3DWritableHandle moved = from.detachSubEntity(id);
         const bool attached = to.attachSubEntity(moved);
         const double seconds = zxbench::threadSeconds() - start;
         const long long allocations = g_allocations - allocationsBefore;
+        counting.reset();
         zxbench::require(attached, "the sub-tree moves");
         const IEntity3D& arrived = *to.getSubEntities().getConstReference(0);
         const bool inPlace =

@@ -58,6 +58,7 @@ struct Fixture {
 
 // Heap bytes per bare task in a container, the container's own storage and index included.
 double heapPerBareTask(std::size_t n) {
+    const zxbench::CountingScope counting;
     const long long before = g_heapBytes;
     {
         CTaskArray tasks;
