@@ -19,8 +19,6 @@
 template <class T>
 class CCompactValue {
 public:
-    using Value = T;
-
     CCompactValue() = default;
     CCompactValue(const CCompactValue& other)
         : m_value(other.m_value ? std::make_unique<T>(*other.m_value) : nullptr) {}

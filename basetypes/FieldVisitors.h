@@ -646,8 +646,6 @@ struct ValueAdapter {
     void id(const char* name, T F::*member) {
         visitor.value(name, values.*member);
     }
-    // A visitor that wants the entry's options (a secret, a range) takes them as a third
-    // argument; the others see name and value only.
     // A compact value is visited as the value it stands for: read as it is, or held while the
     // visitor may change it. A visitor that needs the field's own place in the object (to find
     // the same field in another object) takes it whole through compactValue().
@@ -662,6 +660,8 @@ struct ValueAdapter {
         else
             (values.*member).modify([&](auto& value) { visit(name, value, options); });
     }
+    // A visitor that wants the entry's options (a secret, a range) takes them as a third
+    // argument; the others see name and value only.
     template <class T>
     void visit(const char* name, T& value, FieldOptions options) {
         if constexpr (requires { visitor.value(name, value, options); })
