@@ -9,50 +9,37 @@
 // Changes go through modify(), which gives the value back to the heap when it leaves it empty.
 #pragma once
 
-#include <memory>
 #include <string>
 #include <utility>
 
+#include "basetypes/CHeapValue.h"
 #include "basetypes/CZentrixArchive.h"
 #include "basetypes/DumpText.h"
 
 template <class T>
 class CCompactValue {
 public:
-    CCompactValue() = default;
-    CCompactValue(const CCompactValue& other)
-        : m_value(other.m_value ? std::make_unique<T>(*other.m_value) : nullptr) {}
-    CCompactValue(CCompactValue&&) noexcept = default;
-    CCompactValue& operator=(const CCompactValue& other) {
-        if (this != &other) set(other.get());
-        return *this;
-    }
-    CCompactValue& operator=(CCompactValue&&) noexcept = default;
-
     // The value; an empty one, shared and never changed, while none is held.
-    const T& get() const { return m_value ? *m_value : empty(); }
+    const T& get() const { return m_held ? *m_held.get() : empty(); }
     // Whether the value takes heap memory, which it does exactly while it is not empty.
-    bool isHeld() const { return m_value != nullptr; }
+    bool isHeld() const { return static_cast<bool>(m_held); }
 
     template <class U>
     void set(U&& value) {
-        if (value == empty()) {
-            m_value.reset();
-        } else if (m_value) {
-            *m_value = std::forward<U>(value);
-        } else {
-            m_value = std::make_unique<T>(std::forward<U>(value));
-        }
+        if (value == empty())
+            m_held.reset();
+        else
+            m_held.set(std::forward<U>(value));
     }
-    void reset() { m_value.reset(); }
+    void reset() { m_held.reset(); }
 
     // Calls change(T&) on the value, held for the call, and returns its result. The value is
     // released afterwards if the change left it empty, and also when change throws.
     template <class Change>
     decltype(auto) modify(Change&& change) {
-        if (!m_value) m_value = std::make_unique<T>();
+        T& value = m_held.ensure();
         const Release release{*this};
-        return std::forward<Change>(change)(*m_value);
+        return std::forward<Change>(change)(value);
     }
 
     friend bool operator==(const CCompactValue& a, const CCompactValue& b) {
@@ -61,8 +48,8 @@ public:
 
     void Serialize(CZentrixArchive& ar) {
         if (ar.IsStoring()) {
-            if (m_value) {
-                zx::serializeValue(ar, *m_value);
+            if (T* held = m_held.getWritable()) {
+                zx::serializeValue(ar, *held);
             } else {
                 T none{};
                 zx::serializeValue(ar, none);
@@ -79,7 +66,7 @@ private:
     struct Release {
         CCompactValue& owner;
         ~Release() {
-            if (owner.m_value && *owner.m_value == empty()) owner.m_value.reset();
+            if (owner.m_held && *owner.m_held.get() == empty()) owner.m_held.reset();
         }
     };
     static const T& empty() {
@@ -87,7 +74,8 @@ private:
         return value;
     }
 
-    std::unique_ptr<T> m_value;
+    // Deep copies and moves come from the heap value's own.
+    CHeapValue<T> m_held;
 };
 
 template <class T>
