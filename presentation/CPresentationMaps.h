@@ -4,11 +4,11 @@
 // the items that differ from it. No root owns them: the host holds and saves them.
 //
 // A keyed map keeps its keys in ascending order in one vector and their presentations at the same
-// positions in another, so that a lookup is a binary search over nothing but contiguous keys.
-// Setting a key above every key appends; any other new key is inserted in place, which moves the
-// entries after it (hosts set presentations one at a time; loading, which sets many, reads them all
-// and sorts once). The code map owns its presentations
-// through pointers, so a handle on one stays valid while its entry stays.
+// positions in another, so that a lookup searches nothing but contiguous keys (guessing positions
+// from the keys' bits: store/SortedIDSearch.h). Setting a key above every key appends; any other
+// new key is inserted in place, which moves the entries after it (hosts set presentations one at a
+// time; loading, which sets many, reads them all and sorts once). The code map owns its
+// presentations through pointers, so a handle on one stays valid while its entry stays.
 //
 // Archive record of a keyed map: the map's marker, an int32 count, then for each entry in
 // ascending ID order the ID and the presentation's record. What a load does with the entries
@@ -35,6 +35,7 @@
 #include "presentation/CCodeValuePresentation.h"
 #include "presentation/CObjectPresentation.h"
 #include "store/CIDPointerArray.h"
+#include "store/SortedIDSearch.h"
 #include "store/ValueHandles.h"
 
 namespace zx {
@@ -196,8 +197,9 @@ private:
     }
     // The key's position, or -1.
     std::ptrdiff_t indexOf(const ID& key) const {
-        const auto at = std::lower_bound(m_keys.begin(), m_keys.end(), key);
-        return at != m_keys.end() && *at == key ? at - m_keys.begin() : -1;
+        const ID* const begin = m_keys.data();
+        const ID* const at = zx::lowerBoundID(begin, begin + m_keys.size(), key);
+        return at != begin + m_keys.size() && *at == key ? at - begin : -1;
     }
     void place(const ID& key, Stored value) {
         if (m_keys.empty() || m_keys.back() < key) {
@@ -205,8 +207,9 @@ private:
             m_values.push_back(std::move(value));
             return;
         }
-        const auto at = std::lower_bound(m_keys.begin(), m_keys.end(), key);
-        const std::ptrdiff_t i = at - m_keys.begin();
+        const std::ptrdiff_t i =
+            zx::lowerBoundID(m_keys.data(), m_keys.data() + m_keys.size(), key) - m_keys.data();
+        const auto at = m_keys.begin() + i;
         if (at != m_keys.end() && *at == key) {
             m_values[static_cast<std::size_t>(i)] = std::move(value);
             return;

@@ -6,10 +6,12 @@
 
 #include <algorithm>
 #include <cctype>
+#include <random>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "store/SortedIDSearch.h"
 #include "zentrix.h"
 
 namespace {
@@ -78,6 +80,47 @@ TEST(Identifier, GeneratedIDsAreDistinctRandomGUIDs) {
         EXPECT_EQ(id.getGUID()[6] >> 4, 4);  // version 4
         EXPECT_EQ(id.getGUID()[8] >> 6, 2);  // variant 1
         EXPECT_TRUE(seen.insert(id.toString().toUtf8()).second);
+    }
+}
+
+// The interpolating search must give std::lower_bound's answer on any ascending array, including
+// arrays whose IDs are not spread evenly, where its guesses are poor.
+TEST(Identifier, SortedSearchAgreesWithLowerBound) {
+    std::mt19937_64 random(5);
+    // How the leading eight bytes of an ID are drawn.
+    enum Spread { even, narrow, shared, ascending };
+    const auto makeID = [&](Spread spread, std::uint64_t i) {
+        std::uint64_t lead = random();
+        if (spread == narrow) lead >>= 44;      // crowded at the bottom of the range
+        if (spread == shared) lead = 0x42;      // only the second word tells IDs apart
+        if (spread == ascending) lead = i * i;  // a host's own sequence, far from even
+        GUID guid;
+        const std::uint64_t low = spread == shared ? random() % 64 : random();
+        for (int b = 0; b < 8; ++b) {
+            guid[static_cast<std::size_t>(b)] = static_cast<std::uint8_t>(lead >> (56 - 8 * b));
+            guid[static_cast<std::size_t>(8 + b)] = static_cast<std::uint8_t>(low >> (56 - 8 * b));
+        }
+        return CTaskID(guid);
+    };
+    for (const Spread spread : {even, narrow, shared, ascending}) {
+        for (const std::size_t size : {0u, 1u, 17u, 300u, 20'000u}) {
+            std::vector<CTaskID> ids;
+            for (std::size_t i = 0; i < size; ++i) ids.push_back(makeID(spread, i));
+            std::sort(ids.begin(), ids.end());
+            const CTaskID* const begin = ids.data();
+            const CTaskID* const end = begin + ids.size();
+            std::vector<CTaskID> keys{CTaskID(CIDBase::getNullGUID()),
+                                      CTaskID(CIDBase::s_invalidData)};
+            for (int k = 0; k < 500; ++k) {
+                keys.push_back(makeID(spread, random() % (size + 1)));
+                if (size > 0) keys.push_back(ids[random() % size]);
+            }
+            for (const CTaskID& key : keys)
+                ASSERT_EQ(zx::lowerBoundID(begin, end, key) - begin,
+                          std::lower_bound(begin, end, key) - begin)
+                    << "spread " << spread << ", " << size << " IDs, key "
+                    << key.toString().toUtf8();
+        }
     }
 }
 
