@@ -284,7 +284,8 @@ public:
                    : defaultItem();
     }
 
-    // Makes room for count IDs in the owned segment.
+    // Makes room for at least count IDs in the owned segment. Growth is geometric, so that
+    // reserving a little more before each of many batches copies the set only now and then.
     void Reserve(int count);
 
     // Sorts the owned segment, drops its repeats and the IDs the shared segment holds, and clears
@@ -374,6 +375,9 @@ private:
         return unset;
     }
     static bool isStrictlyAscending(const std::vector<ID>& ids);
+    // Merges ids[from, end), sorted, into the strictly ascending run before it, keeping each ID
+    // once. False, changing nothing, when there is no memory for a copy of the tail.
+    static bool mergeSortedTail(std::vector<ID>& ids, std::size_t from) noexcept;
 
     const std::vector<ID>& ownedIDs() const { return m_owned ? m_owned->ids : noIDs(); }
     const std::vector<ID>& sharedIDs() const { return m_shared ? m_shared->ids : noIDs(); }
@@ -521,7 +525,10 @@ bool CIDPointerArray<ID>::removeByID(const ID& entry) {
 
 template <class ID>
 void CIDPointerArray<ID>::Reserve(int count) {
-    if (count > 0) writableOwned().ids.reserve(static_cast<std::size_t>(count));
+    if (count <= 0) return;
+    std::vector<ID>& ids = writableOwned().ids;
+    const auto wanted = static_cast<std::size_t>(count);
+    if (wanted > ids.capacity()) ids.reserve(std::max(wanted, ids.capacity() * 2));
 }
 
 template <class ID>
@@ -531,18 +538,51 @@ void CIDPointerArray<ID>::sort() noexcept {
         return;
     }
     std::vector<ID>& ids = m_owned->ids;
-    // A sorted set that took IDs with addNoSort is a sorted run and an appended tail: sorting
-    // the tail and merging costs the tail's sort and one pass, so adding batches to a large
-    // set stays linear in the set.
-    const auto tail = std::is_sorted_until(ids.begin(), ids.end());
+    // A sorted set that took IDs with addNoSort is a strictly ascending run and an appended tail,
+    // which starts at the first ID that does not exceed the one before it. Sorting the tail and
+    // merging it in costs the tail's sort and one pass over the set, so adding batches to a
+    // large set stays cheap.
+    const auto lastOfRun = std::adjacent_find(ids.begin(), ids.end(),
+                                              [](const ID& a, const ID& b) { return !(a < b); });
+    const auto tail = lastOfRun == ids.end() ? ids.end() : lastOfRun + 1;
     std::sort(tail, ids.end());
-    std::inplace_merge(ids.begin(), tail, ids.end());
-    ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
+    if (!mergeSortedTail(ids, static_cast<std::size_t>(tail - ids.begin()))) {
+        std::inplace_merge(ids.begin(), tail, ids.end());
+        ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
+    }
     if (sharedSize() > 0) {
         const auto inShared = [this](const ID& id) { return sharedIndexOf(id) >= 0; };
         ids.erase(std::remove_if(ids.begin(), ids.end(), inShared), ids.end());
     }
     m_owned->unsorted = false;
+}
+
+template <class ID>
+bool CIDPointerArray<ID>::mergeSortedTail(std::vector<ID>& ids, std::size_t from) noexcept {
+    const auto runEnd = ids.begin() + static_cast<std::ptrdiff_t>(from);
+    std::vector<ID> tail;
+    try {
+        tail.reserve(ids.size() - from);
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    std::unique_copy(runEnd, ids.end(), std::back_inserter(tail));
+    // From the top down, each place takes the larger of the run's and the tail's next IDs: the
+    // run moves up by as many places as tail IDs go below it, and each of its IDs moves once. An
+    // ID both hold is taken from the run alone, which leaves a gap closed at the end.
+    std::size_t run = from, write = from + tail.size();
+    for (std::size_t t = tail.size(); t > 0;) {
+        if (run > 0 && tail[t - 1] < ids[run - 1]) {
+            ids[--write] = ids[--run];
+        } else {
+            if (!(run > 0 && ids[run - 1] == tail[t - 1])) ids[--write] = tail[t - 1];
+            --t;
+        }
+    }
+    ids.resize(from + tail.size());
+    const auto gap = ids.begin() + static_cast<std::ptrdiff_t>(run);
+    ids.erase(gap, gap + static_cast<std::ptrdiff_t>(write - run));
+    return true;
 }
 
 template <class ID>

@@ -218,6 +218,8 @@ TEST(IDPointerArray, SortingAnAppendedTailMergesItIntoTheSortedRun) {
             (void)set.Add(idOf(n));
             expected.insert(n);
         }
+        // A tail that starts with the run's last ID does not extend the run.
+        set.addNoSort(set.getConstReference(set.GetSize() - 1));
         for (int i = 0; i < 15; ++i) {
             const int n = static_cast<int>(random() % 40);
             set.addNoSort(idOf(n));
