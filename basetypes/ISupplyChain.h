@@ -2,6 +2,7 @@
 // it has an identity of its own so that supply chains can be told apart across projects.
 #pragma once
 
+#include "basetypes/CCompactValue.h"
 #include "basetypes/IDescribed.h"
 #include "basetypes/KindTemplates.h"
 #include "basetypes/TypedIDs.h"
@@ -15,7 +16,8 @@ public:
     struct Fields {
         CSupplyChainID id;
         CCompanyID supplierID;
-        CCompanyIDArray customerIDs;
+        // Most supply chains, like the empty one every task holds, have no customers.
+        CCompactValue<CCompanyIDArray> customerIDs;
     };
     template <class V>
     static void describeFields(V& v) {
@@ -28,11 +30,14 @@ public:
     void setID(const CSupplyChainID& id) { fields().id = id; }
     const CCompanyID& getSupplierID() const { return fields().supplierID; }
     void setSupplierID(const CCompanyID& id) { fields().supplierID = id; }
-    const CCompanyIDArray& getCustomerIDs() const { return fields().customerIDs; }
-    void setCustomerIDs(const CCompanyIDArray& ids) { fields().customerIDs = ids; }
-    [[nodiscard]] int addCustomerID(const CCompanyID& id) { return fields().customerIDs.Add(id); }
+    const CCompanyIDArray& getCustomerIDs() const { return fields().customerIDs.get(); }
+    void setCustomerIDs(const CCompanyIDArray& ids) { fields().customerIDs.set(ids); }
+    [[nodiscard]] int addCustomerID(const CCompanyID& id) {
+        return fields().customerIDs.modify([&](CCompanyIDArray& ids) { return ids.Add(id); });
+    }
     [[nodiscard]] bool removeCustomerID(const CCompanyID& id) {
-        return fields().customerIDs.removeByID(id);
+        return fields().customerIDs.modify(
+            [&](CCompanyIDArray& ids) { return ids.removeByID(id); });
     }
 
 protected:

@@ -59,8 +59,9 @@ public:
         CTaskCategoryID categoryID;
         CTaskStateID taskStateID;
         CProjectString name;
-        CProjectString taskCode;
-        CProjectString url;
+        // Most tasks have neither a code nor a URL.
+        CCompactValue<CProjectString> taskCode;
+        CCompactValue<CProjectString> url;
         CTaskConstraint constraint;
         CProjectTime plannedStartTime;
         CProjectTime actualStartTime;
@@ -154,10 +155,10 @@ public:
     void setConstraint(const CTaskConstraint& constraint) { fields().constraint = constraint; }
     const CProjectString& getName() const { return fields().name; }
     void setName(const CString& name) { fields().name = name; }
-    const CProjectString& getTaskCode() const { return fields().taskCode; }
-    void setTaskCode(const CString& code) { fields().taskCode = code; }
-    const CProjectString& getURL() const { return fields().url; }
-    void setURL(const CString& url) { fields().url = url; }
+    const CProjectString& getTaskCode() const { return fields().taskCode.get(); }
+    void setTaskCode(const CString& code) { fields().taskCode.set(CProjectString(code)); }
+    const CProjectString& getURL() const { return fields().url.get(); }
+    void setURL(const CString& url) { fields().url.set(CProjectString(url)); }
     const CTaskCategoryID& getCategoryID() const { return fields().categoryID; }
     void setCategoryID(const CTaskCategoryID& id) { fields().categoryID = id; }
     const CCalendarID& getDominantCalendarID() const { return fields().dominantCalendarID; }

@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <string>
 
+#include "basetypes/CCompactValue.h"
 #include "basetypes/CProjectScalar.h"
 #include "basetypes/CProjectString.h"
 #include "basetypes/CProjectTime.h"
@@ -44,9 +45,10 @@ public:
         CCalendarID dominantCalendarID;
         CTaskConstraint constraint;
         CProjectString name;
-        CProjectString taskCode;
-        CProjectString comments;
-        CProjectString url;
+        // Most tasks have no code, comments or URL.
+        CCompactValue<CProjectString> taskCode;
+        CCompactValue<CProjectString> comments;
+        CCompactValue<CProjectString> url;
         CProjectDouble physicalVolume;
         CProjectDouble remainingPhysicalVolume;
         CProjectDouble actualPhysicalVolume;
@@ -182,9 +184,9 @@ public:
     // The task as it was described.
     const CTaskConstraint& getConstraint() const { return fields().constraint; }
     const CProjectString& getName() const { return fields().name; }
-    const CProjectString& getTaskCode() const { return fields().taskCode; }
-    const CProjectString& getComments() const { return fields().comments; }
-    const CProjectString& getURL() const { return fields().url; }
+    const CProjectString& getTaskCode() const { return fields().taskCode.get(); }
+    const CProjectString& getComments() const { return fields().comments.get(); }
+    const CProjectString& getURL() const { return fields().url.get(); }
     const CProjectDouble& getPhysicalVolume() const { return fields().physicalVolume; }
     const CProjectDouble& getRemainingPhysicalVolume() const {
         return fields().remainingPhysicalVolume;

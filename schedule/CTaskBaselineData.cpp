@@ -34,9 +34,9 @@ void CTaskBaselineData::storeBaselineData(IProjectBaseline& baseline, const ITas
     f.dominantCalendarID = task.getDominantCalendarID();
     f.constraint = task.getConstraint();
     f.name = task.getName();
-    f.taskCode = task.getTaskCode();
-    f.comments = task.getComments();
-    f.url = task.getURL();
+    f.taskCode.set(task.getTaskCode());
+    f.comments.set(CProjectString(task.getComments()));
+    f.url.set(task.getURL());
     f.physicalVolume = task.getPhysicalVolume();
     f.remainingPhysicalVolume = tasks.getRemainingPhysicalVolume(id);
     f.actualPhysicalVolume = tasks.getActualPhysicalVolume(id);
