@@ -177,10 +177,14 @@ private:
 
 // Coordinates that are not whole triples (or pairs), or indices past the vertex count.
 inline bool wholeTuples(std::size_t scalars, std::size_t width) { return scalars % width == 0; }
+// Every index is compared with the count and the results or-ed together: unlike a running
+// maximum, that has no chain from one element to the next, so the loop runs at load bandwidth.
 inline bool indicesWithin(const Indices& indices, std::size_t vertexCount) {
-    std::uint32_t largest = 0;
-    for (const std::uint32_t index : indices) largest = index > largest ? index : largest;
-    return indices.empty() || largest < vertexCount;
+    if (vertexCount > std::numeric_limits<std::uint32_t>::max()) return true;
+    const auto limit = static_cast<std::uint32_t>(vertexCount);
+    std::uint32_t outside = 0;
+    for (const std::uint32_t index : indices) outside |= static_cast<std::uint32_t>(index >= limit);
+    return outside == 0;
 }
 // Runs of `sizes` (each at least `minimum`) that together cover exactly `indices`.
 inline bool runsCover(const Indices& sizes, const Indices& indices, std::uint32_t minimum) {
@@ -232,14 +236,14 @@ public:
         }
         const std::uint64_t start = ar.position();
         // Loaded aside, so that a refused item leaves this one as it was.
-        auto loaded = std::make_unique<Derived>();
+        Derived loaded;
         ar.checkMarkerStart(Derived::s_markerName);
         SerializeFields io(ar);
-        Derived::describe(io, *loaded);
+        Derived::describe(io, loaded);
         ar.checkMarkerEnd(Derived::s_markerName);
-        const std::string error = loaded->validationError();
+        const std::string error = loaded.validationError();
         if (!error.empty()) ar.failAt(start, error);
-        self() = std::move(*loaded);
+        self() = std::move(loaded);
     }
 
     friend bool operator==(const Derived& a, const Derived& b) {

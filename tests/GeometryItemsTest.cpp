@@ -147,6 +147,9 @@ TEST(GeometryItems, AddRefusesWhatCouldNotBeDrawn) {
     CMesh mesh = sample<CMesh>();
     mesh.triangles.back() = 4;  // four vertices: 0..3
     EXPECT_EQ(array.Add(mesh), -1);
+    CMesh noVertices;
+    noVertices.triangles = {0, 0, 0};
+    EXPECT_EQ(array.Add(noVertices), -1);
     mesh.triangles.back() = 3;
     mesh.positions[5] = std::numeric_limits<float>::quiet_NaN();
     EXPECT_EQ(array.Add(mesh), -1);
