@@ -10,6 +10,7 @@
 #pragma once
 
 #include <string>
+#include <type_traits>
 #include <utility>
 
 #include "basetypes/CHeapValue.h"
@@ -24,9 +25,12 @@ public:
     // Whether the value takes heap memory, which it does exactly while it is not empty.
     bool isHeld() const { return static_cast<bool>(m_held); }
 
+    // A value of another type (text for a string field) is converted to T first.
     template <class U>
     void set(U&& value) {
-        if (value == empty())
+        if constexpr (!std::is_same_v<std::remove_cvref_t<U>, T>)
+            set(T(std::forward<U>(value)));
+        else if (value == empty())
             m_held.reset();
         else
             m_held.set(std::forward<U>(value));

@@ -156,9 +156,9 @@ public:
     const CProjectString& getName() const { return fields().name; }
     void setName(const CString& name) { fields().name = name; }
     const CProjectString& getTaskCode() const { return fields().taskCode.get(); }
-    void setTaskCode(const CString& code) { fields().taskCode.set(CProjectString(code)); }
+    void setTaskCode(const CString& code) { fields().taskCode.set(code); }
     const CProjectString& getURL() const { return fields().url.get(); }
-    void setURL(const CString& url) { fields().url.set(CProjectString(url)); }
+    void setURL(const CString& url) { fields().url.set(url); }
     const CTaskCategoryID& getCategoryID() const { return fields().categoryID; }
     void setCategoryID(const CTaskCategoryID& id) { fields().categoryID = id; }
     const CCalendarID& getDominantCalendarID() const { return fields().dominantCalendarID; }

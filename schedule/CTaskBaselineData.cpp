@@ -35,7 +35,7 @@ void CTaskBaselineData::storeBaselineData(IProjectBaseline& baseline, const ITas
     f.constraint = task.getConstraint();
     f.name = task.getName();
     f.taskCode.set(task.getTaskCode());
-    f.comments.set(CProjectString(task.getComments()));
+    f.comments.set(task.getComments());
     f.url.set(task.getURL());
     f.physicalVolume = task.getPhysicalVolume();
     f.remainingPhysicalVolume = tasks.getRemainingPhysicalVolume(id);

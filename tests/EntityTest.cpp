@@ -363,6 +363,14 @@ TEST(CompactValue, HeldExactlyWhileNotEmpty) {
     EXPECT_TRUE(links == Links());
     copy = links;
     EXPECT_FALSE(copy.isHeld());
+
+    // A value of another type is converted: text for a string field.
+    CCompactValue<CProjectString> code;
+    code.set(CString(L"A-100"));
+    EXPECT_TRUE(code.isHeld());
+    EXPECT_EQ(code.get().getString(), CString(L"A-100"));
+    code.set(CString());
+    EXPECT_FALSE(code.isHeld());
 }
 
 TEST(CompactValue, RecordIsTheValuesOwnAndAFailedLoadKeepsTheOld) {
