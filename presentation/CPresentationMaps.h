@@ -195,11 +195,16 @@ private:
         else
             return value;
     }
+    // The position of the first key not below key.
+    std::size_t lowerBound(const ID& key) const {
+        const ID* const begin = m_keys.data();
+        return static_cast<std::size_t>(zx::lowerBoundID(begin, begin + m_keys.size(), key) -
+                                        begin);
+    }
     // The key's position, or -1.
     std::ptrdiff_t indexOf(const ID& key) const {
-        const ID* const begin = m_keys.data();
-        const ID* const at = zx::lowerBoundID(begin, begin + m_keys.size(), key);
-        return at != begin + m_keys.size() && *at == key ? at - begin : -1;
+        const std::size_t at = lowerBound(key);
+        return at != m_keys.size() && m_keys[at] == key ? static_cast<std::ptrdiff_t>(at) : -1;
     }
     void place(const ID& key, Stored value) {
         if (m_keys.empty() || m_keys.back() < key) {
@@ -207,8 +212,7 @@ private:
             m_values.push_back(std::move(value));
             return;
         }
-        const std::ptrdiff_t i =
-            zx::lowerBoundID(m_keys.data(), m_keys.data() + m_keys.size(), key) - m_keys.data();
+        const auto i = static_cast<std::ptrdiff_t>(lowerBound(key));
         const auto at = m_keys.begin() + i;
         if (at != m_keys.end() && *at == key) {
             m_values[static_cast<std::size_t>(i)] = std::move(value);
