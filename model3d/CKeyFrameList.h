@@ -9,11 +9,13 @@
 // timeline left so is refused when it is saved.
 //
 // Searches by tick run on a copy of the ticks in one array (four bytes a key frame), not through
-// the key frame objects, which lie apart on the heap. The copy follows every change made through
-// the list; a change made around it (through a writable handle, or a copy into the timeline's
-// container) can leave it stale, so an answer it gives is confirmed on the key frames themselves
-// (the one found and its successor) and the search is run on the key frames when it does not
-// hold. A copy of the wrong length is never read, and the next change through the list renews it.
+// the key frame objects, which lie apart on the heap; they interpolate between the ticks, which
+// are usually recorded at regular steps (see store/InterpolationSearch.h). The copy follows every
+// change made through the list; a change made around it (through a writable handle, or a copy into
+// the timeline's container) can leave it stale, so an answer it gives is confirmed on the key
+// frames themselves (the one found and its successor) and the search is run on the key frames when
+// it does not hold. A copy of the wrong length is never read, and the next change through the list
+// renews it.
 #pragma once
 
 #include <memory>
@@ -23,6 +25,7 @@
 #include "store/ArrayHandles.h"
 #include "store/CUniqueObjectPointerArray.h"
 #include "store/CollectionOps.h"
+#include "store/InterpolationSearch.h"
 
 template <class I, class C>
 class CKeyFrameList {
@@ -37,18 +40,20 @@ public:
     int lastIndex() const { return count() - 1; }
     [[nodiscard]] int indexForTick(int tick) const {
         if (ticksCopied()) {
-            const int i = zx::keyframes::indexForTick(
-                count(), tick, [this](int k) { return m_ticks[static_cast<std::size_t>(k)]; });
+            const int i =
+                static_cast<int>(zx::upperBoundTick(m_ticks.data(), m_ticks.size(), tick)) - 1;
             if (inForceAt(i, tick)) return i;
         }
         return zx::keyframes::indexForTick(count(), tick, [this](int k) { return tickAt(k); });
     }
     // Where a key frame at this tick would go; -1 when it is refused.
     [[nodiscard]] int insertPosition(const CProjectInt& tick) const {
-        if (ticksCopied()) {
-            const int i = zx::keyframes::insertPosition(
-                count(), tick, [this](int k) { return m_ticks[static_cast<std::size_t>(k)]; });
-            if (i >= 0 && goesAt(i, tick.getValue())) return i;
+        if (ticksCopied() && tick.isValid() && tick.getValue() >= 0) {
+            // The first tick not before this one follows every tick up to one before it.
+            const int value = tick.getValue();
+            const auto i =
+                static_cast<int>(zx::upperBoundTick(m_ticks.data(), m_ticks.size(), value - 1));
+            if (goesAt(i, value)) return i;
         }
         return zx::keyframes::insertPosition(count(), tick, [this](int k) { return tickAt(k); });
     }

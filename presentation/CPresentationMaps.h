@@ -5,7 +5,7 @@
 //
 // A keyed map keeps its keys in ascending order in one vector and their presentations at the same
 // positions in another, so that a lookup searches nothing but contiguous keys (guessing positions
-// from the keys' bits: store/SortedIDSearch.h). Setting a key above every key appends; any other
+// from the keys' bits: store/InterpolationSearch.h). Setting a key above every key appends; any other
 // new key is inserted in place, which moves the entries after it (hosts set presentations one at a
 // time; loading, which sets many, reads them all and sorts once). The code map owns its
 // presentations through pointers, so a handle on one stays valid while its entry stays.
@@ -35,7 +35,7 @@
 #include "presentation/CCodeValuePresentation.h"
 #include "presentation/CObjectPresentation.h"
 #include "store/CIDPointerArray.h"
-#include "store/SortedIDSearch.h"
+#include "store/InterpolationSearch.h"
 #include "store/ValueHandles.h"
 
 namespace zx {

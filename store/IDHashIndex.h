@@ -76,23 +76,7 @@ public:
         }
         IDHashIndex fresh;
         fresh.allocate(capacityFor(keys.size()));
-        // The slots of the next few keys are fetched ahead, their hashes kept in a ring: a
-        // million insertions into a table far larger than the cache would otherwise wait for
-        // one miss at a time.
-        constexpr std::size_t kAhead = 8;
-        std::array<std::uint32_t, kAhead> ahead{};
-        const auto fetch = [&](std::size_t i) {
-            const auto h = static_cast<std::uint32_t>(hashOf(keys[i]));
-            ahead[i % kAhead] = h;
-            __builtin_prefetch(fresh.m_slots.get() + (h & fresh.m_mask), 1);
-        };
-        for (std::size_t i = 0; i < std::min(kAhead, keys.size()); ++i) fetch(i);
-        for (std::size_t i = 0; i < keys.size(); ++i) {
-            const std::uint32_t h = ahead[i % kAhead];
-            if (i + kAhead < keys.size()) fetch(i + kAhead);
-            fresh.place(h, static_cast<std::uint32_t>(i));
-        }
-        fresh.m_count = static_cast<std::uint32_t>(keys.size());
+        fresh.placeAll(keys);
         *this = std::move(fresh);
     }
     // Makes room for count entries, so that inserting up to that many allocates nothing. On
@@ -201,17 +185,42 @@ private:
         while ((m_slots[s] & m_mask) != m_mask) s = (s + 1) & m_mask;
         m_slots[s] = (h & ~m_mask) | position;
     }
+    // Places every position of keys, in position order. The slots of the next few keys are
+    // fetched ahead, their hashes kept in a ring: a million insertions into a table far larger
+    // than the cache would otherwise wait for one miss at a time.
+    void placeAll(std::span<const IDKey> keys) {
+        constexpr std::size_t kAhead = 8;
+        std::array<std::uint32_t, kAhead> ahead{};
+        const auto fetch = [&](std::size_t i) {
+            const auto h = static_cast<std::uint32_t>(hashOf(keys[i]));
+            ahead[i % kAhead] = h;
+            __builtin_prefetch(m_slots.get() + (h & m_mask), 1);
+        };
+        for (std::size_t i = 0; i < std::min(kAhead, keys.size()); ++i) fetch(i);
+        for (std::size_t i = 0; i < keys.size(); ++i) {
+            const std::uint32_t h = ahead[i % kAhead];
+            if (i + kAhead < keys.size()) fetch(i + kAhead);
+            place(h, static_cast<std::uint32_t>(i));
+        }
+        m_count = static_cast<std::uint32_t>(keys.size());
+    }
     // Moves every entry into a table of newCapacity slots, allocated before anything changes.
-    // The tags depend on the capacity, so each entry's hash is taken again from its key.
+    // The tags depend on the capacity, so each entry's hash is taken again from its key. A
+    // table that holds every position of keys (the usual case) is refilled from the keys in
+    // order, which reads them front to back instead of in the table's random order.
     void resize(std::size_t newCapacity, std::span<const IDKey> keys) {
         IDHashIndex fresh;
         fresh.allocate(newCapacity);
-        for (std::size_t s = 0; s < capacity(); ++s) {
-            const std::uint32_t position = m_slots[s] & m_mask;
-            if (position == m_mask) continue;
-            fresh.place(static_cast<std::uint32_t>(hashOf(keys[position])), position);
+        if (m_count == keys.size()) {
+            fresh.placeAll(keys);
+        } else {
+            for (std::size_t s = 0; s < capacity(); ++s) {
+                const std::uint32_t position = m_slots[s] & m_mask;
+                if (position == m_mask) continue;
+                fresh.place(static_cast<std::uint32_t>(hashOf(keys[position])), position);
+            }
+            fresh.m_count = m_count;
         }
-        fresh.m_count = m_count;
         *this = std::move(fresh);
     }
 

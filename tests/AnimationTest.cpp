@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstring>
 #include <iterator>
+#include <limits>
 #include <memory>
 #include <span>
 #include <sstream>
@@ -27,6 +28,7 @@
 #include "model3d/CPosition.h"
 #include "model3d/CProjectTimeKeyFrame.h"
 #include "model3d/CProjectTimeTimeline.h"
+#include "store/InterpolationSearch.h"
 #include "tests/RoundTrip.h"
 
 namespace {
@@ -126,6 +128,50 @@ TYPED_TEST(TimelineRules, LookupAgreesWithAScanOnLongTimelines) {
         const int expected =
             tick < 3 ? -1 : std::min((tick - 3) / 7, timeline.getKeyFrameCount() - 1);
         ASSERT_EQ(timeline.getKeyFrameIndexForTick(tick), expected) << "tick " << tick;
+    }
+}
+
+// Timelines search their ticks by interpolation; the answer must be std::upper_bound's however the
+// ticks are spread: regular steps, growing steps, a tight cluster beside far outliers, and the
+// ends of the int range.
+TEST(TickSearch, AgreesWithUpperBoundHoweverTicksAreSpread) {
+    constexpr int kMax = std::numeric_limits<int>::max();
+    constexpr int kMin = std::numeric_limits<int>::min();
+    const auto spreads = std::vector<std::vector<int>>{
+        [] {
+            std::vector<int> t;
+            for (int i = 0; i < 5000; ++i) t.push_back(10 * i);
+            return t;
+        }(),
+        [] {
+            std::vector<int> t;
+            for (int i = 0; i < 3000; ++i) t.push_back(i * i);
+            return t;
+        }(),
+        [] {
+            std::vector<int> t{kMin, kMin + 1, -5};
+            for (int i = 0; i < 2000; ++i) t.push_back(i);
+            t.insert(t.end(), {kMax - 1, kMax});
+            return t;
+        }(),
+        {3},
+        {},
+    };
+    for (const std::vector<int>& ticks : spreads) {
+        std::vector<int> probes{kMin, kMax, -1, 0, 1};
+        for (const int t : ticks) {
+            probes.push_back(t);
+            if (t > kMin) probes.push_back(t - 1);
+            if (t < kMax) probes.push_back(t + 1);
+        }
+        for (const int probe : probes) {
+            const auto expected =
+                std::upper_bound(ticks.begin(), ticks.end(), probe) - ticks.begin();
+            ASSERT_EQ(
+                static_cast<std::ptrdiff_t>(zx::upperBoundTick(ticks.data(), ticks.size(), probe)),
+                expected)
+                << ticks.size() << " ticks, probe " << probe;
+        }
     }
 }
 

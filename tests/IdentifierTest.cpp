@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "store/SortedIDSearch.h"
+#include "store/InterpolationSearch.h"
 #include "zentrix.h"
 
 namespace {
