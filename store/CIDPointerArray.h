@@ -11,9 +11,9 @@
 // Order. The shared segment is always strictly ascending. The owned segment is either marked
 // unsorted (after addNoSort or an InsertAt out of order), or strictly ascending and free of the
 // IDs the shared segment holds; in that second state the set is sorted and holds every ID once.
-// A sorted set finds IDs by binary search and walks both segments in ascending ID order
-// (orderedBegin/orderedNext, or ordered()); an unsorted set is searched linearly and yields
-// nothing in ascending order until sort().
+// A sorted set finds IDs by an interpolating search (store/InterpolationSearch.h) and walks both
+// segments in ascending ID order (orderedBegin/orderedNext, or ordered()); an unsorted set is
+// searched linearly and yields nothing in ascending order until sort().
 //
 // Copies. A copy shares the source's shared segment and takes its own copy of the owned one; the
 // source is left exactly as it was. A copy of a sorted set whose IDs all sit in the owned segment
@@ -55,6 +55,7 @@
 #include "basetypes/CZentrixArchive.h"
 #include "basetypes/ZxApi.h"
 #include "store/ArrayCapacity.h"
+#include "store/InterpolationSearch.h"
 
 template <class ID>
 class CIDPointerArray;
@@ -256,8 +257,8 @@ public:
     // is searched linearly. Where an unsorted set holds id twice, the lowest position.
     [[nodiscard]] int findByID(const ID& id) const {
         const std::vector<ID>& owned = ownedIDs();
-        const auto at = isSorted() ? std::lower_bound(owned.begin(), owned.end(), id)
-                                   : std::find(owned.begin(), owned.end(), id);
+        const auto at =
+            isSorted() ? lowerBound(owned, id) : std::find(owned.begin(), owned.end(), id);
         if (at != owned.end() && *at == id) return static_cast<int>(at - owned.begin());
         const int shared = sharedIndexOf(id);
         return shared < 0 ? -1 : ownedSize() + shared;
@@ -391,9 +392,16 @@ private:
             throw std::length_error("vector too long");
     }
 
+    // std::lower_bound's answer over ascending IDs, guessed from their leading bits.
+    template <class IDs>
+    static auto lowerBound(IDs& ids, const ID& id) {
+        return ids.begin() +
+               (zx::lowerBoundID(ids.data(), ids.data() + ids.size(), id) - ids.data());
+    }
+
     int sharedIndexOf(const ID& id) const {
         const std::vector<ID>& shared = sharedIDs();
-        const auto at = std::lower_bound(shared.begin(), shared.end(), id);
+        const auto at = lowerBound(shared, id);
         return at != shared.end() && *at == id ? static_cast<int>(at - shared.begin()) : -1;
     }
 
@@ -451,7 +459,7 @@ int CIDPointerArray<ID>::Add(const ID& id) {
     }
     if (sharedIndexOf(id) >= 0) return -1;
     const std::vector<ID>& owned = ownedIDs();
-    const auto at = std::lower_bound(owned.begin(), owned.end(), id);
+    const auto at = lowerBound(owned, id);
     if (at != owned.end() && *at == id) return -1;
     const auto pos = at - owned.begin();
     checkRoomForOne();
@@ -507,7 +515,7 @@ bool CIDPointerArray<ID>::removeByID(const ID& entry) {
             removed = kept != ids.end();
             ids.erase(kept, ids.end());
         } else {
-            const auto at = std::lower_bound(ids.begin(), ids.end(), id);
+            const auto at = lowerBound(ids, id);
             if (at != ids.end() && *at == id) {
                 ids.erase(at);
                 removed = true;
