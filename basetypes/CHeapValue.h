@@ -5,22 +5,22 @@
 // presence byte (0 or 1) followed, when present, by the value's own record.
 #pragma once
 
-#include <memory>
 #include <string>
 #include <utility>
 
 #include "basetypes/CZentrixArchive.h"
 #include "basetypes/DumpText.h"
+#include "basetypes/OwnedPointer.h"
 
 template <class T>
 class CHeapValue {
 public:
     CHeapValue() = default;
     CHeapValue(const CHeapValue& other)
-        : m_value(other.m_value ? std::make_unique<T>(*other.m_value) : nullptr) {}
+        : m_value(other.m_value ? zx::makeOwned<T>(*other.m_value) : nullptr) {}
     CHeapValue(CHeapValue&&) noexcept = default;
     CHeapValue& operator=(const CHeapValue& other) {
-        if (this != &other) m_value = other.m_value ? std::make_unique<T>(*other.m_value) : nullptr;
+        if (this != &other) m_value = other.m_value ? zx::makeOwned<T>(*other.m_value) : nullptr;
         return *this;
     }
     CHeapValue& operator=(CHeapValue&&) noexcept = default;
@@ -31,7 +31,7 @@ public:
     T* getWritable() { return m_value.get(); }
     // The value, created default-constructed when absent.
     T& ensure() {
-        if (!m_value) m_value = std::make_unique<T>();
+        if (!m_value) m_value = zx::makeOwned<T>();
         return *m_value;
     }
     template <class U>
@@ -39,7 +39,7 @@ public:
         if (m_value)
             *m_value = std::forward<U>(value);
         else
-            m_value = std::make_unique<T>(std::forward<U>(value));
+            m_value = zx::makeOwned<T>(std::forward<U>(value));
     }
     void reset() { m_value.reset(); }
 
@@ -57,7 +57,7 @@ public:
                 return;
             }
             // Read into a fresh value so that a failed load leaves no half-read part behind.
-            auto loaded = std::make_unique<T>();
+            auto loaded = zx::makeOwned<T>();
             zx::serializeValue(ar, *loaded);
             m_value = std::move(loaded);
         } else if (present) {
@@ -66,7 +66,7 @@ public:
     }
 
 private:
-    std::unique_ptr<T> m_value;
+    zx::OwnedPointer<T> m_value;
 };
 
 template <class T>

@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "basetypes/CZentrixArchive.h"
+#include "basetypes/OwnedPointer.h"
 #include "store/CUniqueObjectPointerArray.h"
 #include "store/Handles.h"
 
@@ -90,7 +91,7 @@ public:
     [[nodiscard]] bool remove() { return m_iterator && m_iterator->remove(); }
 
 private:
-    std::unique_ptr<It> m_iterator;
+    zx::OwnedPointer<It> m_iterator;
 };
 
 template <class I>
@@ -235,7 +236,7 @@ protected:
     }
 
 private:
-    std::unique_ptr<H> m_handle;
+    zx::OwnedPointer<H> m_handle;
 };
 
 // A read-only view: nothing reached through it can be changed.

@@ -9,8 +9,8 @@
 // The owner keeps the operations' rules of its own (what it refuses) and forwards the rest here.
 #pragma once
 
-#include <memory>
 
+#include "basetypes/OwnedPointer.h"
 #include "basetypes/ZxApi.h"
 #include "store/ArrayHandles.h"
 #include "store/CUniqueObjectPointerArray.h"
@@ -25,10 +25,10 @@ public:
 
     COptionalObjectArray() = default;
     COptionalObjectArray(const COptionalObjectArray& other)
-        : m_array(other.m_array ? std::make_unique<Array>(*other.m_array) : nullptr) {}
+        : m_array(other.m_array ? zx::makeOwned<Array>(*other.m_array) : nullptr) {}
     COptionalObjectArray& operator=(const COptionalObjectArray& other) {
         if (this != &other)
-            m_array = other.m_array ? std::make_unique<Array>(*other.m_array) : nullptr;
+            m_array = other.m_array ? zx::makeOwned<Array>(*other.m_array) : nullptr;
         return *this;
     }
     COptionalObjectArray(COptionalObjectArray&&) noexcept = default;
@@ -41,7 +41,7 @@ public:
     Array* get() { return m_array.get(); }
     // The collection, created empty when there is none.
     Array& ensure() {
-        if (!m_array) m_array = std::make_unique<Array>();
+        if (!m_array) m_array = zx::makeOwned<Array>();
         return *m_array;
     }
     void reset() { m_array.reset(); }
@@ -80,7 +80,7 @@ public:
     // Replaces the contents with copies of what the handle yields (null entries and repeated IDs
     // skipped).
     void set(const ConstArrayHandle& source) {
-        auto copies = std::make_unique<Array>();
+        auto copies = zx::makeOwned<Array>();
         replaceWithCopies(*copies, source);
         m_array = copies->GetSize() > 0 ? std::move(copies) : nullptr;
     }
@@ -112,5 +112,5 @@ private:
         if (m_array && m_array->GetSize() == 0) m_array.reset();
     }
 
-    std::unique_ptr<Array> m_array;
+    zx::OwnedPointer<Array> m_array;
 };

@@ -14,6 +14,8 @@
 #include <type_traits>
 #include <utility>
 
+#include "basetypes/OwnedPointer.h"
+
 template <class I>
 class IHandle {
 public:
@@ -114,7 +116,7 @@ public:
     CWrapperHandleBase() = default;
     // Takes ownership of the given heap handle.
     explicit CWrapperHandleBase(H* handle) : m_handle(handle) {}
-    explicit CWrapperHandleBase(std::unique_ptr<H> handle) : m_handle(std::move(handle)) {}
+    explicit CWrapperHandleBase(std::unique_ptr<H> handle) : m_handle(handle.release()) {}
     CWrapperHandleBase(const CWrapperHandleBase& other) : m_handle(cloneOf(other)) {}
     CWrapperHandleBase(CWrapperHandleBase&&) noexcept = default;
     CWrapperHandleBase& operator=(const CWrapperHandleBase& other) {
@@ -160,7 +162,7 @@ private:
         return other.m_handle && !other.m_handle->isNull() ? other.m_handle->clone() : nullptr;
     }
 
-    std::unique_ptr<H> m_handle;
+    zx::OwnedPointer<H> m_handle;
 };
 
 template <class I>

@@ -2,6 +2,7 @@
 // ownership of what they wrap, and iteration with removal.
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 #include "zentrix.h"
@@ -218,3 +219,32 @@ TEST(Handle, EmptyWrappersDereferenceToTheKindsInvalidObject) {
 }
 
 }  // namespace
+
+// The wrappers' owning pointer: whatever path ownership takes (moves, self-moves, resets to the
+// object already held), each object is deleted once, and only by its last owner.
+TEST(OwnedPointer, DeletesEachObjectOnceWhateverPathOwnershipTakes) {
+    struct Counted {
+        explicit Counted(int* count) : deletions(count) {}
+        ~Counted() { ++*deletions; }
+        int* deletions;
+    };
+    int deletions = 0;
+    {
+        zx::OwnedPointer<Counted> a = zx::makeOwned<Counted>(&deletions);
+        zx::OwnedPointer<Counted> b(std::move(a));
+        EXPECT_TRUE(a == nullptr);
+        EXPECT_FALSE(b == nullptr);
+        auto& self = b;
+        b = std::move(self);
+        EXPECT_FALSE(b == nullptr) << "a self-move keeps the object";
+        b.reset(b.get());
+        EXPECT_EQ(deletions, 0) << "resetting to the object held keeps it";
+        b = zx::makeOwned<Counted>(&deletions);
+        EXPECT_EQ(deletions, 1) << "assignment deletes the object it replaces";
+        a = nullptr;
+        b.reset();
+        EXPECT_EQ(deletions, 2);
+        a = zx::makeOwned<Counted>(&deletions);
+    }
+    EXPECT_EQ(deletions, 3) << "the last owner deletes on leaving scope";
+}
