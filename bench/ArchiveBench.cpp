@@ -237,17 +237,10 @@ int main(int argc, char** argv) {
     const int reps = zxbench::comparisonRepetitions();
     const zxbench::Timing saved =
         zxbench::best(reps, [&] { benchmark::DoNotOptimize(save(f.links)); });
-    std::optional<CLinkArray> back;
-    // Loads and copies start with the archive's bytes out of the caches (zxbench::evictCaches).
-    const zxbench::Timing loaded = zxbench::best(
-        reps,
-        [&] {
-            back.emplace();
-            zxbench::evictCaches();
-        },
-        [&] { load(f.archive, *back); });
-    back.reset();
-    const zxbench::Timing copied = zxbench::best(reps, zxbench::evictCaches, [&] { copyBytes(f); });
+    // Loads and copies start with the archive's bytes out of the caches.
+    const zxbench::Timing loaded =
+        zxbench::bestColdLoad<CLinkArray>(reps, [&](CLinkArray& back) { load(f.archive, back); });
+    const zxbench::Timing copied = zxbench::bestColdCopy(reps, f.archive);
 
     zxbench::ComparisonTable table("save and load of N links, in memory");
     table.throughput("save CLinkArray", saved, f.archive.size(), n);
@@ -256,15 +249,8 @@ int main(int argc, char** argv) {
 #ifdef ZX_HAVE_CEREAL
     const zxbench::Timing cerealSaved =
         zxbench::best(reps, [&] { benchmark::DoNotOptimize(cerealSave(f.plainLinks).data()); });
-    std::optional<PlainLinks> plainBack;
-    const zxbench::Timing cerealLoaded = zxbench::best(
-        reps,
-        [&] {
-            plainBack.emplace();
-            zxbench::evictCaches();
-        },
-        [&] { cerealLoad(f.cerealBytes, *plainBack); });
-    plainBack.reset();
+    const zxbench::Timing cerealLoaded = zxbench::bestColdLoad<PlainLinks>(
+        reps, [&](PlainLinks& back) { cerealLoad(f.cerealBytes, back); });
     table.throughput("cereal save", cerealSaved, f.cerealBytes.size(), n);
     table.throughput("cereal load", cerealLoaded, f.cerealBytes.size(), n);
     table.atLeast("save: cereal / CLinkArray (speed-up)", cerealSaved.seconds / saved.seconds, 2.0);
