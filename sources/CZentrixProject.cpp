@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <type_traits>
+#include <vector>
 
 ZX_INSTANTIATE_VALUE_HANDLES(CZentrixProject);
 
@@ -17,18 +18,26 @@ bool CZentrixProject::addMultipleToMap(const std::map<CIDBase, CIDBase>& pairs, 
         using Internal = std::remove_cvref_t<decltype(internal.getConstReference(0))>;
         using External = std::remove_cvref_t<decltype(external.getConstReference(0))>;
         if (internal.GetSize() != external.GetSize()) return false;
-        // Every pair is judged before anything is added, so a refusal changes nothing.
+        // The map is walked once, into two arrays: its nodes lie apart on the heap. Every pair
+        // is judged before anything is added, so a refusal changes nothing.
+        std::vector<Internal> keys;
+        std::vector<External> values;
+        keys.reserve(pairs.size());
+        values.reserve(pairs.size());
         for (const auto& [key, value] : pairs) {
             if (!usable(key) || !usable(value)) return false;
-            if (internal.findByID(Internal(key)) >= 0 && external.findByID(External(value)) >= 0)
-                return false;
+            keys.emplace_back(key);
+            values.emplace_back(value);
+        }
+        for (std::size_t i = 0; i < keys.size(); ++i) {
+            if (internal.findByID(keys[i]) >= 0 && external.findByID(values[i]) >= 0) return false;
         }
         const int added = static_cast<int>(pairs.size());
         internal.Reserve(internal.GetSize() + added);
         external.Reserve(external.GetSize() + added);
-        for (const auto& [key, value] : pairs) {
-            internal.addNoSort(Internal(key));
-            external.addNoSort(External(value));
+        for (std::size_t i = 0; i < keys.size(); ++i) {
+            internal.addNoSort(keys[i]);
+            external.addNoSort(values[i]);
         }
         internal.sort();
         external.sort();

@@ -553,7 +553,8 @@ void CIDPointerArray<ID>::sort() noexcept {
     const auto lastOfRun = std::adjacent_find(ids.begin(), ids.end(),
                                               [](const ID& a, const ID& b) { return !(a < b); });
     const auto tail = lastOfRun == ids.end() ? ids.end() : lastOfRun + 1;
-    std::sort(tail, ids.end());
+    // A tail taken from an ordered source (a std::map's keys, another set) needs no sorting.
+    if (!std::is_sorted(tail, ids.end())) std::sort(tail, ids.end());
     if (!mergeSortedTail(ids, static_cast<std::size_t>(tail - ids.begin()))) {
         std::inplace_merge(ids.begin(), tail, ids.end());
         ids.erase(std::unique(ids.begin(), ids.end()), ids.end());

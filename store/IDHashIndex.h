@@ -181,26 +181,34 @@ private:
         m_mask = static_cast<std::uint32_t>(capacity - 1);
     }
     void place(std::uint32_t h, std::uint32_t position) {
-        std::uint32_t s = h & m_mask;
-        while ((m_slots[s] & m_mask) != m_mask) s = (s + 1) & m_mask;
-        m_slots[s] = (h & ~m_mask) | position;
+        placeIn(m_slots.get(), m_mask, h, position);
+    }
+    // The slots and mask come as values: stored slots could otherwise alias the table's own
+    // members, and a filling loop would reload them after every store.
+    static void placeIn(std::uint32_t* slots, std::uint32_t mask, std::uint32_t h,
+                        std::uint32_t position) {
+        std::uint32_t s = h & mask;
+        while ((slots[s] & mask) != mask) s = (s + 1) & mask;
+        slots[s] = (h & ~mask) | position;
     }
     // Places every position of keys, in position order. The slots of the next few keys are
     // fetched ahead, their hashes kept in a ring: a million insertions into a table far larger
     // than the cache would otherwise wait for one miss at a time.
     void placeAll(std::span<const IDKey> keys) {
+        std::uint32_t* const slots = m_slots.get();
+        const std::uint32_t mask = m_mask;
         constexpr std::size_t kAhead = 8;
         std::array<std::uint32_t, kAhead> ahead{};
         const auto fetch = [&](std::size_t i) {
             const auto h = static_cast<std::uint32_t>(hashOf(keys[i]));
             ahead[i % kAhead] = h;
-            __builtin_prefetch(m_slots.get() + (h & m_mask), 1);
+            __builtin_prefetch(slots + (h & mask), 1);
         };
         for (std::size_t i = 0; i < std::min(kAhead, keys.size()); ++i) fetch(i);
         for (std::size_t i = 0; i < keys.size(); ++i) {
             const std::uint32_t h = ahead[i % kAhead];
             if (i + kAhead < keys.size()) fetch(i + kAhead);
-            place(h, static_cast<std::uint32_t>(i));
+            placeIn(slots, mask, h, static_cast<std::uint32_t>(i));
         }
         m_count = static_cast<std::uint32_t>(keys.size());
     }
