@@ -40,8 +40,7 @@ public:
     int lastIndex() const { return count() - 1; }
     [[nodiscard]] int indexForTick(int tick) const {
         if (ticksCopied()) {
-            const int i =
-                static_cast<int>(zx::upperBoundTick(m_ticks.data(), m_ticks.size(), tick)) - 1;
+            const int i = static_cast<int>(zx::upperBoundTick(m_ticks, tick)) - 1;
             if (inForceAt(i, tick)) return i;
         }
         return zx::keyframes::indexForTick(count(), tick, [this](int k) { return tickAt(k); });
@@ -51,8 +50,7 @@ public:
         if (ticksCopied() && tick.isValid() && tick.getValue() >= 0) {
             // The first tick not before this one follows every tick up to one before it.
             const int value = tick.getValue();
-            const auto i =
-                static_cast<int>(zx::upperBoundTick(m_ticks.data(), m_ticks.size(), value - 1));
+            const auto i = static_cast<int>(zx::upperBoundTick(m_ticks, value - 1));
             if (goesAt(i, value)) return i;
         }
         return zx::keyframes::insertPosition(count(), tick, [this](int k) { return tickAt(k); });

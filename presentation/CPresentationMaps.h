@@ -5,9 +5,9 @@
 //
 // A keyed map keeps its keys in ascending order in one vector and their presentations at the same
 // positions in another, so that a lookup searches nothing but contiguous keys (guessing positions
-// from the keys' bits: store/InterpolationSearch.h). Setting a key above every key appends; any other
-// new key is inserted in place, which moves the entries after it (hosts set presentations one at a
-// time; loading, which sets many, reads them all and sorts once). The code map owns its
+// from the keys' bits: store/InterpolationSearch.h). Setting a key above every key appends; any
+// other new key is inserted in place, which moves the entries after it (hosts set presentations one
+// at a time; loading, which sets many, reads them all and sorts once). The code map owns its
 // presentations through pointers, so a handle on one stays valid while its entry stays.
 //
 // Archive record of a keyed map: the map's marker, an int32 count, then for each entry in
@@ -196,11 +196,7 @@ private:
             return value;
     }
     // The position of the first key not below key.
-    std::size_t lowerBound(const ID& key) const {
-        const ID* const begin = m_keys.data();
-        return static_cast<std::size_t>(zx::lowerBoundID(begin, begin + m_keys.size(), key) -
-                                        begin);
-    }
+    std::size_t lowerBound(const ID& key) const { return zx::lowerBoundID<ID>(m_keys, key); }
     // The key's position, or -1.
     std::ptrdiff_t indexOf(const ID& key) const {
         const std::size_t at = lowerBound(key);

@@ -395,8 +395,7 @@ private:
     // std::lower_bound's answer over ascending IDs, guessed from their leading bits.
     template <class IDs>
     static auto lowerBound(IDs& ids, const ID& id) {
-        return ids.begin() +
-               (zx::lowerBoundID(ids.data(), ids.data() + ids.size(), id) - ids.data());
+        return ids.begin() + static_cast<std::ptrdiff_t>(zx::lowerBoundID<ID>(ids, id));
     }
 
     int sharedIndexOf(const ID& id) const {

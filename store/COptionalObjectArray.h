@@ -9,7 +9,6 @@
 // The owner keeps the operations' rules of its own (what it refuses) and forwards the rest here.
 #pragma once
 
-
 #include "basetypes/OwnedPointer.h"
 #include "basetypes/ZxApi.h"
 #include "store/ArrayHandles.h"

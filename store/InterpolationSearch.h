@@ -21,6 +21,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <limits>
+#include <span>
+#include <type_traits>
 
 namespace zx {
 
@@ -71,25 +73,23 @@ std::size_t interpolatedPartition(const T* first, std::size_t size, std::uint64_
     return static_cast<std::size_t>(std::partition_point(first + lo, first + hi, before) - first);
 }
 
-// The first element of [first, last) that is not less than key; ID is a CIDBase (words()).
+// The position of the first of ids that is not less than key; ID is a CIDBase (words()).
 template <class ID>
-const ID* lowerBoundID(const ID* first, const ID* last, const ID& key) {
-    return first + interpolatedPartition(
-                       first, static_cast<std::size_t>(last - first), key.words().first, 0,
-                       std::numeric_limits<std::uint64_t>::max(),
-                       [](const ID& id) { return id.words().first; },
-                       [&key](const ID& id) { return id < key; });
+std::size_t lowerBoundID(std::type_identity_t<std::span<const ID>> ids, const ID& key) {
+    return interpolatedPartition(
+        ids.data(), ids.size(), key.words().first, 0, std::numeric_limits<std::uint64_t>::max(),
+        [](const ID& id) { return id.words().first; }, [&key](const ID& id) { return id < key; });
 }
 
-// The position of the first of n ascending ticks that is after tick (n when none is).
-inline std::size_t upperBoundTick(const int* ticks, std::size_t n, int tick) {
-    if (n == 0) return 0;
+// The position of the first of ascending ticks that is after tick (ticks.size() when none is).
+inline std::size_t upperBoundTick(std::span<const int> ticks, int tick) {
+    if (ticks.empty()) return 0;
     // Ticks as unsigned words in the same order.
     const auto wordOf = [](int t) {
         return std::uint64_t{static_cast<std::uint32_t>(t) ^ 0x8000'0000u};
     };
-    return interpolatedPartition(ticks, n, wordOf(tick), wordOf(ticks[0]), wordOf(ticks[n - 1]),
-                                 wordOf, [tick](int t) { return t <= tick; });
+    return interpolatedPartition(ticks.data(), ticks.size(), wordOf(tick), wordOf(ticks.front()),
+                                 wordOf(ticks.back()), wordOf, [tick](int t) { return t <= tick; });
 }
 
 }  // namespace zx

@@ -167,9 +167,7 @@ TEST(TickSearch, AgreesWithUpperBoundHoweverTicksAreSpread) {
         for (const int probe : probes) {
             const auto expected =
                 std::upper_bound(ticks.begin(), ticks.end(), probe) - ticks.begin();
-            ASSERT_EQ(
-                static_cast<std::ptrdiff_t>(zx::upperBoundTick(ticks.data(), ticks.size(), probe)),
-                expected)
+            ASSERT_EQ(static_cast<std::ptrdiff_t>(zx::upperBoundTick(ticks, probe)), expected)
                 << ticks.size() << " ticks, probe " << probe;
         }
     }

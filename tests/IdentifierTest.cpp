@@ -116,7 +116,7 @@ TEST(Identifier, SortedSearchAgreesWithLowerBound) {
                 if (size > 0) keys.push_back(ids[random() % size]);
             }
             for (const CTaskID& key : keys)
-                ASSERT_EQ(zx::lowerBoundID(begin, end, key) - begin,
+                ASSERT_EQ(static_cast<std::ptrdiff_t>(zx::lowerBoundID<CTaskID>(ids, key)),
                           std::lower_bound(begin, end, key) - begin)
                     << "spread " << spread << ", " << size << " IDs, key "
                     << key.toString().toUtf8();
