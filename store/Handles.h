@@ -116,7 +116,6 @@ public:
     CWrapperHandleBase() = default;
     // Takes ownership of the given heap handle.
     explicit CWrapperHandleBase(H* handle) : m_handle(handle) {}
-    explicit CWrapperHandleBase(std::unique_ptr<H> handle) : m_handle(handle.release()) {}
     CWrapperHandleBase(const CWrapperHandleBase& other) : m_handle(cloneOf(other)) {}
     CWrapperHandleBase(CWrapperHandleBase&&) noexcept = default;
     CWrapperHandleBase& operator=(const CWrapperHandleBase& other) {
