@@ -254,7 +254,7 @@ private:
     void verdict(const std::string& label, double ratio, const char* relation, double limit,
                  bool ok) {
         char line[200];
-        std::snprintf(line, sizeof line, "  %-42s = %6.2fx (target %s %.2gx): %s", label.c_str(),
+        std::snprintf(line, sizeof line, "  %-42s = %6.2fx (target %s %.4gx): %s", label.c_str(),
                       ratio, relation, limit, ok ? "OK" : "MISSED");
         m_lines.push_back(line);
         if (!ok) ++m_missed;
