@@ -2,6 +2,7 @@
 #include "sources/CZentrixProject.h"
 
 #include <algorithm>
+#include <span>
 #include <type_traits>
 #include <vector>
 
@@ -29,9 +30,12 @@ bool CZentrixProject::addMultipleToMap(const std::map<CIDBase, CIDBase>& pairs, 
             keys.emplace_back(key);
             values.emplace_back(value);
         }
-        for (std::size_t i = 0; i < keys.size(); ++i) {
-            if (internal.findByID(keys[i]) >= 0 && external.findByID(values[i]) >= 0) return false;
-        }
+        // The keys ascend (the map's order), so the internal set is walked once.
+        bool known = false;
+        internal.forEachHeld(std::span<const Internal>(keys), [&](std::size_t i) {
+            known = known || external.findByID(values[i]) >= 0;
+        });
+        if (known) return false;
         const int added = static_cast<int>(pairs.size());
         internal.Reserve(internal.GetSize() + added);
         external.Reserve(external.GetSize() + added);

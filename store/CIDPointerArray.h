@@ -43,6 +43,7 @@
 #include <iterator>
 #include <limits>
 #include <memory>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <unordered_set>
@@ -66,6 +67,9 @@ struct IDPointerArrayDetails {
     std::vector<ID> ids;
     // Set while the IDs may be out of order or repeated.
     bool unsorted = false;
+    // While unsorted: the first this many IDs are known to ascend strictly (the IDs a sorted
+    // segment held before addNoSort appended to it), so sort() need not check them again.
+    std::size_t ascendingPrefix = 0;
 };
 
 // A place in the ascending walk over both segments: the next entry of each segment not yet
@@ -255,6 +259,12 @@ public:
 
     // The position of id, or -1. Logarithmic on a sorted set; the owned segment of an unsorted one
     // is searched linearly. Where an unsorted set holds id twice, the lowest position.
+    // Calls held(i) for each ascending[i] the set holds. On a sorted set a batch in ascending
+    // order is one forward walk through each segment, however large the set; IDs out of order
+    // restart the walk, so any order gives the right answer.
+    template <class Held>
+    void forEachHeld(std::span<const ID> ascending, const Held& held) const;
+
     [[nodiscard]] int findByID(const ID& id) const {
         const std::vector<ID>& owned = ownedIDs();
         const auto at =
@@ -468,9 +478,35 @@ int CIDPointerArray<ID>::Add(const ID& id) {
 }
 
 template <class ID>
+template <class Held>
+void CIDPointerArray<ID>::forEachHeld(std::span<const ID> ascending, const Held& held) const {
+    if (!isSorted()) {
+        for (std::size_t i = 0; i < ascending.size(); ++i)
+            if (findByID(ascending[i]) >= 0) held(i);
+        return;
+    }
+    const std::vector<ID>& owned = ownedIDs();
+    const std::vector<ID>& shared = sharedIDs();
+    std::size_t inOwned = 0, inShared = 0;
+    for (std::size_t i = 0; i < ascending.size(); ++i) {
+        const ID& id = ascending[i];
+        if (i > 0 && id < ascending[i - 1]) inOwned = inShared = 0;
+        const auto below = [&id](const ID& other) { return other < id; };
+        inOwned = zx::gallopForward(owned.data(), owned.size(), inOwned, below);
+        if (inOwned < owned.size() && owned[inOwned] == id) {
+            held(i);
+            continue;
+        }
+        inShared = zx::gallopForward(shared.data(), shared.size(), inShared, below);
+        if (inShared < shared.size() && shared[inShared] == id) held(i);
+    }
+}
+
+template <class ID>
 void CIDPointerArray<ID>::addNoSort(const ID& id) {
     checkRoomForOne();
     Details& owned = writableOwned();
+    if (!owned.unsorted) owned.ascendingPrefix = owned.ids.size();
     owned.ids.push_back(id);
     owned.unsorted = true;
 }
@@ -484,7 +520,12 @@ bool CIDPointerArray<ID>::InsertAt(int pos, const ID& id) {
     std::vector<ID>& ids = owned.ids;
     const auto at = static_cast<std::size_t>(pos);
     const bool fits = (at == 0 || ids[at - 1] < id) && (at == ids.size() || id < ids[at]);
-    if (!fits) owned.unsorted = true;
+    if (owned.unsorted) {
+        owned.ascendingPrefix = std::min(owned.ascendingPrefix, at);
+    } else if (!fits) {
+        owned.ascendingPrefix = at;
+        owned.unsorted = true;
+    }
     ids.insert(ids.begin() + pos, id);
     return true;
 }
@@ -494,6 +535,8 @@ bool CIDPointerArray<ID>::RemoveAt(int pos) {
     if (pos < 0 || pos >= GetSize()) return false;
     const int owned = ownedSize();
     if (pos < owned) {
+        const auto at = static_cast<std::size_t>(pos);
+        m_owned->ascendingPrefix = std::min(m_owned->ascendingPrefix, at);
         m_owned->ids.erase(m_owned->ids.begin() + pos);
         shrinkExcessCapacity(m_owned->ids);
     } else {
@@ -510,6 +553,7 @@ bool CIDPointerArray<ID>::removeByID(const ID& entry) {
     if (m_owned) {
         std::vector<ID>& ids = m_owned->ids;
         if (m_owned->unsorted) {
+            m_owned->ascendingPrefix = 0;
             const auto kept = std::remove(ids.begin(), ids.end(), id);
             removed = kept != ids.end();
             ids.erase(kept, ids.end());
@@ -546,11 +590,14 @@ void CIDPointerArray<ID>::sort() noexcept {
     }
     std::vector<ID>& ids = m_owned->ids;
     // A sorted set that took IDs with addNoSort is a strictly ascending run and an appended tail,
-    // which starts at the first ID that does not exceed the one before it. Sorting the tail and
-    // merging it in costs the tail's sort and one pass over the set, so adding batches to a
-    // large set stays cheap.
-    const auto lastOfRun = std::adjacent_find(ids.begin(), ids.end(),
-                                              [](const ID& a, const ID& b) { return !(a < b); });
+    // which starts at the first ID that does not exceed the one before it; the run is known to
+    // reach at least as far as the prefix addNoSort recorded. Sorting the tail and merging it in
+    // costs the tail's sort and one pass over the set, so adding batches to a large set stays
+    // cheap.
+    const std::size_t known = std::min(m_owned->ascendingPrefix, ids.size());
+    const auto lastOfRun =
+        std::adjacent_find(ids.begin() + static_cast<std::ptrdiff_t>(known > 0 ? known - 1 : 0),
+                           ids.end(), [](const ID& a, const ID& b) { return !(a < b); });
     const auto tail = lastOfRun == ids.end() ? ids.end() : lastOfRun + 1;
     // A tail taken from an ordered source (a std::map's keys, another set) needs no sorting.
     if (!std::is_sorted(tail, ids.end())) std::sort(tail, ids.end());

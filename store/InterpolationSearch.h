@@ -11,6 +11,11 @@
 // make poor guesses, so after a few guesses the search goes on by halving: no search makes more
 // than a few probes beyond a binary search's.
 //
+// zx::gallopForward finds a partition point beyond a known place by steps that double away from
+// it, so its cost grows with the distance to the answer, not with the array: a walk of ascending
+// keys through an ascending array (a batch against a set) makes one pass in memory order instead
+// of a search per key.
+//
 // zx::lowerBoundID is std::lower_bound over an ascending array of IDs. IDs are random GUIDs, so
 // their leading 64 bits are spread evenly over all 64-bit values and the search needs no look at
 // the array's ends. zx::upperBoundTick is std::upper_bound over ascending ticks, which a timeline
@@ -69,6 +74,23 @@ std::size_t interpolatedPartition(const T* first, std::size_t size, std::uint64_
             hi = at;
             high = wordOf(first[at]);
         }
+    }
+    return static_cast<std::size_t>(std::partition_point(first + lo, first + hi, before) - first);
+}
+
+// std::partition_point's answer over [first, first + size), where before() is known to hold for
+// every element below from: probes from, from + 2, from + 6, from + 14, ... then halves.
+template <class T, class Before>
+std::size_t gallopForward(const T* first, std::size_t size, std::size_t from,
+                          const Before& before) {
+    std::size_t lo = from, hi = size;
+    for (std::size_t step = 1; lo < size; step *= 2) {
+        const std::size_t probe = std::min(lo + step - 1, size - 1);
+        if (!before(first[probe])) {
+            hi = probe;
+            break;
+        }
+        lo = probe + 1;
     }
     return static_cast<std::size_t>(std::partition_point(first + lo, first + hi, before) - first);
 }
