@@ -259,12 +259,6 @@ public:
 
     // The position of id, or -1. Logarithmic on a sorted set; the owned segment of an unsorted one
     // is searched linearly. Where an unsorted set holds id twice, the lowest position.
-    // Calls held(i) for each ascending[i] the set holds. On a sorted set a batch in ascending
-    // order is one forward walk through each segment, however large the set; IDs out of order
-    // restart the walk, so any order gives the right answer.
-    template <class Held>
-    void forEachHeld(std::span<const ID> ascending, const Held& held) const;
-
     [[nodiscard]] int findByID(const ID& id) const {
         const std::vector<ID>& owned = ownedIDs();
         const auto at =
@@ -273,6 +267,12 @@ public:
         const int shared = sharedIndexOf(id);
         return shared < 0 ? -1 : ownedSize() + shared;
     }
+
+    // Calls held(i) for each ascending[i] the set holds. On a sorted set a batch in ascending
+    // order is one forward walk through each segment, however large the set; IDs out of order
+    // restart the walk, so any order gives the right answer.
+    template <class Held>
+    void forEachHeld(std::span<const ID> ascending, const Held& held) const;
 
     // The ID at pos; the unset ID for a position out of range.
     const ID& getConstReference(int pos) const {
