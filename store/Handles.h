@@ -10,7 +10,6 @@
 // handle on it dangling. Nothing here is safe for concurrent use.
 #pragma once
 
-#include <memory>
 #include <type_traits>
 #include <utility>
 
