@@ -9,6 +9,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
+#include <iterator>
 #include <limits>
 #include <string>
 #include <type_traits>
@@ -18,6 +20,44 @@
 #include "basetypes/CZentrixArchive.h"
 
 namespace zx {
+
+namespace detail {
+
+// The elements of E lying one after another in bytes that need not be aligned for E. Given to
+// std::vector's range constructor, it fills the vector in one copying pass, where sizing the
+// vector first would zero every element before the copy wrote over it.
+template <class E>
+class UnalignedElements {
+public:
+    using iterator_category = std::forward_iterator_tag;
+    using value_type = E;
+    using difference_type = std::ptrdiff_t;
+    using pointer = const E*;
+    using reference = E;
+
+    UnalignedElements() = default;
+    explicit UnalignedElements(const std::byte* at) : m_at(at) {}
+    E operator*() const {
+        E element;
+        std::memcpy(&element, m_at, sizeof element);
+        return element;
+    }
+    UnalignedElements& operator++() {
+        m_at += sizeof(E);
+        return *this;
+    }
+    UnalignedElements operator++(int) {
+        const UnalignedElements old = *this;
+        ++*this;
+        return old;
+    }
+    friend bool operator==(UnalignedElements, UnalignedElements) = default;
+
+private:
+    const std::byte* m_at = nullptr;
+};
+
+}  // namespace detail
 
 template <class E>
 requires std::is_trivially_copyable_v<E>
@@ -36,9 +76,9 @@ void ioBlock(CZentrixArchive& ar, std::vector<E>& values, const char* what) {
     if (count < 0)
         ar.failAt(at, std::string("a non-negative count of ") + what + ", found " +
                           std::to_string(count));
-    std::vector<E> loaded(static_cast<std::size_t>(count));
-    if (count > 0) ar.readExact(loaded.data(), loaded.size() * sizeof(E), what);
-    values = std::move(loaded);
+    const std::byte* bytes = ar.consume(static_cast<std::size_t>(count) * sizeof(E), what);
+    values = std::vector<E>(detail::UnalignedElements<E>(bytes),
+                            detail::UnalignedElements<E>(bytes + count * sizeof(E)));
 }
 
 }  // namespace zx
