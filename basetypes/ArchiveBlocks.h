@@ -76,9 +76,10 @@ void ioBlock(CZentrixArchive& ar, std::vector<E>& values, const char* what) {
     if (count < 0)
         ar.failAt(at, std::string("a non-negative count of ") + what + ", found " +
                           std::to_string(count));
-    const std::byte* bytes = ar.consume(static_cast<std::size_t>(count) * sizeof(E), what);
+    const std::size_t size = static_cast<std::size_t>(count) * sizeof(E);
+    const std::byte* bytes = ar.consume(size, what);
     values = std::vector<E>(detail::UnalignedElements<E>(bytes),
-                            detail::UnalignedElements<E>(bytes + count * sizeof(E)));
+                            detail::UnalignedElements<E>(bytes + size));
 }
 
 }  // namespace zx
