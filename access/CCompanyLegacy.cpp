@@ -7,7 +7,7 @@
 void CCompanyLegacy::Serialize(CZentrixArchive& ar) {
     // Its record is its own, not the generic one, so it counts itself among the object records.
     ar.noteObjectRecord();
-    ar.checkMarkerStart(s_markerName);
+    ar.checkMarkerStart(zx::ArchiveMarker(s_markerName));
     ar.setField("ObjectState");
     CObjectState::Serialize(ar);
     zx::fields::serializeEntries<ICompany>(*this, fields(), ar, {"ID", "Type", "CalendarID"});
@@ -16,7 +16,7 @@ void CCompanyLegacy::Serialize(CZentrixArchive& ar) {
     zx::fields::serializeEntries<ICompany>(
         *this, fields(), ar,
         {"Name", "Address", "TelephoneNumber", "FaxNumber", "EmailAddress", "Color", "URL"});
-    ar.checkMarkerEnd(s_markerName);
+    ar.checkMarkerEnd(zx::ArchiveMarker(s_markerName));
 }
 
 void CCompanyLegacy::renewIDs() {

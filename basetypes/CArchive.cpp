@@ -80,12 +80,16 @@ std::byte* CArchive::grow(std::size_t more) {
     const std::size_t wanted = m_size + more;
     std::size_t capacity = std::max<std::size_t>(m_capacity * 2, 4096);
     while (capacity < wanted) capacity *= 2;
+    resize(capacity);
+    return m_buffer.get() + m_size;
+}
+
+void CArchive::resize(std::size_t capacity) {
     auto* bigger = static_cast<std::byte*>(std::realloc(m_buffer.get(), capacity));
     if (!bigger) throw std::bad_alloc();
     (void)m_buffer.release();  // realloc took the old block
     m_buffer.reset(bigger);
     m_capacity = capacity;
-    return bigger + m_size;
 }
 
 std::string CArchive::recordPath() const {

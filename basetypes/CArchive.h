@@ -109,6 +109,11 @@ public:
         m_size += size;
         return end;
     }
+    // While storing, makes room for size more bytes at once: a writer that knows about how much
+    // it will write then does not copy its buffer as it grows.
+    void reserve(std::size_t size) {
+        if (IsStoring() && m_capacity - m_size < size) resize(m_size + size);
+    }
     // Reads up to size bytes and returns how many were read (fewer only at the end of the data).
     std::size_t Read(void* data, std::size_t size);
     // Reads exactly size bytes or throws, naming what was being read.
@@ -205,6 +210,7 @@ public:
 private:
     // Makes room for more bytes; returns where the next byte goes.
     std::byte* grow(std::size_t more);
+    void resize(std::size_t capacity);
     [[noreturn]] void failShort(std::size_t wanted, const char* what) const;
     [[noreturn]] void failTooDeep(const char* name) const;
 

@@ -175,21 +175,15 @@ int CZentrixArchive::readCount(std::size_t minBytesPerItem, const char* what) {
     return count;
 }
 
-void CZentrixArchive::checkMarker(const char* name, bool start) {
-    const std::uint32_t tag = start ? zx::archiveTag(name) : ~zx::archiveTag(name);
-    if (IsStoring()) {
-        *this << tag;
-        return;
-    }
+void CZentrixArchive::failMarker(const char* name, bool start, std::uint64_t offset) {
     checkValid();
-    // Every collection reads two markers, so the description is built only for an error.
-    const auto what = [&] {
-        return std::string(start ? "start" : "end") + " marker \"" + name + '"';
-    };
-    std::uint32_t found = 0;
-    if (remaining() < sizeof found) readExact(&found, sizeof found, what().c_str());
-    readExact(&found, sizeof found, "marker");
-    if (found != tag) failAt(position() - sizeof found, "expected the " + what());
+    const std::string what = std::string(start ? "start" : "end") + " marker \"" + name + '"';
+    if (offset == ~std::uint64_t{0}) {
+        std::uint32_t found = 0;
+        // Throws, naming the marker, since fewer bytes remain than it takes.
+        readExact(&found, sizeof found, what.c_str());
+    }
+    failAt(offset, "expected the " + what);
 }
 
 void CZentrixArchive::checkMarkerStart(const char* name) {

@@ -758,10 +758,10 @@ public:
     void Serialize(CZentrixArchive& ar) {
         zx::RecordScope scope(ar, T::s_kindName);
         constexpr bool framed = requires { T::s_recordMarker; };
-        if constexpr (framed) ar.checkMarkerStart(T::s_recordMarker);
+        if constexpr (framed) ar.checkMarkerStart(zx::ArchiveMarker(T::s_recordMarker));
         zx::fields::Serializer<T> visitor(self(), self(), ar);
         T::describeFields(visitor);
-        if constexpr (framed) ar.checkMarkerEnd(T::s_recordMarker);
+        if constexpr (framed) ar.checkMarkerEnd(zx::ArchiveMarker(T::s_recordMarker));
         if (ar.IsLoading()) zx::rebuildDerived(self());
     }
     void generateIDs() {

@@ -59,7 +59,7 @@ bool CGeometryArray::equals(const CGeometryArray& other) const {
 
 void CGeometryArray::Serialize(CZentrixArchive& ar) {
     zx::RecordScope scope(ar, s_markerName);
-    ar.checkMarkerStart(s_markerName);
+    ar.checkMarkerStart(zx::ArchiveMarker(s_markerName));
     if (ar.IsStoring()) {
         ar << static_cast<std::int32_t>(m_items.size());
         for (std::size_t i = 0; i < m_items.size(); ++i) {
@@ -70,7 +70,7 @@ void CGeometryArray::Serialize(CZentrixArchive& ar) {
                 static_cast<K&>(*entry.item).Serialize(ar);
             });
         }
-        ar.checkMarkerEnd(s_markerName);
+        ar.checkMarkerEnd(zx::ArchiveMarker(s_markerName));
         return;
     }
     // Each item takes at least its tag and its two markers.
@@ -100,7 +100,7 @@ void CGeometryArray::Serialize(CZentrixArchive& ar) {
             ar.failAt(tagAt, "a geometry item kind from 1 to " + std::to_string(Kinds::size) +
                                  ", found " + std::to_string(tag));
     }
-    ar.checkMarkerEnd(s_markerName);
+    ar.checkMarkerEnd(zx::ArchiveMarker(s_markerName));
     m_items = std::move(loaded);
 }
 

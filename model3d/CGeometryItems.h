@@ -228,19 +228,19 @@ public:
     void Serialize(CZentrixArchive& ar) {
         zx::RecordScope scope(ar, Derived::s_markerName);
         if (ar.IsStoring()) {
-            ar.checkMarkerStart(Derived::s_markerName);
+            ar.checkMarkerStart(zx::ArchiveMarker(Derived::s_markerName));
             SerializeFields io(ar);
             Derived::describe(io, self());
-            ar.checkMarkerEnd(Derived::s_markerName);
+            ar.checkMarkerEnd(zx::ArchiveMarker(Derived::s_markerName));
             return;
         }
         const std::uint64_t start = ar.position();
         // Loaded aside, so that a refused item leaves this one as it was.
         Derived loaded;
-        ar.checkMarkerStart(Derived::s_markerName);
+        ar.checkMarkerStart(zx::ArchiveMarker(Derived::s_markerName));
         SerializeFields io(ar);
         Derived::describe(io, loaded);
-        ar.checkMarkerEnd(Derived::s_markerName);
+        ar.checkMarkerEnd(zx::ArchiveMarker(Derived::s_markerName));
         const std::string error = loaded.validationError();
         if (!error.empty()) ar.failAt(start, error);
         self() = std::move(loaded);

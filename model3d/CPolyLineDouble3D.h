@@ -59,9 +59,9 @@ public:
     }
 
     void Serialize(CZentrixArchive& ar) {
-        ar.checkMarkerStart(s_markerName);
+        ar.checkMarkerStart(zx::ArchiveMarker(s_markerName));
         m_points.Serialize(ar);
-        ar.checkMarkerEnd(s_markerName);
+        ar.checkMarkerEnd(zx::ArchiveMarker(s_markerName));
     }
 
 private:

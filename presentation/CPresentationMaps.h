@@ -163,7 +163,7 @@ public:
     }
 
     void Serialize(CZentrixArchive& ar) {
-        ar.checkMarkerStart(s_marker);
+        ar.checkMarkerStart(zx::ArchiveMarker(s_marker));
         if (ar.IsStoring()) {
             ar << static_cast<std::int32_t>(m_keys.size());
             for (std::size_t i = 0; i < m_keys.size(); ++i) {
@@ -173,7 +173,7 @@ public:
         } else {
             load(ar);
         }
-        ar.checkMarkerEnd(s_marker);
+        ar.checkMarkerEnd(zx::ArchiveMarker(s_marker));
     }
 
 private:
@@ -323,10 +323,10 @@ public:
     }
 
     void Serialize(CZentrixArchive& ar) {
-        ar.checkMarkerStart(s_marker);
+        ar.checkMarkerStart(zx::ArchiveMarker(s_marker));
         zx::serializeValue(ar, m_default);
         m_exceptions.Serialize(ar);
-        ar.checkMarkerEnd(s_marker);
+        ar.checkMarkerEnd(zx::ArchiveMarker(s_marker));
     }
 
 private:

@@ -15,6 +15,8 @@
 
 namespace {
 
+constexpr std::size_t kRootCount = std::tuple_size_v<zx::RootTuple<zx::RootTypes>::type>;
+
 constexpr std::array<char, 8> s_headerMagic{'Z', 'X', 'P', 'R', 'O', 'J', '\r', '\n'};
 constexpr std::array<char, 8> s_trailerMagic{'Z', 'X', 'P', 'R', 'O', 'J', '!', '\n'};
 constexpr std::size_t s_headerSize = 16;
@@ -160,11 +162,13 @@ CDocumentError::CDocumentError(const std::string& message, std::uint64_t offset,
 
 CProjectDocument::CProjectDocument()
     : m_documentManager(std::make_unique<CDocumentManager>()),
-      m_roots(std::make_unique<CProjectRoots>()) {}
+      m_roots(std::make_unique<CProjectRoots>()),
+      m_sectionSizes(kRootCount) {}
 
 CProjectDocument::CProjectDocument(std::unique_ptr<CProjectRoots> roots)
     : m_documentManager(std::make_unique<CDocumentManager>()),
-      m_roots(roots ? std::move(roots) : std::make_unique<CProjectRoots>()) {
+      m_roots(roots ? std::move(roots) : std::make_unique<CProjectRoots>()),
+      m_sectionSizes(kRootCount) {
     bindDocumentFiles();
 }
 
@@ -198,8 +202,10 @@ namespace {
 // section, the archive that holds them: a file sink writes and drops it, so that only one
 // section's record is in memory at a time; a memory sink keeps them all and copies them once.
 template <class Sink>
+// sizes holds each root's section size from the last load or save (0 where unknown): a section
+// reserves that much and a little more before it is written, and leaves its own size behind.
 void writeDocument(CProjectRoots& roots, const CProjectDocument::SaveOptions& options,
-                   Sink&& sink) {
+                   std::vector<std::uint64_t>& sizes, Sink&& sink) {
     ByteWriter header;
     header.put(std::span<const char>(s_headerMagic));
     header.put(static_cast<std::uint32_t>(CProjectDocument::s_formatVersion));
@@ -209,13 +215,14 @@ void writeDocument(CProjectRoots& roots, const CProjectDocument::SaveOptions& op
     std::vector<CDocumentSection> sections;
     std::uint64_t offset = header.bytes.size();
     std::size_t done = 0;
-    constexpr std::size_t total = std::tuple_size_v<zx::RootTuple<zx::RootTypes>::type>;
     roots.forEachRoot([&](auto& root) {
         using Root = std::remove_cvref_t<decltype(root)>;
-        if (options.progress) options.progress(double(done) / total, sectionName<Root>());
+        if (options.progress) options.progress(double(done) / kRootCount, sectionName<Root>());
         auto ar = std::make_unique<CZentrixArchive>(options.fileVersion);
+        if (done < sizes.size() && sizes[done] != 0) ar->reserve(sizes[done] + sizes[done] / 16);
         root.Serialize(*ar);
         const auto bytes = ar->storedBytes();
+        if (done < sizes.size()) sizes[done] = bytes.size();
         sections.push_back(
             {sectionName<Root>(), offset, bytes.size(), ar->objectRecords(), checksum(bytes)});
         sink(bytes, std::move(ar));
@@ -257,7 +264,7 @@ std::vector<std::byte> CProjectDocument::saveToBytes(const SaveOptions& options)
     };
     std::vector<Piece> pieces;
     std::size_t total = 0;
-    writeDocument(*m_roots, options,
+    writeDocument(*m_roots, options, m_sectionSizes,
                   [&](std::span<const std::byte> bytes, std::unique_ptr<CZentrixArchive> owner) {
                       total += bytes.size();
                       if (owner)
@@ -276,7 +283,7 @@ std::vector<std::byte> CProjectDocument::saveToBytes(const SaveOptions& options)
 
 void CProjectDocument::save(const std::filesystem::path& file, const SaveOptions& options) {
     zx::CAtomicFileWriter writer(file);
-    writeDocument(*m_roots, options,
+    writeDocument(*m_roots, options, m_sectionSizes,
                   [&](std::span<const std::byte> bytes, const std::unique_ptr<CZentrixArchive>&) {
                       writer.write(bytes);
                   });
@@ -408,13 +415,17 @@ CProjectDocument::LoadReport CProjectDocument::loadFromBytes(std::span<const std
     std::uint64_t total = 0, done = 0;
     for (const auto& section : table.sections) total += section.size;
 
+    std::vector<std::uint64_t> sizes(m_sectionSizes.size());
+    std::size_t index = 0;
     fresh->forEachRoot([&](auto& root) {
         using Root = std::remove_cvref_t<decltype(root)>;
         const std::string_view name = sectionName<Root>();
         const auto found = byName.find(name);
+        ++index;
         if (found == byName.end()) return;
         const CDocumentSection& section = *found->second;
         byName.erase(found);
+        sizes[index - 1] = section.size;
         if (options.sections && !options.sections->contains(name)) return;
         if (options.progress) options.progress(total ? double(done) / total : 0, name);
         done += section.size;
@@ -442,6 +453,7 @@ CProjectDocument::LoadReport CProjectDocument::loadFromBytes(std::span<const std
     if (options.progress) options.progress(1.0, "");
     bindDocumentFilesOf(*fresh, *m_documentManager);
     m_roots = std::move(fresh);
+    m_sectionSizes = std::move(sizes);
     return report;
 }
 

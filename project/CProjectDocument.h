@@ -180,4 +180,7 @@ private:
     // Held on the heap so that the files bound to it stay bound when the document moves.
     std::unique_ptr<CDocumentManager> m_documentManager;
     std::unique_ptr<CProjectRoots> m_roots;
+    // Each root's section size when the document was last loaded or saved, in file order: a save
+    // reserves about that much for each section up front.
+    std::vector<std::uint64_t> m_sectionSizes;
 };

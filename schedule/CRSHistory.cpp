@@ -147,12 +147,12 @@ void CRSHistory::Serialize(CZentrixArchive& ar) {
     // Its record is its own, not the generic one, so it counts itself among the object records.
     ar.noteObjectRecord();
     // The marker names the record in load errors as well.
-    ar.checkMarkerStart(kHistoryMarker);
+    ar.checkMarkerStart(zx::ArchiveMarker(kHistoryMarker));
     if (ar.fileVersion() < s_firstKeyedVersion)
         serializeUnkeyed(ar);
     else
         serializeKeyed(ar);
-    ar.checkMarkerEnd(kHistoryMarker);
+    ar.checkMarkerEnd(zx::ArchiveMarker(kHistoryMarker));
 }
 
 void CRSHistory::serializeKeyed(CZentrixArchive& ar) {

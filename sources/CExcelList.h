@@ -38,14 +38,14 @@ public:
     }
 
     void Serialize(CZentrixArchive& ar) {
-        ar.checkMarkerStart(Derived::s_recordMarker);
+        ar.checkMarkerStart(zx::ArchiveMarker(Derived::s_recordMarker));
         if (ar.IsStoring()) {
             ar << static_cast<std::int32_t>(m_items.size());
             for (std::size_t i = 0; i < m_items.size(); ++i) {
                 ar.setRecordIndex(static_cast<int>(i));
                 m_items[i].Serialize(ar);
             }
-            ar.checkMarkerEnd(Derived::s_recordMarker);
+            ar.checkMarkerEnd(zx::ArchiveMarker(Derived::s_recordMarker));
             return;
         }
         // Every entry's record takes at least a text's 4-byte length.
@@ -56,7 +56,7 @@ public:
             ar.setRecordIndex(static_cast<int>(i));
             loaded[i].Serialize(ar);
         }
-        ar.checkMarkerEnd(Derived::s_recordMarker);
+        ar.checkMarkerEnd(zx::ArchiveMarker(Derived::s_recordMarker));
         m_items = std::move(loaded);
     }
 

@@ -469,18 +469,18 @@ void CUniqueObjectPointerArray<I, C, ID, HashFrom>::Reserve(int n) {
 
 template <class I, class C, class ID, int HashFrom>
 void CUniqueObjectPointerArray<I, C, ID, HashFrom>::Serialize(CZentrixArchive& ar) {
-    ar.checkMarkerStart(kMarker);
+    ar.checkMarkerStart(zx::ArchiveMarker(kMarker));
     if (ar.IsStoring()) {
         // The record holds the ordered index.
         index();
         m_index.settle();
         store(ar);
-        ar.checkMarkerEnd(kMarker);
+        ar.checkMarkerEnd(zx::ArchiveMarker(kMarker));
         return;
     }
     try {
         load(ar);
-        ar.checkMarkerEnd(kMarker);
+        ar.checkMarkerEnd(zx::ArchiveMarker(kMarker));
     } catch (...) {
         // A failed load leaves nothing behind, even when every object was read and only the
         // end marker is wrong.

@@ -54,7 +54,7 @@ void serializeStdVector(CZentrixArchive& ar, std::vector<T>& values) {
     // Loading fills `loaded` and hands it over only after the end marker, so that any failure
     // leaves `values` as it was.
     std::vector<T> loaded;
-    ar.checkMarkerStart(kMarker);
+    ar.checkMarkerStart(zx::ArchiveMarker(kMarker));
     if (ar.IsStoring()) {
         if (values.size() > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()))
             ar.fail("expected at most 2^31-1 elements to store");
@@ -88,7 +88,7 @@ void serializeStdVector(CZentrixArchive& ar, std::vector<T>& values) {
             }
         }
     }
-    ar.checkMarkerEnd(kMarker);
+    ar.checkMarkerEnd(zx::ArchiveMarker(kMarker));
     if (ar.IsLoading()) values = std::move(loaded);
 }
 
