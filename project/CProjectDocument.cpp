@@ -201,9 +201,10 @@ namespace {
 // Writes the document to a sink section by section. The sink takes each piece's bytes and, for a
 // section, the archive that holds them: a file sink writes and drops it, so that only one
 // section's record is in memory at a time; a memory sink keeps them all and copies them once.
-template <class Sink>
+//
 // sizes holds each root's section size from the last load or save (0 where unknown): a section
 // reserves that much and a little more before it is written, and leaves its own size behind.
+template <class Sink>
 void writeDocument(CProjectRoots& roots, const CProjectDocument::SaveOptions& options,
                    std::vector<std::uint64_t>& sizes, Sink&& sink) {
     ByteWriter header;
