@@ -6,7 +6,7 @@
 namespace {
 
 // These names and the message are part of the file format and of what callers see.
-constexpr const char* kHistoryMarker = "ResourceStateHistory";
+constexpr zx::ArchiveMarker kHistoryMarker{"ResourceStateHistory"};
 constexpr const char* kItemListMarker = "CUniquePointerArray";
 constexpr const char* kNegativeCountMessage =
     "Error on serializing CUniquePointerArray (archive returned 0 items)";
@@ -147,12 +147,12 @@ void CRSHistory::Serialize(CZentrixArchive& ar) {
     // Its record is its own, not the generic one, so it counts itself among the object records.
     ar.noteObjectRecord();
     // The marker names the record in load errors as well.
-    ar.checkMarkerStart(zx::ArchiveMarker(kHistoryMarker));
+    ar.checkMarkerStart(kHistoryMarker);
     if (ar.fileVersion() < s_firstKeyedVersion)
         serializeUnkeyed(ar);
     else
         serializeKeyed(ar);
-    ar.checkMarkerEnd(zx::ArchiveMarker(kHistoryMarker));
+    ar.checkMarkerEnd(kHistoryMarker);
 }
 
 void CRSHistory::serializeKeyed(CZentrixArchive& ar) {

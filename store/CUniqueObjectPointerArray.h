@@ -205,7 +205,7 @@ public:
     void Serialize(CZentrixArchive& ar);
 
 private:
-    static constexpr const char* kMarker = "CUniquePointerArray";
+    static constexpr zx::ArchiveMarker kMarker{"CUniquePointerArray"};
     // Objects a load reserves room for before reading them.
     static constexpr int kLoadReserveLimit = 256;
     // Records around a top-level collection: a root's marker and the collection's own.
@@ -469,18 +469,18 @@ void CUniqueObjectPointerArray<I, C, ID, HashFrom>::Reserve(int n) {
 
 template <class I, class C, class ID, int HashFrom>
 void CUniqueObjectPointerArray<I, C, ID, HashFrom>::Serialize(CZentrixArchive& ar) {
-    ar.checkMarkerStart(zx::ArchiveMarker(kMarker));
+    ar.checkMarkerStart(kMarker);
     if (ar.IsStoring()) {
         // The record holds the ordered index.
         index();
         m_index.settle();
         store(ar);
-        ar.checkMarkerEnd(zx::ArchiveMarker(kMarker));
+        ar.checkMarkerEnd(kMarker);
         return;
     }
     try {
         load(ar);
-        ar.checkMarkerEnd(zx::ArchiveMarker(kMarker));
+        ar.checkMarkerEnd(kMarker);
     } catch (...) {
         // A failed load leaves nothing behind, even when every object was read and only the
         // end marker is wrong.

@@ -50,11 +50,11 @@ constexpr std::size_t stdVectorMinElementBytes() {
 
 template <StdVectorElement T>
 void serializeStdVector(CZentrixArchive& ar, std::vector<T>& values) {
-    constexpr const char* kMarker = "StdVector";
+    constexpr zx::ArchiveMarker kMarker{"StdVector"};
     // Loading fills `loaded` and hands it over only after the end marker, so that any failure
     // leaves `values` as it was.
     std::vector<T> loaded;
-    ar.checkMarkerStart(zx::ArchiveMarker(kMarker));
+    ar.checkMarkerStart(kMarker);
     if (ar.IsStoring()) {
         if (values.size() > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()))
             ar.fail("expected at most 2^31-1 elements to store");
@@ -88,7 +88,7 @@ void serializeStdVector(CZentrixArchive& ar, std::vector<T>& values) {
             }
         }
     }
-    ar.checkMarkerEnd(zx::ArchiveMarker(kMarker));
+    ar.checkMarkerEnd(kMarker);
     if (ar.IsLoading()) values = std::move(loaded);
 }
 
