@@ -11,9 +11,17 @@
 // Order. The shared segment is always strictly ascending. The owned segment is either marked
 // unsorted (after addNoSort or an InsertAt out of order), or strictly ascending and free of the
 // IDs the shared segment holds; in that second state the set is sorted and holds every ID once.
-// A sorted set finds IDs by an interpolating search (store/InterpolationSearch.h) and walks both
+// A sorted set finds IDs by an interpolating search (store/InterpolationSearch.h), or in a large
+// shared segment made from batches through its bucket index (store/IDBucketIndex.h), and walks both
 // segments in ascending ID order (orderedBegin/orderedNext, or ordered()); an unsorted set is
 // searched linearly and yields nothing in ascending order until sort().
+//
+// Batches. A sorted set that takes a batch by addNoSort merges it into its owned segment on
+// sort(), a pass over that segment. So that a set fed many batches does not pass over all it
+// holds each time, sort() moves a large owned segment into the shared one once the owned segment
+// holds at least a quarter as many IDs as the shared one (when no other set holds the shared
+// segment): the shared segment grows geometrically, each ID moves a bounded number of times, and
+// a batch merges into a segment a fraction of the set's size.
 //
 // Copies. A copy shares the source's shared segment and takes its own copy of the owned one; the
 // source is left exactly as it was. A copy of a sorted set whose IDs all sit in the owned segment
@@ -56,6 +64,7 @@
 #include "basetypes/CZentrixArchive.h"
 #include "basetypes/ZxApi.h"
 #include "store/ArrayCapacity.h"
+#include "store/IDBucketIndex.h"
 #include "store/InterpolationSearch.h"
 
 template <class ID>
@@ -70,6 +79,9 @@ struct IDPointerArrayDetails {
     // While unsorted: the first this many IDs are known to ascend strictly (the IDs a sorted
     // segment held before addNoSort appended to it), so sort() need not check them again.
     std::size_t ascendingPrefix = 0;
+    // For a large shared segment made by spilling a batch set's owned one: finds its IDs
+    // without a search through all of them. Empty otherwise.
+    zx::IDBucketIndex index = {};
 };
 
 // A place in the ascending walk over both segments: the next entry of each segment not yet
@@ -295,14 +307,15 @@ public:
                    : defaultItem();
     }
 
-    // Makes room for at least count IDs in the owned segment. Growth is geometric, so that
-    // reserving a little more before each of many batches copies the set only now and then.
+    // Makes room for at least count IDs in the set: the owned segment gets room for those the
+    // shared one does not hold. Growth is geometric, so that reserving a little more before each
+    // of many batches copies the set only now and then.
     void Reserve(int count);
 
     // Sorts the owned segment, drops its repeats and the IDs the shared segment holds, and clears
     // the unsorted mark; afterwards every ID of the set is held once. A sorted set is left as it
-    // is. The shared segment, sorted already, is never touched, so the sets sharing it go on
-    // sharing it.
+    // is. A shared segment that other sets hold is never touched, so they go on sharing it; one
+    // this set alone holds may take a large owned segment in (see Batches above).
     void sort() noexcept;
 
     // Whether the shared segment's ID at sharedPos orders before the owned segment's ID at
@@ -408,9 +421,20 @@ private:
         return ids.begin() + static_cast<std::ptrdiff_t>(zx::lowerBoundID<ID>(ids, id));
     }
 
+    // lowerBound over the shared segment, through its index when it has one.
+    std::size_t sharedLowerBound(const ID& id) const {
+        const std::vector<ID>& shared = sharedIDs();
+        if (m_shared && !m_shared->index.empty())
+            return m_shared->index.lowerBound(std::span<const ID>(shared), id);
+        return zx::lowerBoundID<ID>(shared, id);
+    }
+
+    // How many keys ahead a walk through an indexed shared segment fetches.
+    static constexpr std::size_t kPrefetchAhead = 8;
+
     int sharedIndexOf(const ID& id) const {
         const std::vector<ID>& shared = sharedIDs();
-        const auto at = lowerBound(shared, id);
+        const auto at = shared.begin() + static_cast<std::ptrdiff_t>(sharedLowerBound(id));
         return at != shared.end() && *at == id ? static_cast<int>(at - shared.begin()) : -1;
     }
 
@@ -419,6 +443,16 @@ private:
         if (ownedPos >= ownedSize()) return false;
         return !IsSharedLess(ownedPos, sharedPos);
     }
+
+    // Moves ids[first, last), which ascend, down to ids[out...] without the IDs the shared
+    // segment holds (out <= first); returns the end of what it kept. One forward walk through
+    // the shared segment.
+    std::size_t dropShared(std::vector<ID>& ids, std::size_t first, std::size_t last,
+                           std::size_t out) const noexcept;
+
+    // After a batch was merged in: moves the owned segment into the shared one when it has
+    // grown large beside it. Keeps things as they are when memory runs out.
+    void spillOwned() noexcept;
 
     // Moves the shared IDs behind the owned ones in one owned segment, each keeping its
     // position. The result is sorted only if the owned segment was and ends below the shared one.
@@ -487,17 +521,21 @@ void CIDPointerArray<ID>::forEachHeld(std::span<const ID> ascending, const Held&
     }
     const std::vector<ID>& owned = ownedIDs();
     const std::vector<ID>& shared = sharedIDs();
+    const bool indexed = m_shared && !m_shared->index.empty();
     std::size_t inOwned = 0, inShared = 0;
     for (std::size_t i = 0; i < ascending.size(); ++i) {
         const ID& id = ascending[i];
         if (i > 0 && id < ascending[i - 1]) inOwned = inShared = 0;
         const auto below = [&id](const ID& other) { return other < id; };
         inOwned = zx::gallopForward(owned.data(), owned.size(), inOwned, below);
+        if (indexed && i + kPrefetchAhead < ascending.size())
+            m_shared->index.prefetch(std::span<const ID>(shared), ascending[i + kPrefetchAhead]);
         if (inOwned < owned.size() && owned[inOwned] == id) {
             held(i);
             continue;
         }
-        inShared = zx::gallopForward(shared.data(), shared.size(), inShared, below);
+        inShared = indexed ? sharedLowerBound(id)
+                           : zx::gallopForward(shared.data(), shared.size(), inShared, below);
         if (inShared < shared.size() && shared[inShared] == id) held(i);
     }
 }
@@ -576,9 +614,9 @@ bool CIDPointerArray<ID>::removeByID(const ID& entry) {
 
 template <class ID>
 void CIDPointerArray<ID>::Reserve(int count) {
-    if (count <= 0) return;
+    if (count <= sharedSize()) return;
     std::vector<ID>& ids = writableOwned().ids;
-    const auto wanted = static_cast<std::size_t>(count);
+    const auto wanted = static_cast<std::size_t>(count - sharedSize());
     if (wanted > ids.capacity()) ids.reserve(std::max(wanted, ids.capacity() * 2));
 }
 
@@ -592,24 +630,74 @@ void CIDPointerArray<ID>::sort() noexcept {
     // A sorted set that took IDs with addNoSort is a strictly ascending run and an appended tail,
     // which starts at the first ID that does not exceed the one before it; the run is known to
     // reach at least as far as the prefix addNoSort recorded. Sorting the tail and merging it in
-    // costs the tail's sort and one pass over the set, so adding batches to a large set stays
-    // cheap.
+    // costs the tail's sort and one pass over the owned segment.
     const std::size_t known = std::min(m_owned->ascendingPrefix, ids.size());
     const auto lastOfRun =
         std::adjacent_find(ids.begin() + static_cast<std::ptrdiff_t>(known > 0 ? known - 1 : 0),
                            ids.end(), [](const ID& a, const ID& b) { return !(a < b); });
-    const auto tail = lastOfRun == ids.end() ? ids.end() : lastOfRun + 1;
+    std::size_t tail = lastOfRun == ids.end() ? ids.size() : (lastOfRun - ids.begin()) + 1;
     // A tail taken from an ordered source (a std::map's keys, another set) needs no sorting.
-    if (!std::is_sorted(tail, ids.end())) std::sort(tail, ids.end());
-    if (!mergeSortedTail(ids, static_cast<std::size_t>(tail - ids.begin()))) {
-        std::inplace_merge(ids.begin(), tail, ids.end());
+    const auto tailBegin = ids.begin() + static_cast<std::ptrdiff_t>(tail);
+    if (!std::is_sorted(tailBegin, ids.end())) std::sort(tailBegin, ids.end());
+    // The known run was the owned segment of a sorted set, so only the IDs appended after it can
+    // be in the shared segment; they form two ascending stretches, the rest of the run and the
+    // tail.
+    if (sharedSize() > 0) {
+        const std::size_t keptOfRun = dropShared(ids, known, tail, known);
+        const std::size_t end = dropShared(ids, tail, ids.size(), keptOfRun);
+        ids.resize(end);
+        tail = keptOfRun;
+    }
+    if (!mergeSortedTail(ids, tail)) {
+        const auto from = ids.begin() + static_cast<std::ptrdiff_t>(tail);
+        std::inplace_merge(ids.begin(), from, ids.end());
         ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
     }
-    if (sharedSize() > 0) {
-        const auto inShared = [this](const ID& id) { return sharedIndexOf(id) >= 0; };
-        ids.erase(std::remove_if(ids.begin(), ids.end(), inShared), ids.end());
-    }
     m_owned->unsorted = false;
+    if (known > 0) spillOwned();
+}
+
+template <class ID>
+std::size_t CIDPointerArray<ID>::dropShared(std::vector<ID>& ids, std::size_t first,
+                                            std::size_t last, std::size_t out) const noexcept {
+    const std::vector<ID>& shared = sharedIDs();
+    const bool indexed = !m_shared->index.empty();
+    std::size_t at = 0;
+    for (std::size_t i = first; i < last; ++i) {
+        if (indexed && i + kPrefetchAhead < last)
+            m_shared->index.prefetch(std::span<const ID>(shared), ids[i + kPrefetchAhead]);
+        const ID id = ids[i];
+        const auto below = [&id](const ID& other) { return other < id; };
+        at = indexed ? sharedLowerBound(id)
+                     : zx::gallopForward(shared.data(), shared.size(), at, below);
+        if (at < shared.size() && shared[at] == id) continue;
+        ids[out++] = id;
+    }
+    return out;
+}
+
+template <class ID>
+void CIDPointerArray<ID>::spillOwned() noexcept {
+    // Below the size worth an index, a merge into the owned segment stays within the caches.
+    constexpr std::size_t kSmallest = zx::IDBucketIndex::kWorthAbove;
+    const std::vector<ID>& owned = ownedIDs();
+    const std::vector<ID>& shared = sharedIDs();
+    if (owned.size() < kSmallest || owned.size() * 4 < shared.size()) return;
+    if (m_shared && m_shared.use_count() > 1) return;
+    try {
+        if (!m_shared) {
+            m_owned->index.build(std::span<const ID>(owned));
+            m_shared = std::move(m_owned);
+            return;
+        }
+        auto merged = std::make_shared<Details>();
+        merged->ids.resize(owned.size() + shared.size());
+        std::merge(owned.begin(), owned.end(), shared.begin(), shared.end(), merged->ids.begin());
+        merged->index.build(std::span<const ID>(merged->ids));
+        m_shared = std::move(merged);
+        m_owned.reset();
+    } catch (const std::bad_alloc&) {
+    }
 }
 
 template <class ID>

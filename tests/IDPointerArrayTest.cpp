@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <iterator>
 #include <memory>
 #include <numeric>
+#include <optional>
 #include <random>
 #include <set>
 #include <span>
@@ -514,6 +516,80 @@ TEST(IDPointerArray, RandomOperationsMatchAPlainSet) {
         for (const int m : snapshot) expected.push_back(idOf(m));
         EXPECT_EQ(inOrder(copy), expected);
     }
+}
+
+// Batches of random IDs into one set until it is large: the set moves what it gathers into its
+// shared segment now and then and finds IDs there through an index. Checked against a plain set
+// after every batch (size, lookups of held and absent IDs, a batch walk), then through removals,
+// an insertion, the ordered walk and the archive; a copy taken along the way keeps what it had.
+TEST(IDPointerArray, LargeSetFedInBatchesMatchesAPlainSet) {
+    std::mt19937_64 random(20261208);
+    const auto randomID = [&random] {
+        GUID guid;
+        const std::uint64_t a = random(), b = random();
+        std::memcpy(guid.data(), &a, 8);
+        std::memcpy(guid.data() + 8, &b, 8);
+        return CIDBase(guid);
+    };
+    CIDBaseArray set;
+    std::set<CIDBase> model;
+    std::optional<std::pair<CIDBaseArray, std::set<CIDBase>>> taken;
+    for (int batch = 0; batch < 40; ++batch) {
+        std::vector<CIDBase> fresh;
+        for (int i = 0; i < 4'000; ++i) fresh.push_back(randomID());
+        // Some IDs the set holds already, which sorting must drop.
+        for (auto at = model.begin(); at != model.end() && fresh.size() < 4'100; ++at)
+            if (random() % 64 == 0) fresh.push_back(*at);
+        std::vector<CIDBase> probe = fresh;
+        probe.push_back(randomID());
+        std::sort(probe.begin(), probe.end());
+        std::vector<CIDBase> expectedHeld;
+        for (const CIDBase& id : probe)
+            if (model.count(id)) expectedHeld.push_back(id);
+        std::vector<CIDBase> held;
+        set.forEachHeld(std::span<const CIDBase>(probe),
+                        [&](std::size_t i) { held.push_back(probe[i]); });
+        ASSERT_EQ(held, expectedHeld) << batch;
+
+        set.Reserve(set.GetSize() + static_cast<int>(fresh.size()));
+        for (const CIDBase& id : fresh) set.addNoSort(id);
+        model.insert(fresh.begin(), fresh.end());
+        set.sort();
+        ASSERT_TRUE(set.isSorted()) << batch;
+        ASSERT_EQ(set.GetSize(), static_cast<int>(model.size())) << batch;
+        for (const CIDBase& id : fresh) {
+            const int pos = set.findByID(id);
+            ASSERT_GE(pos, 0) << batch;
+            ASSERT_EQ(set.getConstReference(pos), id) << batch;
+        }
+        ASSERT_LT(set.findByID(randomID()), 0) << batch;
+        if (batch == 36) taken.emplace(set, model);
+    }
+    // Gathered twice: once into an empty shared segment, once merged with it.
+    EXPECT_GT(set.getSharedSize(), 2 * static_cast<int>(zx::IDBucketIndex::kWorthAbove));
+    EXPECT_FALSE(set.getSharedDetails()->index.empty());
+    EXPECT_TRUE(std::equal(set.ordered().begin(), set.ordered().end(), model.begin(), model.end()));
+
+    // Removals from the shared segment, then an insertion that takes the shared IDs in.
+    for (int i = 0; i < 50; ++i) {
+        const int pos = static_cast<int>(random() % static_cast<std::uint64_t>(set.GetSize()));
+        const CIDBase id = set.getConstReference(pos);
+        ASSERT_TRUE(i % 2 ? set.RemoveAt(pos) : set.removeByID(id));
+        model.erase(id);
+        ASSERT_LT(set.findByID(id), 0);
+    }
+    const CIDBase inserted = randomID();
+    ASSERT_TRUE(set.InsertAt(set.GetSize(), inserted));
+    model.insert(inserted);
+    set.sort();
+    EXPECT_TRUE(std::equal(set.ordered().begin(), set.ordered().end(), model.begin(), model.end()));
+    EXPECT_EQ(load(save(set)), set);
+
+    ASSERT_TRUE(taken);
+    const auto& [copy, snapshot] = *taken;
+    EXPECT_EQ(copy.GetSize(), static_cast<int>(snapshot.size()));
+    EXPECT_TRUE(
+        std::equal(copy.ordered().begin(), copy.ordered().end(), snapshot.begin(), snapshot.end()));
 }
 
 // Every named ID set class is the ID set of its own ID kind. They share one template, so a few

@@ -1,0 +1,72 @@
+// zx::IDBucketIndex: a small index over a large ascending array of IDs that finds an ID with one
+// read of the index and one short run of the array.
+//
+// IDs are random GUIDs, so their leading bits spread evenly. The index splits the leading 64 bits
+// into 2^k buckets, about eight IDs each, and keeps where each bucket's IDs start: the IDs whose
+// leading k bits are b lie in [starts[b], starts[b + 1]). At 4 bytes per eight 16-byte IDs the
+// index is a thirty-second of the array, so it stays in the caches where the array does not, and
+// a search touches the array only in one bucket's two or three cache lines instead of at the
+// several far-apart places a search of the whole array probes.
+#pragma once
+
+#include <algorithm>
+#include <bit>
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace zx {
+
+class IDBucketIndex {
+public:
+    // Below this many IDs an array stays in the caches and needs no index.
+    static constexpr std::size_t kWorthAbove = std::size_t{1} << 16;
+
+    bool empty() const { return m_starts.empty(); }
+
+    // Indexes ids, which ascend; an array too small to need an index gets none.
+    template <class ID>
+    void build(std::span<const ID> ids) {
+        m_starts.clear();
+        if (ids.size() < kWorthAbove) return;
+        const unsigned bits = static_cast<unsigned>(std::bit_width(ids.size() / 8));
+        const std::size_t count = std::size_t{1} << bits;
+        m_shift = 64 - bits;
+        m_starts.resize(count + 1);
+        // starts[b] is the first position whose bucket is b or later.
+        std::size_t bucket = 0;
+        for (std::size_t i = 0; i < ids.size(); ++i) {
+            const std::size_t of = bucketOf(ids[i]);
+            while (bucket < of) m_starts[++bucket] = static_cast<std::uint32_t>(i);
+        }
+        while (bucket < count) m_starts[++bucket] = static_cast<std::uint32_t>(ids.size());
+    }
+
+    // std::lower_bound's answer for key over the ids this index was built on.
+    template <class ID>
+    std::size_t lowerBound(std::span<const ID> ids, const ID& key) const {
+        const std::size_t bucket = bucketOf(key);
+        const auto first = ids.begin() + m_starts[bucket];
+        const auto last = ids.begin() + m_starts[bucket + 1];
+        return static_cast<std::size_t>(std::lower_bound(first, last, key) - ids.begin());
+    }
+
+    // Asks the processor to fetch the start of key's bucket, for a lowerBound soon after: a
+    // walk of many keys then waits for memory once for several of them.
+    template <class ID>
+    void prefetch(std::span<const ID> ids, const ID& key) const {
+        __builtin_prefetch(ids.data() + m_starts[bucketOf(key)]);
+    }
+
+private:
+    template <class ID>
+    std::size_t bucketOf(const ID& id) const {
+        return static_cast<std::size_t>(id.words().first >> m_shift);
+    }
+
+    std::vector<std::uint32_t> m_starts;
+    unsigned m_shift = 63;
+};
+
+}  // namespace zx
