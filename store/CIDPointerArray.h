@@ -18,10 +18,10 @@
 //
 // Batches. A sorted set that takes a batch by addNoSort merges it into its owned segment on
 // sort(), a pass over that segment. So that a set fed many batches does not pass over all it
-// holds each time, sort() moves a large owned segment into the shared one once the owned segment
-// holds at least a quarter as many IDs as the shared one (when no other set holds the shared
-// segment): the shared segment grows geometrically, each ID moves a bounded number of times, and
-// a batch merges into a segment a fraction of the set's size.
+// holds each time, sort() moves the owned segment into the shared one once the owned segment
+// holds 65,536 IDs and at least a quarter as many as the shared one (when no other set holds the
+// shared segment): the shared segment grows geometrically, each ID moves a bounded number of
+// times, and a batch merges into a segment a fraction of the set's size.
 //
 // Copies. A copy shares the source's shared segment and takes its own copy of the owned one; the
 // source is left exactly as it was. A copy of a sorted set whose IDs all sit in the owned segment

@@ -2,11 +2,12 @@
 // read of the index and one short run of the array.
 //
 // IDs are random GUIDs, so their leading bits spread evenly. The index splits the leading 64 bits
-// into 2^k buckets, about eight IDs each, and keeps where each bucket's IDs start: the IDs whose
-// leading k bits are b lie in [starts[b], starts[b + 1]). At 4 bytes per eight 16-byte IDs the
-// index is a thirty-second of the array, so it stays in the caches where the array does not, and
-// a search touches the array only in one bucket's two or three cache lines instead of at the
-// several far-apart places a search of the whole array probes.
+// into 2^k buckets, four to eight IDs each, and keeps where each bucket's IDs start: the IDs whose
+// leading k bits are b lie in [starts[b], starts[b + 1]). At 4 bytes per bucket the index is at
+// most a sixteenth of the array, so it stays in the caches where the array does not, and a search
+// touches the array only in one bucket's two or three cache lines instead of at the several
+// far-apart places a search of the whole array probes. IDs that do not spread (made by hand)
+// crowd into few buckets, where the search is a binary search: never worse than one over all.
 #pragma once
 
 #include <algorithm>
