@@ -421,16 +421,31 @@ private:
         return ids.begin() + static_cast<std::ptrdiff_t>(zx::lowerBoundID<ID>(ids, id));
     }
 
+    bool sharedIndexed() const { return m_shared && !m_shared->index.empty(); }
+
     // lowerBound over the shared segment, through its index when it has one.
     std::size_t sharedLowerBound(const ID& id) const {
         const std::vector<ID>& shared = sharedIDs();
-        if (m_shared && !m_shared->index.empty())
-            return m_shared->index.lowerBound(std::span<const ID>(shared), id);
+        if (sharedIndexed()) return m_shared->index.lowerBound(std::span<const ID>(shared), id);
         return zx::lowerBoundID<ID>(shared, id);
     }
 
     // How many keys ahead a walk through an indexed shared segment fetches.
     static constexpr std::size_t kPrefetchAhead = 8;
+
+    // One step of a walk of ascending IDs through the shared segment: lowerBound of id, where the
+    // step before ended at from. An indexed segment is searched through its index, after asking
+    // for the bucket of the ID kPrefetchAhead steps on (ahead, null near the end); any other is
+    // galloped through onward from there.
+    std::size_t sharedWalkStep(const ID& id, std::size_t from, const ID* ahead) const {
+        const std::vector<ID>& shared = sharedIDs();
+        if (sharedIndexed()) {
+            if (ahead) m_shared->index.prefetch(std::span<const ID>(shared), *ahead);
+            return m_shared->index.lowerBound(std::span<const ID>(shared), id);
+        }
+        return zx::gallopForward(shared.data(), shared.size(), from,
+                                 [&id](const ID& other) { return other < id; });
+    }
 
     int sharedIndexOf(const ID& id) const {
         const std::vector<ID>& shared = sharedIDs();
@@ -521,21 +536,19 @@ void CIDPointerArray<ID>::forEachHeld(std::span<const ID> ascending, const Held&
     }
     const std::vector<ID>& owned = ownedIDs();
     const std::vector<ID>& shared = sharedIDs();
-    const bool indexed = m_shared && !m_shared->index.empty();
     std::size_t inOwned = 0, inShared = 0;
     for (std::size_t i = 0; i < ascending.size(); ++i) {
         const ID& id = ascending[i];
         if (i > 0 && id < ascending[i - 1]) inOwned = inShared = 0;
         const auto below = [&id](const ID& other) { return other < id; };
         inOwned = zx::gallopForward(owned.data(), owned.size(), inOwned, below);
-        if (indexed && i + kPrefetchAhead < ascending.size())
-            m_shared->index.prefetch(std::span<const ID>(shared), ascending[i + kPrefetchAhead]);
         if (inOwned < owned.size() && owned[inOwned] == id) {
             held(i);
             continue;
         }
-        inShared = indexed ? sharedLowerBound(id)
-                           : zx::gallopForward(shared.data(), shared.size(), inShared, below);
+        const std::size_t next = i + kPrefetchAhead;
+        inShared =
+            sharedWalkStep(id, inShared, next < ascending.size() ? &ascending[next] : nullptr);
         if (inShared < shared.size() && shared[inShared] == id) held(i);
     }
 }
@@ -661,15 +674,12 @@ template <class ID>
 std::size_t CIDPointerArray<ID>::dropShared(std::vector<ID>& ids, std::size_t first,
                                             std::size_t last, std::size_t out) const noexcept {
     const std::vector<ID>& shared = sharedIDs();
-    const bool indexed = !m_shared->index.empty();
     std::size_t at = 0;
     for (std::size_t i = first; i < last; ++i) {
-        if (indexed && i + kPrefetchAhead < last)
-            m_shared->index.prefetch(std::span<const ID>(shared), ids[i + kPrefetchAhead]);
         const ID id = ids[i];
-        const auto below = [&id](const ID& other) { return other < id; };
-        at = indexed ? sharedLowerBound(id)
-                     : zx::gallopForward(shared.data(), shared.size(), at, below);
+        // The ID ahead is not yet overwritten: out never passes i.
+        const std::size_t next = i + kPrefetchAhead;
+        at = sharedWalkStep(id, at, next < last ? &ids[next] : nullptr);
         if (at < shared.size() && shared[at] == id) continue;
         ids[out++] = id;
     }
