@@ -42,6 +42,7 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <typeinfo>
@@ -120,7 +121,10 @@ public:
     // The ordered index as sort() builds it, left to the caller: a sorted container's own index,
     // an unsorted one's computed aside.
     std::vector<int> orderedIndex() const {
-        if (m_index.sorted()) return m_index.order();
+        if (m_index.sorted()) {
+            const std::span<const int> order = m_index.order();
+            return {order.begin(), order.end()};
+        }
         return zx::KeyedIndex::orderOf(keys());
     }
     void discardSorting() { m_index.discard(); }
@@ -450,7 +454,7 @@ bool CUniqueObjectPointerArray<I, C, ID, HashFrom>::operator==(const Set& other)
     if (GetSize() != other.GetSize()) return false;
     std::vector<int> aside;
     if (!isSorted()) aside = orderedIndex();
-    const std::vector<int>& index = isSorted() ? m_index.order() : aside;
+    const std::span<const int> index = isSorted() ? m_index.order() : std::span<const int>(aside);
     int k = 0;
     for (const auto& entry : other) {
         const I& a = getConstReference(index[k++]);

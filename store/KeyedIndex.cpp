@@ -70,19 +70,18 @@ int KeyedIndex::findOrdered(const IDKey& key) const {
 }
 
 int KeyedIndex::orderedAt(int k) const {
-    const std::vector<int>& positions = order();
+    const std::span<const int> positions = order();
     return k >= 0 && k < static_cast<int>(positions.size()) ? positions[static_cast<std::size_t>(k)]
                                                             : -1;
 }
 
-const std::vector<int>& KeyedIndex::order() const {
-    static const std::vector<int> none;
-    if (!m_ix) return none;
+std::span<const int> KeyedIndex::order() const {
+    if (!m_ix) return {};
     settle();
     return m_ix->order;
 }
 
-std::vector<int> KeyedIndex::orderOf(const std::vector<IDKey>& keys) {
+std::vector<int> KeyedIndex::orderOf(std::span<const IDKey> keys) {
     const std::size_t n = keys.size();
     std::vector<std::pair<IDKey, int>> entries(n);
     for (std::size_t i = 0; i < n; ++i) entries[i] = {keys[i], static_cast<int>(i)};
@@ -113,8 +112,8 @@ void KeyedIndex::buildInStorageOrder(std::vector<IDKey> keys, int hashFrom) {
 void KeyedIndex::adopt(std::vector<IDKey> keys, std::vector<int> order, int hashFrom) {
     if (!keys.empty()) {
         Indexes& indexes = ix();
-        indexes.keys = std::move(keys);
-        indexes.order = std::move(order);
+        indexes.keys.assign(keys.data(), keys.size());
+        indexes.order.assign(order.data(), order.size());
         rebuildHash(hashFrom);
     }
     m_sorted = true;
@@ -132,7 +131,7 @@ void KeyedIndex::settle() const {
         return indexes.keys[static_cast<std::size_t>(a)] <
                indexes.keys[static_cast<std::size_t>(b)];
     };
-    std::vector<int>& order = indexes.order;
+    auto& order = indexes.order;
     const std::size_t merged = order.size();
     order.reserve(indexes.keys.size());
     for (std::size_t i = merged; i < indexes.keys.size(); ++i) order.push_back(static_cast<int>(i));
@@ -188,7 +187,7 @@ void KeyedIndex::remove(int i, int n, int hashFrom) {
     }
     Indexes& indexes = *m_ix;
     const IDKey key = indexes.keys[static_cast<std::size_t>(i)];
-    std::vector<int>& order = indexes.order;
+    auto& order = indexes.order;
     auto removed = static_cast<std::size_t>(lowerBound(key));
     if (removed >= order.size() || order[removed] != i)
         removed =
@@ -231,7 +230,7 @@ void KeyedIndex::startLoad(std::size_t expected) {
 namespace {
 
 // Whether order holds each of 0 .. size - 1 once.
-bool isPermutation(const std::vector<int>& order) {
+bool isPermutation(std::span<const int> order) {
     std::vector<bool> seen(order.size(), false);
     for (const int i : order) {
         if (i < 0 || static_cast<std::size_t>(i) >= order.size() ||
@@ -245,8 +244,8 @@ bool isPermutation(const std::vector<int>& order) {
 }  // namespace
 
 void KeyedIndex::finishLoad(int hashFrom) {
-    std::vector<int>& order = m_ix->order;
-    const std::vector<IDKey>& keys = m_ix->keys;
+    auto& order = m_ix->order;
+    const auto& keys = m_ix->keys;
     const std::size_t n = keys.size();
     bool valid = true;
     bool ties = false;
@@ -276,7 +275,10 @@ void KeyedIndex::finishLoad(int hashFrom) {
     // Strictly ascending keys cannot name one position twice, so only a file whose IDs repeat
     // needs the check that the stored order is a permutation.
     if (valid && ties) valid = isPermutation(order);
-    if (!valid) order = orderOf(keys);
+    if (!valid) {
+        const std::vector<int> rebuilt = orderOf(keys);
+        order.assign(rebuilt.data(), rebuilt.size());
+    }
     m_sorted = true;
     rebuildHash(hashFrom);
 }
@@ -295,8 +297,8 @@ void KeyedIndex::rebuildHash(int hashFrom) {
 
 std::size_t KeyedIndex::memoryBytes() const {
     if (!m_ix) return 0;
-    return sizeof(Indexes) + m_ix->keys.capacity() * sizeof(IDKey) +
-           m_ix->order.capacity() * sizeof(int) + m_ix->hash.memoryBytes();
+    return sizeof(Indexes) + m_ix->keys.heapBytes() + m_ix->order.heapBytes() +
+           m_ix->hash.memoryBytes();
 }
 
 }  // namespace zx

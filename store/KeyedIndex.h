@@ -21,11 +21,13 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <vector>
 
 #include "basetypes/ZxApi.h"
 #include "store/IDHashIndex.h"
 #include "store/IDKey.h"
+#include "store/SmallPodVector.h"
 
 namespace zx {
 
@@ -58,10 +60,10 @@ public:
     int findOrdered(const IDKey& key) const;
     // Storage position of the k-th smallest ID, or -1.
     int orderedAt(int k) const;
-    // The whole ordered index of a sorted container, tail merged.
-    const std::vector<int>& order() const;
+    // The whole ordered index of a sorted container, tail merged; valid until the index changes.
+    std::span<const int> order() const;
     // Storage positions of keys in ascending key order.
-    static std::vector<int> orderOf(const std::vector<IDKey>& keys);
+    static std::vector<int> orderOf(std::span<const IDKey> keys);
 
     // Makes an unsorted container sorted from the keys of its objects by storage position. On
     // failure the container stays unsorted.
@@ -103,12 +105,14 @@ public:
 private:
     // Kept apart from the container so that an empty or unsorted one costs a null pointer: most
     // objects' embedded collections are empty.
+    // Collections of up to kInline objects keep both arrays inside this block.
+    static constexpr std::uint32_t kInline = 2;
     struct Indexes {
         // The ID of each object by storage position, as it was when the object was indexed.
-        std::vector<IDKey> keys;
+        SmallPodVector<IDKey, kInline> keys;
         // Storage positions in ascending ID order. Holds the positions below order.size(); the
         // rest wait in the tail until settle() merges them.
-        std::vector<int> order;
+        SmallPodVector<int, kInline> order;
         IDHashIndex hash;
     };
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "store/IDHashIndex.h"
+#include "store/SmallPodVector.h"
 #include "zentrix.h"
 
 namespace {
@@ -309,6 +310,43 @@ TEST(IDHashIndexModel, RandomInsertsRemovalsAndShiftsMatchAPlainModel) {
     rebuilt.rebuild(keys);
     for (std::size_t i = 0; i < keys.size(); ++i)
         ASSERT_EQ(rebuilt.find(keys[i], keys), static_cast<int>(i));
+}
+
+// The indexes' small vector against std::vector, growing across its inside capacity and
+// shrinking back into it, with copies and moves taken from either state.
+TEST(SmallPodVectorModel, RandomEditsCopiesAndMovesMatchAStdVector) {
+    std::mt19937 random(7);
+    zx::SmallPodVector<zx::IDKey, 2> values;
+    std::vector<zx::IDKey> model;
+    for (int step = 0; step < 20000; ++step) {
+        const auto choice = random() % 12;
+        const zx::IDKey key{random(), static_cast<std::uint64_t>(step)};
+        // Sizes stay small, around the inside capacity, where the state changes.
+        if ((choice < 4 && model.size() < 12) || model.empty()) {
+            values.push_back(key);
+            model.push_back(key);
+        } else if (choice < 6 && model.size() < 12) {
+            const std::size_t at = random() % (model.size() + 1);
+            values.insert(values.begin() + at, key);
+            model.insert(model.begin() + static_cast<std::ptrdiff_t>(at), key);
+        } else if (choice < 9) {
+            const std::size_t at = random() % model.size();
+            values.erase(values.begin() + at);
+            model.erase(model.begin() + static_cast<std::ptrdiff_t>(at));
+        } else if (choice == 9) {
+            values.shrink_to_fit();
+        } else if (choice == 10) {
+            zx::SmallPodVector<zx::IDKey, 2> copy(values);
+            values = std::move(copy);
+        } else {
+            zx::SmallPodVector<zx::IDKey, 2> moved(std::move(values));
+            values = moved;
+        }
+        ASSERT_EQ(values.size(), model.size()) << "step " << step;
+        ASSERT_TRUE(std::equal(values.begin(), values.end(), model.begin())) << "step " << step;
+        ASSERT_GE(values.capacity(), values.size());
+        ASSERT_EQ(values.heapBytes() == 0, values.capacity() == 2);
+    }
 }
 
 }  // namespace
