@@ -174,6 +174,10 @@ public:
     CWrapperArrayHandleBase() = default;
     // Takes ownership of the given heap array handle.
     explicit CWrapperArrayHandleBase(H* handle) : m_handle(handle) {}
+    // Builds a basic array handle inside the wrapper (see zx::HandleHolder).
+    template <class Concrete, class... Args>
+    explicit CWrapperArrayHandleBase(std::in_place_type_t<Concrete> concrete, Args&&... args)
+        : m_handle(concrete, std::forward<Args>(args)...) {}
     CWrapperArrayHandleBase(const CWrapperArrayHandleBase& other) : m_handle(other.cloneHandle()) {}
     CWrapperArrayHandleBase(CWrapperArrayHandleBase&&) noexcept = default;
     CWrapperArrayHandleBase& operator=(const CWrapperArrayHandleBase& other) {
@@ -236,7 +240,7 @@ protected:
     }
 
 private:
-    zx::OwnedPointer<H> m_handle;
+    zx::HandleHolder<H> m_handle;
 };
 
 // A read-only view: nothing reached through it can be changed.
@@ -252,7 +256,8 @@ public:
     template <class C>
     static CConstWrapperArrayHandle over(const CUniqueObjectPointerArray<I, C, ID>* array) {
         if (!array) return {};
-        return CConstWrapperArrayHandle(new CBasicConstArrayHandle<I, C, ID, flag>(array));
+        return CConstWrapperArrayHandle(std::in_place_type<CBasicConstArrayHandle<I, C, ID, flag>>,
+                                        array);
     }
 
     friend bool operator==(const CConstWrapperArrayHandle& a, const CConstWrapperArrayHandle& b) {
@@ -273,7 +278,7 @@ public:
     template <class C>
     static CWrapperArrayHandle over(CUniqueObjectPointerArray<I, C, ID>* array) {
         if (!array) return {};
-        return CWrapperArrayHandle(new CBasicArrayHandle<I, C, ID, flag>(array));
+        return CWrapperArrayHandle(std::in_place_type<CBasicArrayHandle<I, C, ID, flag>>, array);
     }
 
     operator CConstWrapperArrayHandle<I, ID, flag>() const {
@@ -390,7 +395,8 @@ public:
     CWrapperHandle<I> operator[](int i) const override { return getConstReference(i); }
     CWrapperHandle<I> getConstReference(int i) const override {
         if (!m_array) return {};
-        return CWrapperHandle<I>(new CBasicHandle<I, C>(&m_array->getConstReference(i)));
+        return CWrapperHandle<I>(std::in_place_type<CBasicHandle<I, C>>,
+                                 &m_array->getConstReference(i));
     }
     [[nodiscard]] int findByID(const ID& id) const override {
         return m_array ? m_array->findByID(id) : -1;
@@ -484,8 +490,8 @@ public:
 
     CWritableWrapperHandle<I> getWritableReference(int i) const override {
         if (!this->m_array) return {};
-        return CWritableWrapperHandle<I>(
-            new CWritableBasicHandle<I, C>(&this->m_array->getWritableReference(i)));
+        return CWritableWrapperHandle<I>(std::in_place_type<CWritableBasicHandle<I, C>>,
+                                         &this->m_array->getWritableReference(i));
     }
     void Serialize(CZentrixArchive& ar) override {
         if (this->m_array) this->m_array->Serialize(ar);

@@ -13,7 +13,7 @@
 #include <type_traits>
 #include <utility>
 
-#include "basetypes/OwnedPointer.h"
+#include "store/HandleHolder.h"
 
 template <class I>
 class IHandle {
@@ -115,6 +115,10 @@ public:
     CWrapperHandleBase() = default;
     // Takes ownership of the given heap handle.
     explicit CWrapperHandleBase(H* handle) : m_handle(handle) {}
+    // Builds a basic handle inside the wrapper (see zx::HandleHolder).
+    template <class Concrete, class... Args>
+    explicit CWrapperHandleBase(std::in_place_type_t<Concrete> concrete, Args&&... args)
+        : m_handle(concrete, std::forward<Args>(args)...) {}
     CWrapperHandleBase(const CWrapperHandleBase& other) : m_handle(cloneOf(other)) {}
     CWrapperHandleBase(CWrapperHandleBase&&) noexcept = default;
     CWrapperHandleBase& operator=(const CWrapperHandleBase& other) {
@@ -160,7 +164,7 @@ private:
         return other.m_handle && !other.m_handle->isNull() ? other.m_handle->clone() : nullptr;
     }
 
-    zx::OwnedPointer<H> m_handle;
+    zx::HandleHolder<H> m_handle;
 };
 
 template <class I>

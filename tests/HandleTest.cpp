@@ -220,8 +220,9 @@ TEST(Handle, EmptyWrappersDereferenceToTheKindsInvalidObject) {
 
 }  // namespace
 
-// The wrappers' owning pointer: whatever path ownership takes (moves, self-moves, resets to the
-// object already held), each object is deleted once, and only by its last owner.
+// The owning pointer of iterator wrappers and heap values: whatever path ownership takes (moves,
+// self-moves, resets to the object already held), each object is deleted once, and only by its last
+// owner.
 TEST(OwnedPointer, DeletesEachObjectOnceWhateverPathOwnershipTakes) {
     struct Counted {
         explicit Counted(int* count) : deletions(count) {}
@@ -247,4 +248,77 @@ TEST(OwnedPointer, DeletesEachObjectOnceWhateverPathOwnershipTakes) {
         a = zx::makeOwned<Counted>(&deletions);
     }
     EXPECT_EQ(deletions, 3) << "the last owner deletes on leaving scope";
+}
+
+// The wrappers' handle holder, with handles built inside it and handles on the heap: whatever
+// path ownership takes (moves between the two kinds, self-moves, resets), every handle ends once,
+// and a moved handle still answers as itself.
+namespace {
+
+int g_liveHandles = 0;
+
+struct CountedHandleBase {
+    virtual ~CountedHandleBase() = default;
+    virtual int value() const = 0;
+};
+// As small as the store's basic handles: a vtable and one pointer.
+struct CountedHandle : CountedHandleBase {
+    explicit CountedHandle(const int* v) : v(v) { ++g_liveHandles; }
+    CountedHandle(CountedHandle&& other) noexcept : v(other.v) { ++g_liveHandles; }
+    ~CountedHandle() override { --g_liveHandles; }
+    int value() const override { return *v; }
+    const int* v;
+};
+
+}  // namespace
+
+TEST(HandleHolder, EndsEachHandleOnceWhereverItLives) {
+    using Handle = CountedHandleBase;
+    using Counted = CountedHandle;
+    static constexpr int kValues[] = {0, 1, 2, 3, 4};
+    using Holder = zx::HandleHolder<Handle>;
+    int& live = g_liveHandles;
+    {
+        Holder inside(std::in_place_type<Counted>, &kValues[1]);
+        Holder heap(new Counted(&kValues[2]));
+        EXPECT_EQ(live, 2);
+        Holder moved(std::move(inside));
+        EXPECT_FALSE(inside);
+        EXPECT_EQ(moved->value(), 1);
+        EXPECT_EQ(live, 2) << "a move ends the handle it moved from";
+        auto& self = moved;
+        moved = std::move(self);
+        EXPECT_EQ(moved->value(), 1) << "a self-move keeps the handle";
+        moved = std::move(heap);
+        EXPECT_EQ(moved->value(), 2);
+        EXPECT_EQ(live, 1) << "assignment ends the handle it replaces";
+        heap = Holder(std::in_place_type<Counted>, &kValues[3]);
+        moved = std::move(heap);
+        EXPECT_EQ(moved->value(), 3);
+        EXPECT_EQ(live, 1);
+        moved.reset(new Counted(&kValues[4]));
+        EXPECT_EQ(moved->value(), 4);
+        EXPECT_EQ(live, 1);
+    }
+    EXPECT_EQ(live, 0) << "the last holder ends its handle on leaving scope";
+}
+
+// Wrappers over containers and their elements, built inside, keep viewing the same objects after
+// a vector of them has moved them around while growing, and after copies.
+TEST(HandleHolder, WrappersMovedByAGrowingVectorStillViewTheirObjects) {
+    std::vector<CLinkArray> arrays(40);
+    for (std::size_t i = 0; i < arrays.size(); ++i)
+        ASSERT_GE(arrays[i].Add(linkWithID(static_cast<std::uint8_t>(i + 1))), 0);
+    std::vector<ILinkArrayHandle> views;
+    std::vector<CWrapperHandle<ILink>> elements;
+    for (auto& array : arrays) {
+        views.push_back(ILinkArrayHandle::over(&array));
+        elements.push_back(views.back().getConstReference(0));
+    }
+    const std::vector<ILinkArrayHandle> copies = views;
+    for (std::size_t i = 0; i < arrays.size(); ++i) {
+        EXPECT_EQ(views[i].GetSize(), 1);
+        EXPECT_EQ(elements[i].get(), &arrays[i].getConstReference(0));
+        EXPECT_TRUE(copies[i].getConstReference(0).isSame(elements[i]));
+    }
 }

@@ -36,15 +36,16 @@ SPECIAL_PREFIXES = (
 )
 
 # Helpers of namespace zx that inline code in the public headers calls, so hosts link them (the
-# keyed containers' index among them), and the file layer a host saves and loads through (its
-# errors are caught by type).
+# keyed containers' index and the wrappers' handle holder among them), and the file layer a host
+# saves and loads through (its errors are caught by type).
 ALLOWED_HELPERS = ("zx::jsonQuote[abi:cxx11](", "zx::hexQuote[abi:cxx11](", "zx::FixedString<",
                    "zx::CAtomicFileWriter", "zx::CFileError",
                    "zx::CMappedFile", "zx::CFileDescriptor", "zx::ScopedFileSystemCalls",
                    "zx::readRegularFile(", "zx::openRegularFile(", "zx::requireRegularFile(",
                    "zx::openSoleFileBeneath(",
                    "zx::systemFileSystemCalls(", "zx::detail::g_activeFileSystemCalls",
-                   "zx::orderLock(", "zx::g_idHashSeed", "zx::KeyedIndex::")
+                   "zx::orderLock(", "zx::g_idHashSeed", "zx::KeyedIndex::",
+                   "zx::HandleHolder<")
 
 ALLOWED_ENTITY = re.compile(
     r"^(?:"
