@@ -111,10 +111,13 @@ void KeyedIndex::buildInStorageOrder(std::vector<IDKey> keys, int hashFrom) {
 
 void KeyedIndex::adopt(std::vector<IDKey> keys, std::vector<int> order, int hashFrom) {
     if (!keys.empty()) {
-        Indexes& indexes = ix();
-        indexes.keys.assign(keys.data(), keys.size());
-        indexes.order.assign(order.data(), order.size());
-        rebuildHash(hashFrom);
+        // Filled aside and then taken, so that a failed allocation leaves the indexes as they
+        // were instead of keys without their order.
+        auto fresh = std::make_unique<Indexes>();
+        fresh->keys.assign(keys.data(), keys.size());
+        fresh->order.assign(order.data(), order.size());
+        if (static_cast<std::ptrdiff_t>(keys.size()) >= hashFrom) fresh->hash.rebuild(fresh->keys);
+        m_ix = std::move(fresh);
     }
     m_sorted = true;
 }
