@@ -10,6 +10,22 @@
 
 namespace zx {
 
+namespace {
+
+// Makes hash the hash index of keys when there are at least hashFrom of them, and empty
+// otherwise. The new table replaces the old one only once it is complete.
+void hashKeys(IDHashIndex& hash, std::span<const IDKey> keys, int hashFrom) {
+    if (static_cast<std::ptrdiff_t>(keys.size()) < hashFrom) {
+        hash.clear();
+        return;
+    }
+    IDHashIndex fresh;
+    fresh.rebuild(keys);
+    hash = std::move(fresh);
+}
+
+}  // namespace
+
 KeyedIndex::~KeyedIndex() = default;
 
 void KeyedIndex::copyFrom(const KeyedIndex& other) {
@@ -116,7 +132,7 @@ void KeyedIndex::adopt(std::vector<IDKey> keys, std::vector<int> order, int hash
         auto fresh = std::make_unique<Indexes>();
         fresh->keys.assign(keys.data(), keys.size());
         fresh->order.assign(order.data(), order.size());
-        if (static_cast<std::ptrdiff_t>(keys.size()) >= hashFrom) fresh->hash.rebuild(fresh->keys);
+        hashKeys(fresh->hash, fresh->keys, hashFrom);
         m_ix = std::move(fresh);
     }
     m_sorted = true;
@@ -286,16 +302,8 @@ void KeyedIndex::finishLoad(int hashFrom) {
     rebuildHash(hashFrom);
 }
 
-// The hash index of every stored key, replacing the old one only once it is complete.
 void KeyedIndex::rebuildHash(int hashFrom) {
-    if (!m_ix) return;
-    if (static_cast<std::ptrdiff_t>(m_ix->keys.size()) < hashFrom) {
-        m_ix->hash.clear();
-        return;
-    }
-    IDHashIndex fresh;
-    fresh.rebuild(m_ix->keys);
-    m_ix->hash = std::move(fresh);
+    if (m_ix) hashKeys(m_ix->hash, m_ix->keys, hashFrom);
 }
 
 std::size_t KeyedIndex::memoryBytes() const {

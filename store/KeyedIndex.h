@@ -103,10 +103,10 @@ public:
     std::size_t hashBytes() const { return m_ix ? m_ix->hash.memoryBytes() : 0; }
 
 private:
+    // Collections of up to kInline objects keep both arrays inside their index block.
+    static constexpr std::uint32_t kInline = 2;
     // Kept apart from the container so that an empty or unsorted one costs a null pointer: most
     // objects' embedded collections are empty.
-    // Collections of up to kInline objects keep both arrays inside this block.
-    static constexpr std::uint32_t kInline = 2;
     struct Indexes {
         // The ID of each object by storage position, as it was when the object was indexed.
         SmallPodVector<IDKey, kInline> keys;

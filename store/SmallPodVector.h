@@ -56,8 +56,6 @@ public:
     T& operator[](std::size_t i) noexcept { return data()[i]; }
     const T& operator[](std::size_t i) const noexcept { return data()[i]; }
 
-    void clear() noexcept { m_size = 0; }
-
     // Replaces the contents with count values from values (which may not lie in this vector).
     void assign(const T* values, std::size_t count) {
         if (count > m_capacity) reallocate(count, 0);
