@@ -433,21 +433,26 @@ private:
     // How many keys ahead a walk through an indexed shared segment fetches.
     static constexpr std::size_t kPrefetchAhead = 8;
 
-    // One step of a walk of ascending IDs through the shared segment: lowerBound of id, where the
-    // step before ended at from. An indexed segment is searched through its index, after asking
-    // for the bucket of the ID kPrefetchAhead steps on (ahead, null near the end); any other is
-    // galloped through onward from there.
-    std::size_t sharedWalkStep(const ID& id, std::size_t from, const ID* ahead) const {
+    // One step of a walk of ascending IDs through the shared segment: whether it holds id, with
+    // at left at id's lowerBound when it may (the step before left it where it ended). An indexed
+    // segment is asked through its index, after asking for the bucket of the ID kPrefetchAhead
+    // steps on (ahead, null near the end); any other is galloped through onward from there.
+    bool sharedWalkHolds(const ID& id, std::size_t& at, const ID* ahead) const {
         const std::vector<ID>& shared = sharedIDs();
         if (sharedIndexed()) {
-            if (ahead) m_shared->index.prefetch(std::span<const ID>(shared), *ahead);
-            return m_shared->index.lowerBound(std::span<const ID>(shared), id);
+            const zx::IDBucketIndex& index = m_shared->index;
+            if (ahead) index.prefetch(*ahead);
+            if (!index.mayHold(id)) return false;
+            at = index.lowerBound(std::span<const ID>(shared), id);
+        } else {
+            at = zx::gallopForward(shared.data(), shared.size(), at,
+                                   [&id](const ID& other) { return other < id; });
         }
-        return zx::gallopForward(shared.data(), shared.size(), from,
-                                 [&id](const ID& other) { return other < id; });
+        return at < shared.size() && shared[at] == id;
     }
 
     int sharedIndexOf(const ID& id) const {
+        if (sharedIndexed() && !m_shared->index.mayHold(id)) return -1;
         const std::vector<ID>& shared = sharedIDs();
         const auto at = shared.begin() + static_cast<std::ptrdiff_t>(sharedLowerBound(id));
         return at != shared.end() && *at == id ? static_cast<int>(at - shared.begin()) : -1;
@@ -535,7 +540,6 @@ void CIDPointerArray<ID>::forEachHeld(std::span<const ID> ascending, const Held&
         return;
     }
     const std::vector<ID>& owned = ownedIDs();
-    const std::vector<ID>& shared = sharedIDs();
     std::size_t inOwned = 0, inShared = 0;
     for (std::size_t i = 0; i < ascending.size(); ++i) {
         const ID& id = ascending[i];
@@ -547,9 +551,8 @@ void CIDPointerArray<ID>::forEachHeld(std::span<const ID> ascending, const Held&
             continue;
         }
         const std::size_t next = i + kPrefetchAhead;
-        inShared =
-            sharedWalkStep(id, inShared, next < ascending.size() ? &ascending[next] : nullptr);
-        if (inShared < shared.size() && shared[inShared] == id) held(i);
+        if (sharedWalkHolds(id, inShared, next < ascending.size() ? &ascending[next] : nullptr))
+            held(i);
     }
 }
 
@@ -673,14 +676,12 @@ void CIDPointerArray<ID>::sort() noexcept {
 template <class ID>
 std::size_t CIDPointerArray<ID>::dropShared(std::vector<ID>& ids, std::size_t first,
                                             std::size_t last, std::size_t out) const noexcept {
-    const std::vector<ID>& shared = sharedIDs();
     std::size_t at = 0;
     for (std::size_t i = first; i < last; ++i) {
         const ID id = ids[i];
         // The ID ahead is not yet overwritten: out never passes i.
         const std::size_t next = i + kPrefetchAhead;
-        at = sharedWalkStep(id, at, next < last ? &ids[next] : nullptr);
-        if (at < shared.size() && shared[at] == id) continue;
+        if (sharedWalkHolds(id, at, next < last ? &ids[next] : nullptr)) continue;
         ids[out++] = id;
     }
     return out;

@@ -19,6 +19,7 @@
 #include "basetypes/CZentrixArchive.h"
 #include "store/CIDPointerArray.h"
 #include "store/IDArrays.h"
+#include "store/IDBucketIndex.h"
 
 static_assert(std::forward_iterator<IDPointerArrayIterator<CIDBase>>);
 static_assert(std::forward_iterator<CIDBaseArray::OrderedIterator>);
@@ -32,6 +33,15 @@ CIDBase idOf(int n) {
     guid[0] = 0x10;
     guid[14] = static_cast<std::uint8_t>(n >> 8);
     guid[15] = static_cast<std::uint8_t>(n);
+    return CIDBase(guid);
+}
+
+// An ID whose bits spread as a drawn GUID's do.
+CIDBase randomIDFrom(std::mt19937_64& random) {
+    GUID guid;
+    const std::uint64_t a = random(), b = random();
+    std::memcpy(guid.data(), &a, 8);
+    std::memcpy(guid.data() + 8, &b, 8);
     return CIDBase(guid);
 }
 
@@ -390,6 +400,39 @@ int countOf(IDRange<CIDBase> range) {
     return static_cast<int>(std::distance(range.begin(), range.end()));
 }
 
+// The bucket index's tags may only ever rule an ID out: every ID of the array must pass them and
+// be found, whether the IDs spread (random) or crowd into one bucket (made by hand).
+TEST(IDBucketIndex, TagsRuleOutAbsentIDsAndNeverAHeldOne) {
+    std::mt19937_64 random(7);
+    const auto randomID = [&random] { return randomIDFrom(random); };
+    std::vector<CIDBase> spread(zx::IDBucketIndex::kWorthAbove + 1000);
+    std::generate(spread.begin(), spread.end(), randomID);
+    std::vector<CIDBase> crowded;
+    for (int n = 0; n < static_cast<int>(zx::IDBucketIndex::kWorthAbove); ++n)
+        crowded.push_back(idOf(n));
+    for (std::vector<CIDBase>* ids : {&spread, &crowded}) {
+        std::sort(ids->begin(), ids->end());
+        const std::span<const CIDBase> view(*ids);
+        zx::IDBucketIndex index;
+        index.build(view);
+        ASSERT_FALSE(index.empty());
+        for (std::size_t i = 0; i < ids->size(); ++i) {
+            ASSERT_TRUE(index.mayHold((*ids)[i])) << i;
+            ASSERT_EQ(index.lowerBound(view, (*ids)[i]), i);
+        }
+    }
+    const std::span<const CIDBase> view(spread);
+    zx::IDBucketIndex index;
+    index.build(view);
+    int ruledOut = 0;
+    for (int i = 0; i < 10'000; ++i) {
+        const CIDBase absent = randomID();
+        if (std::binary_search(spread.begin(), spread.end(), absent)) continue;
+        ruledOut += index.mayHold(absent) ? 0 : 1;
+    }
+    EXPECT_GT(ruledOut, 9'000);
+}
+
 TEST(IDRange, ViewsEitherSourceAndNothingThrows) {
     const CIDBaseArray set = twoSegments();
     const std::unordered_set<CIDBase> unordered{idOf(1), idOf(2)};
@@ -524,13 +567,7 @@ TEST(IDPointerArray, RandomOperationsMatchAPlainSet) {
 // an insertion, the ordered walk and the archive; a copy taken along the way keeps what it had.
 TEST(IDPointerArray, LargeSetFedInBatchesMatchesAPlainSet) {
     std::mt19937_64 random(20261208);
-    const auto randomID = [&random] {
-        GUID guid;
-        const std::uint64_t a = random(), b = random();
-        std::memcpy(guid.data(), &a, 8);
-        std::memcpy(guid.data() + 8, &b, 8);
-        return CIDBase(guid);
-    };
+    const auto randomID = [&random] { return randomIDFrom(random); };
     CIDBaseArray set;
     std::set<CIDBase> model;
     std::optional<std::pair<CIDBaseArray, std::set<CIDBase>>> taken;
