@@ -3,8 +3,8 @@
 //
 // IDs are random GUIDs, so their leading bits spread evenly. The index splits the leading 64 bits
 // into 2^k buckets, four to eight IDs each, and keeps where each bucket's IDs start: the IDs whose
-// leading k bits are b lie in [starts[b], starts[b + 1]). At 4 bytes per bucket the index is at
-// most a sixteenth of the array, so it stays in the caches where the array does not, and a search
+// leading k bits are b lie in [starts[b], starts[b + 1]). At 4 bytes per bucket the starts are at
+// most a sixteenth of the array, so they stay in the caches where the array does not, and a search
 // touches the array only in one bucket's two or three cache lines instead of at the several
 // far-apart places a search of the whole array probes. IDs that do not spread (made by hand)
 // crowd into few buckets, where the search is a binary search: never worse than one over all.
@@ -52,7 +52,8 @@ public:
     }
 
     // False when key is surely not among the ids this index was built on; true when it may be,
-    // and lowerBound says. A crowded bucket answers true rather than scan its tags.
+    // and lowerBound says. A crowded bucket answers true rather than scan its tags. Like
+    // lowerBound, only for an index that is not empty.
     template <class ID>
     bool mayHold(const ID& key) const {
         const std::size_t bucket = bucketOf(key);
