@@ -40,15 +40,16 @@ public:
         const std::size_t count = std::size_t{1} << bits;
         m_shift = 64 - bits;
         m_starts.resize(count + 1);
-        // starts[b] is the first position whose bucket is b or later.
+        m_tags.resize(ids.size());
+        // starts[b] is the first position whose bucket is b or later. One pass over the IDs
+        // fills both arrays: the IDs are too many to stay in the caches for a second.
         std::size_t bucket = 0;
         for (std::size_t i = 0; i < ids.size(); ++i) {
             const std::size_t of = bucketOf(ids[i]);
             while (bucket < of) m_starts[++bucket] = static_cast<std::uint32_t>(i);
+            m_tags[i] = tagOf(ids[i]);
         }
         while (bucket < count) m_starts[++bucket] = static_cast<std::uint32_t>(ids.size());
-        m_tags.resize(ids.size());
-        for (std::size_t i = 0; i < ids.size(); ++i) m_tags[i] = tagOf(ids[i]);
     }
 
     // False when key is surely not among the ids this index was built on; true when it may be,
