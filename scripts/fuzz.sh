@@ -6,8 +6,8 @@
 # BUILD/artifacts/.
 #
 # Without BUILD it configures build-fuzz (optimised, for speed of fuzzing). BUILD names an
-# existing clang build configured with ZX_SANITIZE, ZX_BUILD_FUZZ and -fsanitize=fuzzer-no-link
-# (the test command's sanitizer build), whose objects are then reused.
+# existing clang build configured with ZX_SANITIZE, ZX_BUILD_FUZZ and ZX_FUZZ_COVERAGE (the test
+# command's sanitizer build), whose objects are then reused.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-60}"
@@ -41,9 +41,10 @@ fi
 
 # The library itself is instrumented too, so coverage guides the fuzzer into the loaders.
 if [ $# -lt 2 ]; then
-  flags="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
+  flags="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
   cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-    -DCMAKE_CXX_FLAGS="$flags" -DZX_BUILD_FUZZ=ON -DZX_BUILD_TESTS=OFF -DZX_BUILD_BENCH=OFF \
+    -DCMAKE_CXX_FLAGS="$flags" -DZX_BUILD_FUZZ=ON -DZX_FUZZ_COVERAGE=ON -DZX_BUILD_TESTS=OFF \
+    -DZX_BUILD_BENCH=OFF \
     >/dev/null
 fi
 cmake --build "$build" -j"$(nproc)" --target zxfuzz_load_roots zxfuzz_load_document

@@ -9,9 +9,9 @@
 # run a fifth of its budget, and the faults an optimised build would turn into wrong results
 # (out-of-bounds accesses, undefined operations) are the ones the sanitizers report.
 #
-# The sanitizer build carries libFuzzer's coverage instrumentation as well, so the same objects
-# serve the sanitized tests and the fuzz targets: one build of the library fewer, which is the
-# largest single cost of the run. Two compilers between the two builds catch more than one.
+# The sanitizer build's library carries libFuzzer's coverage instrumentation as well, so the same
+# library serves the sanitized tests and the fuzz targets: one build of the library fewer, which
+# is the largest single cost of the run. Two compilers between the two builds catch more than one.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
@@ -69,7 +69,7 @@ phase "build under ASan + UBSan, with fuzzing coverage"
 # Line tables are all a sanitizer report needs for its stack traces; full debug information would
 # make the unoptimised build a good deal slower to compile and link.
 cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ -DZX_SANITIZE=ON \
-  -DZX_BUILD_BENCH=OFF -DZX_BUILD_FUZZ=ON -DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link \
+  -DZX_BUILD_BENCH=OFF -DZX_BUILD_FUZZ=ON -DZX_FUZZ_COVERAGE=ON \
   -DCMAKE_CXX_FLAGS_DEBUG=-gline-tables-only -DZX_UNITY_BUILD=ON >/dev/null
 cmake --build build/asan -j"$jobs"
 phase "tests under ASan + UBSan"
