@@ -39,7 +39,8 @@ if [ ${#missing[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "${missing[@]}"
 fi
 
-# The library itself is instrumented too, so coverage guides the fuzzer into the loaders.
+# Only the library is instrumented (ZX_FUZZ_COVERAGE): its loaders are what coverage guides the
+# fuzzer through.
 if [ $# -lt 2 ]; then
   flags="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
   cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
