@@ -178,13 +178,28 @@ struct Timing {
     long pageFaults = 0;
 };
 
+// Has the allocator sort out the blocks freed so far. glibc keeps small freed blocks on lists
+// that the next large request merges in one sweep, so without this a run that follows the
+// destruction of millions of objects would pay for their frees in its first allocation.
+inline void settleFreedMemory() {
+#if defined(__GLIBC__)
+    // Above the thread cache's largest size and in the large bins, so it takes the sweep.
+    constexpr std::size_t kLargeRequest = 4096;
+    void* block = std::malloc(kLargeRequest);
+    benchmark::DoNotOptimize(block);
+    std::free(block);
+#endif
+}
+
 // Times `repetitions` runs of body and keeps the fastest. setup runs before each run and is not
-// timed; it also destroys what the previous run built, so frees are not timed either.
+// timed; it also destroys what the previous run built, so frees are not timed either (nor the
+// allocator's deferred work on them: settleFreedMemory).
 template <class Setup, class Body>
 Timing best(int repetitions, Setup&& setup, Body&& body) {
     Timing fastest;
     for (int r = 0; r < repetitions; ++r) {
         setup();
+        settleFreedMemory();
         const long faults = threadPageFaults();
         const double start = threadSeconds();
         body();
