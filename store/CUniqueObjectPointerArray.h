@@ -236,6 +236,10 @@ private:
     // the first change, so a failure leaves the container as it was.
     template <class Make>
     bool place(int i, const CIDBase& id, Make make);
+    // As place, for a copy of object. The copy is made while the memory that the search for its
+    // ID reads is fetched, and dropped when the ID is present: in a large container that search
+    // would otherwise wait for memory on every insert.
+    bool placeCopy(int i, const I& object);
     void shrinkIfSparse();
 
     void store(CZentrixArchive& ar) const;
@@ -250,7 +254,7 @@ private:
 template <class I, class C, class ID, int HashFrom>
 int CUniqueObjectPointerArray<I, C, ID, HashFrom>::Add(const I& object) {
     const int n = GetSize();
-    return place(n, object.getID(), [&] { return copyOf(object); }) ? n : -1;
+    return placeCopy(n, object) ? n : -1;
 }
 
 template <class I, class C, class ID, int HashFrom>
@@ -263,7 +267,7 @@ int CUniqueObjectPointerArray<I, C, ID, HashFrom>::AddNoSort(const I& object) {
 template <class I, class C, class ID, int HashFrom>
 bool CUniqueObjectPointerArray<I, C, ID, HashFrom>::InsertAt(int i, const I& object) {
     if (i < 0 || i > GetSize()) return false;
-    return place(i, object.getID(), [&] { return copyOf(object); });
+    return placeCopy(i, object);
 }
 
 template <class I, class C, class ID, int HashFrom>
@@ -544,6 +548,13 @@ bool CUniqueObjectPointerArray<I, C, ID, HashFrom>::place(int i, const CIDBase& 
     m_items.insert(m_items.begin() + i, std::move(object));
     m_index.commitInsert(i, key, n, kHashThreshold);
     return true;
+}
+
+template <class I, class C, class ID, int HashFrom>
+bool CUniqueObjectPointerArray<I, C, ID, HashFrom>::placeCopy(int i, const I& object) {
+    m_index.prefetch(zx::IDKey::of(object.getID()), GetSize(), kHashThreshold);
+    std::unique_ptr<C> copy = copyOf(object);
+    return place(i, object.getID(), [&] { return std::move(copy); });
 }
 
 template <class I, class C, class ID, int HashFrom>

@@ -77,9 +77,10 @@ public:
     }
 
     // Asks the processor to fetch the tags of key's bucket, for a mayHold soon after: a walk of
-    // many keys then waits for memory once for several of them.
+    // many keys then waits for memory once for several of them. Always inlined, as
+    // IDHashIndex::prefetch is.
     template <class ID>
-    void prefetch(const ID& key) const {
+    [[gnu::always_inline]] void prefetch(const ID& key) const {
         __builtin_prefetch(m_tags.data() + m_starts[bucketOf(key)]);
     }
 

@@ -56,6 +56,10 @@ public:
             if (m_ix->keys[i] == key) return static_cast<int>(i);
         return -1;
     }
+    // Asks for the memory that find(key, n, hashFrom) will read first.
+    [[gnu::always_inline]] void prefetch(const IDKey& key, int n, int hashFrom) const {
+        if (m_sorted && m_ix && n >= hashFrom) m_ix->hash.prefetch(key);
+    }
     // Position in the ordered index of key, or -1; sorted containers only.
     int findOrdered(const IDKey& key) const;
     // Storage position of the k-th smallest ID, or -1.
