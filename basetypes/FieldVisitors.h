@@ -252,10 +252,12 @@ struct Serializer : FieldsOnly<Serializer<I>> {
                             Action<J> allocate, Action<J> clear, FieldOptions options = {}) {
         if (!options.appliesTo(version)) return;
         ar.setField(name);
-        if (!presence((object.*get)().GetSize() > 0, allocate, clear)) return;
-        (object.*getWritable)().Serialize(ar);
+        // Loading reads the presence byte, so only a store asks the collection for its size.
+        if (!presence(ar.IsStoring() && (object.*get)().GetSize() > 0, allocate, clear)) return;
+        W collection = (object.*getWritable)();
+        collection.Serialize(ar);
         // A stored empty collection is not kept: absent and empty read alike.
-        if (ar.IsLoading() && (object.*get)().GetSize() == 0) (object.*clear)();
+        if (ar.IsLoading() && collection.GetSize() == 0) (object.*clear)();
     }
     template <class J>
     void recordOnly(const char* name, RecordHook<J> serialize, FieldOptions options = {}) {
@@ -272,7 +274,7 @@ struct Serializer : FieldsOnly<Serializer<I>> {
     void optionalPart(const char* name, Getter<H, J> get, WritableGetter<W, J> getWritable,
                       Action<J> allocate, Action<J> clear) {
         ar.setField(name);
-        if (!presence(!(object.*get)().isNull(), allocate, clear)) return;
+        if (!presence(ar.IsStoring() && !(object.*get)().isNull(), allocate, clear)) return;
         (object.*getWritable)()->Serialize(ar);
     }
 
