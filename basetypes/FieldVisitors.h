@@ -254,10 +254,15 @@ struct Serializer : FieldsOnly<Serializer<I>> {
         ar.setField(name);
         // Loading reads the presence byte, so only a store asks the collection for its size.
         if (!presence(ar.IsStoring() && (object.*get)().GetSize() > 0, allocate, clear)) return;
-        W collection = (object.*getWritable)();
-        collection.Serialize(ar);
+        // One handle serves the record and the check after it, and is let go before the
+        // collection may be.
+        const bool empty = [&] {
+            W collection = (object.*getWritable)();
+            collection.Serialize(ar);
+            return collection.GetSize() == 0;
+        }();
         // A stored empty collection is not kept: absent and empty read alike.
-        if (ar.IsLoading() && collection.GetSize() == 0) (object.*clear)();
+        if (ar.IsLoading() && empty) (object.*clear)();
     }
     template <class J>
     void recordOnly(const char* name, RecordHook<J> serialize, FieldOptions options = {}) {
