@@ -29,7 +29,8 @@
 // built freed.
 //
 // The indexes and everything done to them live in zx::KeyedIndex, compiled once in the library;
-// this template adds the objects of one kind.
+// this template adds the objects of one kind, held by zx::OwnedPointerVector, which keeps a lone
+// object's pointer inside the container instead of in a heap block of its own.
 //
 // Threads: any number of threads may use one container through const paths while none changes
 // it; anything else needs the caller's exclusion. The one piece of hidden state a const path
@@ -54,6 +55,7 @@
 #include "store/ArrayCapacity.h"
 #include "store/IDKey.h"
 #include "store/KeyedIndex.h"
+#include "store/OwnedPointerVector.h"
 
 // Objects keyed by ID in ascending order; a source for the container's Copy and Append.
 template <class I, class C, class ID>
@@ -245,7 +247,7 @@ private:
     void store(CZentrixArchive& ar) const;
     void load(CZentrixArchive& ar);
 
-    std::vector<std::unique_ptr<C>> m_items;
+    zx::OwnedPointerVector<C> m_items;
     zx::KeyedIndex m_index;
 };
 
@@ -404,7 +406,7 @@ int CUniqueObjectPointerArray<I, C, ID, HashFrom>::Append(const Set& source) {
 template <class I, class C, class ID, int HashFrom>
 void CUniqueObjectPointerArray<I, C, ID, HashFrom>::Copy(const CUniqueObjectPointerArray& source) {
     if (this == &source) return;
-    std::vector<std::unique_ptr<C>> items;
+    zx::OwnedPointerVector<C> items;
     items.reserve(source.m_items.size());
     for (int i = 0; i < source.GetSize(); ++i)
         items.push_back(std::make_unique<C>(source.getConstReference(i)));

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "store/IDHashIndex.h"
+#include "store/OwnedPointerVector.h"
 #include "store/SmallPodVector.h"
 #include "zentrix.h"
 
@@ -347,6 +348,67 @@ TEST(SmallPodVectorModel, RandomEditsCopiesAndMovesMatchAStdVector) {
         ASSERT_GE(values.capacity(), values.size());
         ASSERT_EQ(values.heapBytes() == 0, values.capacity() == 2);
     }
+}
+
+// The container's object vector against std::vector<std::unique_ptr>, across its one inside place
+// and its heap block both ways, with every object counted: each is deleted exactly once, by the
+// vector that owns it when it is erased, cleared or destroyed, and never while it is released.
+TEST(OwnedPointerVectorModel, RandomEditsAndMovesMatchAStdVectorAndDeleteEachObjectOnce) {
+    struct Counted {
+        Counted(int v, int* alive) : value(v), alive(alive) { ++*alive; }
+        ~Counted() { --*alive; }
+        int value;
+        int* alive;
+    };
+    int alive = 0;
+    std::mt19937 random(11);
+    {
+        zx::OwnedPointerVector<Counted> objects;
+        std::vector<int> model;
+        const auto make = [&](int v) { return std::make_unique<Counted>(v, &alive); };
+        for (int step = 0; step < 20000; ++step) {
+            const auto choice = random() % 13;
+            // Sizes stay small, around the inside place, where the state changes.
+            if ((choice < 4 && model.size() < 10) || model.empty()) {
+                objects.push_back(make(step));
+                model.push_back(step);
+            } else if (choice < 6 && model.size() < 10) {
+                const std::size_t at = random() % (model.size() + 1);
+                objects.insert(objects.begin() + at, make(step));
+                model.insert(model.begin() + static_cast<std::ptrdiff_t>(at), step);
+            } else if (choice < 8) {
+                const std::size_t at = random() % model.size();
+                objects.erase(objects.begin() + at);
+                model.erase(model.begin() + static_cast<std::ptrdiff_t>(at));
+            } else if (choice == 8) {
+                // Detached first, as the container's Detach does: erasing frees nothing then.
+                const std::size_t at = random() % model.size();
+                std::unique_ptr<Counted> out(objects[at].release());
+                objects.erase(objects.begin() + at);
+                ASSERT_EQ(out->value, model[at]);
+                model.erase(model.begin() + static_cast<std::ptrdiff_t>(at));
+            } else if (choice == 9) {
+                objects.shrink_to_fit();
+                ASSERT_EQ(objects.capacity(), std::max<std::size_t>(1, model.size()));
+            } else if (choice == 10) {
+                objects.reserve(random() % 12);
+            } else if (choice == 11) {
+                zx::OwnedPointerVector<Counted> moved(std::move(objects));
+                ASSERT_TRUE(objects.empty());
+                objects = std::move(moved);
+            } else if (random() % 8 == 0) {
+                objects.clear();
+                model.clear();
+            }
+            ASSERT_EQ(objects.size(), model.size()) << "step " << step;
+            ASSERT_EQ(alive, static_cast<int>(model.size())) << "step " << step;
+            ASSERT_GE(objects.capacity(), objects.size());
+            for (std::size_t i = 0; i < model.size(); ++i)
+                ASSERT_EQ(objects[i]->value, model[i]) << "step " << step;
+        }
+    }
+    EXPECT_EQ(alive, 0);
+    EXPECT_EQ(sizeof(zx::OwnedPointerVector<Counted>), 16u);
 }
 
 }  // namespace
