@@ -40,6 +40,9 @@ public:
     int lastIndex() const { return count() - 1; }
     [[nodiscard]] int indexForTick(int tick) const {
         if (ticksCopied()) {
+            // The slots of the key frames that will confirm the answer are fetched while the
+            // ticks are searched, instead of after.
+            m_keys.prefetchSlot(static_cast<int>(zx::firstTickGuess(m_ticks, tick)));
             const int i = static_cast<int>(zx::upperBoundTick(m_ticks, tick)) - 1;
             if (inForceAt(i, tick)) return i;
         }

@@ -103,15 +103,28 @@ std::size_t lowerBoundID(std::type_identity_t<std::span<const ID>> ids, const ID
         [](const ID& id) { return id.words().first; }, [&key](const ID& id) { return id < key; });
 }
 
+namespace detail {
+// Ticks as unsigned words in the same order.
+inline std::uint64_t tickWord(int t) {
+    return std::uint64_t{static_cast<std::uint32_t>(t) ^ 0x8000'0000u};
+}
+}  // namespace detail
+
 // The position of the first of ascending ticks that is after tick (ticks.size() when none is).
 inline std::size_t upperBoundTick(std::span<const int> ticks, int tick) {
     if (ticks.empty()) return 0;
-    // Ticks as unsigned words in the same order.
-    const auto wordOf = [](int t) {
-        return std::uint64_t{static_cast<std::uint32_t>(t) ^ 0x8000'0000u};
-    };
-    return interpolatedPartition(ticks.data(), ticks.size(), wordOf(tick), wordOf(ticks.front()),
-                                 wordOf(ticks.back()), wordOf, [tick](int t) { return t <= tick; });
+    return interpolatedPartition(ticks.data(), ticks.size(), detail::tickWord(tick),
+                                 detail::tickWord(ticks.front()), detail::tickWord(ticks.back()),
+                                 detail::tickWord, [tick](int t) { return t <= tick; });
+}
+
+// The position upperBoundTick looks at first, the one interpolated between the ends (0 for no
+// ticks): at regular steps, the last tick at or before tick. A caller may fetch what it will read
+// there while the search runs.
+inline std::size_t firstTickGuess(std::span<const int> ticks, int tick) {
+    if (ticks.empty()) return 0;
+    return detail::interpolate(detail::tickWord(tick), detail::tickWord(ticks.front()),
+                               detail::tickWord(ticks.back()), ticks.size());
 }
 
 }  // namespace zx
