@@ -8,7 +8,7 @@
 
 class ZX_API CCompany : public CStored<CCompany, ICompany> {
 public:
-    CCompany() { initialize(); }
+    CCompany() = default;
     CCompany(const CCompany& other) : CStored<CCompany, ICompany>() { copyFrom(other); }
     CCompany& operator=(const CCompany& other) {
         copyFrom(other);

@@ -27,7 +27,7 @@ class ZX_API CCompanyLegacy : public CStored<CCompanyLegacy, ICompany> {
 public:
     static constexpr const char* s_markerName = "CCompany";
 
-    CCompanyLegacy() { initialize(); }
+    CCompanyLegacy() = default;
     CCompanyLegacy(const CCompanyLegacy& other)
         : CStored<CCompanyLegacy, ICompany>(), m_resources(other.m_resources) {
         copyFrom(other);

@@ -9,7 +9,7 @@
 
 class ZX_API CRole : public CStored<CRole, IRole> {
 public:
-    CRole() { initialize(); }
+    CRole() = default;
     CRole(const CRole& other) : CStored<CRole, IRole>() { copyFrom(other); }
     CRole& operator=(const CRole& other) {
         copyFrom(other);

@@ -84,8 +84,8 @@ protected:
     IDescribed(const IDescribed&) : CObjectState() {}
     IDescribed& operator=(const IDescribed&) { return *this; }
 
-    // Gives every field its initial value and empties every child collection; constructors
-    // end with it.
+    // Gives every field its initial value and empties every child collection. A new object is
+    // already so (see CStored); constructors that do more than build it call this first.
     virtual void initialize();
 
 private:
@@ -117,7 +117,9 @@ protected:
     const Fields& fields() const override { return m_fields; }
 
 private:
-    Fields m_fields;
+    // Value-initialized, and the kind's collections and parts are built empty: a new object is in
+    // the state initialize() gives, so the kinds' constructors need not call it.
+    Fields m_fields{};
 };
 
 // The bodies below are instantiated once per kind inside the library (see KindTemplates.h); a

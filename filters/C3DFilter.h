@@ -9,7 +9,7 @@
 
 class ZX_API C3DFilter : public CStored<C3DFilter, I3DFilter> {
 public:
-    C3DFilter() { initialize(); }
+    C3DFilter() = default;
 };
 
 using C3DFilterArray = CUniqueObjectPointerArray<I3DFilter, C3DFilter, CFilterID>;

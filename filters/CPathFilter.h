@@ -9,7 +9,7 @@
 
 class ZX_API CPathFilter : public CStored<CPathFilter, IPathFilter> {
 public:
-    CPathFilter() { initialize(); }
+    CPathFilter() = default;
 };
 
 using CPathFilterArray = CUniqueObjectPointerArray<IPathFilter, CPathFilter, CFilterID>;

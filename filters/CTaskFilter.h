@@ -9,7 +9,7 @@
 
 class ZX_API CTaskFilter : public CStored<CTaskFilter, ITaskFilter> {
 public:
-    CTaskFilter() { initialize(); }
+    CTaskFilter() = default;
 };
 
 using CTaskFilterArray = CUniqueObjectPointerArray<ITaskFilter, CTaskFilter, CFilterID>;

@@ -8,7 +8,7 @@
 
 class ZX_API C3DNotation : public CStored<C3DNotation, I3DNotation> {
 public:
-    C3DNotation() { initialize(); }
+    C3DNotation() = default;
 };
 
 using C3DNotationArray = CUniqueObjectPointerArray<I3DNotation, C3DNotation, C3DNotationID>;

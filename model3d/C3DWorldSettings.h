@@ -9,7 +9,7 @@
 
 class ZX_API C3DWorldSettings : public CStored<C3DWorldSettings, I3DWorldSettings> {
 public:
-    C3DWorldSettings() { initialize(); }
+    C3DWorldSettings() = default;
 };
 
 using C3DWorldSettingsArray =

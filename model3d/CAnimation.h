@@ -15,7 +15,7 @@
 
 class ZX_API CAnimation : public CStored<CAnimation, IAnimation> {
 public:
-    CAnimation() { initialize(); }
+    CAnimation() = default;
     CAnimation(const CAnimation& other) : CStored<CAnimation, IAnimation>() { copyFrom(other); }
     CAnimation& operator=(const CAnimation& other) {
         copyFrom(other);

@@ -11,7 +11,7 @@
 
 class ZX_API CCameraKeyFrame : public CStored<CCameraKeyFrame, ICameraKeyFrame> {
 public:
-    CCameraKeyFrame() { initialize(); }
+    CCameraKeyFrame() = default;
     // A key frame at this tick, with every other value as a new one has it.
     explicit CCameraKeyFrame(int tick) : CCameraKeyFrame() { setTick(tick); }
 

@@ -8,7 +8,7 @@
 
 class ZX_API CCuttingPlane : public CStored<CCuttingPlane, ICuttingPlane> {
 public:
-    CCuttingPlane() { initialize(); }
+    CCuttingPlane() = default;
     explicit CCuttingPlane(const CString& name) : CCuttingPlane() { setName(name); }
 };
 

@@ -15,7 +15,7 @@
 
 class ZX_API CEntity3D : public CStored<CEntity3D, IEntity3D> {
 public:
-    CEntity3D() { initialize(); }
+    CEntity3D() = default;
     CEntity3D(const CEntity3D& other) : CStored<CEntity3D, IEntity3D>() { copyFrom(other); }
     CEntity3D& operator=(const CEntity3D& other) {
         copyFrom(other);

@@ -11,7 +11,7 @@
 
 class ZX_API CEventKeyFrame : public CStored<CEventKeyFrame, IEventKeyFrame> {
 public:
-    CEventKeyFrame() { initialize(); }
+    CEventKeyFrame() = default;
     // A key frame at this tick, with every other value as a new one has it.
     explicit CEventKeyFrame(int tick) : CEventKeyFrame() { setTick(tick); }
 

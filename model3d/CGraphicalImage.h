@@ -8,7 +8,7 @@
 
 class ZX_API CGraphicalImage : public CStored<CGraphicalImage, IGraphicalImage> {
 public:
-    CGraphicalImage() { initialize(); }
+    CGraphicalImage() = default;
 };
 
 using CGraphicalImageArray =

@@ -14,7 +14,7 @@
 
 class ZX_API CPath : public CStored<CPath, IPath> {
 public:
-    CPath() { initialize(); }
+    CPath() = default;
     CPath(const CPath& other) : CStored<CPath, IPath>() { copyFrom(other); }
     CPath& operator=(const CPath& other) {
         copyFrom(other);

@@ -11,7 +11,7 @@
 
 class ZX_API CPathKey : public CStored<CPathKey, IPathKey> {
 public:
-    CPathKey() { initialize(); }
+    CPathKey() = default;
     // A key frame at this tick, with every other value as a new one has it.
     explicit CPathKey(int tick) : CPathKey() { setTick(tick); }
 

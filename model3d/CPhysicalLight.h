@@ -11,7 +11,7 @@ public:
     // New lights carry the null ID, not the unset one.
     static constexpr bool s_newObjectsHaveNullIdentity = true;
 
-    CPhysicalLight() { initialize(); }
+    CPhysicalLight() = default;
 };
 
 using CPhysicalLightArray =

@@ -9,7 +9,7 @@
 
 class ZX_API CPosition : public CStored<CPosition, IPosition> {
 public:
-    CPosition() { initialize(); }
+    CPosition() = default;
     // A new position with this name.
     explicit CPosition(const CString& name) : CPosition() { setName(name); }
 };

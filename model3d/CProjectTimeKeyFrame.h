@@ -11,7 +11,7 @@
 
 class ZX_API CProjectTimeKeyFrame : public CStored<CProjectTimeKeyFrame, IProjectTimeKeyFrame> {
 public:
-    CProjectTimeKeyFrame() { initialize(); }
+    CProjectTimeKeyFrame() = default;
     // A key frame at this tick, with every other value as a new one has it.
     explicit CProjectTimeKeyFrame(int tick) : CProjectTimeKeyFrame() { setTick(tick); }
 

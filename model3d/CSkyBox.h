@@ -10,7 +10,7 @@
 
 class ZX_API CSkyBox : public CStored<CSkyBox, ISkyBox> {
 public:
-    CSkyBox() { initialize(); }
+    CSkyBox() = default;
     CSkyBox(const CSkyBox& other) : CSkyBox() { copyFrom(other); }
     CSkyBox& operator=(const CSkyBox& other) {
         copyFrom(other);

@@ -9,7 +9,7 @@
 
 class ZX_API CSpatialUseProfile : public CStored<CSpatialUseProfile, ISpatialUseProfile> {
 public:
-    CSpatialUseProfile() { initialize(); }
+    CSpatialUseProfile() = default;
 };
 
 using CSpatialUseProfileArray =

@@ -8,7 +8,7 @@
 
 class ZX_API CTextureDefinition : public CStored<CTextureDefinition, ITextureDefinition> {
 public:
-    CTextureDefinition() { initialize(); }
+    CTextureDefinition() = default;
 };
 
 using CTextureDefinitionArray =

@@ -14,7 +14,7 @@ class ZX_API CTimeline : public CStored<Self, I> {
 public:
     using K = typename I::KeyFrameInterface;
 
-    CTimeline() { this->initialize(); }
+    CTimeline() = default;
     CTimeline(const CTimeline& other) : CStored<Self, I>() { this->copyFrom(other); }
     CTimeline& operator=(const CTimeline& other) {
         this->copyFrom(other);

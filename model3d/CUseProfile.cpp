@@ -4,9 +4,7 @@
 #include "store/CollectionOps.h"
 #include "store/FreeTree.h"
 
-CUseProfile::CUseProfile() : m_subUseProfiles(std::make_unique<CUseProfileArray>()) {
-    initialize();
-}
+CUseProfile::CUseProfile() : m_subUseProfiles(std::make_unique<CUseProfileArray>()) {}
 
 CUseProfile::CUseProfile(const CUseProfile& other) : CUseProfile() { copyFrom(other); }
 

@@ -9,7 +9,7 @@
 
 class ZX_API CPresentationMapSet : public CStored<CPresentationMapSet, IPresentationMapSet> {
 public:
-    CPresentationMapSet() { initialize(); }
+    CPresentationMapSet() = default;
 };
 
 using CPresentationMapSetArray =

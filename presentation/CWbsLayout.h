@@ -7,7 +7,7 @@
 
 class ZX_API CWbsLayout : public CStored<CWbsLayout, IWbsLayout> {
 public:
-    CWbsLayout() { initialize(); }
+    CWbsLayout() = default;
 
     IWbsLevelConstArrayHandle getLevels() const override;
     IWbsLevelArrayHandle getLevels() override;

@@ -11,7 +11,7 @@
 
 class ZX_API CWbsLevel : public CStored<CWbsLevel, IWbsLevel> {
 public:
-    CWbsLevel() { initialize(); }
+    CWbsLevel() = default;
 
     std::unique_ptr<IWbsLevel> clone() const override { return std::make_unique<CWbsLevel>(*this); }
 };

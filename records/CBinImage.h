@@ -12,10 +12,7 @@ public:
     // Tells generic code (the conformance suite) that two new images are never equal.
     static constexpr bool s_newObjectsHaveFreshIdentity = true;
 
-    CBinImage() {
-        initialize();
-        fields().id.generateInPlace();
-    }
+    CBinImage() { fields().id.generateInPlace(); }
 };
 
 using CBinImageArray = CUniqueObjectPointerArray<IBinImage, CBinImage, CBinImageID>;

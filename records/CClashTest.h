@@ -9,7 +9,7 @@
 
 class ZX_API CClashTest : public CStored<CClashTest, IClashTest> {
 public:
-    CClashTest() { initialize(); }
+    CClashTest() = default;
     CClashTest(const CClashTest& other) : CClashTest() { copyFrom(other); }
     CClashTest& operator=(const CClashTest& other) {
         copyFrom(other);

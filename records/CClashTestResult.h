@@ -10,7 +10,7 @@
 
 class ZX_API CClashTestResult : public CStored<CClashTestResult, IClashTestResult> {
 public:
-    CClashTestResult() { initialize(); }
+    CClashTestResult() = default;
 
     std::unique_ptr<IClashTestResult> clone() const override {
         return std::make_unique<CClashTestResult>(*this);

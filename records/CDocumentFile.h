@@ -32,7 +32,7 @@ public:
     // Contents move between files and archives in blocks of this size.
     static constexpr std::size_t s_blockSize = 4096;
 
-    CDocumentFile() { initialize(); }
+    CDocumentFile() = default;
     CDocumentFile(const CDocumentFile& other) : CStored(other) {}
     CDocumentFile& operator=(const CDocumentFile& other) {
         CStored::operator=(other);

@@ -5,7 +5,7 @@
 #include "store/CollectionOps.h"
 #include "store/FreeTree.h"
 
-CDocumentFolder::CDocumentFolder() { initialize(); }
+CDocumentFolder::CDocumentFolder() = default;
 
 CDocumentFolder::CDocumentFolder(const CDocumentFolder& other) : CDocumentFolder() {
     copyFrom(other);

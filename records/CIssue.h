@@ -13,7 +13,7 @@
 
 class ZX_API CIssue : public CStored<CIssue, IIssue> {
 public:
-    CIssue() { initialize(); }
+    CIssue() = default;
     CIssue(const CIssue& other) : CIssue() { copyFrom(other); }
     CIssue& operator=(const CIssue& other) {
         copyFrom(other);

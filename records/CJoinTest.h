@@ -9,7 +9,7 @@
 
 class ZX_API CJoinTest : public CStored<CJoinTest, IJoinTest> {
 public:
-    CJoinTest() { initialize(); }
+    CJoinTest() = default;
     CJoinTest(const CJoinTest& other) : CJoinTest() { copyFrom(other); }
     CJoinTest& operator=(const CJoinTest& other) {
         copyFrom(other);

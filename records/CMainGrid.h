@@ -8,7 +8,7 @@
 
 class ZX_API CMainGrid : public CStored<CMainGrid, IMainGrid> {
 public:
-    CMainGrid() { initialize(); }
+    CMainGrid() = default;
 };
 
 using CMainGridArray = CUniqueObjectPointerArray<IMainGrid, CMainGrid, CMainGridID>;

@@ -10,7 +10,7 @@
 
 class ZX_API CNote : public CStored<CNote, INote> {
 public:
-    CNote() { initialize(); }
+    CNote() = default;
 
     std::unique_ptr<INote> clone() const override { return std::make_unique<CNote>(*this); }
 };

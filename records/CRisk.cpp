@@ -4,7 +4,7 @@
 
 #include "store/FreeTree.h"
 
-CRisk::CRisk() { initialize(); }
+CRisk::CRisk() = default;
 
 CRisk::CRisk(const CRisk& other) : CRisk() { copyFrom(other); }
 

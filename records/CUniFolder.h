@@ -8,7 +8,7 @@
 
 class ZX_API CUniFolder : public CStored<CUniFolder, IUniFolder> {
 public:
-    CUniFolder() { initialize(); }
+    CUniFolder() = default;
 };
 
 using CUniFolderArray = CUniqueObjectPointerArray<IUniFolder, CUniFolder, CUniFolderID>;

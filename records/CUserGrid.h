@@ -8,7 +8,7 @@
 
 class ZX_API CUserGrid : public CStored<CUserGrid, IUserGrid> {
 public:
-    CUserGrid() { initialize(); }
+    CUserGrid() = default;
     // A copy of the grid the handle holds, or a new grid when it holds none.
     explicit CUserGrid(const IUserGridHandle& grid) : CUserGrid() {
         if (!grid.isNull()) copyFrom(*grid);

@@ -11,7 +11,7 @@
 
 class ZX_API CAssignedResource : public CStored<CAssignedResource, IAssignedResource> {
 public:
-    CAssignedResource() { initialize(); }
+    CAssignedResource() = default;
     // A new, empty history for the statuses of the assigned resource; the caller owns it.
     std::unique_ptr<CRSHistory> getNewWritableStatuses() const {
         return std::make_unique<CRSHistory>();

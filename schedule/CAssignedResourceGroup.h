@@ -12,7 +12,7 @@
 class ZX_API CAssignedResourceGroup
     : public CStored<CAssignedResourceGroup, IAssignedResourceGroup> {
 public:
-    CAssignedResourceGroup() { initialize(); }
+    CAssignedResourceGroup() = default;
     // A new, empty history for the statuses of the assigned resource; the caller owns it.
     std::unique_ptr<CRSHistory> getNewWritableStatuses() const {
         return std::make_unique<CRSHistory>();

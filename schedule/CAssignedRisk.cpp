@@ -1,6 +1,6 @@
 #include "schedule/CAssignedRisk.h"
 
-CAssignedRisk::CAssignedRisk() { initialize(); }
+CAssignedRisk::CAssignedRisk() = default;
 
 CAssignedRisk::CAssignedRisk(const CRiskID& riskID, const CRiskValueMode& valueMode)
     : CAssignedRisk() {

@@ -9,7 +9,7 @@
 
 class ZX_API CCalendarDayType : public CStored<CCalendarDayType, ICalendarDayType> {
 public:
-    CCalendarDayType() { initialize(); }
+    CCalendarDayType() = default;
 };
 
 using CCalendarDayTypeArray =

@@ -7,7 +7,7 @@
 
 class ZX_API CCode : public CStored<CCode, ICode> {
 public:
-    CCode() { initialize(); }
+    CCode() = default;
 
     ICodeValueConstArrayHandle getCodeValues() const override;
     ICodeValueArrayHandle getCodeValues() override;

@@ -3,7 +3,7 @@
 #include "store/CollectionOps.h"
 #include "store/FreeTree.h"
 
-CCodeValue::CCodeValue() : m_subCodeValues(std::make_unique<CCodeValueArray>()) { initialize(); }
+CCodeValue::CCodeValue() : m_subCodeValues(std::make_unique<CCodeValueArray>()) {}
 
 CCodeValue::CCodeValue(const CCodeValue& other) : CCodeValue() { copyFrom(other); }
 

@@ -7,7 +7,7 @@
 
 class ZX_API CCost : public CStored<CCost, ICost> {
 public:
-    CCost() { initialize(); }
+    CCost() = default;
 };
 
 using CCostArray = CUniqueObjectPointerArray<ICost, CCost, CCostID>;

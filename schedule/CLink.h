@@ -9,7 +9,7 @@
 
 class ZX_API CLink : public CStored<CLink, ILink> {
 public:
-    CLink() { initialize(); }
+    CLink() = default;
     CLink(const CTaskID& upstreamTaskID, const CLinkType& type) : CLink() {
         setUpstreamTaskID(upstreamTaskID);
         setType(type);

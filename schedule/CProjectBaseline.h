@@ -27,7 +27,7 @@
 
 class ZX_API CProjectBaseline : public CStored<CProjectBaseline, IProjectBaseline> {
 public:
-    CProjectBaseline() { initialize(); }
+    CProjectBaseline() = default;
     CProjectBaseline(const CProjectBaseline& other) : CProjectBaseline() { copyFrom(other); }
     CProjectBaseline& operator=(const CProjectBaseline& other) {
         copyFrom(other);

@@ -34,7 +34,7 @@ public:
     using CIterator = CCursor<true>;
     using CConstIterator = CCursor<false>;
 
-    CRSHistory() { initialize(); }
+    CRSHistory() = default;
     CRSHistory(const CRSHistory& other) : CStored() { copyFrom(other); }
     CRSHistory& operator=(const CRSHistory& other) {
         copyFrom(other);

@@ -16,7 +16,6 @@ public:
     static constexpr bool s_newObjectsHaveFreshIdentity = true;
 
     CRSHistoryItem() {
-        initialize();
         generateIDs();
         updateRecordTime();
     }

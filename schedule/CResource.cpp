@@ -7,7 +7,7 @@
 #include "store/CollectionOps.h"
 #include "store/FreeTree.h"
 
-CResource::CResource() : m_subResources(std::make_unique<CResourceArray>()) { initialize(); }
+CResource::CResource() : m_subResources(std::make_unique<CResourceArray>()) {}
 
 CResource::CResource(const CResource& other)
     : CStored(), m_subResources(std::make_unique<CResourceArray>()) {

@@ -15,11 +15,7 @@ public:
     // Tells generic code (the conformance suite) that two new groups are never equal.
     static constexpr bool s_newObjectsHaveFreshIdentity = true;
 
-    // Defaults first: initialize() would reset the fresh ID.
-    CResourceGroup() {
-        initialize();
-        generateIDs();
-    }
+    CResourceGroup() { generateIDs(); }
     CResourceGroup(const CResourceGroup& other) : CStored() { copyFrom(other); }
     CResourceGroup& operator=(const CResourceGroup& other) {
         copyFrom(other);

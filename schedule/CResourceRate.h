@@ -9,7 +9,7 @@
 
 class ZX_API CResourceRate : public CStored<CResourceRate, IResourceRate> {
 public:
-    CResourceRate() { initialize(); }
+    CResourceRate() = default;
     // Copies start from the fields of a new rate, without initialize(), and then copy.
     CResourceRate(const CResourceRate& other) : CStored() { copyFrom(other); }
     CResourceRate& operator=(const CResourceRate& other) {

@@ -2,7 +2,7 @@
 
 #include "store/FreeTree.h"
 
-CResourceState::CResourceState() { initialize(); }
+CResourceState::CResourceState() = default;
 
 // No initialize(): copyFrom overwrites every value and the sub-states anyway.
 CResourceState::CResourceState(const CResourceState& other) : CStored() { copyFrom(other); }

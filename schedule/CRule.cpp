@@ -4,7 +4,7 @@
 
 #include "store/FreeTree.h"
 
-CRule::CRule() { initialize(); }
+CRule::CRule() = default;
 
 CRule::CRule(const CRule& other) : CRule() { copyFrom(other); }
 

@@ -6,7 +6,7 @@
 
 class ZX_API CSupplyChain : public CStored<CSupplyChain, ISupplyChain> {
 public:
-    CSupplyChain() { initialize(); }
+    CSupplyChain() = default;
 };
 
 using CSupplyChainHandle = CBasicHandle<ISupplyChain, CSupplyChain>;

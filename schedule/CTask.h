@@ -19,7 +19,7 @@
 
 class ZX_API CTask : public CStored<CTask, ITask> {
 public:
-    CTask() { initialize(); }
+    CTask() = default;
     // Copies start from the same fields as a new task, without initialize(), and then copy.
     CTask(const CTask& other) : CStored<CTask, ITask>() { copyFrom(other); }
     CTask& operator=(const CTask& other) {

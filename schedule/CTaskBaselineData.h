@@ -11,7 +11,7 @@
 
 class ZX_API CTaskBaselineData : public CStored<CTaskBaselineData, ITaskBaselineData> {
 public:
-    CTaskBaselineData() { initialize(); }
+    CTaskBaselineData() = default;
 
     ILinkConstArrayHandle getUpstreamLinks() const override {
         return ILinkConstArrayHandle::over(&m_upstreamLinks);

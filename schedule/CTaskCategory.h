@@ -7,7 +7,7 @@
 
 class ZX_API CTaskCategory : public CStored<CTaskCategory, ITaskCategory> {
 public:
-    CTaskCategory() { initialize(); }
+    CTaskCategory() = default;
     explicit CTaskCategory(const CProjectString& name) : CTaskCategory() { setName(name); }
 };
 

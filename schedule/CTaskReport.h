@@ -8,7 +8,7 @@
 
 class ZX_API CTaskReport : public CStored<CTaskReport, ITaskReport> {
 public:
-    CTaskReport() { initialize(); }
+    CTaskReport() = default;
 
     ICostConstArrayHandle getCosts() const override {
         return ICostConstArrayHandle::over(&m_costs);

@@ -7,7 +7,7 @@
 
 class ZX_API CTaskState : public CStored<CTaskState, ITaskState> {
 public:
-    CTaskState() { initialize(); }
+    CTaskState() = default;
 };
 
 using CTaskStateArray = CUniqueObjectPointerArray<ITaskState, CTaskState, CTaskStateID>;

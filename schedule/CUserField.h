@@ -7,7 +7,7 @@
 
 class ZX_API CUserField : public CStored<CUserField, IUserField> {
 public:
-    CUserField() { initialize(); }
+    CUserField() = default;
 };
 
 using CUserFieldArray = CUniqueObjectPointerArray<IUserField, CUserField, CUserFieldID>;

@@ -9,7 +9,7 @@
 
 class ZX_API CSynchronizer : public CStored<CSynchronizer, ISynchronizer> {
 public:
-    CSynchronizer() { initialize(); }
+    CSynchronizer() = default;
 };
 
 using CSynchronizerArray = CUniqueObjectPointerArray<ISynchronizer, CSynchronizer, CSynchronizerID>;
